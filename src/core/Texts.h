@@ -1,0 +1,193 @@
+// Every text the program shows: captions, hints and messages, in UTF-8.
+// Messages are formatted with FormatMessage: %S and %s take a string, %d a number.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vq::texts {
+
+// Window and document
+inline constexpr const char* kAppTitle = "Varnoquil";
+inline constexpr const char* kCaptionPrefix = "Varnoquil-";
+inline constexpr const char* kModifiedMark = " *";
+inline constexpr const char* kUntitled = "Untitled";
+inline constexpr const char* kOutOfMemory = "内存不足，即将关闭！";
+inline constexpr const char* kFileMissing = "文件 \"%S\" 不存在！";
+
+// Content list and target text
+inline constexpr const char* kColumnAfter = "修改后";
+inline constexpr const char* kColumnBefore = "修改前";
+inline constexpr const char* kNewLineMark = "<<新建行>>";
+inline constexpr const char* kPageTarget = "目标文本";
+inline constexpr const char* kPageLog = "日志";
+inline constexpr const char* kTextMirrorsList = "当前文本内容与列表相同";
+inline constexpr const char* kTextFromAction = "当前文本内容为上次操作:%S";
+inline constexpr const char* kLinePanel = "Line:%d";
+inline constexpr const char* kCaretPanel = "Row:%d Col:%d";
+inline constexpr const char* kRowGone = "所选择的行不存在！！！";
+
+// Loading
+inline constexpr const char* kLargeFileNotice = "该文件很大，打开可能要好几秒。";
+inline constexpr const char* kWarningTitle = "警告";
+inline constexpr const char* kHugeFileQuestion = "该文件太大，建议用记事本打开！";
+inline constexpr const char* kOpening = "正在打开文件 ...";
+inline constexpr const char* kOpenLogEntry = "打开文件:\"%s\"";
+inline constexpr const char* kLoadingRows = "正在加载内容列表 ... %d行, 共%d行";
+inline constexpr const char* kDone = "处理完毕！";
+inline constexpr const char* kOpened = "打开成功！";
+inline constexpr const char* kRowsFailed = "打开文件时，出现错误！可能是系统资源不足";
+inline constexpr const char* kProgramNotFound = "可执行文件\"%S\"未找到！";
+
+// Topic tree
+inline constexpr const char* kBuildingTree = "正在处理目录树和内容列表 ... %d行, 共%d行";
+inline constexpr const char* kTitleSettingsError = "Some error happened, about your title settings?";
+
+// New, save, close
+inline constexpr const char* kSaveQuestion = "文件已改变, 要保存吗?";
+inline constexpr const char* kUnloading = "正在卸载数据 ...";
+inline constexpr const char* kSaveFailed = "保存文件 \"%S\" 失败！";
+inline constexpr const char* kSaveDialogTitle = "另存为";
+inline constexpr const char* kConfirmTitle = "Confirm";
+inline constexpr const char* kTextNotEncodable = "文本中有当前编码无法表示的字符，无法写入！";
+
+// Operation log
+inline constexpr const char* kOpStart = "<<操作开始>>";
+inline constexpr const char* kOpEnd = "<<操作结束>>";
+inline constexpr const char* kLogHoverEmpty = "双击转到指定行。";
+inline constexpr const char* kLogRowMissing = "指定行不存在!!";
+
+// Analysis settings
+inline constexpr const char* kTitleSignHint = "开始标志(当前字数:%d)";
+inline constexpr const char* kLabelRem = "注释:";
+inline constexpr const char* kLabelRemHint = "注释所对应的符号(只允许一个字符)";
+inline constexpr const char* kLabelSplit = "分隔:";
+inline constexpr const char* kLabelSplitHint = "判断哪一项(用于注释项)为有效的符号(只允许一个字符)";
+inline constexpr const char* kOneCharHint = "只允许一个字符";
+inline constexpr const char* kTitleSignButton = "标题标志";
+inline constexpr const char* kTitleSignButtonHint = "设置标题标志";
+inline constexpr const char* kSignBegin = "开始标志";
+inline constexpr const char* kSignEnd = "结束标志";
+inline constexpr const char* kTitleTypeButtonHint = "标题标志的类型";
+inline constexpr const char* kPatternButtonHint = "选择模式";
+inline constexpr const char* kOmitTitleSignSpace = "忽略标志头尾的空格";
+
+// Focus texts of the three views
+inline constexpr const char* kFocusTree = "目录树; 单击, 列表定位到相应项; 若列表项改变点刷新";
+inline constexpr const char* kFocusList = "列表项; 双击, 编辑项目, 文本定位到相应行";
+inline constexpr const char* kFocusText = "文本查看; 只读; 为最终保存的文本";
+
+// Menus
+inline constexpr const char* kMenuFile = "文件(&F)";
+inline constexpr const char* kMenuFileHint = "新建一个 ini 文件";
+inline constexpr const char* kMenuEdit = "编辑(&E)";
+inline constexpr const char* kMenuTools = "工具(&T)";
+inline constexpr const char* kMenuOptions = "选项(&O)";
+inline constexpr const char* kMenuHelp = "帮助(&H)";
+inline constexpr const char* kMenuRecent = "最近使用的文件";
+inline constexpr const char* kRecentNone = "<<无>>";
+
+// Action captions (also the words of log entries) and hints
+inline constexpr const char* kCapNew = "新建(&N)";
+inline constexpr const char* kCapOpen = "打开(&O) ...";
+inline constexpr const char* kCapOpenSamples = "打开示例 ...";
+inline constexpr const char* kCapReload = "重载本文件(&R) ...";
+inline constexpr const char* kCapNotepad = "用\"记事本\"打开(&T) ...";
+inline constexpr const char* kCapSave = "保存(&S)";
+inline constexpr const char* kCapSaveAs = "另存为(&A) ...";
+inline constexpr const char* kCapExit = "退出(&E)";
+inline constexpr const char* kCapInsertUp = "向上插入项(&U) ...";
+inline constexpr const char* kCapInsertDown = "向下插入项(&D) ...";
+inline constexpr const char* kCapEditLine = "编辑选定行(&E) ...";
+inline constexpr const char* kCapUnRem = "取消注释(&C)";
+inline constexpr const char* kCapRemLine = "注释选定行(&R)";
+inline constexpr const char* kCapRestoreLine = "恢复选定行(&L)";
+inline constexpr const char* kCapRestoreAll = "恢复所有行(&O) ...";
+inline constexpr const char* kCapDelLine = "删除选定行(&T)";
+inline constexpr const char* kCapFind = "查找(&F) ...";
+inline constexpr const char* kCapFindNext = "查找下一个(&N)";
+inline constexpr const char* kCapSaveAll = "提取所有(&A) ...";
+inline constexpr const char* kCapSaveSel = "提取钩选项(&S) ...";
+inline constexpr const char* kCapSaveTree = "提取目录树(&D) ...";
+inline constexpr const char* kCapRefreshTree = "刷新目录树(&R)";
+inline constexpr const char* kCapConfiguration = "配置(&C)...";
+inline constexpr const char* kCapHelpTopic = "帮助主题(&T)";
+inline constexpr const char* kCapReport = "使用报告(&P) ...";
+inline constexpr const char* kCapAbout = "关于(&A)";
+inline constexpr const char* kCapGotoLineByLog = "转到此行(双击)";
+inline constexpr const char* kCapCopyLogLine = "复制到剪贴板";
+inline constexpr const char* kCapRECopy = "复制(&C)";
+inline constexpr const char* kCapRESelAll = "全选(&A)";
+
+inline constexpr const char* kHintNew = "新建文件";
+inline constexpr const char* kHintOpen = "打开文件";
+inline constexpr const char* kHintReload = "重载本文件";
+inline constexpr const char* kHintNotepad = "用\"记事本\"打开";
+inline constexpr const char* kHintSave = "保存";
+inline constexpr const char* kHintSaveAs = "另存为";
+inline constexpr const char* kHintExit = "退出";
+inline constexpr const char* kHintInsertUp = "向上插入项";
+inline constexpr const char* kHintInsertDown = "向下插入项";
+inline constexpr const char* kHintEditLine = "编辑选定行";
+inline constexpr const char* kHintUnRem = "取消注释";
+inline constexpr const char* kHintRemLine = "注释选定行";
+inline constexpr const char* kHintRestoreLine = "恢复选定行(若为新建行则删除)";
+inline constexpr const char* kHintRestoreAll = "恢复到打开时的内容, 不包括删除的行!!";
+inline constexpr const char* kHintDelLine = "删除选定行（建议用注释代替）";
+inline constexpr const char* kHintFind = "查找选定字符串, 按 F3 键,查找下一个";
+inline constexpr const char* kHintFindNext = "查找下一个";
+inline constexpr const char* kHintSaveAll = "提取所有行";
+inline constexpr const char* kHintSaveSel = "提取列表钩选项所对应的行";
+inline constexpr const char* kHintSaveTree = "提取目录树每一项所对应的行";
+inline constexpr const char* kHintRefreshTree = "刷新目录树的内容以及列表项的Check值";
+inline constexpr const char* kHintConfiguration = "配置";
+inline constexpr const char* kHintHelpTopic = "帮助主题";
+inline constexpr const char* kHintAbout = "关于";
+
+// Patterns and title types: captions and hints by number
+inline constexpr const char* kPatternCaptions[4] = {"模式[General]", "模式[*.ini]", "模式[php.ini]",
+                                                    "模式[httpd.conf]"};
+inline constexpr const char* kTitleTypeCaptions[5] = {"无标题(默认)", "一行标志(二者同行)", "两行标志(首行标志)",
+                                                      "三行标志(头尾相同)", "三行标志(头尾不同)"};
+inline constexpr const char* kTitleTypeHints[5] = {"无标题", "标志和标题在同一行上", "标志在第一行，标题在第二行",
+                                                   "标志头尾两行相同，中间一行为标题",
+                                                   "头尾两行标志不同，中间一行为标题"};
+
+// Open and save dialogs: (description, pattern) pairs, in order
+inline const std::vector<std::pair<std::string, std::string>> kOpenFilters = {
+    {"Supported Files(*.ini;*.inf;*.conf;*.txt)", "*.ini;*.inf;*.conf;*.txt"},
+    {"Ini File(*.ini)", "*.ini"},
+    {"Inf File(*.inf)", "*.inf"},
+    {"Apache Configuration File(*.conf)", "*.conf"},
+    {"Text File(*.txt)", "*.txt"},
+    {"All Files(*.*)", "*.*"}};
+inline const std::vector<std::pair<std::string, std::string>> kSaveFilters = {
+    {"Ini File(*.ini)", "*.ini"},
+    {"Inf File(*.inf)", "*.inf"},
+    {"Apache Configuration File(*.conf)", "*.conf"},
+    {"Text File(*.txt)", "*.txt"},
+    {"All Files(*.*)", "*.*"}};
+inline constexpr const char* kSaveDefaultSuffix = "ini";
+
+}  // namespace vq::texts
+
+namespace vq {
+
+struct MessageArg {
+    MessageArg(std::string_view s) : text(s) {}
+    MessageArg(const char* s) : text(s) {}
+    MessageArg(const std::string& s) : text(s) {}
+    MessageArg(long long n) : text(std::to_string(n)), isNumber(true) {}
+    MessageArg(int n) : MessageArg(static_cast<long long>(n)) {}
+    MessageArg(unsigned n) : MessageArg(static_cast<long long>(n)) {}
+    MessageArg(unsigned long n) : MessageArg(static_cast<long long>(n)) {}
+    MessageArg(long n) : MessageArg(static_cast<long long>(n)) {}
+    std::string text;
+    bool isNumber = false;
+};
+
+// Replaces %S, %s and %d in order with the arguments; "%%" is a single percent sign.
+std::string FormatMessage(std::string_view format, std::initializer_list<MessageArg> args);
+
+}  // namespace vq

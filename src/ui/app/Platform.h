@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QPair>
+
+class QWidget;
+
+namespace vq {
+
+// A file dialog's fixed settings.
+struct FileDialogSpec {
+    QString title;                               // empty: the platform's default
+    QVector<QPair<QString, QString>> filters;    // (description, patterns separated by ';')
+    QString defaultSuffix;
+    QString initialFolder;
+    bool confirmOverwrite = false;
+};
+
+// Everything the program asks of the desktop goes through here, so tests can drive the real
+// main window with scripted answers.
+class Platform {
+public:
+    enum class Answer { Yes, No, Cancel, Ok };
+    enum class StartResult { Started, NotFound, Failed };
+
+    virtual ~Platform() = default;
+
+    // A plain message box with one OK button, titled with the application title.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // The default error box for an error that ended a command.
+    virtual void showError(QWidget* parent, const QString& text) = 0;
+    // A confirmation with a question icon and Yes/No/Cancel buttons.
+    virtual Answer confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A message box with a title of its own and Yes/No/Cancel buttons.
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void beep() = 0;
+
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+
+    // The desktop's plain-text editor: the first of a short list found on the search path, or
+    // the first name of that list when none is installed.
+    virtual QString textEditor() = 0;
+    // Starts a program without waiting for it.
+    virtual StartResult startProgram(const QString& program, const QStringList& arguments) = 0;
+
+    // Milliseconds since some fixed moment; wraps around.
+    virtual quint32 tickCount() = 0;
+};
+
+}  // namespace vq

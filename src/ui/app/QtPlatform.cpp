@@ -1,0 +1,97 @@
+#include "app/QtPlatform.h"
+
+#include "Texts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace vq {
+
+QtPlatform::QtPlatform() { m_clock.start(); }
+
+void QtPlatform::showMessage(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}
+
+void QtPlatform::showError(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}
+
+static Platform::Answer ToAnswer(int button) {
+    switch (button) {
+    case QMessageBox::Yes: return Platform::Answer::Yes;
+    case QMessageBox::No: return Platform::Answer::No;
+    case QMessageBox::Ok: return Platform::Answer::Ok;
+    default: return Platform::Answer::Cancel;
+    }
+}
+
+Platform::Answer QtPlatform::confirm(QWidget* parent, const QString& title, const QString& text) {
+    return ToAnswer(QMessageBox::question(parent, title, text,
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                          QMessageBox::Yes));
+}
+
+Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
+    return ToAnswer(QMessageBox::warning(parent, title, text,
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                         QMessageBox::Yes));
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+QStringList QtFilterList(const FileDialogSpec& spec) {
+    QStringList filters;
+    for (const auto& [description, patterns] : spec.filters)
+        filters << description + " (" + QString(patterns).replace(';', ' ') + ")";
+    return filters;
+}
+
+QString QtPlatform::openFileName(QWidget* parent, const FileDialogSpec& spec) {
+    QFileDialog dialog(parent, spec.title, spec.initialFolder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(QtFilterList(spec));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSpec& spec) {
+    QFileDialog dialog(parent, spec.title, spec.initialFolder);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(QtFilterList(spec));
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    if (!m_lastSaveName.isEmpty())
+        dialog.selectFile(m_lastSaveName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    m_lastSaveName = dialog.selectedFiles().first();
+    return m_lastSaveName;
+}
+
+QString QtPlatform::textEditor() {
+    static const char* const kEditors[] = {"gedit", "gnome-text-editor", "kate", "kwrite", "mousepad",
+                                           "pluma", "xed", "featherpad", "leafpad"};
+    for (const char* editor : kEditors)
+        if (!QStandardPaths::findExecutable(editor).isEmpty())
+            return editor;
+    return kEditors[0];
+}
+
+Platform::StartResult QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
+    if (QStandardPaths::findExecutable(program).isEmpty() && !QFileInfo(program).isExecutable())
+        return StartResult::NotFound;
+    return QProcess::startDetached(program, arguments) ? StartResult::Started : StartResult::Failed;
+}
+
+quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed()); }
+
+}  // namespace vq

@@ -1,0 +1,116 @@
+// Opening files: the open and reload commands, dropped files, the size questions, loading the
+// rows and the text editor offered for very large files.
+#include "app/TfrmMain.h"
+#include "app/UiTexts.h"
+#include "files/FileAccess.h"
+#include "files/FileSizeCheck.h"
+
+#include <QFile>
+#include <QTreeView>
+#include <QStandardPaths>
+
+namespace vq {
+
+static std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+void TfrmMain::OpenDocument(const QString& path) {
+    // Measuring opens the file for reading, so a file that cannot be read ends the open here,
+    // before anything of the current document changes.
+    const SizeResult size = QueryFileSize(LocalPath(path));
+    if (!size.ok) {
+        m_platform.showError(this, QString::fromStdString(size.error));
+        return;
+    }
+    switch (CheckFileSize(size.size)) {
+    case SizeVerdict::Question:
+        switch (m_platform.askYesNoCancel(this, QString::fromUtf8(texts::kWarningTitle),
+                                          QString::fromUtf8(texts::kHugeFileQuestion))) {
+        case Platform::Answer::Yes:
+            OpenWithNotepad(path);
+            return;
+        case Platform::Answer::No:
+            break;
+        default:
+            return;
+        }
+        break;
+    case SizeVerdict::Notice:
+        m_platform.showMessage(this, QString::fromUtf8(texts::kLargeFileNotice));
+        break;
+    case SizeVerdict::Quiet:
+        break;
+    }
+    if (!NewDocument())
+        return;
+    m_document.setFileName(path.toStdString());
+    m_document.setLoading(true);
+    LoadDocument(path);
+    m_document.setLoading(false);
+    if (m_document.fileName() == path.toStdString()) {
+        m_document.setModified(false);
+        m_document.showFileNameInCaption();
+        m_recent.AddRecentFile(path.toStdString());
+    }
+}
+
+void TfrmMain::LoadDocument(const QString& path) {
+    m_document.setTextMirrorsList(false, {});
+    showMessage(QString::fromUtf8(texts::kOpening), true);
+    m_document.addLogEntry(kLogSummary, FormatMessage(texts::kOpenLogEntry, {path.toStdString()}), {});
+
+    ReadResult read = ReadWholeFile(LocalPath(path));
+    if (!read.ok) {
+        // Nothing of the file is shown: leave a consistent empty document behind.
+        m_platform.showError(this, QString::fromStdString(read.error));
+        m_document.setFileName(texts::kUntitled);
+        m_document.showFileNameInCaption();
+        m_document.setTextMirrorsList(true, {});
+        return;
+    }
+    m_lvContent->setUpdatesEnabled(false);
+    try {
+        m_document.load(std::move(read.bytes), progress());
+    } catch (const std::exception&) {
+        m_lvContent->setUpdatesEnabled(true);
+        m_platform.showMessage(this, QString::fromUtf8(texts::kRowsFailed));
+        showMessage(QString::fromUtf8(texts::kDone));
+    }
+    m_lvContent->setUpdatesEnabled(true);
+    BuildTopicTree();
+    showMessage(QString::fromUtf8(texts::kOpened));
+    m_document.setTextMirrorsList(true, {});
+}
+
+void TfrmMain::actOpenIniFileExecute() {
+    FileDialogSpec spec;
+    for (const auto& [description, pattern] : texts::kOpenFilters)
+        spec.filters.append({QString::fromStdString(description), QString::fromStdString(pattern)});
+    spec.initialFolder = m_openFolder;
+    const QString path = m_platform.openFileName(this, spec);
+    if (!path.isEmpty())
+        OpenDocument(path);
+}
+
+void TfrmMain::actReloadExecute() {
+    if (!m_document.isUntitled())
+        OpenDocument(QString::fromStdString(m_document.fileName()));
+}
+
+void TfrmMain::openDroppedFile(const QString& path) {
+    if (!path.isEmpty() && IsExistingFile(LocalPath(path)))
+        OpenDocument(path);
+    else
+        m_platform.showMessage(this, FormatMessageQ(texts::kFileMissing, path));
+}
+
+// The desktop's plain-text editor gets the path as its one parameter, unquoted; the program
+// does not wait for it and the file is opened as it is on disk.
+void TfrmMain::OpenWithNotepad(const QString& path) {
+    const QString editor = m_platform.textEditor();
+    if (m_platform.startProgram(editor, {path}) == Platform::StartResult::NotFound)
+        m_platform.showMessage(this, FormatMessageQ(texts::kProgramNotFound, editor));
+}
+
+void TfrmMain::actOpenWithNotepadExecute() { OpenWithNotepad(QString::fromStdString(m_document.fileName())); }
+
+}  // namespace vq

@@ -1,0 +1,70 @@
+#include "document/TextCodec.h"
+
+namespace vq {
+
+QString LegacyCodecName(int charset) {
+    switch (charset) {
+    case 136: return QStringLiteral("Big5");
+    case 128: return QStringLiteral("Shift_JIS");
+    case 129: return QStringLiteral("EUC-KR");
+    case 0: return QStringLiteral("windows-1252");
+    case 134:
+    default: return QStringLiteral("GB18030");
+    }
+}
+
+TextCodec::TextCodec(const Document& document) : m_document(document) { setCharset(134); }
+
+void TextCodec::setCharset(int charset) {
+    m_legacyName = LegacyCodecName(charset);
+    m_decoder = QStringDecoder(m_legacyName.toLatin1().constData(), QStringConverter::Flag::Stateless);
+    if (!m_decoder.isValid())
+        m_decoder = QStringDecoder(QStringConverter::Latin1, QStringConverter::Flag::Stateless);
+}
+
+QString TextCodec::decode(std::string_view bytes) const {
+    if (m_document.encoding() == TextEncoding::Utf8)
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    m_decoder.resetState();
+    return m_decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+void ProtectLineBreaks(QString& text) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\r')
+            c = QChar(0x240D);  // ␍
+        else if (u == u'\n')
+            c = QChar(0x240A);  // ␊
+        else if (u == 0x2029 || u == 0x2028)
+            c = QChar(0x21B5);  // ↵
+        else if (u == 0)
+            c = QChar(0x2400);  // ␀
+    }
+}
+
+QString TextCodec::decodeLine(std::string_view bytes) const {
+    QString text = decode(bytes);
+    ProtectLineBreaks(text);
+    return text;
+}
+
+std::optional<std::string> TextCodec::encode(const QString& text) const {
+    if (m_document.encoding() == TextEncoding::Utf8) {
+        const QByteArray bytes = text.toUtf8();
+        return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    QStringEncoder encoder(m_legacyName.toLatin1().constData(), QStringConverter::Flag::Stateless);
+    if (!encoder.isValid())
+        return std::nullopt;
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    // Some encoders replace what they cannot hold with '?' without reporting it.
+    QStringDecoder back(m_legacyName.toLatin1().constData(), QStringConverter::Flag::Stateless);
+    if (back.decode(bytes) != text)
+        return std::nullopt;
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+}  // namespace vq

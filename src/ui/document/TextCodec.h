@@ -1,0 +1,43 @@
+#pragma once
+
+#include "document/Document.h"
+
+#include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vq {
+
+// Turns the document's bytes into text for the views and typed text back into bytes. A UTF-8
+// document is shown as UTF-8; any other one in the legacy code page that TextCharset names.
+class TextCodec {
+public:
+    explicit TextCodec(const Document& document);
+
+    void setCharset(int charset);
+    QString legacyName() const { return m_legacyName; }
+
+    QString decode(std::string_view bytes) const;
+    // The same, but safe to show as one line of a text view: characters that the view would
+    // take as a line break (a lone CR, paragraph separators) are shown as visible symbols.
+    QString decodeLine(std::string_view bytes) const;
+    // The bytes for typed text; nothing when the document's encoding cannot hold a character.
+    std::optional<std::string> encode(const QString& text) const;
+
+private:
+    const Document& m_document;  // Not owned: its encoding decides how bytes are read.
+    QString m_legacyName;
+    mutable QStringDecoder m_decoder;
+};
+
+// The code page a font character set number stands for.
+QString LegacyCodecName(int charset);
+
+// Makes decoded text safe to show as one block of a text view.
+void ProtectLineBreaks(QString& text);
+
+}  // namespace vq

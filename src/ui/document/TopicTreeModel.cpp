@@ -1,0 +1,100 @@
+#include "document/TopicTreeModel.h"
+
+#include <array>
+
+namespace vq {
+
+TopicTreeModel::TopicTreeModel(Document& document, const TextCodec& codec, QObject* parent)
+    : QAbstractItemModel(parent), m_document(document), m_codec(codec) {
+    m_document.addListener(this);
+}
+
+TopicTreeModel::~TopicTreeModel() { m_document.removeListener(this); }
+
+const QIcon& TopicTreeModel::treeImage(int image) {
+    static const std::array<QIcon, 6> images = {
+        QIcon(":/tree/section.svg"), QIcon(":/tree/title.svg"),        QIcon(":/tree/key.svg"),
+        QIcon(":/tree/commented-key.svg"), QIcon(":/tree/section-open.svg"), QIcon(":/tree/title-open.svg")};
+    return images[static_cast<size_t>(image < 0 || image > 5 ? 2 : image)];
+}
+
+NodeId TopicTreeModel::nodeOf(const QModelIndex& index) const {
+    return index.isValid() ? static_cast<NodeId>(index.internalId()) : kNoNode;
+}
+
+QModelIndex TopicTreeModel::indexOf(NodeId node) const {
+    if (node == kNoNode)
+        return {};
+    return createIndex(m_document.tree().node(node).position, 0, static_cast<quintptr>(node));
+}
+
+QModelIndex TopicTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    const auto& children = m_document.tree().children(nodeOf(parent));
+    if (column != 0 || row < 0 || static_cast<size_t>(row) >= children.size())
+        return {};
+    return createIndex(row, 0, static_cast<quintptr>(children[static_cast<size_t>(row)]));
+}
+
+QModelIndex TopicTreeModel::parent(const QModelIndex& child) const {
+    const NodeId id = nodeOf(child);
+    if (id == kNoNode)
+        return {};
+    return indexOf(m_document.tree().node(id).parent);
+}
+
+int TopicTreeModel::rowCount(const QModelIndex& parent) const {
+    if (parent.column() > 0)
+        return 0;
+    return static_cast<int>(m_document.tree().children(nodeOf(parent)).size());
+}
+
+int TopicTreeModel::columnCount(const QModelIndex&) const { return 1; }
+
+int TopicTreeModel::imageOf(const QModelIndex& index) const {
+    const NodeId id = nodeOf(index);
+    if (id == kNoNode)
+        return -1;
+    return ImageForState(m_document.tree().node(id).image, m_expanded.contains(id));
+}
+
+QVariant TopicTreeModel::data(const QModelIndex& index, int role) const {
+    const NodeId id = nodeOf(index);
+    if (id == kNoNode)
+        return {};
+    const TopicNode& node = m_document.tree().node(id);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return m_codec.decodeLine(node.text);
+    case Qt::DecorationRole:
+        return treeImage(imageOf(index));
+    case Qt::ForegroundRole:
+        return node.row == kNoRow ? QVariant(kRowlessNodeText) : QVariant();
+    default:
+        return {};
+    }
+}
+
+void TopicTreeModel::setExpanded(const QModelIndex& index, bool expanded) {
+    const NodeId id = nodeOf(index);
+    if (id == kNoNode)
+        return;
+    if (expanded)
+        m_expanded.insert(id);
+    else
+        m_expanded.remove(id);
+    emit dataChanged(index, index, {Qt::DecorationRole});
+}
+
+void TopicTreeModel::treeAboutToBeReset() {
+    beginResetModel();
+    m_expanded.clear();
+}
+
+void TopicTreeModel::treeNodeChanged(int node) {
+    const QModelIndex i = indexOf(node);
+    if (i.isValid())
+        emit dataChanged(i, i, {Qt::ForegroundRole});
+}
+
+}  // namespace vq

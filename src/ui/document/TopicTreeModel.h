@@ -1,0 +1,48 @@
+#pragma once
+
+#include "document/Document.h"
+#include "document/TextCodec.h"
+
+#include <QAbstractItemModel>
+#include <QIcon>
+#include <QSet>
+
+namespace vq {
+
+inline const QColor kRowlessNodeText(255, 0, 0);
+
+// Presents the document's topic tree. Sections and titles show their open image while expanded;
+// a node whose row was deleted is drawn red.
+class TopicTreeModel : public QAbstractItemModel, public DocumentListener {
+    Q_OBJECT
+public:
+    TopicTreeModel(Document& document, const TextCodec& codec, QObject* parent = nullptr);
+    ~TopicTreeModel() override;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    NodeId nodeOf(const QModelIndex& index) const;
+    QModelIndex indexOf(NodeId node) const;
+    // The image number a node shows now (0-5).
+    int imageOf(const QModelIndex& index) const;
+
+    // The tree view tells the model when a node opens or closes.
+    void setExpanded(const QModelIndex& index, bool expanded);
+
+    static const QIcon& treeImage(int image);
+
+private:
+    void treeAboutToBeReset() override;
+    void treeReset() override { endResetModel(); }
+    void treeNodeChanged(int node) override;
+
+    Document& m_document;      // Not owned.
+    const TextCodec& m_codec;  // Not owned.
+    QSet<NodeId> m_expanded;
+};
+
+}  // namespace vq

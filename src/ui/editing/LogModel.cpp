@@ -1,0 +1,79 @@
+#include "editing/LogModel.h"
+
+#include "editing/OperationLog.h"
+
+#include <QPainter>
+
+namespace vq {
+
+LogModel::LogModel(Document& document, const TextCodec& codec, QObject* parent)
+    : QAbstractListModel(parent), m_document(document), m_codec(codec) {
+    m_document.addListener(this);
+    m_shown = static_cast<int>(m_document.log().size());
+}
+
+LogModel::~LogModel() { m_document.removeListener(this); }
+
+int LogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_shown; }
+
+QString LogModel::entryText(int i) const {
+    const LogEntry& e = m_document.log().entry(static_cast<size_t>(i));
+    QString text = QString::fromUtf8(e.head.data(), static_cast<qsizetype>(e.head.size()));
+    if (!e.text.empty())
+        text += QStringLiteral(": ") + m_codec.decodeLine(e.text);
+    return text;
+}
+
+QVariant LogModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_shown)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return entryText(index.row());
+    if (role == Qt::UserRole)
+        return RowOfLogEntry(m_document.log().entry(static_cast<size_t>(index.row())).head);
+    return {};
+}
+
+void LogModel::logAppended() {
+    const int n = static_cast<int>(m_document.log().size());
+    beginInsertRows({}, m_shown, n - 1);
+    m_shown = n;
+    endInsertRows();
+    emit entryAppended();
+}
+
+void LogModel::logCleared() {
+    beginResetModel();
+    m_shown = 0;
+    endResetModel();
+}
+
+void LogDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const int row = index.data(Qt::UserRole).toInt();
+    const bool selected = option.state & QStyle::State_Selected;
+    QColor background = selected ? option.palette.highlight().color() : option.palette.base().color();
+    QColor text = selected ? option.palette.highlightedText().color() : option.palette.text().color();
+    if (row == kLogSummary) {
+        background = kSummaryBackground;
+        text = kSummaryText;
+    } else if (row == kLogMarker) {
+        background = kMarkerBackground;
+        text = kMarkerText;
+    }
+    const QRect r = option.rect;
+    painter->save();
+    painter->fillRect(r, background);
+    painter->setPen(text);
+    painter->setFont(option.font);
+    painter->setClipRect(r);
+    painter->drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
+    painter->setPen(kLogSeparator);
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());  // the last pixel row of the entry
+    painter->restore();
+}
+
+QSize LogDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), kLogRowHeight};
+}
+
+}  // namespace vq

@@ -1,0 +1,261 @@
+#include "settings/SignToolBar.h"
+
+#include "app/UiTexts.h"
+#include "document/TextCodec.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QValidator>
+
+namespace vq {
+
+static QString U(const char* text) { return QString::fromUtf8(text); }
+
+namespace {
+// Typing is limited to one character; texts the program sets (such as "1|_|") are not.
+class OneCharValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override { return input.size() <= 1 ? Acceptable : Invalid; }
+};
+}  // namespace
+
+SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec)
+    : m_window(window), m_codec(codec) {
+    m_cboRem = makeBox("cboRem", texts::kOneCharHint, true);
+    m_cboSplit = makeBox("cboSplit", texts::kOneCharHint, true);
+    m_cboSplit->setMaxVisibleItems(10);
+    m_cboTitleSign = makeBox("cboTitleSign", "", false);
+    connect(m_cboRem, &QComboBox::editTextChanged, this, [this](const QString& t) { onTextChanged(SignBox::Rem, t); });
+    connect(m_cboSplit, &QComboBox::editTextChanged, this, [this](const QString& t) { onTextChanged(SignBox::Split, t); });
+    connect(m_cboTitleSign, &QComboBox::editTextChanged, this,
+            [this](const QString& t) { onTextChanged(SignBox::TitleSign, t); });
+    refresh();
+}
+
+QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar) {
+    auto* box = new QComboBox(m_window);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setStatusTip(U(hint));
+    box->setToolTip(U(hint));
+    box->setMinimumContentsLength(oneChar ? 2 : 6);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMaximumWidth(oneChar ? 48 : 80);
+    if (oneChar)
+        box->lineEdit()->setValidator(new OneCharValidator(box));
+    box->lineEdit()->installEventFilter(this);
+    return box;
+}
+
+QComboBox* SignToolBar::box(SignBox which) const {
+    switch (which) {
+    case SignBox::Rem: return m_cboRem;
+    case SignBox::Split: return m_cboSplit;
+    default: return m_cboTitleSign;
+    }
+}
+
+// Leaving a box adds its text to the box's history.
+bool SignToolBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        for (SignBox which : {SignBox::Rem, SignBox::Split, SignBox::TitleSign}) {
+            if (watched == box(which)->lineEdit()) {
+                m_panel.actAdd2ComboBoxExecute(which);
+                refresh();
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+static QToolButton* DropDownButton(QWidget* parent, const char* name, const QString& text, const char* icon,
+                                   const char* hint, QMenu* menu) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    if (!text.isEmpty()) {
+        button->setText(text);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else {
+        button->setIcon(QIcon(QString(":/icons/%1.svg").arg(icon)));
+    }
+    button->setStatusTip(U(hint));
+    button->setToolTip(U(hint));
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setAutoRaise(true);
+    return button;
+}
+
+void SignToolBar::addToolBarWidgets(QToolBar* toolBar) {
+    auto label = [toolBar](const char* name, const char* text, const char* hint) {
+        auto* l = new QLabel(U(text), toolBar);
+        l->setObjectName(name);
+        l->setStatusTip(U(hint));
+        l->setToolTip(U(hint));
+        toolBar->addWidget(l);
+    };
+    label("LabelRem", texts::kLabelRem, texts::kLabelRemHint);
+    toolBar->addWidget(m_cboRem);
+    label("LabelSplit", texts::kLabelSplit, texts::kLabelSplitHint);
+    toolBar->addWidget(m_cboSplit);
+    toolBar->addWidget(DropDownButton(toolBar, "tbtnBeginEnd", U(texts::kTitleSignButton), "titleSign",
+                                      texts::kTitleSignButtonHint, makeSignBeginEndMenu()));
+    toolBar->addWidget(m_cboTitleSign);
+    toolBar->addWidget(DropDownButton(toolBar, "tbtnTitleType", {}, "titleType", texts::kTitleTypeButtonHint,
+                                      makeTitleTypeMenu()));
+    toolBar->addWidget(DropDownButton(toolBar, "tbtnPattern", {}, "pattern", texts::kPatternButtonHint,
+                                      makePatternMenu()));
+    refresh();
+}
+
+QMenu* SignToolBar::makeSignBeginEndMenu() {
+    auto* menu = new QMenu(m_window);
+    menu->setObjectName("PopupMenu_SignBeginEnd");
+    auto* group = new QActionGroup(menu);
+    m_popSignBegin = menu->addAction(U(texts::kSignBegin));
+    m_popSignBegin->setObjectName("popSignBegin");
+    m_popSignEnd = menu->addAction(U(texts::kSignEnd));
+    m_popSignEnd->setObjectName("popSignEnd");
+    for (auto [item, tag] : {std::pair{m_popSignBegin, 0}, std::pair{m_popSignEnd, 1}}) {
+        item->setCheckable(true);
+        item->setData(tag);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, tag = tag] {
+            m_panel.popSignClick(tag);
+            refresh();
+        });
+    }
+    return menu;
+}
+
+QMenu* SignToolBar::makeTitleTypeMenu() {
+    auto* menu = new QMenu(m_window);
+    menu->setObjectName("PopupMenu_TilteType");
+    auto* group = new QActionGroup(menu);
+    for (int type = 0; type < 5; ++type) {
+        QAction* item = menu->addAction(U(texts::kTitleTypeCaptions[type]));
+        item->setObjectName(QString("popTitleSign%1").arg(type));
+        item->setStatusTip(U(texts::kTitleTypeHints[type]));
+        item->setCheckable(true);
+        item->setData(type);
+        group->addAction(item);
+        m_titleTypeItems.append(item);
+        connect(item, &QAction::triggered, this, [this, type] {  // SetLinePatternByMenu
+            m_panel.SetTitleType(type);
+            refresh();
+        });
+    }
+    menu->addSeparator();
+    m_omitSpaces = menu->addAction(U(texts::kOmitTitleSignSpace));
+    m_omitSpaces->setObjectName("mnuOmmitTitleSignSpace");
+    m_omitSpaces->setCheckable(true);
+    connect(m_omitSpaces, &QAction::triggered, this, [this] {
+        m_panel.toggleOmitTitleSignSpace();
+        refresh();
+    });
+    connect(menu, &QMenu::aboutToShow, this, &SignToolBar::refresh);  // PopupMenu_TilteTypePopup
+    return menu;
+}
+
+QMenu* SignToolBar::makePatternMenu() {
+    auto* menu = new QMenu(m_window);
+    menu->setObjectName("PopupMenu_Pattern");
+    addPatternItems(menu, "popPtn");
+    return menu;
+}
+
+void SignToolBar::addPatternItems(QMenu* menu, const char* prefix) {
+    auto* group = new QActionGroup(menu);
+    for (int p = 0; p < kPatternCount; ++p) {
+        QAction* item = menu->addAction(U(texts::kPatternCaptions[p]));
+        item->setObjectName(QString("%1%2").arg(prefix).arg(p));
+        item->setStatusTip(item->text());
+        item->setCheckable(true);
+        item->setData(p);
+        group->addAction(item);
+        m_patternItems.append(item);
+        connect(item, &QAction::triggered, this, [this, p] { PatternClick(p); });
+    }
+    refresh();
+}
+
+void SignToolBar::ApplyDefaultPattern(int defaultPattern) { PatternClick(defaultPattern); }
+
+void SignToolBar::PatternClick(int pattern) {
+    m_panel.PatternClick(pattern);
+    refresh();
+}
+
+void SignToolBar::onTextChanged(SignBox which, const QString& text) {
+    if (m_refreshing)
+        return;
+    const std::string bytes = bytesOf(text);
+    switch (which) {
+    case SignBox::Rem: m_panel.cboRemChange(bytes); break;
+    case SignBox::Split: m_panel.cboSplitChange(bytes); break;
+    case SignBox::TitleSign: m_panel.cboTitleSignChange(bytes); break;
+    }
+    refresh();
+}
+
+// Signs are compared with the document's bytes, so they are held in its encoding.
+std::string SignToolBar::bytesOf(const QString& text) const {
+    if (auto bytes = m_codec.encode(text))
+        return *bytes;
+    return text.toStdString();
+}
+
+QString SignToolBar::textOf(const std::string& bytes) const { return m_codec.decode(bytes); }
+
+void SignToolBar::refresh() {
+    m_refreshing = true;
+    for (SignBox which : {SignBox::Rem, SignBox::Split, SignBox::TitleSign}) {
+        QComboBox* b = box(which);
+        QStringList items;
+        for (const std::string& item : m_panel.history(which))
+            items << textOf(item);
+        QStringList current;
+        for (int i = 0; i < b->count(); ++i)
+            current << b->itemText(i);
+        if (current != items) {
+            b->clear();
+            b->addItems(items);
+        }
+        const QString text = textOf(m_panel.text(which));
+        if (b->currentText() != text)
+            b->setEditText(text);
+    }
+    m_cboTitleSign->setEnabled(m_panel.titleSignEnabled());
+    QPalette palette = m_cboTitleSign->palette();
+    const QColor base = m_panel.titleSignColour() == BoxColour::Silver ? QColor(kSilverLevel, kSilverLevel, kSilverLevel)
+                                                                       : QColor(Qt::white);
+    palette.setColor(QPalette::Base, base);
+    m_cboTitleSign->setPalette(palette);
+    m_cboTitleSign->lineEdit()->setPalette(palette);
+    const QString hint = QString::fromStdString(m_panel.titleSignHint());
+    m_cboTitleSign->setStatusTip(hint);
+    m_cboTitleSign->setToolTip(hint);
+    if (m_popSignBegin) {
+        m_popSignBegin->setEnabled(m_panel.signBeginEnabled());
+        m_popSignEnd->setEnabled(m_panel.signEndEnabled());
+        (m_panel.signEndMarked() ? m_popSignEnd : m_popSignBegin)->setChecked(true);
+    }
+    for (QAction* item : m_titleTypeItems)
+        item->setChecked(item->data().toInt() == m_panel.titleType());
+    if (m_omitSpaces)
+        m_omitSpaces->setChecked(m_panel.omitTitleSignSpace());
+    for (QAction* item : m_patternItems)
+        item->setChecked(item->data().toInt() == m_panel.currentPattern());
+    m_refreshing = false;
+}
+
+}  // namespace vq
