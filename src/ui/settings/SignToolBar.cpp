@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolBar>
+#include <QAbstractItemView>
 #include <QToolButton>
 #include <QValidator>
 
@@ -19,6 +20,21 @@ namespace vq {
 static QString U(const char* text) { return QString::fromUtf8(text); }
 
 namespace {
+// The title-sign box opens its list at least as wide as its longest sign plus 30 pixels, so long
+// signs show whole.
+class TitleSignBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {  // cboTitleSignDropDown
+        QString longest;
+        for (int i = 0; i < count(); ++i)
+            if (itemText(i).toUtf8().size() > longest.toUtf8().size())
+                longest = itemText(i);
+        view()->setMinimumWidth(fontMetrics().horizontalAdvance(longest) + 30);
+        QComboBox::showPopup();
+    }
+};
+
 // Typing is limited to one character; texts the program sets (such as "1|_|") are not.
 class OneCharValidator : public QValidator {
 public:
@@ -41,7 +57,7 @@ SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec)
 }
 
 QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar) {
-    auto* box = new QComboBox(m_window);
+    QComboBox* box = oneChar ? new QComboBox(m_window) : new TitleSignBox(m_window);
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);

@@ -1,0 +1,97 @@
+#include "document/LineTests.h"
+
+#include "document/Blanks.h"
+
+namespace vq {
+
+bool IsCommentLine(const AnalysisSettings& s, std::string_view line) {
+    if (IsBlankText(s.remSign))
+        return true;
+    const std::string_view rest = TrimLeftBlanks(line);
+    if (rest.empty())
+        return false;
+    // The first byte alone compared with the whole sign: a longer sign matches nothing.
+    return s.remSign.size() == 1 && rest.front() == s.remSign.front();
+}
+
+bool HasSplitSign(const AnalysisSettings& s, std::string_view line) {
+    return !s.splitSign.empty() && line.find(s.splitSign) != std::string_view::npos;
+}
+
+bool IsSectionHeader(std::string_view line, std::string_view& header) {
+    const std::string_view t = TrimBlanks(line);
+    if (t.empty() || t.front() != '[')
+        return false;
+    const size_t close = t.find(']');
+    if (close == std::string_view::npos)
+        return false;
+    header = t.substr(0, close + 1);
+    return true;
+}
+
+bool MatchesTitleSign(std::string_view line, std::string_view sign) {
+    return sign.empty() ? IsBlankText(line) : line.starts_with(sign);
+}
+
+namespace {
+
+// Types 2-4 share the way in: a begin sign line makes the pass wait for the title text.
+bool AwaitTitleOnBeginSign(const AnalysisSettings& s, std::string_view line, int& state) {
+    if (MatchesTitleSign(line, s.titleBeginSign))
+        state = 1;
+    return false;
+}
+
+bool CheckTwoLineTitle(const AnalysisSettings& s, std::string_view line, int& state, std::string_view& title) {
+    if (state == 0)
+        return AwaitTitleOnBeginSign(s, line, state);
+    if (state != 1)
+        return false;
+    title = TrimBlanks(line);
+    state = 0;
+    return true;
+}
+
+// Types 3 and 4: the title line is taken, then only the very next line may close the title.
+bool CheckThreeLineTitle(const AnalysisSettings& s, std::string_view line, int& state, std::string_view& title,
+                         std::string_view closingSign) {
+    switch (state) {
+    case 0:
+        return AwaitTitleOnBeginSign(s, line, state);
+    case 1:
+        title = TrimBlanks(line);
+        state = 2;
+        return false;
+    case 2:
+        state = 0;
+        return MatchesTitleSign(line, closingSign);
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, int& titleState, std::string_view& title) {
+    if (s.omitTitleSignSpace)
+        line = TrimBlanks(line);
+    if (titleState == 1 && IsBlankText(line))
+        titleState = 0;  // a blank line cancels an awaited title
+    switch (s.titleType) {
+    case 1:
+        if (!MatchesTitleSign(line, s.titleBeginSign))
+            return false;
+        title = TrimBlanks(line);
+        return true;
+    case 2:
+        return CheckTwoLineTitle(s, line, titleState, title);
+    case 3:
+        return CheckThreeLineTitle(s, line, titleState, title, s.titleBeginSign);
+    case 4:
+        return CheckThreeLineTitle(s, line, titleState, title, s.titleEndSign);
+    default:
+        return false;
+    }
+}
+
+}  // namespace vq

@@ -1,0 +1,33 @@
+#pragma once
+
+// The tests that decide what a line is. They take the line's own bytes, compare byte for byte,
+// allocate nothing and keep no state; every text, the empty one included, has a defined result.
+
+#include "settings/AnalysisSettings.h"
+
+#include <string_view>
+
+namespace vq {
+
+// True when the line counts as commented out: every line when the comment sign is blank,
+// otherwise a line whose first non-blank byte is the (one-byte) comment sign.
+bool IsCommentLine(const AnalysisSettings& s, std::string_view line);
+
+// True when the untrimmed line contains the split sign; an empty sign is never found.
+bool HasSplitSign(const AnalysisSettings& s, std::string_view line);
+
+// True when the trimmed line starts with "[" and holds a "]"; `header` is then the view from
+// the "[" up to and including the first "]".
+bool IsSectionHeader(std::string_view line, std::string_view& header);
+
+// True when the line begins with the sign; an empty sign stands for a blank line.
+bool MatchesTitleSign(std::string_view line, std::string_view sign);
+
+// Feeds one line to the title recognition. `titleState` carries over from line to line within
+// one pass: 0 idle, 1 begin sign seen, 2 title text taken and closing sign awaited.
+// Returns true when this line completes a title. `title` is a view into a line given to this
+// or an earlier call: for the three-line types it is set on the title line and still holds it
+// when the closing line completes the title.
+bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, int& titleState, std::string_view& title);
+
+}  // namespace vq

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vq {
+
+// The signs and title framing the line tests read. A reader takes the values current when it
+// runs; nobody keeps a copy across a change.
+struct AnalysisSettings {
+    std::string remSign = ";";
+    std::string splitSign = "=";
+    std::string titleBeginSign = ";;;;;;";
+    std::string titleEndSign = ";;;;;;";
+    int titleType = 0;  // 0 none, 1 one line, 2 two lines, 3 same sign around, 4 begin/end signs around
+    bool omitTitleSignSpace = false;
+};
+
+// A sign of blanks only is invisible in a box and would not survive the stripping of the
+// settings reader, so it is shown and stored as its length followed by this suffix.
+inline constexpr std::string_view kSpaceSignSuffix = "|_|";
+
+// The byte length of s in decimal, then "|_|": one space gives "1|_|", the empty text "0|_|".
+std::string EncodeSpaceSign(std::string_view s);
+// Strips blanks, drops the last three bytes and reads the rest as a decimal count of spaces.
+// Anything that is not a number that fits a 32-bit int counts as 0; 0 or less gives "".
+std::string DecodeSpaceSign(std::string_view t);
+// True when t ends with the suffix of the space-count form.
+bool EndsWithSpaceSignSuffix(std::string_view t);
+
+// What a pattern puts into the boxes and menus. The comment box text goes through the box's
+// change handler, so "1|_|" becomes the blank comment sign.
+struct Pattern {
+    int titleType;
+    std::string_view remText;
+    std::string_view splitText;
+    std::string_view titleSign;  // both the begin and the end sign
+    bool omitTitleSignSpace;
+};
+
+inline constexpr int kPatternCount = 4;
+// Applied when a hand-edited default pattern names none of the four: php.ini, the usual default.
+inline constexpr int kFallbackPattern = 2;
+
+inline constexpr std::array<Pattern, kPatternCount> kPatterns = {{
+    {1, "1|_|", "=", ";;;;;;", true},   // General: blank comment sign, one-line titles
+    {0, ";", "=", ";;;;;;", false},     // *.ini: no titles
+    {3, ";", "=", ";;;;;;", false},     // php.ini: the sign line above and below the title
+    {1, "#", "=", "###", false},        // httpd.conf
+}};
+
+// The sign history entries every box starts with; the configuration dialog refuses to delete
+// the entries at these positions.
+inline constexpr std::array<std::string_view, 3> kBuiltinRemSigns = {";", "#", " "};
+inline constexpr std::array<std::string_view, 2> kBuiltinSplitSigns = {"=", " "};
+inline constexpr std::array<std::string_view, 4> kBuiltinTitleSigns = {";;;;;;", ";;;", "######", "###"};
+
+}  // namespace vq

@@ -1,0 +1,37 @@
+#include "settings/RecentFiles.h"
+
+#include "settings/TextCompare.h"
+
+#include <algorithm>
+
+namespace vq {
+
+void RecentFiles::AddRecentFile(std::string_view path) {
+    auto it = std::find_if(m_paths.begin(), m_paths.end(),
+                           [&](const std::string& p) { return EqualsIgnoringCase(p, path); });
+    if (it != m_paths.end())
+        std::rotate(m_paths.begin(), it, it + 1);  // the stored spelling moves to the front
+    else
+        m_paths.insert(m_paths.begin(), std::string(path));
+    TrimRecentFiles();
+}
+
+size_t RecentFiles::limit() const { return static_cast<size_t>(std::clamp(m_count, 0, kMaxRecent)); }
+
+void RecentFiles::TrimRecentFiles() {
+    if (m_paths.size() > limit())
+        m_paths.resize(limit());
+}
+
+void RecentFiles::assign(std::vector<std::string> paths) {
+    m_paths = std::move(paths);
+    if (m_paths.size() > static_cast<size_t>(kMaxRecent))
+        m_paths.resize(kMaxRecent);
+}
+
+void RecentFiles::remove(size_t i) {
+    if (i < m_paths.size())
+        m_paths.erase(m_paths.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+}  // namespace vq
