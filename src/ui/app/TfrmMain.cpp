@@ -1,4 +1,5 @@
 #include "app/TfrmMain.h"
+#include "app/LocalPath.h"
 #include "app/UiTexts.h"
 
 #include "document/RowModel.h"
@@ -64,6 +65,9 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
     m_splitterH->setSizes({height() - 178, 178});
     m_document.addListener(this);
     connect(m_logModel, &LogModel::entryAppended, m_lstLog, &QListView::scrollToBottom);
+    connect(m_rowModel, &QAbstractItemModel::modelReset, this, &TfrmMain::updateActions);
+    connect(m_rowModel, &QAbstractItemModel::rowsInserted, this, &TfrmMain::updateActions);
+    connect(m_rowModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::updateActions);
     FormCreate(arguments);
 }
 
@@ -83,7 +87,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
 
     if (arguments.size() == 1) {
         const QString path = arguments.first();
-        if (IsExistingFile(QFile::encodeName(path).toStdString()))
+        if (IsExistingFile(LocalPath(path)))
             OpenDocument(path);
         else
             m_platform.showMessage(this, FormatMessageQ(texts::kFileMissing, path));
@@ -184,8 +188,6 @@ void TfrmMain::stateChanged() {
     m_pcPages->setTabToolTip(0, hint);
     updateActions();
 }
-
-void TfrmMain::logAppended() {}
 
 void TfrmMain::updateActions() {
     const bool hasRows = m_document.rowCount() > 0;

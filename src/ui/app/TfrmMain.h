@@ -102,7 +102,6 @@ private:
     void FormResize();
     void LoadDocument(const QString& path);
     void stateChanged() override;
-    void logAppended() override;
     void followTreeSelection(const QModelIndex& current, const QModelIndex& previous);
     void lstLogMouseMove(const QPoint& pos);
     Progress progress();

@@ -1,6 +1,7 @@
 // Opening files: the open and reload commands, dropped files, the size questions, loading the
 // rows and the text editor offered for very large files.
 #include "app/TfrmMain.h"
+#include "app/LocalPath.h"
 #include "app/UiTexts.h"
 #include "files/FileAccess.h"
 #include "files/FileSizeCheck.h"
@@ -10,8 +11,6 @@
 #include <QStandardPaths>
 
 namespace vq {
-
-static std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 void TfrmMain::OpenDocument(const QString& path) {
     // Measuring opens the file for reading, so a file that cannot be read ends the open here,

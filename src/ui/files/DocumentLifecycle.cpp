@@ -1,5 +1,6 @@
 // New, save, save as and close: the life of the document as a whole.
 #include "app/TfrmMain.h"
+#include "app/LocalPath.h"
 #include "app/UiTexts.h"
 #include "files/FileAccess.h"
 
@@ -8,8 +9,6 @@
 #include <QTreeView>
 
 namespace vq {
-
-static std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 bool TfrmMain::NewDocument() {
     m_document.setLoading(true);
