@@ -63,9 +63,9 @@ QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setStatusTip(U(hint));
     box->setToolTip(U(hint));
-    box->setMinimumContentsLength(oneChar ? 2 : 6);
+    box->setMinimumContentsLength(oneChar ? 1 : 4);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMaximumWidth(oneChar ? 48 : 80);
+    box->setMaximumWidth(oneChar ? 40 : 64);
     if (oneChar)
         box->lineEdit()->setValidator(new OneCharValidator(box));
     box->lineEdit()->installEventFilter(this);
@@ -121,15 +121,19 @@ void SignToolBar::addToolBarWidgets(QToolBar* toolBar) {
     };
     label("LabelRem", texts::kLabelRem, texts::kLabelRemHint);
     toolBar->addWidget(m_cboRem);
+    toolBar->addSeparator();
     label("LabelSplit", texts::kLabelSplit, texts::kLabelSplitHint);
     toolBar->addWidget(m_cboSplit);
+    toolBar->addSeparator();
     toolBar->addWidget(DropDownButton(toolBar, "tbtnBeginEnd", U(texts::kTitleSignButton), "titleSign",
                                       texts::kTitleSignButtonHint, makeSignBeginEndMenu()));
     toolBar->addWidget(m_cboTitleSign);
     toolBar->addWidget(DropDownButton(toolBar, "tbtnTitleType", {}, "titleType", texts::kTitleTypeButtonHint,
                                       makeTitleTypeMenu()));
+    toolBar->addSeparator();
     toolBar->addWidget(DropDownButton(toolBar, "tbtnPattern", {}, "pattern", texts::kPatternButtonHint,
                                       makePatternMenu()));
+    toolBar->addSeparator();
     refresh();
 }
 
