@@ -287,9 +287,18 @@ void TfrmMain::createToolBar() {
     m_toolBar->addAction(action("actRefreshTree"));
 }
 
+// A pop-up menu of its own name that opens on a right click in a view.
+static QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name) {
+    auto* menu = new QMenu(window);
+    menu->setObjectName(name);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, menu,
+                     [menu, view](const QPoint& p) { menu->popup(view->viewport()->mapToGlobal(p)); });
+    return menu;
+}
+
 void TfrmMain::createPopupMenus() {
-    m_popupListView = new QMenu(this);
-    m_popupListView->setObjectName("PopupMenu_ListView");
+    m_popupListView = AttachPopup(this, m_lvContent, "PopupMenu_ListView");
     addMenuItem(m_popupListView, "actInsertLine", "mnuInsertLine1");
     addMenuItem(m_popupListView, "actInsertLineDn", "mnuInsertLineDn2");
     addMenuItem(m_popupListView, "actEditLine", "mnuEditLine1");
@@ -299,24 +308,16 @@ void TfrmMain::createPopupMenus() {
     addMenuItem(m_popupListView, "actRestoreLine", "N13");
     m_popupListView->addSeparator();
     addMenuItem(m_popupListView, "actDelLine", "mnuDelLine1");
-    m_lvContent->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_lvContent, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { m_popupListView->popup(m_lvContent->viewport()->mapToGlobal(p)); });
 
-    m_popupLog = new QMenu(this);
-    m_popupLog->setObjectName("PopupMenu_Log");
+    m_popupLog = AttachPopup(this, m_lstLog, "PopupMenu_Log");
     QAction* gotoItem = addMenuItem(m_popupLog, "actGotoLineByLog", "N16");
     QFont bold = gotoItem->font();
     bold.setBold(true);
     gotoItem->setFont(bold);  // the default item
     m_popupLog->setDefaultAction(gotoItem);
     addMenuItem(m_popupLog, "actCopyLogLine", "N17");
-    m_lstLog->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_lstLog, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { m_popupLog->popup(m_lstLog->viewport()->mapToGlobal(p)); });
 
-    m_popupRE = new QMenu(this);
-    m_popupRE->setObjectName("PopupMenu_RE");
+    m_popupRE = AttachPopup(this, m_reContent, "PopupMenu_RE");
     addMenuItem(m_popupRE, "actRECopy", "mnuRECopy");
     addMenuItem(m_popupRE, "actRESelAll", "mnuRESelAll");
     m_popupRE->addSeparator();
@@ -324,9 +325,6 @@ void TfrmMain::createPopupMenus() {
     addMenuItem(m_popupRE, "actSaveAs", "mnuRESaveAs");
     m_popupRE->addSeparator();
     addMenuItem(m_popupRE, "actOpenIniFile", "mnuREOpen");
-    m_reContent->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_reContent, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { m_popupRE->popup(m_reContent->viewport()->mapToGlobal(p)); });
 }
 
 void TfrmMain::createStatusBar() {
