@@ -71,7 +71,18 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
     FormCreate(arguments);
 }
 
-TfrmMain::~TfrmMain() { m_document.removeListener(this); }
+// The views, the text binder and the models look into the document, which is a member and so
+// would go before the window's children: they are taken down first.
+TfrmMain::~TfrmMain() {
+    m_document.removeListener(this);
+    m_lvContent->viewport()->removeEventFilter(this);
+    m_lstLog->viewport()->removeEventFilter(this);
+    m_lstLog->removeEventFilter(this);
+    delete centralWidget();
+    delete m_rowModel;
+    delete m_treeModel;
+    delete m_logModel;
+}
 
 QAction* TfrmMain::action(const QString& name) const { return m_actions.value(name); }
 

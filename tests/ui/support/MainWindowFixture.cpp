@@ -1,0 +1,126 @@
+#include "MainWindowFixture.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QStringEncoder>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace vqtest {
+
+PanelRecorder::PanelRecorder(QLabel* panel) : m_panel(panel) { panel->installEventFilter(this); }
+
+bool PanelRecorder::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_panel && event->type() == QEvent::Paint) {
+        m_texts.append(m_panel->text());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+MainWindowFixture::MainWindowFixture() = default;
+
+MainWindowFixture::~MainWindowFixture() { destroy(); }
+
+vq::TfrmMain& MainWindowFixture::start(const QStringList& arguments) {
+    m_window = std::make_unique<vq::TfrmMain>(platform, arguments);
+    return *m_window;
+}
+
+void MainWindowFixture::show() {
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        qWarning("the main window was not exposed");
+}
+
+void MainWindowFixture::destroy() {
+    if (m_window)
+        m_window->hide();
+    m_window.reset();
+}
+
+void MainWindowFixture::destroyAsIs() { m_window.reset(); }
+
+QString MainWindowFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString full = m_dir.filePath(name);
+    QFile file(full);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the fixture file %s", qPrintable(full));
+    return full;
+}
+
+QByteArray MainWindowFixture::readBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<<unreadable>>");
+    return file.readAll();
+}
+
+QStringList MainWindowFixture::column(int column) const {
+    QStringList out;
+    const QAbstractItemModel* model = list()->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        out << model->index(r, column).data(Qt::DisplayRole).toString();
+    return out;
+}
+
+QList<bool> MainWindowFixture::checked() const {
+    QList<bool> out;
+    const QAbstractItemModel* model = list()->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        out << (model->index(r, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked);
+    return out;
+}
+
+QStringList MainWindowFixture::targetLines() const {
+    QStringList out;
+    for (QTextBlock b = text()->document()->firstBlock(); b.isValid(); b = b.next())
+        out << b.text();
+    return out;
+}
+
+QStringList MainWindowFixture::logEntries() const {
+    QStringList out;
+    const QAbstractItemModel* model = log()->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        out << model->index(r, 0).data(Qt::DisplayRole).toString();
+    return out;
+}
+
+static void Outline(const QAbstractItemModel* model, const QModelIndex& parent, const QString& indent, QStringList& out) {
+    for (int r = 0; r < model->rowCount(parent); ++r) {
+        const QModelIndex i = model->index(r, 0, parent);
+        out << indent + i.data(Qt::DisplayRole).toString();
+        Outline(model, i, indent + QStringLiteral("  "), out);
+    }
+}
+
+QStringList MainWindowFixture::treeOutline() const {
+    QStringList out;
+    Outline(tree()->model(), {}, {}, out);
+    return out;
+}
+
+QList<int> MainWindowFixture::selectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& i : list()->selectionModel()->selectedRows())
+        rows << i.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int MainWindowFixture::selectedRow() const {
+    const QList<int> rows = selectedRows();
+    return rows.size() == 1 ? rows.first() : -1;
+}
+
+QByteArray Gb18030(const QString& text) {
+    QStringEncoder encoder("GB18030");
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        qFatal("GB18030 cannot hold the fixture text");
+    return bytes;
+}
+
+}  // namespace vqtest

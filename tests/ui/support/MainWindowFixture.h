@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ScriptedPlatform.h"
+
+#include "app/TfrmMain.h"
+
+#include <QByteArray>
+#include <QLabel>
+#include <QListView>
+#include <QObject>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <memory>
+
+namespace vqtest {
+
+// Records the text of every paint of the Message panel, so a test can see texts that a long pass
+// showed and replaced before control came back. Long passes repaint the panel themselves, so each
+// text they show is painted once while the event loop does not run.
+class PanelRecorder : public QObject {
+public:
+    explicit PanelRecorder(QLabel* panel);
+    const QStringList& texts() const { return m_texts; }
+    void clear() { m_texts.clear(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_panel;  // Not owned.
+    QStringList m_texts;
+};
+
+// The real main window on a scripted platform, with a temporary folder for fixture files.
+class MainWindowFixture {
+public:
+    MainWindowFixture();
+    ~MainWindowFixture();
+
+    ScriptedPlatform platform;
+
+    // Builds the main window; its construction runs the start-up with these parameters.
+    vq::TfrmMain& start(const QStringList& arguments = {});
+    // Shows the window and waits until it is on screen.
+    void show();
+    vq::TfrmMain& window() { return *m_window; }
+    // Hides the window, as closing it would, then destroys it without asking anything.
+    void destroy();
+    // Destroys the window as it is, shown or not.
+    void destroyAsIs();
+
+    // --- fixture files --------------------------------------------------------------------------
+    QString dir() const { return m_dir.path(); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    // Writes the bytes to a file in the temporary folder and returns its full path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    static QByteArray readBytes(const QString& path);
+
+    // --- views ----------------------------------------------------------------------------------
+    QTreeView* tree() const { return find<QTreeView>("tvTopic"); }
+    QTreeView* list() const { return find<QTreeView>("lvContent"); }
+    QPlainTextEdit* text() const { return find<QPlainTextEdit>("reContent"); }
+    QListView* log() const { return find<QListView>("lstLog"); }
+    QLabel* panel(const char* name) const { return find<QLabel>(name); }
+
+    // Column texts of every row of the content list.
+    QStringList column(int column) const;
+    // Checked state of every row.
+    QList<bool> checked() const;
+    // The lines the target text view shows (its blocks).
+    QStringList targetLines() const;
+    QStringList logEntries() const;
+    // Texts of the top-level nodes of the topic tree and of their children, depth first, each
+    // child indented by two spaces.
+    QStringList treeOutline() const;
+    int selectedRow() const;  // the single selected row of the content list, or -1
+    QList<int> selectedRows() const;
+
+    template <typename T>
+    T* find(const char* name) const {
+        return m_window ? m_window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<vq::TfrmMain> m_window;
+};
+
+// Turns text into the bytes of a legacy Chinese file (GB18030, a superset of GBK).
+QByteArray Gb18030(const QString& text);
+
+}  // namespace vqtest

@@ -1,0 +1,86 @@
+#include "ScriptedPlatform.h"
+
+namespace vqtest {
+
+QStringList ScriptedPlatform::messages() const {
+    QStringList out;
+    for (const Shown& s : m_shown)
+        if (s.kind == Kind::Message)
+            out << s.text;
+    return out;
+}
+
+QStringList ScriptedPlatform::errors() const {
+    QStringList out;
+    for (const Shown& s : m_shown)
+        if (s.kind == Kind::Error)
+            out << s.text;
+    return out;
+}
+
+QStringList ScriptedPlatform::questions() const {
+    QStringList out;
+    for (const Shown& s : m_shown)
+        if (s.kind == Kind::Confirm || s.kind == Kind::YesNoCancel)
+            out << s.text;
+    return out;
+}
+
+void ScriptedPlatform::clearRecords() {
+    m_shown.clear();
+    m_started.clear();
+    m_openSettings.clear();
+    m_saveSettings.clear();
+    m_beeps = 0;
+    m_openDialogs = 0;
+    m_saveDialogs = 0;
+    m_tickReads = 0;
+}
+
+void ScriptedPlatform::showMessage(QWidget*, const QString& text) {
+    m_shown.append({Kind::Message, {}, text, Answer::Ok});
+}
+
+void ScriptedPlatform::showError(QWidget*, const QString& text) {
+    m_shown.append({Kind::Error, {}, text, Answer::Ok});
+}
+
+ScriptedPlatform::Answer ScriptedPlatform::confirm(QWidget*, const QString& title, const QString& text) {
+    const Answer answer = m_confirmAnswers.isEmpty() ? Answer::Cancel : m_confirmAnswers.dequeue();
+    m_shown.append({Kind::Confirm, title, text, answer});
+    return answer;
+}
+
+ScriptedPlatform::Answer ScriptedPlatform::askYesNoCancel(QWidget*, const QString& title, const QString& text) {
+    const Answer answer = m_yesNoCancelAnswers.isEmpty() ? Answer::Cancel : m_yesNoCancelAnswers.dequeue();
+    m_shown.append({Kind::YesNoCancel, title, text, answer});
+    return answer;
+}
+
+QString ScriptedPlatform::openFileName(QWidget*, const vq::FileDialogSpec& dialog) {
+    ++m_openDialogs;
+    m_openSettings.append(dialog);
+    return m_openPaths.isEmpty() ? QString() : m_openPaths.dequeue();
+}
+
+QString ScriptedPlatform::saveFileName(QWidget*, const vq::FileDialogSpec& dialog) {
+    ++m_saveDialogs;
+    m_saveSettings.append(dialog);
+    return m_savePaths.isEmpty() ? QString() : m_savePaths.dequeue();
+}
+
+ScriptedPlatform::StartResult ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
+    m_started.append({program, arguments});
+    return m_startResult;
+}
+
+quint32 ScriptedPlatform::tickCount() {
+    ++m_tickReads;
+    const quint32 now = m_tick;
+    m_tick += m_tickStep;
+    if (m_tickHook)
+        m_tickHook();
+    return now;
+}
+
+}  // namespace vqtest

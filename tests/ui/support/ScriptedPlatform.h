@@ -1,0 +1,103 @@
+#pragma once
+
+#include "app/Platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace vqtest {
+
+// A platform whose user is a script: every question takes the next queued answer, every dialog
+// the next queued path, and everything the program shows or starts is recorded for the test.
+class ScriptedPlatform : public vq::Platform {
+public:
+    using Answer = vq::Platform::Answer;
+    using StartResult = vq::Platform::StartResult;
+
+    enum class Kind { Message, Error, Confirm, YesNoCancel };
+
+    // One message box or question as the program showed it.
+    struct Shown {
+        Kind kind;
+        QString title;  // empty for plain messages and errors
+        QString text;
+        Answer answer = Answer::Ok;
+    };
+
+    struct Started {
+        QString program;
+        QStringList arguments;
+    };
+
+    // --- the script -----------------------------------------------------------------------------
+    // Answers are taken in order; an empty queue answers Cancel (the question is still recorded).
+    void queueConfirm(Answer answer) { m_confirmAnswers.enqueue(answer); }
+    void queueYesNoCancel(Answer answer) { m_yesNoCancelAnswers.enqueue(answer); }
+    // Paths are taken in order; an empty queue or an empty path means the dialog was cancelled.
+    void queueOpenFileName(const QString& path) { m_openPaths.enqueue(path); }
+    void queueSaveFileName(const QString& path) { m_savePaths.enqueue(path); }
+    void setStartResult(StartResult result) { m_startResult = result; }
+    void setTextEditor(const QString& name) { m_textEditor = name; }
+
+    // The clock: it stands still unless the test moves it, or moves by `step` after every read.
+    void setTickStep(quint32 step) { m_tickStep = step; }
+    void advanceTicks(quint32 ms) { m_tick += ms; }
+    void setTick(quint32 ms) { m_tick = ms; }
+    // Runs after every read of the clock (for example to record the status bar's text).
+    void setTickHook(std::function<void()> hook) { m_tickHook = std::move(hook); }
+
+    // --- what happened --------------------------------------------------------------------------
+    const QList<Shown>& shown() const { return m_shown; }
+    // Texts of the plain message boxes and error boxes, in the order shown.
+    QStringList messages() const;
+    QStringList errors() const;
+    QStringList questions() const;  // texts of confirmations and Yes/No/Cancel boxes
+    int beeps() const { return m_beeps; }
+    const QList<Started>& started() const { return m_started; }
+    int openDialogs() const { return m_openDialogs; }
+    int saveDialogs() const { return m_saveDialogs; }
+    const QList<vq::FileDialogSpec>& saveDialogSettings() const { return m_saveSettings; }
+    const QList<vq::FileDialogSpec>& openDialogSettings() const { return m_openSettings; }
+    int tickReads() const { return m_tickReads; }
+    // Forgets everything recorded so far (the script stays).
+    void clearRecords();
+
+    // --- vq::Platform ---------------------------------------------------------------------------
+    void showMessage(QWidget* parent, const QString& text) override;
+    void showError(QWidget* parent, const QString& text) override;
+    Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
+    void beep() override { ++m_beeps; }
+    QString openFileName(QWidget* parent, const vq::FileDialogSpec& dialog) override;
+    QString saveFileName(QWidget* parent, const vq::FileDialogSpec& dialog) override;
+    QString textEditor() override { return m_textEditor; }
+    StartResult startProgram(const QString& program, const QStringList& arguments) override;
+    quint32 tickCount() override;
+
+private:
+    QQueue<Answer> m_confirmAnswers;
+    QQueue<Answer> m_yesNoCancelAnswers;
+    QQueue<QString> m_openPaths;
+    QQueue<QString> m_savePaths;
+    StartResult m_startResult = StartResult::Started;
+    QString m_textEditor = QStringLiteral("mousepad");
+
+    quint32 m_tick = 1000;
+    quint32 m_tickStep = 0;
+    std::function<void()> m_tickHook;
+
+    QList<Shown> m_shown;
+    QList<Started> m_started;
+    QList<vq::FileDialogSpec> m_openSettings;
+    QList<vq::FileDialogSpec> m_saveSettings;
+    int m_beeps = 0;
+    int m_openDialogs = 0;
+    int m_saveDialogs = 0;
+    int m_tickReads = 0;
+};
+
+}  // namespace vqtest

@@ -1,0 +1,330 @@
+// The operation log: how entries read and look, going from an entry back to its row, hovering
+// and copying.
+#include "MainWindowFixture.h"
+
+#include "editing/LogModel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace vqtest;
+
+namespace {
+
+QByteArray TenLines() {
+    QByteArray out = "[Section]\r\n";
+    for (int i = 1; i < 10; ++i)
+        out += "key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+    return out;
+}
+
+// Brings the log page to the front and waits until the log is laid out on it.
+bool ShowLogPage(MainWindowFixture& f) {
+    f.find<QTabWidget>("pcPages")->setCurrentIndex(1);
+    return QTest::qWaitFor([&] { return f.log()->isVisible() && f.log()->viewport()->height() > 60; });
+}
+
+}  // namespace
+
+class TestLog : public QObject {
+    Q_OBJECT
+private slots:
+    void entryTexts_data();
+    void entryTexts();
+    void entryRowValue_data();
+    void entryRowValue();
+    void entryColours_data();
+    void entryColours();
+    void entryColoursOnScreen();
+    void rowHeight();
+    void newEntriesScrollIntoView();
+    void gotoLine_data();
+    void gotoLine();
+    void gotoAfterDelete();
+    void gotoAndCopyNeedSelection();
+    void copyEntry();
+    void hoverShowsEntry();
+    void newEmptiesLog();
+};
+
+// AddLogEntry: "(" row+1 ")" word, then ": " and the text unless the text is blank.
+void TestLog::entryTexts_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("row 0 gives (1)") << 0 << "注释选定行(&R)" << "a=1" << "(1)注释选定行(&R): a=1";
+    QTest::newRow("marker gives (0)") << -1 << "注释选定行(&R)" << "<<操作开始>>" << "(0)注释选定行(&R): <<操作开始>>";
+    QTest::newRow("summary gives (-1)") << -2 << "<<选择 3 行，注释 2 行>>" << "" << "(-1)<<选择 3 行，注释 2 行>>";
+    QTest::newRow("only spaces: no colon") << 4 << "删除选定行(&T)" << "   " << "(5)删除选定行(&T)";
+    QTest::newRow("tab and spaces: no colon") << 4 << "删除选定行(&T)" << " \t " << "(5)删除选定行(&T)";
+    QTest::newRow("leading spaces kept") << 11 << "恢复" << "  x=1 " << "(12)恢复:   x=1 ";
+}
+
+void TestLog::entryTexts() {
+    QFETCH(int, row);
+    QFETCH(QString, word);
+    QFETCH(QString, text);
+    QFETCH(QString, entry);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    w.document().addLogEntry(row, word.toStdString(), text.toStdString());
+    QCOMPARE(f.logEntries(), QStringList{entry});
+}
+
+// The number in the entry leads back to the row: only the first ")" ends it.
+void TestLog::entryRowValue_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("row 11, word with parentheses") << 11 << "注释选定行(&R)";
+    QTest::newRow("marker") << -1 << "删除选定行(&T)";
+    QTest::newRow("summary") << -2 << "<<共恢复了 3 行>>";
+    QTest::newRow("row 0") << 0 << "恢复";
+}
+
+void TestLog::entryRowValue() {
+    QFETCH(int, row);
+    QFETCH(QString, word);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    w.document().addLogEntry(row, word.toStdString(), "x");
+    QCOMPARE(f.log()->model()->index(0, 0).data(Qt::UserRole).toInt(), row);
+}
+
+// Summaries light yellow with green text, markers money green with blue text, whether selected
+// or not; a grey line under every entry.
+void TestLog::entryColours_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QColor>("background");  // invalid: the list's own
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("summary") << -2 << false << QColor(253, 253, 196) << QColor(0, 128, 0);
+    QTest::newRow("summary, selected") << -2 << true << QColor(253, 253, 196) << QColor(0, 128, 0);
+    QTest::newRow("marker") << -1 << false << QColor(192, 220, 192) << QColor(0, 0, 255);
+    QTest::newRow("marker, selected") << -1 << true << QColor(192, 220, 192) << QColor(0, 0, 255);
+    QTest::newRow("row entry") << 3 << false << QColor(Qt::white) << QColor(Qt::black);
+}
+
+static bool HasPixel(const QImage& image, const QRect& area, const QColor& colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y).rgb() == colour.rgb())
+                return true;
+    return false;
+}
+
+void TestLog::entryColours() {
+    QFETCH(int, row);
+    QFETCH(bool, selected);
+    QFETCH(QColor, background);
+    QFETCH(QColor, text);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    w.document().addLogEntry(row, "WWWWWWWWWW", "WWWWWWWWWW");
+    const QModelIndex index = f.log()->model()->index(0, 0);
+
+    vq::LogDelegate delegate;
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 300, 15);
+    option.font = f.log()->font();
+    option.palette.setColor(QPalette::Base, Qt::white);
+    option.palette.setColor(QPalette::Text, Qt::black);
+    option.palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    option.palette.setColor(QPalette::HighlightedText, Qt::white);
+    option.state = QStyle::State_Enabled | (selected ? QStyle::State_Selected : QStyle::State_None);
+    QImage image(300, 15, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    {
+        QPainter painter(&image);
+        delegate.paint(&painter, option, index);
+    }
+    // The background fills the entry; the far right is past the text.
+    QCOMPARE(image.pixelColor(295, 2).rgb(), background.rgb());
+    QCOMPARE(image.pixelColor(0, 0).rgb(), background.rgb());
+    // The separator: grey across the bottom pixel row, from left to right.
+    for (int x : {0, 150, 299})
+        QCOMPARE(image.pixelColor(x, 14).rgb(), QColor(128, 128, 128).rgb());
+    QVERIFY(image.pixelColor(150, 13).rgb() != QColor(128, 128, 128).rgb() || background == QColor(128, 128, 128));
+    // The text is drawn in its colour (glyphs are anti-aliased, so some pixel has it exactly).
+    QVERIFY2(HasPixel(image, QRect(0, 0, 200, 14), text), "no pixel in the text colour");
+}
+
+// The log on screen draws its summary entry in its colours.
+void TestLog::entryColoursOnScreen() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("a.ini", TenLines())});
+    f.show();
+    QVERIFY(ShowLogPage(f));
+    w.document().addLogEntry(-1, "删除选定行(&T)", "<<操作开始>>");
+    const QImage image = f.log()->viewport()->grab().toImage();
+    const qreal dpr = image.devicePixelRatio();
+    const QRect first = f.log()->visualRect(f.log()->model()->index(0, 0));
+    const QRect second = f.log()->visualRect(f.log()->model()->index(1, 0));
+    const int x = f.log()->viewport()->width() - 5;
+    QCOMPARE(image.pixelColor(QPoint(x, first.top() + 3) * dpr).rgb(), QColor(253, 253, 196).rgb());
+    QCOMPARE(image.pixelColor(QPoint(x, second.top() + 3) * dpr).rgb(), QColor(192, 220, 192).rgb());
+}
+
+void TestLog::rowHeight() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QVERIFY(ShowLogPage(f));
+    for (int i = 0; i < 5; ++i)
+        w.document().addLogEntry(i, "恢复", "long entry text with several words");
+    for (int i = 0; i < 5; ++i) {
+        const QRect r = f.log()->visualRect(f.log()->model()->index(i, 0));
+        QCOMPARE(r.height(), 15);
+        QCOMPARE(r.top(), i * 15);
+    }
+}
+
+// Every new entry scrolls the log so that it is in view, whether the log page is shown or not.
+void TestLog::newEntriesScrollIntoView() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QVERIFY(ShowLogPage(f));
+    for (int i = 0; i < 100; ++i) {
+        w.document().addLogEntry(i, "恢复", "entry");
+        const QModelIndex last = f.log()->model()->index(i, 0);
+        QTRY_VERIFY2(f.log()->viewport()->rect().contains(f.log()->visualRect(last)), qPrintable(QString::number(i)));
+    }
+    QVERIFY(f.log()->verticalScrollBar()->value() > 0);
+}
+
+// Going to an entry: a row entry reveals its row; markers, summaries and numbers past the last
+// row beep, clear the list's selection and say so.
+void TestLog::gotoLine_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("row entry, action") << 6 << "action" << true;
+    QTest::newRow("row entry, double click") << 2 << "double click" << true;
+    QTest::newRow("row entry, Enter") << 9 << "enter" << true;
+    QTest::newRow("first row") << 0 << "action" << true;
+    QTest::newRow("marker, action") << -1 << "action" << false;
+    QTest::newRow("marker, double click") << -1 << "double click" << false;
+    QTest::newRow("summary, Enter") << -2 << "enter" << false;
+    QTest::newRow("past the last row") << 10 << "action" << false;
+}
+
+void TestLog::gotoLine() {
+    QFETCH(int, row);
+    QFETCH(QString, how);
+    QFETCH(bool, exists);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("go.ini", TenLines())});
+    f.show();
+    QVERIFY(ShowLogPage(f));
+    w.document().addLogEntry(row, "删除选定行(&T)", "key=1");
+    f.list()->selectAll();
+    w.showMessage("before");
+    const QModelIndex entry = f.log()->model()->index(1, 0);
+    f.log()->setCurrentIndex(entry);
+    QTRY_VERIFY(w.action("actGotoLineByLog")->isEnabled());
+
+    if (how == "action") {
+        w.action("actGotoLineByLog")->trigger();
+    } else if (how == "double click") {
+        // Through the window, as the desktop delivers it: press, release, press, double click.
+        const QPoint p = f.log()->viewport()->mapTo(&w, f.log()->visualRect(entry).center());
+        QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+    } else {
+        f.log()->setFocus();
+        QTest::keyRelease(f.log(), Qt::Key_Return);
+    }
+
+    if (exists) {
+        QCOMPARE(f.selectedRows(), QList<int>{row});
+        QCOMPARE(f.list()->currentIndex().row(), row);
+        QCOMPARE(f.platform.beeps(), 0);
+        QVERIFY(w.messageText() != QStringLiteral("指定行不存在!!"));
+    } else {
+        QCOMPARE(f.platform.beeps(), 1);
+        QCOMPARE(f.selectedRows(), QList<int>());
+        QCOMPARE(w.messageText(), QStringLiteral("指定行不存在!!"));
+    }
+}
+
+// After row 3 of ten is deleted, its entry still says (4) and leads to the row now at index 3.
+void TestLog::gotoAfterDelete() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("del.ini", TenLines())});
+    w.DeleteLineEntry(3);
+    w.document().addLogEntry(3, "删除选定行(&T)", "key3=3");
+    QCOMPARE(f.logEntries().last(), QStringLiteral("(4)删除选定行(&T): key3=3"));
+    f.log()->setCurrentIndex(f.log()->model()->index(1, 0));
+    w.action("actGotoLineByLog")->trigger();
+    QCOMPARE(f.selectedRows(), QList<int>{3});
+    QCOMPARE(f.column(0).at(3), QStringLiteral("key4=4"));
+}
+
+// Both log commands are disabled until an entry is selected; without a selection they do nothing.
+void TestLog::gotoAndCopyNeedSelection() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("sel.ini", TenLines())});
+    w.updateActions();
+    QVERIFY(!w.action("actGotoLineByLog")->isEnabled());
+    QVERIFY(!w.action("actCopyLogLine")->isEnabled());
+    w.actGotoLineByLogExecute();
+    QCOMPARE(f.platform.beeps(), 0);
+    f.log()->setCurrentIndex(f.log()->model()->index(0, 0));
+    QTRY_VERIFY(w.action("actGotoLineByLog")->isEnabled());
+    QVERIFY(w.action("actCopyLogLine")->isEnabled());
+    f.log()->clearSelection();
+    QTRY_VERIFY(!w.action("actGotoLineByLog")->isEnabled());
+}
+
+void TestLog::copyEntry() {
+    MainWindowFixture f;
+    const QString path = f.writeFile("copy.ini", TenLines());
+    vq::TfrmMain& w = f.start({path});
+    w.document().addLogEntry(2, "注释选定行(&R)", "key2=2");
+    QApplication::clipboard()->setText("old");
+    f.log()->setCurrentIndex(f.log()->model()->index(0, 0));
+    w.action("actCopyLogLine")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("(-1)打开文件:\"%1\"").arg(path));
+    f.log()->setCurrentIndex(f.log()->model()->index(1, 0));
+    w.action("actCopyLogLine")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("(3)注释选定行(&R): key2=2"));
+}
+
+// Over an entry the Message panel shows its full text; over the empty part how to use the log.
+void TestLog::hoverShowsEntry() {
+    MainWindowFixture f;
+    const QString path = f.writeFile("hover.ini", TenLines());
+    vq::TfrmMain& w = f.start({path});
+    f.show();
+    QVERIFY(ShowLogPage(f));
+    const QString longText = QString(120, QChar('x'));
+    w.document().addLogEntry(5, "删除选定行(&T)", longText.toStdString());
+    QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(1, 0)).center());
+    QTRY_COMPARE(w.messageText(), "(6)删除选定行(&T): " + longText);
+    QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(0, 0)).center());
+    QTRY_COMPARE(w.messageText(), QStringLiteral("(-1)打开文件:\"%1\"").arg(path));
+    QTest::mouseMove(f.log()->viewport(), QPoint(10, f.log()->viewport()->height() - 3));
+    QTRY_COMPARE(w.messageText(), QStringLiteral("双击转到指定行。"));
+}
+
+// New empties the log; loading writes exactly its one entry.
+void TestLog::newEmptiesLog() {
+    MainWindowFixture f;
+    const QString path = f.writeFile("new.ini", TenLines());
+    vq::TfrmMain& w = f.start({path});
+    w.document().addLogEntry(1, "恢复", "x");
+    QCOMPARE(f.logEntries().size(), 2);
+    QVERIFY(w.NewDocument());
+    QCOMPARE(f.logEntries(), QStringList());
+    w.OpenDocument(path);
+    QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(path)});
+}
+
+QTEST_MAIN(TestLog)
+#include "tst_log.moc"

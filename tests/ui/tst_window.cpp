@@ -1,0 +1,219 @@
+// The main window's furniture: its first layout, the content-list columns on resizing, the
+// status bar panels and the hints that reach the Message panel.
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace vqtest;
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void firstLayout();
+    void columnsFollowWidth_data();
+    void columnsFollowWidth();
+    void statusPanels_data();
+    void statusPanels();
+    void toolButtonHint_data();
+    void toolButtonHint();
+    void statusTipReachesMessagePanel_data();
+    void statusTipReachesMessagePanel();
+    void toolBarOrder();
+    void contentListKind();
+};
+
+void TestWindow::firstLayout() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QCOMPARE(w.size(), QSize(690, 502));
+    QCOMPARE(f.tree()->width(), 185);
+    QWidget* pages = f.find<QWidget>("Panel_Pages");
+    QVERIFY(pages);
+    QCOMPARE(pages->height(), 178);
+    QCOMPARE(f.find<QSplitter>("SplitterH")->handleWidth(), 3);
+    QCOMPARE(f.tree()->indentation(), 19);
+    QCOMPARE(f.list()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("修改后"));
+    QCOMPARE(f.list()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("修改前"));
+    QCOMPARE(f.text()->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QVERIFY(f.text()->isReadOnly());
+    QCOMPARE(f.text()->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+// Widening the window: both columns expanded keep 2 : 1 of the list's width; a column collapsed
+// to exactly 50 pixels stays so and the other takes all but 50.
+void TestWindow::columnsFollowWidth_data() {
+    QTest::addColumn<int>("column0");  // widths set before the window is widened
+    QTest::addColumn<int>("column1");
+    QTest::addColumn<int>("collapsed");  // -1: none
+    QTest::addColumn<int>("widenBy");
+    QTest::newRow("both expanded") << 200 << 100 << -1 << 211;
+    QTest::newRow("both expanded, odd width") << 120 << 120 << -1 << 137;
+    QTest::newRow("column 0 collapsed") << 50 << 200 << 0 << 150;
+    QTest::newRow("column 1 collapsed") << 300 << 50 << 1 << 97;
+    QTest::newRow("51 pixels is not collapsed") << 51 << 200 << -1 << 120;
+    QTest::newRow("narrowing, column 0 collapsed") << 50 << 300 << 0 << -80;
+}
+
+void TestWindow::columnsFollowWidth() {
+    QFETCH(int, column0);
+    QFETCH(int, column1);
+    QFETCH(int, collapsed);
+    QFETCH(int, widenBy);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QHeaderView* header = f.list()->header();
+    header->resizeSection(0, column0);
+    header->resizeSection(1, column1);
+
+    const int before = f.list()->viewport()->width();
+    w.resize(w.width() + widenBy, w.height());
+    QTRY_COMPARE(f.list()->viewport()->width(), before + widenBy);
+    const int width = f.list()->viewport()->width();
+    if (collapsed == 0) {
+        QTRY_COMPARE(header->sectionSize(0), 50);
+        QTRY_COMPARE(header->sectionSize(1), width - 50);
+    } else if (collapsed == 1) {
+        QTRY_COMPARE(header->sectionSize(1), 50);
+        QTRY_COMPARE(header->sectionSize(0), width - 50);
+    } else {
+        QTRY_COMPARE(header->sectionSize(0), width * 2 / 3);
+        QTRY_COMPARE(header->sectionSize(1), width / 3);
+    }
+}
+
+void TestWindow::statusPanels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("width");  // 0: takes the rest
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("Line panel") << QStringLiteral("pnlLine") << 65 << int(Qt::AlignHCenter);
+    QTest::newRow("Caret panel") << QStringLiteral("pnlCaret") << 120 << int(Qt::AlignHCenter);
+    QTest::newRow("Message panel") << QStringLiteral("pnlMessage") << 0 << int(Qt::AlignLeft);
+}
+
+void TestWindow::statusPanels() {
+    QFETCH(QString, name);
+    QFETCH(int, width);
+    QFETCH(int, alignment);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    for (int extra : {0, 300}) {
+        w.resize(690 + extra, 502);
+        auto* panel = f.panel(name.toLatin1().constData());
+        QVERIFY(panel);
+        QCOMPARE(panel->parentWidget(), static_cast<QWidget*>(w.statusBar()));
+        QCOMPARE(int(panel->alignment() & Qt::AlignHorizontal_Mask), alignment);
+        if (width > 0) {
+            QTRY_COMPARE(panel->width(), width);
+        } else {
+            // The Message panel takes what the two fixed panels leave.
+            QTRY_VERIFY(panel->width() > w.width() - 65 - 120 - 60);
+        }
+    }
+    // Panels appear left to right: Line, Caret, Message.
+    QVERIFY(f.panel("pnlLine")->x() < f.panel("pnlCaret")->x());
+    QVERIFY(f.panel("pnlCaret")->x() < f.panel("pnlMessage")->x());
+}
+
+// Moving the pointer over a tool button shows its hint in the Message panel.
+void TestWindow::toolButtonHint_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("open") << QStringLiteral("actOpenIniFile") << QStringLiteral("打开文件");
+    QTest::newRow("new") << QStringLiteral("actNewIniFile") << QStringLiteral("新建文件");
+    QTest::newRow("reload, disabled") << QStringLiteral("actReload") << QStringLiteral("重载本文件");
+}
+
+void TestWindow::toolButtonHint() {
+    QFETCH(QString, action);
+    QFETCH(QString, hint);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    auto* toolBar = f.find<QToolBar>("ToolBar");
+    QVERIFY(toolBar);
+    QWidget* button = toolBar->widgetForAction(w.action(action));
+    QVERIFY(button);
+    QVERIFY(w.messageText() != hint);
+    QTest::mouseMove(f.list()->viewport(), QPoint(5, 5));
+    QTest::mouseMove(button, button->rect().center());
+    QTRY_COMPARE(w.messageText(), hint);
+}
+
+// A status tip sent from anywhere in the window lands in the Message panel; an empty tip does
+// not wipe what is there.
+void TestWindow::statusTipReachesMessagePanel_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("tool button") << QStringLiteral("ToolBar") << QStringLiteral("打开文件") << true;
+    QTest::newRow("content list") << QStringLiteral("lvContent") << QStringLiteral("列表项") << true;
+    QTest::newRow("status bar") << QStringLiteral("StatusBar") << QStringLiteral("状态") << true;
+}
+
+void TestWindow::statusTipReachesMessagePanel() {
+    QFETCH(QString, source);
+    QFETCH(QString, tip);
+    QFETCH(bool, shown);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QWidget* from = f.find<QWidget>(source.toLatin1().constData());
+    if (source == QStringLiteral("ToolBar"))
+        from = f.find<QToolBar>("ToolBar")->widgetForAction(w.action("actOpenIniFile"));
+    QVERIFY(from);
+    w.showMessage(QStringLiteral("before"));
+    QStatusTipEvent event(tip);
+    QCoreApplication::sendEvent(from, &event);
+    QCOMPARE(w.messageText(), shown ? tip : QStringLiteral("before"));
+}
+
+// Tool bar, left to right: New, Open, Save, Save As | Reload, Restore all | the three extractions |
+// Find, Find next | the sign boxes and buttons ... Refresh tree last.
+void TestWindow::toolBarOrder() {
+    MainWindowFixture f;
+    f.start();
+    auto* toolBar = f.find<QToolBar>("ToolBar");
+    QVERIFY(toolBar);
+    QStringList order;
+    for (QAction* a : toolBar->actions()) {
+        if (a->isSeparator())
+            order << "|";
+        else if (a->objectName().startsWith("act"))
+            order << a->objectName();
+        else
+            order << "widget";
+    }
+    const QStringList head{"actNewIniFile", "actOpenIniFile", "actSave", "actSaveAs", "|", "actReload", "actRestore", "|",
+                           "actSaveAll", "actSaveSel", "actSaveTree", "|", "actFind", "actFindNext", "|"};
+    QCOMPARE(order.mid(0, head.size()), head);
+    QCOMPARE(order.last(), QStringLiteral("actRefreshTree"));
+    QVERIFY(order.count("widget") >= 4);  // the sign labels, boxes and drop-down buttons
+}
+
+// The content list: two columns, check boxes, several rows selectable, whole rows, no sorting.
+void TestWindow::contentListKind() {
+    MainWindowFixture f;
+    f.start({f.writeFile("k.ini", "[a]\r\nb=1\r\n")});
+    QTreeView* list = f.list();
+    QCOMPARE(list->model()->columnCount(), 2);
+    QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(list->selectionMode() == QAbstractItemView::ExtendedSelection ||
+            list->selectionMode() == QAbstractItemView::MultiSelection);
+    QVERIFY(!list->isSortingEnabled());
+    QVERIFY(list->model()->index(0, 0).flags() & Qt::ItemIsUserCheckable);
+    QVERIFY(list->uniformRowHeights());
+    QVERIFY(!list->rootIsDecorated());
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
