@@ -1,12 +1,12 @@
 #include "app/QtPlatform.h"
 #include "app/TfrmMain.h"
 
-#include <QApplication>
+#include "app/Application.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    vq::Application app(argc, argv);
     vq::QtPlatform platform;
-    QStringList arguments = QApplication::arguments();
+    QStringList arguments = vq::Application::arguments();
     arguments.removeFirst();
     vq::TfrmMain window(platform, arguments);
     window.show();

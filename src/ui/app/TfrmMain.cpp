@@ -154,6 +154,9 @@ bool TfrmMain::event(QEvent* event) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Filters are installed while the views are still being built.
+    if (!m_lvContent || !m_lstLog)
+        return QMainWindow::eventFilter(watched, event);
     if (watched == m_lvContent->viewport() && event->type() == QEvent::Resize)
         FormResize();
     if (watched == m_lstLog->viewport() && event->type() == QEvent::MouseMove)

@@ -1,6 +1,7 @@
 // Builds the main window's furniture: actions, views, menus, tool bar, pop-up menus, status bar.
 #include "app/ActionCatalog.h"
 #include "app/TfrmMain.h"
+#include "document/InfoTip.h"
 #include "document/RowModel.h"
 #include "document/TargetTextBinder.h"
 #include "document/TopicTreeModel.h"
@@ -120,6 +121,7 @@ void TfrmMain::createViews() {
     m_lvContent->header()->resizeSection(0, 250);
     m_lvContent->header()->resizeSection(1, 150);
     m_lvContent->viewport()->installEventFilter(this);
+    new InfoTip(m_lvContent);
     connect(m_lvContent->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmMain::updateActions);
 
     m_reContent = new QPlainTextEdit;
