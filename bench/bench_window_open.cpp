@@ -36,8 +36,8 @@ public:
     Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
     Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
     void beep() override {}
-    QString openFileName(QWidget*, const vq::FileDialogSpec&) override { return {}; }
-    QString saveFileName(QWidget*, const vq::FileDialogSpec&) override { return {}; }
+    QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
+    QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString textEditor() override { return QStringLiteral("true"); }
     StartResult startProgram(const QString&, const QStringList&) override { return StartResult::Failed; }
     quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }

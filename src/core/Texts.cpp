@@ -12,11 +12,11 @@ std::string FormatMessage(std::string_view format, std::initializer_list<Message
             out += c;
             continue;
         }
-        const char spec = format[i + 1];
-        if (spec == '%') {
+        const char code = format[i + 1];
+        if (code == '%') {
             out += '%';
             ++i;
-        } else if ((spec == 'S' || spec == 's' || spec == 'd') && next != args.end()) {
+        } else if ((code == 'S' || code == 's' || code == 'd') && next != args.end()) {
             out += next->text;
             ++next;
             ++i;

@@ -568,8 +568,8 @@ void TestOpenSave::dialogSettings() {
     w.action("actSaveAs")->trigger();
     QCOMPARE(f.platform.openDialogs(), 1);
     QCOMPARE(f.platform.saveDialogs(), 1);
-    const vq::FileDialogSpec open = f.platform.openDialogSettings().first();
-    const vq::FileDialogSpec save = f.platform.saveDialogSettings().first();
+    const vq::FileDialogSettings open = f.platform.openDialogSettings().first();
+    const vq::FileDialogSettings save = f.platform.saveDialogSettings().first();
     using Filter = QPair<QString, QString>;
     QCOMPARE(open.filters, (QVector<Filter>{{"Supported Files(*.ini;*.inf;*.conf;*.txt)", "*.ini;*.inf;*.conf;*.txt"},
                                             {"Ini File(*.ini)", "*.ini"},

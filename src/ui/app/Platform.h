@@ -10,7 +10,7 @@ class QWidget;
 namespace vq {
 
 // A file dialog's fixed settings.
-struct FileDialogSpec {
+struct FileDialogSettings {
     QString title;                               // empty: the platform's default
     QVector<QPair<QString, QString>> filters;    // (description, patterns separated by ';')
     QString defaultSuffix;
@@ -38,8 +38,8 @@ public:
     virtual void beep() = 0;
 
     // The chosen path, or an empty string when the user cancelled.
-    virtual QString openFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
-    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual QString openFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
 
     // The desktop's plain-text editor: the first of a short list found on the search path, or
     // the first name of that list when none is installed.

@@ -44,31 +44,31 @@ Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& titl
 
 void QtPlatform::beep() { QApplication::beep(); }
 
-QStringList QtFilterList(const FileDialogSpec& spec) {
+QStringList QtFilterList(const FileDialogSettings& settings) {
     QStringList filters;
-    for (const auto& [description, patterns] : spec.filters)
+    for (const auto& [description, patterns] : settings.filters)
         filters << description + " (" + QString(patterns).replace(';', ' ') + ")";
     return filters;
 }
 
-QString QtPlatform::openFileName(QWidget* parent, const FileDialogSpec& spec) {
-    QFileDialog dialog(parent, spec.title, spec.initialFolder);
+QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& settings) {
+    QFileDialog dialog(parent, settings.title, settings.initialFolder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(QtFilterList(spec));
+    dialog.setNameFilters(QtFilterList(settings));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
 }
 
-QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSpec& spec) {
-    QFileDialog dialog(parent, spec.title, spec.initialFolder);
+QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSettings& settings) {
+    QFileDialog dialog(parent, settings.title, settings.initialFolder);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(QtFilterList(spec));
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dialog.setNameFilters(QtFilterList(settings));
+    dialog.setDefaultSuffix(settings.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
     if (!m_lastSaveName.isEmpty())
         dialog.selectFile(m_lastSaveName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

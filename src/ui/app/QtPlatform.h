@@ -15,8 +15,8 @@ public:
     Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     void beep() override;
-    QString openFileName(QWidget* parent, const FileDialogSpec& spec) override;
-    QString saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
+    QString openFileName(QWidget* parent, const FileDialogSettings& dialog) override;
+    QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString textEditor() override;
     StartResult startProgram(const QString& program, const QStringList& arguments) override;
     quint32 tickCount() override;
@@ -27,6 +27,6 @@ private:
 };
 
 // "Ini File(*.ini)" with "*.ini;*.inf" → "Ini File(*.ini) (*.ini *.inf)" for Qt's file dialogs.
-QStringList QtFilterList(const FileDialogSpec& spec);
+QStringList QtFilterList(const FileDialogSettings& dialog);
 
 }  // namespace vq

@@ -81,11 +81,11 @@ void TfrmMain::LoadDocument(const QString& path) {
 }
 
 void TfrmMain::actOpenIniFileExecute() {
-    FileDialogSpec spec;
+    FileDialogSettings dialog;
     for (const auto& [description, pattern] : texts::kOpenFilters)
-        spec.filters.append({QString::fromStdString(description), QString::fromStdString(pattern)});
-    spec.initialFolder = m_openFolder;
-    const QString path = m_platform.openFileName(this, spec);
+        dialog.filters.append({QString::fromStdString(description), QString::fromStdString(pattern)});
+    dialog.initialFolder = m_openFolder;
+    const QString path = m_platform.openFileName(this, dialog);
     if (!path.isEmpty())
         OpenDocument(path);
 }

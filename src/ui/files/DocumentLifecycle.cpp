@@ -68,14 +68,14 @@ bool TfrmMain::SaveDocument(int mode) {
 }
 
 bool TfrmMain::SaveDocumentAs() {
-    FileDialogSpec spec;
-    spec.title = QString::fromUtf8(texts::kSaveDialogTitle);
+    FileDialogSettings dialog;
+    dialog.title = QString::fromUtf8(texts::kSaveDialogTitle);
     for (const auto& [description, pattern] : texts::kSaveFilters)
-        spec.filters.append({QString::fromStdString(description), QString::fromStdString(pattern)});
-    spec.defaultSuffix = QString::fromUtf8(texts::kSaveDefaultSuffix);
-    spec.initialFolder = QDir::homePath();
-    spec.confirmOverwrite = true;
-    const QString path = m_platform.saveFileName(this, spec);
+        dialog.filters.append({QString::fromStdString(description), QString::fromStdString(pattern)});
+    dialog.defaultSuffix = QString::fromUtf8(texts::kSaveDefaultSuffix);
+    dialog.initialFolder = QDir::homePath();
+    dialog.confirmOverwrite = true;
+    const QString path = m_platform.saveFileName(this, dialog);
     if (path.isEmpty())
         return false;
     if (!WriteFileSafely(LocalPath(path), m_document.saveBytes()).ok) {

@@ -57,13 +57,13 @@ ScriptedPlatform::Answer ScriptedPlatform::askYesNoCancel(QWidget*, const QStrin
     return answer;
 }
 
-QString ScriptedPlatform::openFileName(QWidget*, const vq::FileDialogSpec& dialog) {
+QString ScriptedPlatform::openFileName(QWidget*, const vq::FileDialogSettings& dialog) {
     ++m_openDialogs;
     m_openSettings.append(dialog);
     return m_openPaths.isEmpty() ? QString() : m_openPaths.dequeue();
 }
 
-QString ScriptedPlatform::saveFileName(QWidget*, const vq::FileDialogSpec& dialog) {
+QString ScriptedPlatform::saveFileName(QWidget*, const vq::FileDialogSettings& dialog) {
     ++m_saveDialogs;
     m_saveSettings.append(dialog);
     return m_savePaths.isEmpty() ? QString() : m_savePaths.dequeue();

@@ -60,8 +60,8 @@ public:
     const QList<Started>& started() const { return m_started; }
     int openDialogs() const { return m_openDialogs; }
     int saveDialogs() const { return m_saveDialogs; }
-    const QList<vq::FileDialogSpec>& saveDialogSettings() const { return m_saveSettings; }
-    const QList<vq::FileDialogSpec>& openDialogSettings() const { return m_openSettings; }
+    const QList<vq::FileDialogSettings>& saveDialogSettings() const { return m_saveSettings; }
+    const QList<vq::FileDialogSettings>& openDialogSettings() const { return m_openSettings; }
     int tickReads() const { return m_tickReads; }
     // Forgets everything recorded so far (the script stays).
     void clearRecords();
@@ -72,8 +72,8 @@ public:
     Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     void beep() override { ++m_beeps; }
-    QString openFileName(QWidget* parent, const vq::FileDialogSpec& dialog) override;
-    QString saveFileName(QWidget* parent, const vq::FileDialogSpec& dialog) override;
+    QString openFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
+    QString saveFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
     QString textEditor() override { return m_textEditor; }
     StartResult startProgram(const QString& program, const QStringList& arguments) override;
     quint32 tickCount() override;
@@ -92,8 +92,8 @@ private:
 
     QList<Shown> m_shown;
     QList<Started> m_started;
-    QList<vq::FileDialogSpec> m_openSettings;
-    QList<vq::FileDialogSpec> m_saveSettings;
+    QList<vq::FileDialogSettings> m_openSettings;
+    QList<vq::FileDialogSettings> m_saveSettings;
     int m_beeps = 0;
     int m_openDialogs = 0;
     int m_saveDialogs = 0;
