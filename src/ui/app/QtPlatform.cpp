@@ -53,6 +53,7 @@ QStringList QtFilterList(const FileDialogSettings& settings) {
 
 QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& settings) {
     QFileDialog dialog(parent, settings.title, settings.initialFolder);
+    dialog.setObjectName("OpenDlg");
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(QtFilterList(settings));
@@ -64,6 +65,7 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& sett
 
 QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSettings& settings) {
     QFileDialog dialog(parent, settings.title, settings.initialFolder);
+    dialog.setObjectName("SaveDlg");
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QtFilterList(settings));
