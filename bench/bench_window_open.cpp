@@ -35,11 +35,15 @@ public:
     void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
     Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
     void beep() override {}
     QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString textEditor() override { return QStringLiteral("true"); }
     StartResult startProgram(const QString&, const QStringList&) override { return StartResult::Failed; }
+    StartResult openDocument(const QString&) override { return StartResult::Failed; }
+    void showHelp(const QString&, const QString&) override {}
+    bool chooseFont(QWidget*, QFont&) override { return false; }
     quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
 
 private:

@@ -5,6 +5,7 @@
 #include <QVector>
 #include <QPair>
 
+class QFont;
 class QWidget;
 
 namespace vq {
@@ -35,6 +36,8 @@ public:
     virtual Answer confirm(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No/Cancel buttons.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A message box with a title of its own and Yes/No buttons.
+    virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void beep() = 0;
 
     // The chosen path, or an empty string when the user cancelled.
@@ -46,6 +49,13 @@ public:
     virtual QString textEditor() = 0;
     // Starts a program without waiting for it.
     virtual StartResult startProgram(const QString& program, const QStringList& arguments) = 0;
+
+    // Opens a document or folder with the desktop's program for it, without waiting.
+    virtual StartResult openDocument(const QString& path) = 0;
+    // Shows a topic of the program's help page (an HTML page with one anchor per topic).
+    virtual void showHelp(const QString& page, const QString& topic) = 0;
+    // The font dialog, starting from `font`; false when the user cancelled.
+    virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
 
     // Milliseconds since some fixed moment; wraps around.
     virtual quint32 tickCount() = 0;

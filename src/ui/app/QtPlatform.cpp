@@ -3,7 +3,10 @@
 #include "Texts.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QUrl>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -40,6 +43,10 @@ Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& titl
     return ToAnswer(QMessageBox::warning(parent, title, text,
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                          QMessageBox::Yes));
+}
+
+Platform::Answer QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text) {
+    return ToAnswer(QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
 }
 
 void QtPlatform::beep() { QApplication::beep(); }
@@ -92,6 +99,26 @@ Platform::StartResult QtPlatform::startProgram(const QString& program, const QSt
     if (QStandardPaths::findExecutable(program).isEmpty() && !QFileInfo(program).isExecutable())
         return StartResult::NotFound;
     return QProcess::startDetached(program, arguments) ? StartResult::Started : StartResult::Failed;
+}
+
+Platform::StartResult QtPlatform::openDocument(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return StartResult::NotFound;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? StartResult::Started : StartResult::Failed;
+}
+
+void QtPlatform::showHelp(const QString& page, const QString& topic) {
+    QUrl url = QUrl::fromLocalFile(page);
+    url.setFragment(topic);
+    QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::chooseFont(QWidget* parent, QFont& font) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (ok)
+        font = chosen;
+    return ok;
 }
 
 quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed()); }

@@ -21,7 +21,7 @@ QStringList ScriptedPlatform::errors() const {
 QStringList ScriptedPlatform::questions() const {
     QStringList out;
     for (const Shown& s : m_shown)
-        if (s.kind == Kind::Confirm || s.kind == Kind::YesNoCancel)
+        if (s.kind == Kind::Confirm || s.kind == Kind::YesNoCancel || s.kind == Kind::YesNo)
             out << s.text;
     return out;
 }
@@ -55,6 +55,24 @@ ScriptedPlatform::Answer ScriptedPlatform::askYesNoCancel(QWidget*, const QStrin
     const Answer answer = m_yesNoCancelAnswers.isEmpty() ? Answer::Cancel : m_yesNoCancelAnswers.dequeue();
     m_shown.append({Kind::YesNoCancel, title, text, answer});
     return answer;
+}
+
+ScriptedPlatform::Answer ScriptedPlatform::askYesNo(QWidget*, const QString& title, const QString& text) {
+    const Answer answer = m_yesNoAnswers.isEmpty() ? Answer::No : m_yesNoAnswers.dequeue();
+    m_shown.append({Kind::YesNo, title, text, answer});
+    return answer;
+}
+
+ScriptedPlatform::StartResult ScriptedPlatform::openDocument(const QString& path) {
+    m_openedDocuments << path;
+    return m_startResult;
+}
+
+bool ScriptedPlatform::chooseFont(QWidget*, QFont& font) {
+    if (m_fonts.isEmpty())
+        return false;
+    font = m_fonts.dequeue();
+    return true;
 }
 
 QString ScriptedPlatform::openFileName(QWidget*, const vq::FileDialogSettings& dialog) {

@@ -2,6 +2,7 @@
 
 #include "app/Platform.h"
 
+#include <QFont>
 #include <QList>
 #include <QQueue>
 #include <QString>
@@ -18,7 +19,7 @@ public:
     using Answer = vq::Platform::Answer;
     using StartResult = vq::Platform::StartResult;
 
-    enum class Kind { Message, Error, Confirm, YesNoCancel };
+    enum class Kind { Message, Error, Confirm, YesNoCancel, YesNo };
 
     // One message box or question as the program showed it.
     struct Shown {
@@ -37,6 +38,10 @@ public:
     // Answers are taken in order; an empty queue answers Cancel (the question is still recorded).
     void queueConfirm(Answer answer) { m_confirmAnswers.enqueue(answer); }
     void queueYesNoCancel(Answer answer) { m_yesNoCancelAnswers.enqueue(answer); }
+    // Yes/No questions answer No when nothing is queued.
+    void queueYesNo(Answer answer) { m_yesNoAnswers.enqueue(answer); }
+    // Fonts are taken in order; an empty queue means the font dialog was cancelled.
+    void queueFont(const QFont& font) { m_fonts.enqueue(font); }
     // Paths are taken in order; an empty queue or an empty path means the dialog was cancelled.
     void queueOpenFileName(const QString& path) { m_openPaths.enqueue(path); }
     void queueSaveFileName(const QString& path) { m_savePaths.enqueue(path); }
@@ -58,6 +63,8 @@ public:
     QStringList questions() const;  // texts of confirmations and Yes/No/Cancel boxes
     int beeps() const { return m_beeps; }
     const QList<Started>& started() const { return m_started; }
+    const QStringList& openedDocuments() const { return m_openedDocuments; }
+    const QStringList& helpShown() const { return m_helpShown; }  // "page#topic"
     int openDialogs() const { return m_openDialogs; }
     int saveDialogs() const { return m_saveDialogs; }
     const QList<vq::FileDialogSettings>& saveDialogSettings() const { return m_saveSettings; }
@@ -74,13 +81,19 @@ public:
     void beep() override { ++m_beeps; }
     QString openFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
+    Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     QString textEditor() override { return m_textEditor; }
+    StartResult openDocument(const QString& path) override;
+    void showHelp(const QString& page, const QString& topic) override { m_helpShown << page + "#" + topic; }
+    bool chooseFont(QWidget* parent, QFont& font) override;
     StartResult startProgram(const QString& program, const QStringList& arguments) override;
     quint32 tickCount() override;
 
 private:
     QQueue<Answer> m_confirmAnswers;
     QQueue<Answer> m_yesNoCancelAnswers;
+    QQueue<Answer> m_yesNoAnswers;
+    QQueue<QFont> m_fonts;
     QQueue<QString> m_openPaths;
     QQueue<QString> m_savePaths;
     StartResult m_startResult = StartResult::Started;
@@ -92,6 +105,8 @@ private:
 
     QList<Shown> m_shown;
     QList<Started> m_started;
+    QStringList m_openedDocuments;
+    QStringList m_helpShown;
     QList<vq::FileDialogSettings> m_openSettings;
     QList<vq::FileDialogSettings> m_saveSettings;
     int m_beeps = 0;
