@@ -5,7 +5,6 @@
 #include "document/RowModel.h"
 #include "document/TargetTextBinder.h"
 #include "document/TopicTreeModel.h"
-#include "document/TreeBuilder.h"
 #include "editing/LogModel.h"
 #include "files/FileAccess.h"
 #include "settings/SignToolBar.h"
@@ -14,7 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -22,11 +20,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
-#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -218,75 +214,6 @@ void TfrmMain::updateActions() {
     enable("actRefreshTree", hasRows);
     enable("actGotoLineByLog", logSelected);
     enable("actCopyLogLine", logSelected);
-}
-
-void TfrmMain::actRefreshTreeExecute() { BuildTopicTree(); }
-
-// The analysis pass, then the first top-level node is selected.
-void TfrmMain::BuildTopicTree() {
-    std::string error;
-    if (!vq::BuildTopicTree(m_document, m_signs->settings(), progress(), &error))
-        m_platform.showMessage(this, QString::fromStdString(error));
-    if (m_treeModel->rowCount() > 0)
-        m_tvTopic->setCurrentIndex(m_treeModel->index(0, 0));
-}
-
-// With auto-expand on, the node that gets selected opens and the branch selected before closes.
-void TfrmMain::followTreeSelection(const QModelIndex& current, const QModelIndex& previous) {
-    if (!m_autoExpand || !current.isValid())
-        return;
-    for (QModelIndex p = previous; p.isValid(); p = p.parent()) {
-        bool ancestorOfCurrent = false;
-        for (QModelIndex c = current; c.isValid(); c = c.parent())
-            ancestorOfCurrent = ancestorOfCurrent || c == p;
-        if (!ancestorOfCurrent)
-            m_tvTopic->collapse(p);
-    }
-    m_tvTopic->expand(current);
-}
-
-// Selects one row and scrolls it to about 60 pixels below the top of the list.
-void TfrmMain::RevealLineEntry(int row) {
-    const QModelIndex index = m_rowModel->index(row, 0);
-    if (!index.isValid())
-        return;
-    m_lvContent->clearSelection();
-    m_lvContent->scrollTo(index, QAbstractItemView::EnsureVisible);
-    QScrollBar* bar = m_lvContent->verticalScrollBar();
-    bar->setValue(bar->value() + m_lvContent->visualRect(index).top() - 60);
-    m_lvContent->scrollTo(index, QAbstractItemView::EnsureVisible);
-    m_lvContent->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                              QItemSelectionModel::Rows);
-}
-
-void TfrmMain::actGotoLineByLogExecute() {
-    const QModelIndexList selected = m_lstLog->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return;
-    const int row = RowOfLogEntry(m_document.log().entry(static_cast<size_t>(selected.first().row())).head);
-    if (row < 0 || row >= m_rowModel->rowCount()) {
-        m_platform.beep();
-        if (m_lvContent->selectionModel()->hasSelection())
-            m_lvContent->clearSelection();
-        showMessage(U(texts::kLogRowMissing));
-        return;
-    }
-    RevealLineEntry(row);
-}
-
-void TfrmMain::actCopyLogLineExecute() {
-    const QModelIndexList selected = m_lstLog->selectionModel()->selectedIndexes();
-    if (!selected.isEmpty())
-        QApplication::clipboard()->setText(m_logModel->entryText(selected.first().row()));
-}
-
-// Over an entry the Message panel shows its full text; over the empty part how to use the log.
-void TfrmMain::lstLogMouseMove(const QPoint& pos) {
-    const QModelIndex index = m_lstLog->indexAt(pos);
-    if (index.isValid())
-        ShowApplicationHint(m_logModel->entryText(index.row()));
-    else
-        showMessage(U(texts::kLogHoverEmpty));
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
