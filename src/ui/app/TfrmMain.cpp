@@ -173,10 +173,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TfrmMain::ShowApplicationHint(const QString& hint) {
-    if (!hint.isEmpty())
-        showMessage(hint);
-}
+// Every change of the current hint reaches the Message panel, also the empty hint of leaving a
+// control, which clears it.
+void TfrmMain::ShowApplicationHint(const QString& hint) { showMessage(hint); }
 
 void TfrmMain::showMessage(const QString& text, bool repaintNow) {
     m_messagePanel->setText(text);
