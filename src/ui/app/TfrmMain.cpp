@@ -36,7 +36,6 @@ namespace vq {
 
 static QString U(const char* text) { return QString::fromUtf8(text); }
 
-
 TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_codec(m_document) {
     ::InitResources();
@@ -90,7 +89,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
     QApplication::setApplicationName(U(texts::kAppTitle));
     QApplication::setApplicationDisplayName(U(texts::kAppTitle));
     setAcceptDrops(true);
-    m_signs->ApplyDefaultPattern(2);
+    m_signs->ApplyDefaultPattern(m_defaultPattern);
 
     if (arguments.size() == 1) {
         const QString path = arguments.first();

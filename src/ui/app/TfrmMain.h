@@ -110,6 +110,7 @@ private:
     Document m_document;
     TextCodec m_codec;
     RecentFiles m_recent;
+    int m_defaultPattern = 2;  // the pattern every start begins with (php.ini)
     bool m_autoExpand = true;
     bool m_shownOnce = false;
     QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
