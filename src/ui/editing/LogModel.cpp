@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vq {
 
 LogModel::LogModel(Document& document, const TextCodec& codec, QObject* parent)
@@ -66,7 +68,11 @@ void LogDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, c
     painter->setPen(text);
     painter->setFont(option.font);
     painter->setClipRect(r);
-    painter->drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
+    // CJK faces have a line height above the 15-pixel entry; centring spends the overflow on
+    // their empty leading instead of cutting off descenders at the separator.
+    const int overflow = std::max(0, painter->fontMetrics().height() - r.height());
+    const QRect textRect(r.left(), r.top() - overflow / 2, r.width(), r.height() + overflow);
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
     painter->setPen(kLogSeparator);
     painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());  // the last pixel row of the entry
     painter->restore();
