@@ -1,0 +1,72 @@
+// The topic tree in the window: auto-expand, images by state, refresh.
+#include "MainWindowFixture.h"
+
+#include "document/TopicTreeModel.h"
+
+#include <QAction>
+#include <QTest>
+
+using namespace vqtest;
+
+namespace {
+const QByteArray kFile = "[Database]\r\nhost=local\r\n;port=3306\r\n\r\n[Paths]\r\nroot\r\n";
+}
+
+class TestTree : public QObject {
+    Q_OBJECT
+private slots:
+    void selectingANodeOpensItAndClosesTheOneBefore();
+    void refreshChecksEveryActiveRowAgain();
+    void refreshNeedsRows();
+};
+
+void TestTree::selectingANodeOpensItAndClosesTheOneBefore() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", kFile)});
+    f.show();
+    auto* model = qobject_cast<vq::TopicTreeModel*>(f.tree()->model());
+    QVERIFY(model);
+    const QModelIndex database = model->index(0, 0);
+    const QModelIndex paths = model->index(1, 0);
+    // The analysis selects the first section, which opens it.
+    QCOMPARE(f.tree()->currentIndex(), database);
+    QVERIFY(f.tree()->isExpanded(database));
+    QCOMPARE(model->imageOf(database), int(vq::kImageSectionOpen));
+    f.tree()->setCurrentIndex(paths);
+    QVERIFY(f.tree()->isExpanded(paths));
+    QVERIFY(!f.tree()->isExpanded(database));
+    QCOMPARE(model->imageOf(database), int(vq::kImageSection));
+    QCOMPARE(model->imageOf(paths), int(vq::kImageSectionOpen));
+    // A child of the open section keeps its section open.
+    f.tree()->setCurrentIndex(model->index(0, 0, paths));
+    QVERIFY(f.tree()->isExpanded(paths));
+    QCOMPARE(model->imageOf(model->index(0, 0, paths)), int(vq::kImageKey));
+    f.destroy();
+}
+
+void TestTree::refreshChecksEveryActiveRowAgain() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("a.ini", kFile)});
+    vq::Document& doc = w.document();
+    doc.setChecked(1, false);
+    doc.setChecked(2, true);
+    w.action("actRefreshTree")->trigger();
+    QCOMPARE(f.checked(), (QList<bool>{true, true, false, false, true, true}));
+    QCOMPARE(w.messageText(), QStringLiteral("处理完毕！"));
+    f.destroy();
+}
+
+void TestTree::refreshNeedsRows() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    QVERIFY(!w.action("actRefreshTree")->isEnabled());
+    w.OpenDocument(f.writeFile("a.ini", kFile));
+    QVERIFY(w.action("actRefreshTree")->isEnabled());
+    w.OpenDocument(f.writeFile("empty.ini", {}));
+    QVERIFY(!w.action("actRefreshTree")->isEnabled());
+    QCOMPARE(f.tree()->model()->rowCount(), 0);
+    f.destroy();
+}
+
+QTEST_MAIN(TestTree)
+#include "tst_tree.moc"
