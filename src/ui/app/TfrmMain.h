@@ -100,7 +100,8 @@ private:
     void FormCreate(const QStringList& arguments);
     void FormShow();
     void FormResize();
-    void LoadDocument(const QString& path);
+    // Fills the views from the file; false when it could not be read.
+    bool LoadDocument(const QString& path);
     void stateChanged() override;
     void followTreeSelection(const QModelIndex& current, const QModelIndex& previous);
     void lstLogMouseMove(const QPoint& pos);

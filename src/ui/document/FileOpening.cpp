@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QTreeView>
-#include <QStandardPaths>
 
 namespace vq {
 
@@ -43,16 +42,16 @@ void TfrmMain::OpenDocument(const QString& path) {
         return;
     m_document.setFileName(path.toStdString());
     m_document.setLoading(true);
-    LoadDocument(path);
+    const bool loaded = LoadDocument(path);
     m_document.setLoading(false);
-    if (m_document.fileName() == path.toStdString()) {
+    if (loaded) {
         m_document.setModified(false);
         m_document.showFileNameInCaption();
         m_recent.AddRecentFile(path.toStdString());
     }
 }
 
-void TfrmMain::LoadDocument(const QString& path) {
+bool TfrmMain::LoadDocument(const QString& path) {
     m_document.setTextMirrorsList(false, {});
     showMessage(QString::fromUtf8(texts::kOpening), true);
     m_document.addLogEntry(kLogSummary, FormatMessage(texts::kOpenLogEntry, {path.toStdString()}), {});
@@ -64,13 +63,13 @@ void TfrmMain::LoadDocument(const QString& path) {
         m_document.setFileName(texts::kUntitled);
         m_document.showFileNameInCaption();
         m_document.setTextMirrorsList(true, {});
-        return;
+        return false;
     }
     m_lvContent->setUpdatesEnabled(false);
     try {
         m_document.load(std::move(read.bytes), progress());
     } catch (const std::exception&) {
-        m_lvContent->setUpdatesEnabled(true);
+        // The rows made so far stay; the open goes on with the analysis.
         m_platform.showMessage(this, QString::fromUtf8(texts::kRowsFailed));
         showMessage(QString::fromUtf8(texts::kDone));
     }
@@ -78,6 +77,7 @@ void TfrmMain::LoadDocument(const QString& path) {
     BuildTopicTree();
     showMessage(QString::fromUtf8(texts::kOpened));
     m_document.setTextMirrorsList(true, {});
+    return true;
 }
 
 void TfrmMain::actOpenIniFileExecute() {
