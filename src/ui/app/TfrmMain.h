@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <initializer_list>
 #include <memory>
 
 class QAction;
@@ -23,6 +24,7 @@ class QTreeView;
 namespace vq {
 
 class LogModel;
+struct MenuEntry;
 class RowModel;
 class SignToolBar;
 class TargetTextBinder;
@@ -96,6 +98,7 @@ private:
     void createPopupMenus();
     void createStatusBar();
     QAction* addMenuItem(QMenu* menu, const char* actionName, const char* itemName);
+    void addMenuItems(QMenu* menu, std::initializer_list<MenuEntry> entries);
 
     void FormCreate(const QStringList& arguments);
     void FormShow();

@@ -88,6 +88,22 @@ QAction* TfrmMain::addMenuItem(QMenu* menu, const char* actionName, const char* 
     return item;
 }
 
+// Menu entries in order: an action and the item's own name; a null action is a separator.
+struct MenuEntry {
+    const char* action;
+    const char* item;
+};
+static constexpr MenuEntry kSeparator{nullptr, nullptr};
+
+void TfrmMain::addMenuItems(QMenu* menu, std::initializer_list<MenuEntry> entries) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.action)
+            addMenuItem(menu, entry.action, entry.item);
+        else
+            menu->addSeparator();
+    }
+}
+
 void TfrmMain::createViews() {
     m_tvTopic = new QTreeView;
     m_tvTopic->setObjectName("tvTopic");
@@ -208,9 +224,11 @@ void TfrmMain::createMenus() {
     QMenu* file = bar->addMenu(U(texts::kMenuFile));
     file->setObjectName("mnuFile");
     file->menuAction()->setStatusTip(U(texts::kMenuFileHint));
-    addMenuItem(file, "actNewIniFile", "mnuNewIniFile");
-    addMenuItem(file, "actOpenIniFile", "mnuOpenIniFile");
-    addMenuItem(file, "actOpenSamples", "mnuOpenSamples");
+    addMenuItems(file, {
+        {"actNewIniFile", "mnuNewIniFile"},
+        {"actOpenIniFile", "mnuOpenIniFile"},
+        {"actOpenSamples", "mnuOpenSamples"},
+    });
     QMenu* recent = file->addMenu(U(texts::kMenuRecent));
     recent->setObjectName("mnuRecentMenus");
     static const char* kRecentItems[10] = {"N110", "N22", "N31", "N41", "N51", "N61", "N71", "N81", "N91", "N101"};
@@ -221,37 +239,43 @@ void TfrmMain::createMenus() {
         item->setEnabled(false);  // the recent-file submenu comes with the settings file
     }
     file->addSeparator();
-    addMenuItem(file, "actReload", "mnuReload");
-    addMenuItem(file, "actOpenWithNotepad", "mnuOpenWithNotepad");
-    file->addSeparator();
-    addMenuItem(file, "actSave", "mnuSave");
-    addMenuItem(file, "actSaveAs", "mnuSaveAs");
-    file->addSeparator();
-    addMenuItem(file, "actExit", "mnuExit");
+    addMenuItems(file, {
+        {"actReload", "mnuReload"},
+        {"actOpenWithNotepad", "mnuOpenWithNotepad"},
+        kSeparator,
+        {"actSave", "mnuSave"},
+        {"actSaveAs", "mnuSaveAs"},
+        kSeparator,
+        {"actExit", "mnuExit"},
+    });
 
     QMenu* edit = bar->addMenu(U(texts::kMenuEdit));
     edit->setObjectName("mnuEdit");
-    addMenuItem(edit, "actInsertLine", "mnuInsertLine");
-    addMenuItem(edit, "actInsertLineDn", "mnuInsertLineDn");
-    addMenuItem(edit, "actEditLine", "mnuEditLine");
-    edit->addSeparator();
-    addMenuItem(edit, "actUnRem", "mnuUnRem");
-    addMenuItem(edit, "actRemLine", "N6");
-    addMenuItem(edit, "actRestoreLine", "N12");
-    addMenuItem(edit, "actRestore", "mnuRestore");
-    edit->addSeparator();
-    addMenuItem(edit, "actDelLine", "mnuDelLine");
+    addMenuItems(edit, {
+        {"actInsertLine", "mnuInsertLine"},
+        {"actInsertLineDn", "mnuInsertLineDn"},
+        {"actEditLine", "mnuEditLine"},
+        kSeparator,
+        {"actUnRem", "mnuUnRem"},
+        {"actRemLine", "N6"},
+        {"actRestoreLine", "N12"},
+        {"actRestore", "mnuRestore"},
+        kSeparator,
+        {"actDelLine", "mnuDelLine"},
+    });
 
     QMenu* tools = bar->addMenu(U(texts::kMenuTools));
     tools->setObjectName("mnuTools");
-    addMenuItem(tools, "actFind", "mnuFind");
-    addMenuItem(tools, "actFindNext", "mnuFindNext");
-    tools->addSeparator();
-    addMenuItem(tools, "actSaveAll", "mnuSaveAll");
-    addMenuItem(tools, "actSaveSel", "mnuSaveSel");
-    addMenuItem(tools, "actSaveTree", "mnuSaveTree");
-    tools->addSeparator();
-    addMenuItem(tools, "actRefreshTree", "mnuRefreshTree");
+    addMenuItems(tools, {
+        {"actFind", "mnuFind"},
+        {"actFindNext", "mnuFindNext"},
+        kSeparator,
+        {"actSaveAll", "mnuSaveAll"},
+        {"actSaveSel", "mnuSaveSel"},
+        {"actSaveTree", "mnuSaveTree"},
+        kSeparator,
+        {"actRefreshTree", "mnuRefreshTree"},
+    });
 
     QMenu* options = bar->addMenu(U(texts::kMenuOptions));
     options->setObjectName("mnuOptions");
@@ -261,10 +285,12 @@ void TfrmMain::createMenus() {
 
     QMenu* help = bar->addMenu(U(texts::kMenuHelp));
     help->setObjectName("mnuHelp");
-    addMenuItem(help, "actHelpTopic", "mnuHelpTopic");
-    addMenuItem(help, "actReport", "mnuReport");
-    help->addSeparator();
-    addMenuItem(help, "actAbout", "mnuAbout");
+    addMenuItems(help, {
+        {"actHelpTopic", "mnuHelpTopic"},
+        {"actReport", "mnuReport"},
+        kSeparator,
+        {"actAbout", "mnuAbout"},
+    });
 }
 
 void TfrmMain::createToolBar() {
@@ -301,15 +327,17 @@ static QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char
 
 void TfrmMain::createPopupMenus() {
     m_popupListView = AttachPopup(this, m_lvContent, "PopupMenu_ListView");
-    addMenuItem(m_popupListView, "actInsertLine", "mnuInsertLine1");
-    addMenuItem(m_popupListView, "actInsertLineDn", "mnuInsertLineDn2");
-    addMenuItem(m_popupListView, "actEditLine", "mnuEditLine1");
-    m_popupListView->addSeparator();
-    addMenuItem(m_popupListView, "actUnRem", "mnuUnRem1");
-    addMenuItem(m_popupListView, "actRemLine", "N10");
-    addMenuItem(m_popupListView, "actRestoreLine", "N13");
-    m_popupListView->addSeparator();
-    addMenuItem(m_popupListView, "actDelLine", "mnuDelLine1");
+    addMenuItems(m_popupListView, {
+        {"actInsertLine", "mnuInsertLine1"},
+        {"actInsertLineDn", "mnuInsertLineDn2"},
+        {"actEditLine", "mnuEditLine1"},
+        kSeparator,
+        {"actUnRem", "mnuUnRem1"},
+        {"actRemLine", "N10"},
+        {"actRestoreLine", "N13"},
+        kSeparator,
+        {"actDelLine", "mnuDelLine1"},
+    });
 
     m_popupLog = AttachPopup(this, m_lstLog, "PopupMenu_Log");
     QAction* gotoItem = addMenuItem(m_popupLog, "actGotoLineByLog", "N16");
@@ -320,13 +348,15 @@ void TfrmMain::createPopupMenus() {
     addMenuItem(m_popupLog, "actCopyLogLine", "N17");
 
     m_popupRE = AttachPopup(this, m_reContent, "PopupMenu_RE");
-    addMenuItem(m_popupRE, "actRECopy", "mnuRECopy");
-    addMenuItem(m_popupRE, "actRESelAll", "mnuRESelAll");
-    m_popupRE->addSeparator();
-    addMenuItem(m_popupRE, "actSave", "mnuRESave");
-    addMenuItem(m_popupRE, "actSaveAs", "mnuRESaveAs");
-    m_popupRE->addSeparator();
-    addMenuItem(m_popupRE, "actOpenIniFile", "mnuREOpen");
+    addMenuItems(m_popupRE, {
+        {"actRECopy", "mnuRECopy"},
+        {"actRESelAll", "mnuRESelAll"},
+        kSeparator,
+        {"actSave", "mnuRESave"},
+        {"actSaveAs", "mnuRESaveAs"},
+        kSeparator,
+        {"actOpenIniFile", "mnuREOpen"},
+    });
 }
 
 void TfrmMain::createStatusBar() {
