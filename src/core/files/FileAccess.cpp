@@ -274,6 +274,19 @@ int ReplaceHardLinked(const Target& target, std::string_view bytes) {
     return CopyIntoInPlace(target.path, bytes);
 }
 
+// A regular file opened for reading with its status, or the message that says why not.
+struct ReadableFile {
+    explicit ReadableFile(const std::string& path) {
+        std::string reason;
+        handle.reset(OpenRegularForReading(path, st, reason));
+        if (handle.get() < 0)
+            error = OpenError(path, reason);
+    }
+    FileHandle handle;
+    struct stat st {};
+    std::string error;
+};
+
 }  // namespace
 
 bool IsExistingFile(const std::string& path) {
@@ -283,28 +296,22 @@ bool IsExistingFile(const std::string& path) {
 
 SizeResult QueryFileSize(const std::string& path) {
     SizeResult result;
-    struct stat st {};
-    std::string reason;
-    const FileHandle file(OpenRegularForReading(path, st, reason));
-    if (file.get() < 0) {
-        result.error = OpenError(path, reason);
-        return result;
-    }
-    result.ok = true;
-    result.size = static_cast<std::uint64_t>(st.st_size);
+    const ReadableFile file(path);
+    result.error = file.error;
+    result.ok = file.error.empty();
+    if (result.ok)
+        result.size = static_cast<std::uint64_t>(file.st.st_size);
     return result;
 }
 
 ReadResult ReadWholeFile(const std::string& path) {
     ReadResult result;
-    struct stat st {};
-    std::string reason;
-    const FileHandle file(OpenRegularForReading(path, st, reason));
-    if (file.get() < 0) {
-        result.error = OpenError(path, reason);
+    const ReadableFile file(path);
+    if (!file.error.empty()) {
+        result.error = file.error;
         return result;
     }
-    if (int err = ReadToEnd(file.get(), static_cast<std::size_t>(st.st_size) + 1, result.bytes)) {
+    if (int err = ReadToEnd(file.handle.get(), static_cast<std::size_t>(file.st.st_size) + 1, result.bytes)) {
         result.bytes.clear();
         result.error = OpenError(path, Reason(err));
         return result;
