@@ -193,8 +193,12 @@ void TargetTextView::linesReplaced(qsizetype first, qsizetype count) {
     const TextPoint oldAnchor = m_anchor;
     const TextPoint oldCaret = m_caret;
     textChanged(first);
-    m_anchor = clamp(m_anchor);
-    m_caret = clamp(m_caret);
+    // Only a point in a replaced line can have lost its column.
+    auto inRange = [&](TextPoint point) { return point.line >= first && point.line < first + count; };
+    if (inRange(m_anchor))
+        m_anchor = clamp(m_anchor);
+    if (inRange(m_caret))
+        m_caret = clamp(m_caret);
     repaintLines(first, first + count - 1);
     scheduleScrollBarUpdate();
     notifySelection(oldAnchor, oldCaret);
