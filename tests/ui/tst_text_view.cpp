@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <QRandomGenerator>
+
 #include <functional>
 
 using vq::TargetTextView;
@@ -112,6 +114,8 @@ private slots:
     void positions_data();
     void positions();
     void positionsOverMillionsOfLines();
+    void positionsFollowChangesAtRandom();
+    void findNextStartsFromTheLastHit();
     void attachingMillionsOfLinesReadsOnlyTheVisibleOnes();
 
     void clickPlacesCaret_data();
@@ -203,6 +207,68 @@ void TestTextView::positionsOverMillionsOfLines() {
     source.setLineCount(3400001);
     view.linesInserted(2000000, 1);
     QCOMPARE(view.positionOfLine(3400000), 13 * qsizetype(3400000));
+}
+
+// Positions asked in any order, between changes anywhere, against a count made from scratch.
+void TestTextView::positionsFollowChangesAtRandom() {
+    QRandomGenerator random(20240611);
+    ListSource source;
+    auto randomLine = [&] { return QString(random.bounded(12), QLatin1Char('a' + random.bounded(26))); };
+    for (int i = 0; i < 5000; ++i)
+        source.lines << randomLine();
+    TargetTextView view;
+    view.setSource(&source);
+    for (int round = 0; round < 300; ++round) {
+        const qsizetype lines = source.lines.size();
+        const qsizetype first = random.bounded(int(lines));
+        const qsizetype count = 1 + random.bounded(int(std::min<qsizetype>(3000, lines - first)));
+        switch (random.bounded(3)) {
+        case 0:
+            for (qsizetype i = first; i < first + count; ++i)
+                source.lines[i] = randomLine();
+            view.linesReplaced(first, count);
+            break;
+        case 1:
+            for (qsizetype i = 0; i < count; ++i)
+                source.lines.insert(first, randomLine());
+            view.linesInserted(first, count);
+            break;
+        default:
+            if (lines - count < 100)
+                continue;
+            source.lines.remove(first, count);
+            view.linesRemoved(first, count);
+            break;
+        }
+        std::vector<qsizetype> starts{0};
+        for (const QString& line : std::as_const(source.lines))
+            starts.push_back(starts.back() + line.size() + 1);
+        for (int question = 0; question < 4; ++question) {
+            const qsizetype line = random.bounded(int(source.lines.size()));
+            const qsizetype column = random.bounded(int(source.lines.at(line).size() + 1));
+            QCOMPARE(view.positionOf({line, column}), starts[line] + column);
+            QCOMPARE(view.pointAt(starts[line] + column), (TextPoint{line, column}));
+        }
+        QCOMPARE(view.characterCount(), starts.back() - 1);
+    }
+}
+
+// F3 after F3 on a large text: selecting a hit and searching on from it never counts the text
+// from its start again.
+void TestTextView::findNextStartsFromTheLastHit() {
+    GeneratedSource source(3400000);
+    TargetTextView view;
+    view.setSource(&source);
+    qsizetype at = view.find(QStringLiteral("line 3000000"), 0, true, false);
+    QCOMPARE(at, 13 * qsizetype(3000000));
+    for (qsizetype next : {qsizetype(3000001), qsizetype(3000002)}) {
+        source.calls = 0;
+        view.setSelection(at, 12);
+        const qsizetype from = view.selectionStart() + view.selectionLength();
+        at = view.find(QStringLiteral("line "), from, true, false);
+        QCOMPARE(at, 13 * next);
+        QVERIFY2(source.calls < 100, qPrintable(QString::number(source.calls)));
+    }
 }
 
 void TestTextView::attachingMillionsOfLinesReadsOnlyTheVisibleOnes() {

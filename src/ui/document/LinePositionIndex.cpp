@@ -3,6 +3,7 @@
 #include "document/TextLineSource.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vq {
 
@@ -12,12 +13,16 @@ void LinePositionIndex::setSource(const TextLineSource* source) {
 }
 
 void LinePositionIndex::invalidateFrom(qsizetype line) {
-    // The checkpoint of a line at or before `line` still holds: only what follows it changed.
-    const size_t keep = static_cast<size_t>(std::max<qsizetype>(line, 0) / kLinesPerCheckpoint + 1);
+    // What is known of the lines before `line` still holds. Line `line` itself may be gone.
+    const size_t keep = line > 0 ? static_cast<size_t>((line - 1) / kLinesPerCheckpoint + 1) : 1;
     if (m_checkpoints.size() > keep)
         m_checkpoints.resize(keep);
+    if (m_recent.line >= line)
+        m_recent = {};
     m_characterCount = -1;
 }
+
+void LinePositionIndex::remember(qsizetype line, qsizetype position) { m_recent = {line, position}; }
 
 qsizetype LinePositionIndex::lineCount() const {
     const qsizetype n = m_source ? m_source->lineCount() : 0;
@@ -46,13 +51,27 @@ void LinePositionIndex::extendTo(size_t checkpoints) {
     }
 }
 
+LinePositionIndex::LineStart LinePositionIndex::nearestKnown(qsizetype line) {
+    const size_t block = static_cast<size_t>(line / kLinesPerCheckpoint);
+    const qsizetype checkpointLine = static_cast<qsizetype>(block) * kLinesPerCheckpoint;
+    const qsizetype recentDistance = m_recent.line >= 0 ? std::abs(m_recent.line - line) : kLinesPerCheckpoint;
+    // The recent line wins when it is near and the checkpoint is not known yet or is further.
+    if (recentDistance < kLinesPerCheckpoint &&
+        (block >= m_checkpoints.size() || recentDistance < line - checkpointLine))
+        return m_recent;
+    extendTo(block + 1);
+    return {checkpointLine, m_checkpoints[block]};
+}
+
 qsizetype LinePositionIndex::positionOfLine(qsizetype line) {
     line = std::clamp<qsizetype>(line, 0, lineCount() - 1);
-    const size_t block = static_cast<size_t>(line / kLinesPerCheckpoint);
-    extendTo(block + 1);
-    qsizetype position = m_checkpoints[block];
-    for (qsizetype i = static_cast<qsizetype>(block) * kLinesPerCheckpoint; i < line; ++i)
+    const LineStart known = nearestKnown(line);
+    qsizetype position = known.position;
+    for (qsizetype i = known.line; i < line; ++i)
         position += lineLength(i) + 1;
+    for (qsizetype i = known.line - 1; i >= line; --i)
+        position -= lineLength(i) + 1;
+    m_recent = {line, position};
     return position;
 }
 
@@ -62,8 +81,39 @@ qsizetype LinePositionIndex::positionOf(TextPoint point) {
     return positionOfLine(line) + column;
 }
 
+bool LinePositionIndex::walkToPosition(LineStart from, qsizetype position, TextPoint& point,
+                                       LineStart& reached) const {
+    const qsizetype lines = lineCount();
+    qsizetype line = from.line;
+    qsizetype start = from.position;
+    for (qsizetype steps = 0; steps < kLinesPerCheckpoint; ++steps) {
+        if (position < start) {
+            if (line == 0)
+                return false;
+            --line;
+            start -= lineLength(line) + 1;
+            continue;
+        }
+        const qsizetype length = lineLength(line);
+        if (position <= start + length || line == lines - 1) {
+            point = {line, std::min(position - start, length)};
+            reached = {line, start};
+            return true;
+        }
+        start += length + 1;
+        ++line;
+    }
+    return false;
+}
+
 TextPoint LinePositionIndex::pointAt(qsizetype position) {
     position = std::max<qsizetype>(position, 0);
+    TextPoint point;
+    LineStart reached;
+    if (m_recent.line >= 0 && walkToPosition(m_recent, position, point, reached)) {
+        m_recent = reached;
+        return point;
+    }
     const qsizetype lines = lineCount();
     // Find the last checkpoint at or before the position, filling checkpoints only as far as needed.
     if (m_checkpoints.empty())
@@ -73,14 +123,11 @@ TextPoint LinePositionIndex::pointAt(qsizetype position) {
         extendTo(m_checkpoints.size() + 1);
     const auto after = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), position);
     const size_t block = static_cast<size_t>(after - m_checkpoints.begin()) - 1;
-    qsizetype line = static_cast<qsizetype>(block) * kLinesPerCheckpoint;
-    qsizetype start = m_checkpoints[block];
-    for (;; ++line) {
-        const qsizetype length = lineLength(line);
-        if (position <= start + length || line == lines - 1)
-            return {line, std::min(position - start, length)};
-        start += length + 1;
-    }
+    // A block holds kLinesPerCheckpoint lines and the position lies in it (or past the text's end).
+    walkToPosition({static_cast<qsizetype>(block) * kLinesPerCheckpoint, m_checkpoints[block]}, position, point,
+                   reached);
+    m_recent = reached;
+    return point;
 }
 
 qsizetype LinePositionIndex::characterCount() {

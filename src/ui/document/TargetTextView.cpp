@@ -129,7 +129,12 @@ void TargetTextView::copy() const {
 qsizetype TargetTextView::find(const QString& text, qsizetype from, bool matchCase, bool wholeWord) const {
     from = std::max<qsizetype>(from, 0);
     const std::optional<TextHit> hit = FindInLines(m_source, text, pointAt(from), matchCase, wholeWord);
-    return hit ? from + hit->distance : -1;
+    if (!hit)
+        return -1;
+    const qsizetype at = from + hit->distance;
+    // Selecting the hit and searching on from it then start from here, not from the text's start.
+    m_positions.remember(hit->point.line, at - hit->point.column);
+    return at;
 }
 
 void TargetTextView::moveCaret(TextPoint caret, bool keepAnchor) {
