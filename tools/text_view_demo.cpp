@@ -1,11 +1,13 @@
 // Shows the target text view alone on a generated php.ini-like text, for a look under Xvfb:
-//   text_view_demo [LINES]
-// Line 6 is 20,000 characters long; tabs, Chinese comments and a selection are on screen.
+//   text_view_demo [LINES] [long]
+// Line 6 is 20,000 characters long; tabs, Chinese comments and a selection are on screen. With
+// "long" the view shows the cut end of line 6 instead, selected from a little before the cut.
 #include "app/TfrmMain.h"
 #include "document/TargetTextView.h"
 #include "document/TextLineSource.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -56,7 +58,10 @@ int main(int argc, char** argv) {
                            .arg(start.column)
                            .arg(view->lineCount()));
     });
-    view->setSelection(vq::TextPoint{2, 4}, vq::TextPoint{9, 10});
+    if (argc > 2 && QByteArray(argv[2]) == "long")
+        view->setSelection(vq::TextPoint{5, vq::kMaxShownLineChars - 20}, vq::TextPoint{5, 20012});
+    else
+        view->setSelection(vq::TextPoint{2, 4}, vq::TextPoint{9, 10});
     window.resize(640, 400);
     window.show();
     view->setFocus();

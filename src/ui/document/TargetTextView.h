@@ -128,8 +128,6 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    friend class TargetTextViewAccessible;
-
     const ShownLine* shownLine(qsizetype line) const;
     TextPoint clamp(TextPoint point) const;
     void moveCaret(TextPoint caret, bool keepAnchor);
