@@ -7,6 +7,8 @@
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 
+#include <algorithm>
+
 namespace vq {
 
 class TextLineSource;
@@ -19,8 +21,9 @@ class TextLineSource;
 // the decoded text from its start, and each line break counts as ONE position, whatever bytes
 // the file has for it (CR LF or LF). So line 1 of "ab\r\ncd" starts at position 3, and position 2
 // is the end of line 0, the place of its break. The same places as (line, column) are TextPoints;
-// the view converts with positionOf() and pointAt(). Positions far into a large text are worked
-// out on first use by one pass over the line lengths up to them; TextPoints cost nothing.
+// the view converts with positionOf() and pointAt(). A position far from any asked before costs
+// one pass over the line lengths up to it, once; positions near the last one asked (the next
+// find, the caret's neighbours) cost a few lines; TextPoints cost nothing.
 //
 // Lines longer than kMaxShownLineChars show their start and "…" (see ShownLine.h); positions,
 // find and copy still count and use the whole line.
@@ -56,6 +59,7 @@ public:
     // nothing is selected).
     TextPoint caret() const { return m_caret; }
     TextPoint anchor() const { return m_anchor; }
+    // Where the selection starts: the line and column the caret panel shows.
     TextPoint selectionStartPoint() const { return std::min(m_anchor, m_caret); }
     TextPoint selectionEndPoint() const { return std::max(m_anchor, m_caret); }
     bool hasSelection() const { return m_anchor != m_caret; }
@@ -64,7 +68,7 @@ public:
     qsizetype selectionLength() const;
 
     // Selects `length` characters from `start`, the caret at their end; points are clamped to
-    // the text. Every caret and selection call scrolls the caret into view.
+    // the text. Every caret and selection call but selectAll() scrolls the caret into view.
     void setSelection(qsizetype start, qsizetype length);
     void setSelection(TextPoint anchor, TextPoint caret);
     void setCaretPosition(qsizetype position) { setSelection(position, 0); }
