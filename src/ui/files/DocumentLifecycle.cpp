@@ -2,7 +2,7 @@
 #include "app/TfrmMain.h"
 #include "app/LocalPath.h"
 #include "app/UiTexts.h"
-#include "files/FileAccess.h"
+#include "files/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "files/FileAccess.h"
+#include "files/SafeWrite.h"
 
 #include <gtest/gtest.h>
 
