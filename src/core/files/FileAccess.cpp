@@ -3,10 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <random>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,39 +12,30 @@ namespace vq {
 
 namespace {
 
-constexpr const char* kFolderReason = "It is a folder.";
-constexpr const char* kNotRegularReason = "It is not a regular file.";
-
-std::string Reason(int err) { return std::generic_category().message(err); }
-
-std::string OpenError(const std::string& path, const std::string& reason) {
-    return "Cannot open file \"" + path + "\". " + reason;
-}
-
-// Empty for a regular file, else why the path cannot be used as a file.
-std::string NotRegularReason(const struct stat& st) {
-    if (S_ISDIR(st.st_mode)) return kFolderReason;
-    if (!S_ISREG(st.st_mode)) return kNotRegularReason;
+// No error for a regular file, else why the path cannot be used as a file.
+FileError NotRegularError(const struct stat& st) {
+    if (S_ISDIR(st.st_mode)) return {FileProblem::Folder};
+    if (!S_ISREG(st.st_mode)) return {FileProblem::NotRegular};
     return {};
 }
 
 // Opens a regular file for reading, or says why not. The path is checked before it is
 // opened, because opening a fifo or a device can block or have side effects; O_NONBLOCK
 // covers a path swapped for a fifo between the two steps.
-int OpenRegularForReading(const std::string& path, struct stat& st, std::string& reason) {
+int OpenRegularForReading(const std::string& path, struct stat& st, FileError& error) {
     if (::stat(path.c_str(), &st) != 0) {
-        reason = Reason(errno);
+        error = FileError::System(errno);
         return -1;
     }
-    reason = NotRegularReason(st);
-    if (!reason.empty()) return -1;
+    error = NotRegularError(st);
+    if (error) return -1;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
-        reason = Reason(errno);
+        error = FileError::System(errno);
         return -1;
     }
-    if (::fstat(fd, &st) != 0 || !(reason = NotRegularReason(st)).empty()) {
-        if (reason.empty()) reason = Reason(errno);
+    if (::fstat(fd, &st) != 0 || (error = NotRegularError(st))) {
+        if (!error) error = FileError::System(errno);
         ::close(fd);
         return -1;
     }
@@ -72,17 +59,12 @@ int ReadToEnd(int fd, std::size_t expected, std::string& out) {
     return 0;
 }
 
-// A regular file opened for reading with its status, or the message that says why not.
+// A regular file opened for reading with its status, or why not.
 struct ReadableFile {
-    explicit ReadableFile(const std::string& path) {
-        std::string reason;
-        handle.reset(OpenRegularForReading(path, st, reason));
-        if (handle.get() < 0)
-            error = OpenError(path, reason);
-    }
+    explicit ReadableFile(const std::string& path) { handle.reset(OpenRegularForReading(path, st, error)); }
     FileHandle handle;
     struct stat st {};
-    std::string error;
+    FileError error;
 };
 
 }  // namespace
@@ -96,7 +78,7 @@ SizeResult QueryFileSize(const std::string& path) {
     SizeResult result;
     const ReadableFile file(path);
     result.error = file.error;
-    result.ok = file.error.empty();
+    result.ok = !file.error;
     if (result.ok)
         result.size = static_cast<std::uint64_t>(file.st.st_size);
     return result;
@@ -105,13 +87,13 @@ SizeResult QueryFileSize(const std::string& path) {
 ReadResult ReadWholeFile(const std::string& path) {
     ReadResult result;
     const ReadableFile file(path);
-    if (!file.error.empty()) {
+    if (file.error) {
         result.error = file.error;
         return result;
     }
     if (int err = ReadToEnd(file.handle.get(), static_cast<std::size_t>(file.st.st_size) + 1, result.bytes)) {
         result.bytes.clear();
-        result.error = OpenError(path, Reason(err));
+        result.error = FileError::System(err);
         return result;
     }
     result.ok = true;

@@ -1,7 +1,8 @@
 #pragma once
 
-// Reading whole files as bytes. Errors come back as texts ready for a message box:
-// `Cannot open file "PATH". <reason>`.
+// Reading whole files as bytes. Errors come back as kinds; FileErrorText words them.
+
+#include "files/FileError.h"
 
 #include <cstdint>
 #include <string>
@@ -12,13 +13,13 @@ namespace vq {
 struct ReadResult {
     bool ok = false;
     std::string bytes;
-    std::string error;
+    FileError error;
 };
 
 struct SizeResult {
     bool ok = false;
     std::uint64_t size = 0;
-    std::string error;
+    FileError error;
 };
 
 // A regular file (following links); folders, devices and missing paths give false.

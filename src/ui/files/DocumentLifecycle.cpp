@@ -2,6 +2,7 @@
 #include "app/TfrmMain.h"
 #include "app/LocalPath.h"
 #include "app/UiTexts.h"
+#include "files/FileErrorText.h"
 #include "files/SafeWrite.h"
 
 #include <QDir>
@@ -58,7 +59,7 @@ bool TfrmMain::SaveDocument(int mode) {
         const WriteResult written = WriteFileSafely(m_document.fileName(), m_document.saveBytes());
         result = written.ok;
         if (!result)
-            m_platform.showMessage(this, FormatMessageQ(texts::kSaveFailed, QString::fromStdString(m_document.fileName())));
+            m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(m_document.fileName(), written)));
     }
     if (result) {
         m_document.showFileNameInCaption();
@@ -78,8 +79,9 @@ bool TfrmMain::SaveDocumentAs() {
     const QString path = m_platform.saveFileName(this, dialog);
     if (path.isEmpty())
         return false;
-    if (!WriteFileSafely(LocalPath(path), m_document.saveBytes()).ok) {
-        m_platform.showMessage(this, FormatMessageQ(texts::kSaveFailed, path));
+    const WriteResult written = WriteFileSafely(LocalPath(path), m_document.saveBytes());
+    if (!written.ok) {
+        m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(path.toStdString(), written)));
         return false;
     }
     m_document.setFileName(path.toStdString());
