@@ -68,7 +68,9 @@ bool TfrmMain::LoadDocument(const QString& path) {
     }
     m_lvContent->setUpdatesEnabled(false);
     try {
-        m_document.load(std::move(read.bytes), progress());
+        ShownText shown = FromFileBytes(std::move(read.bytes));
+        m_fileForm = shown.form;
+        m_document.load(std::move(shown.bytes), progress());
     } catch (const std::exception&) {
         // The rows made so far stay; the open goes on with the analysis.
         m_platform.showMessage(this, QString::fromUtf8(texts::kRowsFailed));

@@ -3,7 +3,7 @@
 #include "app/LocalPath.h"
 #include "app/UiTexts.h"
 #include "files/FileErrorText.h"
-#include "files/SafeWrite.h"
+#include "files/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +19,7 @@ bool TfrmMain::NewDocument() {
         m_document.showFileNameInCaption();
         m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
         m_document.clearLog();
+        m_fileForm = FileForm::Bytes;
     }
     m_document.setLoading(false);
     return ok;
@@ -56,7 +57,7 @@ bool TfrmMain::SaveDocument(int mode) {
     if (mode == 1 || (mode == 0 && m_document.isUntitled())) {
         result = SaveDocumentAs();
     } else if (mode == 0) {
-        const WriteResult written = WriteFileSafely(m_document.fileName(), m_document.saveBytes());
+        const WriteResult written = WriteTextFile(m_document.fileName(), m_document.saveBytes(), m_fileForm);
         result = written.ok;
         if (!result)
             m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(m_document.fileName(), written)));
@@ -79,7 +80,7 @@ bool TfrmMain::SaveDocumentAs() {
     const QString path = m_platform.saveFileName(this, dialog);
     if (path.isEmpty())
         return false;
-    const WriteResult written = WriteFileSafely(LocalPath(path), m_document.saveBytes());
+    const WriteResult written = WriteTextFile(LocalPath(path), m_document.saveBytes(), m_fileForm);
     if (!written.ok) {
         m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(path.toStdString(), written)));
         return false;
