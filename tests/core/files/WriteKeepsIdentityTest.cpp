@@ -90,6 +90,33 @@ INSTANTIATE_TEST_SUITE_P(
                   true}),
     [](const auto& info) { return info.param.name; });
 
+// The owner cannot be given, the group can: a safe copy that has to stay behind keeps the
+// file's group and mode, so that the team can still reach the new content.
+TEST(WriteKeepsGroup, KeptCopyOfATeamFileHasTheTeamsGroup) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can set up files of two users";
+    TempFolder top;
+    ASSERT_EQ(::chmod(top.path().c_str(), 0755), 0);
+    const std::string folder = top.at("etc");
+    const std::string path = folder + "/php.ini";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    ASSERT_EQ(::chown(folder.c_str(), kNobody, kNogroup), 0);
+    PutBytes(path, "old=1\n");
+    ASSERT_EQ(::chown(path.c_str(), kOtherUser, kSharedGroup), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+
+    const std::string outcome = RunAs(kNobodyInSharedGroup, [&] {
+        const WriteFault fault = [](InPlaceStep) { return EIO; };  // the write and the put-back fail
+        return Outcome(WriteFileSafely(path, "new=2\n", fault));
+    });
+    const std::string prefix = FailedWith(EIO) + " kept " + folder + "/";
+    ASSERT_EQ(outcome.rfind(prefix, 0), 0u) << outcome;
+    const std::string kept = outcome.substr(outcome.find(" kept ") + 6);
+    EXPECT_EQ(GetBytes(kept), "new=2\n");
+    EXPECT_EQ(StatOf(kept).st_uid, kNobody);
+    EXPECT_EQ(StatOf(kept).st_gid, kSharedGroup);
+    EXPECT_EQ(StatOf(kept).st_mode & 07777, 0664u);
+}
+
 // ---- Access lists and extended attributes ----------------------------------------------
 
 // Saved by root and by the file's owner as an ordinary user.
