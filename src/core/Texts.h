@@ -2,8 +2,10 @@
 // Messages are formatted with FormatMessage: %S and %s take a string, %d a number.
 #pragma once
 
+#include <cerrno>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vq::texts {
@@ -51,6 +53,33 @@ inline constexpr const char* kSaveFailed = "保存文件 \"%S\" 失败！";
 inline constexpr const char* kSaveDialogTitle = "另存为";
 inline constexpr const char* kConfirmTitle = "Confirm";
 inline constexpr const char* kTextNotEncodable = "文本中有当前编码无法表示的字符，无法写入！";
+
+// Opening and saving errors: the first line, then the reason on its own line
+inline constexpr const char* kOpenFailed = "打开文件 \"%S\" 失败！";
+inline constexpr const char* kNewContentKept = "原文件可能已不完整，新内容完整保存在 \"%S\"。";
+inline constexpr const char* kReasonFolder = "这是一个文件夹。";
+inline constexpr const char* kReasonNotRegular = "这不是一个普通文件。";
+// Reasons by errno; any other errno is worded by the system.
+inline constexpr std::pair<int, const char*> kErrnoTexts[] = {
+    {ENOENT, "文件或文件夹不存在。"},
+    {ENOTDIR, "路径中有一部分不是文件夹。"},
+    {EISDIR, "这是一个文件夹。"},
+    {EACCES, "没有访问权限。"},
+    {EPERM, "不允许这样操作。"},
+    {EROFS, "文件系统是只读的。"},
+    {ENOSPC, "磁盘空间不足。"},
+    {EDQUOT, "超出了磁盘配额。"},
+    {EFBIG, "文件太大。"},
+    {ENAMETOOLONG, "文件名太长。"},
+    {ELOOP, "符号链接的层数太多。"},
+    {EIO, "读写设备时出错。"},
+    {EBUSY, "文件或设备正忙。"},
+    {ETXTBSY, "文件正被执行，不能写入。"},
+    {EMFILE, "打开的文件太多。"},
+    {ENFILE, "打开的文件太多。"},
+    {ENOMEM, "内存不足。"},
+    {EEXIST, "文件已存在。"},
+};
 
 // Operation log
 inline constexpr const char* kOpStart = "<<操作开始>>";

@@ -11,6 +11,18 @@ namespace {
 const QString kText = QStringLiteral("[数据库]\r\n主机=本地\r\n;端口=3306\r\n");
 const QStringList kLines = {QStringLiteral("[数据库]"), QStringLiteral("主机=本地"), QStringLiteral(";端口=3306")};
 
+// The text as UTF-16 with its byte-order mark, as Windows tools write .inf files.
+QByteArray Utf16(const QString& text, bool littleEndian) {
+    QByteArray bytes;
+    for (const QChar c : QChar(0xFEFF) + text) {
+        const char high = static_cast<char>(c.unicode() >> 8);
+        const char low = static_cast<char>(c.unicode() & 0xFF);
+        bytes += littleEndian ? low : high;
+        bytes += littleEndian ? high : low;
+    }
+    return bytes;
+}
+
 }  // namespace
 
 class TestEncodings : public QObject {
@@ -21,6 +33,8 @@ private slots:
     void changedLineShownInDocumentEncoding_data();
     void changedLineShownInDocumentEncoding();
     void chineseFileName();
+    void utf16SavedInItsOwnForm_data();
+    void utf16SavedInItsOwnForm();
 };
 
 void TestEncodings::chineseShown_data() {
@@ -29,6 +43,8 @@ void TestEncodings::chineseShown_data() {
     QTest::newRow("UTF-8") << kText.toUtf8();
     QTest::newRow("UTF-8 with byte-order mark") << QByteArray("\xEF\xBB\xBF") + kText.toUtf8();
     QTest::newRow("GBK, LF, no final break") << Gb18030(kLines.join('\n'));
+    QTest::newRow("UTF-16 LE with byte-order mark") << Utf16(kText, true);
+    QTest::newRow("UTF-16 BE with byte-order mark") << Utf16(kText, false);
 }
 
 void TestEncodings::chineseShown() {
@@ -85,6 +101,35 @@ void TestEncodings::chineseFileName() {
     QCOMPARE(f.targetLines().at(2), QStringLiteral(";端口=80"));
     QCOMPARE(MainWindowFixture::readBytes(path), Gb18030(QStringLiteral("[数据库]\r\n主机=本地\r\n;端口=80\r\n")));
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
+}
+
+// A UTF-16 file is saved back as UTF-16 of the same byte order: unchanged byte for byte, and
+// with a changed row in the same form. Bytes that only look like UTF-16 stay bytes.
+void TestEncodings::utf16SavedInItsOwnForm_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("changed");  // after row 1 becomes "主机=远程"; empty: not UTF-16
+    const QString changed = QStringLiteral("[数据库]\r\n主机=远程\r\n;端口=3306\r\n");
+    QTest::newRow("little-endian") << Utf16(kText, true) << Utf16(changed, true);
+    QTest::newRow("big-endian") << Utf16(kText, false) << Utf16(changed, false);
+    QTest::newRow("odd length") << Utf16(kText, true).append('x') << QByteArray();
+    QTest::newRow("unpaired surrogate") << Utf16(kText + QChar(0xD800), true) << QByteArray();
+}
+
+void TestEncodings::utf16SavedInItsOwnForm() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, changed);
+    MainWindowFixture f;
+    const QString path = f.writeFile("setup.inf", bytes);
+    vq::TfrmMain& w = f.start({path});
+    QVERIFY(w.SaveDocument(0));
+    QCOMPARE(MainWindowFixture::readBytes(path), bytes);
+    if (changed.isEmpty())
+        return;
+    QCOMPARE(f.column(0), kLines);
+    w.document().setCaption(1, QStringLiteral("主机=远程").toStdString());
+    QCOMPARE(f.targetLines().at(1), QStringLiteral("主机=远程"));
+    QVERIFY(w.SaveDocument(0));
+    QCOMPARE(MainWindowFixture::readBytes(path), changed);
 }
 
 QTEST_MAIN(TestEncodings)

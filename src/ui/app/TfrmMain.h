@@ -3,6 +3,7 @@
 #include "app/Platform.h"
 #include "document/Document.h"
 #include "document/TextCodec.h"
+#include "files/Utf16Text.h"
 #include "settings/RecentFiles.h"
 
 #include <QHash>
@@ -118,6 +119,7 @@ private:
     bool m_autoExpand = true;
     bool m_shownOnce = false;
     QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
+    FileForm m_fileForm = FileForm::Bytes;  // how the document's file holds its text (UTF-16 or as is)
 
     QHash<QString, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;

@@ -4,6 +4,7 @@
 #include "app/LocalPath.h"
 #include "app/UiTexts.h"
 #include "files/FileAccess.h"
+#include "files/FileErrorText.h"
 #include "files/FileSizeCheck.h"
 
 #include <QFile>
@@ -16,7 +17,7 @@ void TfrmMain::OpenDocument(const QString& path) {
     // before anything of the current document changes.
     const SizeResult size = QueryFileSize(LocalPath(path));
     if (!size.ok) {
-        m_platform.showError(this, QString::fromStdString(size.error));
+        m_platform.showError(this, QString::fromStdString(OpenErrorMessage(path.toStdString(), size.error)));
         return;
     }
     switch (CheckFileSize(size.size)) {
@@ -59,7 +60,7 @@ bool TfrmMain::LoadDocument(const QString& path) {
     ReadResult read = ReadWholeFile(LocalPath(path));
     if (!read.ok) {
         // Nothing of the file is shown: leave a consistent empty document behind.
-        m_platform.showError(this, QString::fromStdString(read.error));
+        m_platform.showError(this, QString::fromStdString(OpenErrorMessage(path.toStdString(), read.error)));
         m_document.setFileName(texts::kUntitled);
         m_document.showFileNameInCaption();
         m_document.setTextMirrorsList(true, {});
@@ -67,7 +68,9 @@ bool TfrmMain::LoadDocument(const QString& path) {
     }
     m_lvContent->setUpdatesEnabled(false);
     try {
-        m_document.load(std::move(read.bytes), progress());
+        ShownText shown = FromFileBytes(std::move(read.bytes));
+        m_fileForm = shown.form;
+        m_document.load(std::move(shown.bytes), progress());
     } catch (const std::exception&) {
         // The rows made so far stay; the open goes on with the analysis.
         m_platform.showMessage(this, QString::fromUtf8(texts::kRowsFailed));

@@ -2,7 +2,8 @@
 #include "app/TfrmMain.h"
 #include "app/LocalPath.h"
 #include "app/UiTexts.h"
-#include "files/FileAccess.h"
+#include "files/FileErrorText.h"
+#include "files/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@ bool TfrmMain::NewDocument() {
         m_document.showFileNameInCaption();
         m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
         m_document.clearLog();
+        m_fileForm = FileForm::Bytes;
     }
     m_document.setLoading(false);
     return ok;
@@ -55,10 +57,10 @@ bool TfrmMain::SaveDocument(int mode) {
     if (mode == 1 || (mode == 0 && m_document.isUntitled())) {
         result = SaveDocumentAs();
     } else if (mode == 0) {
-        const WriteResult written = WriteFileSafely(m_document.fileName(), m_document.saveBytes());
+        const WriteResult written = WriteTextFile(m_document.fileName(), m_document.saveBytes(), m_fileForm);
         result = written.ok;
         if (!result)
-            m_platform.showMessage(this, FormatMessageQ(texts::kSaveFailed, QString::fromStdString(m_document.fileName())));
+            m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(m_document.fileName(), written)));
     }
     if (result) {
         m_document.showFileNameInCaption();
@@ -78,8 +80,9 @@ bool TfrmMain::SaveDocumentAs() {
     const QString path = m_platform.saveFileName(this, dialog);
     if (path.isEmpty())
         return false;
-    if (!WriteFileSafely(LocalPath(path), m_document.saveBytes()).ok) {
-        m_platform.showMessage(this, FormatMessageQ(texts::kSaveFailed, path));
+    const WriteResult written = WriteTextFile(LocalPath(path), m_document.saveBytes(), m_fileForm);
+    if (!written.ok) {
+        m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(path.toStdString(), written)));
         return false;
     }
     m_document.setFileName(path.toStdString());

@@ -1,6 +1,8 @@
 #include "files/FileAccess.h"
 #include "files/TextLines.h"
 
+#include "WriteOutcome.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -41,9 +43,7 @@ void PutBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string OpenError(const std::string& path, const std::string& reason) {
-    return "Cannot open file \"" + path + "\". " + reason;
-}
+FileError System(int err) { return FileError::System(err); }
 
 std::string AllByteValues() {
     std::string bytes;
@@ -70,7 +70,7 @@ TEST_P(ReadBackTest, GivesTheBytesUnchanged) {
 
     const ReadResult read = ReadWholeFile(path);
     EXPECT_TRUE(read.ok);
-    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.error, FileError{});
     EXPECT_EQ(read.bytes, GetParam().bytes);
 
     const SizeResult size = QueryFileSize(path);
@@ -101,7 +101,7 @@ TEST(ReadThroughLink, FollowsTheLinkToTheFile) {
 struct ReadFailureCase {
     std::string name;
     std::function<std::string(const TempFolder&)> makePath;  // sets up the folder, gives the path
-    std::string reason;
+    FileError error;
 };
 
 void PrintTo(const ReadFailureCase& c, std::ostream* os) { *os << c.name; }
@@ -111,7 +111,7 @@ class ReadFailureTest : public ::testing::TestWithParam<ReadFailureCase> {};
 TEST_P(ReadFailureTest, FailsWithTheReason) {
     TempFolder folder;
     const std::string path = GetParam().makePath(folder);
-    const std::string expected = OpenError(path, GetParam().reason);
+    const FileError expected = GetParam().error;
 
     const ReadResult read = ReadWholeFile(path);
     EXPECT_FALSE(read.ok);
@@ -128,40 +128,40 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ReadFailureTest,
     ::testing::Values(
         ReadFailureCase{"missing", [](const TempFolder& f) { return f.at("missing.ini"); },
-                        std::strerror(ENOENT)},
+                        System(ENOENT)},
         ReadFailureCase{"folder",
                         [](const TempFolder& f) {
                             fs::create_directory(f.at("conf.d"));
                             return f.at("conf.d");
                         },
-                        "It is a folder."},
+                        FileError{FileProblem::Folder}},
         ReadFailureCase{"link_to_folder",
                         [](const TempFolder& f) {
                             fs::create_directory(f.at("conf.d"));
                             fs::create_directory_symlink("conf.d", f.at("link"));
                             return f.at("link");
                         },
-                        "It is a folder."},
+                        FileError{FileProblem::Folder}},
         ReadFailureCase{"fifo",
                         [](const TempFolder& f) {
                             ::mkfifo(f.at("pipe").c_str(), 0600);
                             return f.at("pipe");
                         },
-                        "It is not a regular file."},
+                        FileError{FileProblem::NotRegular}},
         ReadFailureCase{"device", [](const TempFolder&) { return std::string("/dev/null"); },
-                        "It is not a regular file."},
+                        FileError{FileProblem::NotRegular}},
         ReadFailureCase{"parent_is_a_file",
                         [](const TempFolder& f) {
                             PutBytes(f.at("plain.txt"), "x");
                             return f.at("plain.txt/php.ini");
                         },
-                        std::strerror(ENOTDIR)},
+                        System(ENOTDIR)},
         ReadFailureCase{"dangling_link",
                         [](const TempFolder& f) {
                             fs::create_symlink("gone.ini", f.at("link.ini"));
                             return f.at("link.ini");
                         },
-                        std::strerror(ENOENT)}),
+                        System(ENOENT)}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ReadUnreadable, FailsWithPermissionDenied) {
@@ -173,8 +173,8 @@ TEST(ReadUnreadable, FailsWithPermissionDenied) {
 
     const ReadResult read = ReadWholeFile(path);
     EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.error, OpenError(path, std::strerror(EACCES)));
-    EXPECT_EQ(QueryFileSize(path).error, OpenError(path, std::strerror(EACCES)));
+    EXPECT_EQ(read.error, System(EACCES));
+    EXPECT_EQ(QueryFileSize(path).error, System(EACCES));
 }
 
 // ---- A real file with every kind of line end -------------------------------------------
@@ -182,7 +182,7 @@ TEST(ReadUnreadable, FailsWithPermissionDenied) {
 TEST(ReadFixture, MixedBreaksSplitAndJoinBackExactly) {
     const std::string path = std::string(VQ_TEST_DATA) + "/files/mixed_breaks.ini";
     const ReadResult read = ReadWholeFile(path);
-    ASSERT_TRUE(read.ok) << read.error;
+    ASSERT_TRUE(read.ok) << ReasonText(read.error);
     EXPECT_EQ(QueryFileSize(path).size, read.bytes.size());
     EXPECT_FALSE(IsValidUtf8(read.bytes));  // holds GBK bytes
     EXPECT_EQ(FirstBreak(read.bytes), LineBreak::CRLF);

@@ -1,0 +1,18 @@
+#pragma once
+
+// A document's file at the file boundary: read into the bytes the program works on, written
+// back in the file's own form.
+
+#include "files/SafeWrite.h"
+#include "files/Utf16Text.h"
+
+#include <string>
+#include <string_view>
+
+namespace vq {
+
+// Writes what the program worked on back in the file's form, safely. Text that cannot be put
+// into that form fails with FileProblem::NotEncodable and leaves the file alone.
+WriteResult WriteTextFile(const std::string& path, std::string_view shown, FileForm form);
+
+}  // namespace vq
