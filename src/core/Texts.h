@@ -102,6 +102,9 @@ inline constexpr const char* kTitleTypeButtonHint = "标题标志的类型";
 inline constexpr const char* kPatternButtonHint = "选择模式";
 inline constexpr const char* kOmitTitleSignSpace = "忽略标志头尾的空格";
 
+// Settings file and recent files
+inline constexpr const char* kSettingsWriteFailed = "Unable to write to %s";
+
 // Focus texts of the three views
 inline constexpr const char* kFocusTree = "目录树; 单击, 列表定位到相应项; 若列表项改变点刷新";
 inline constexpr const char* kFocusList = "列表项; 双击, 编辑项目, 文本定位到相应行";
