@@ -19,7 +19,8 @@ bool PanelRecorder::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-MainWindowFixture::MainWindowFixture() = default;
+// Every window keeps its settings file in the fixture's folder, never beside the test program.
+MainWindowFixture::MainWindowFixture() { platform.setSettingsFilePath(path(QStringLiteral("tolvry.ini"))); }
 
 MainWindowFixture::~MainWindowFixture() { destroy(); }
 
