@@ -13,7 +13,10 @@ namespace vq {
 inline std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // A path taken from the command line or elsewhere, absolute and without "." or "..", so that the
-// caption and the recent-file list name the file wherever the program runs from.
-inline QString AbsolutePath(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+// caption and the recent-file list name the file wherever the program runs from. An empty path
+// stays empty (it names no file, not the current folder).
+inline QString AbsolutePath(const QString& path) {
+    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
 
 }  // namespace vq
