@@ -102,6 +102,28 @@ inline constexpr const char* kTitleTypeButtonHint = "标题标志的类型";
 inline constexpr const char* kPatternButtonHint = "选择模式";
 inline constexpr const char* kOmitTitleSignSpace = "忽略标志头尾的空格";
 
+// Settings file and recent files
+inline constexpr const char* kSettingsWriteFailed = "Unable to write to %s";
+
+// Configuration dialog
+inline constexpr const char* kOptionCaption = "配置";
+inline constexpr const char* kOptionGeneral = "常规";
+inline constexpr const char* kOptionRecentCount = "最近使用的文件菜单个数:";
+inline constexpr const char* kOptionClearRecent = "[ 清除 ]";
+inline constexpr const char* kOptionDeleteSigns = "删除自定义标志";
+inline constexpr const char* kOptionRemSign = "注释标志:";
+inline constexpr const char* kOptionSplitSign = "分隔标志:";
+inline constexpr const char* kOptionTitleSign = "标题标志:";
+inline constexpr const char* kOptionDelete = "[ 删除 ]";
+inline constexpr const char* kOptionDefaultPattern = "默认模式";
+inline constexpr const char* kOptionPatterns[4] = {"[General]", "[*.ini]", "[php.ini]", "[httpd.conf]"};
+inline constexpr const char* kOptionAutoExpand = "自动展开目录树";
+inline constexpr const char* kOptionSetFont = "[ 设置字体... ]";
+inline constexpr const char* kOptionFontName = "字体:";
+inline constexpr const char* kOptionFontSize = "字号:";
+inline constexpr const char* kOptionOk = "确定(&O)";
+inline constexpr const char* kOptionCancel = "取消(&C)";
+
 // Focus texts of the three views
 inline constexpr const char* kFocusTree = "目录树; 单击, 列表定位到相应项; 若列表项改变点刷新";
 inline constexpr const char* kFocusList = "列表项; 双击, 编辑项目, 文本定位到相应行";

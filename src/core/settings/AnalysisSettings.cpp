@@ -32,7 +32,11 @@ std::string DecodeSpaceSign(std::string_view t) {
     t = TrimBlanks(t);
     const std::string_view digits = t.substr(0, t.size() >= kSpaceSignSuffix.size() ? t.size() - kSpaceSignSuffix.size() : 0);
     const int count = ReadCount(digits);
-    return count > 0 ? std::string(static_cast<size_t>(count), ' ') : std::string();
+    // A count no sign can sensibly have (a hand-edited history, say "2000000000|_|") would cost
+    // gigabytes; it reads as the empty sign, as a text that is not a number does.
+    if (count <= 0 || count > kMaxSpaceSignCount)
+        return std::string();
+    return std::string(static_cast<size_t>(count), ' ');
 }
 
 }  // namespace vq

@@ -24,7 +24,9 @@ inline constexpr std::string_view kSpaceSignSuffix = "|_|";
 // The byte length of s in decimal, then "|_|": one space gives "1|_|", the empty text "0|_|".
 std::string EncodeSpaceSign(std::string_view s);
 // Strips blanks, drops the last three bytes and reads the rest as a decimal count of spaces.
-// Anything that is not a number that fits a 32-bit int counts as 0; 0 or less gives "".
+// Anything that is not a number that fits a 32-bit int counts as 0; 0 or less gives "", and so
+// does a count above kMaxSpaceSignCount.
+inline constexpr int kMaxSpaceSignCount = 4096;
 std::string DecodeSpaceSign(std::string_view t);
 // True when t ends with the suffix of the space-count form.
 bool EndsWithSpaceSignSuffix(std::string_view t);

@@ -1,16 +1,14 @@
 #include "settings/RecentFiles.h"
 
-#include "settings/TextCompare.h"
-
 #include <algorithm>
 
 namespace vq {
 
 void RecentFiles::AddRecentFile(std::string_view path) {
-    auto it = std::find_if(m_paths.begin(), m_paths.end(),
-                           [&](const std::string& p) { return EqualsIgnoringCase(p, path); });
+    // File names are case-sensitive: "/a.ini" and "/A.ini" are two files.
+    auto it = std::find(m_paths.begin(), m_paths.end(), path);
     if (it != m_paths.end())
-        std::rotate(m_paths.begin(), it, it + 1);  // the stored spelling moves to the front
+        std::rotate(m_paths.begin(), it, it + 1);
     else
         m_paths.insert(m_paths.begin(), std::string(path));
     TrimRecentFiles();
@@ -24,7 +22,10 @@ void RecentFiles::TrimRecentFiles() {
 }
 
 void RecentFiles::assign(std::vector<std::string> paths) {
-    m_paths = std::move(paths);
+    m_paths.clear();
+    for (std::string& path : paths)  // a hand-edited list may name a file twice
+        if (std::find(m_paths.begin(), m_paths.end(), path) == m_paths.end())
+            m_paths.push_back(std::move(path));
     if (m_paths.size() > static_cast<size_t>(kMaxRecent))
         m_paths.resize(kMaxRecent);
 }

@@ -6,15 +6,15 @@
 
 namespace vq {
 
-// The recent-file list, most recent first, without two paths that differ only in letter case.
+// The recent-file list, most recent first, each path once (compared exactly: file names are
+// case-sensitive). Paths are absolute; the caller makes them so.
 // It holds at most RecentCount entries after each AddRecentFile and never more than the ten the
 // submenu can offer, whatever a hand-edited settings file says.
 class RecentFiles {
 public:
     static constexpr int kMaxRecent = 10;
 
-    // Moves a path already listed (in its stored letter case) to the front, or puts the new path
-    // there; then trims.
+    // Moves a path already listed to the front, or puts the new path there; then trims.
     void AddRecentFile(std::string_view path);
     // Drops entries from the end while there are more than RecentCount (and more than ten).
     void TrimRecentFiles();
@@ -25,7 +25,7 @@ public:
 
     const std::vector<std::string>& paths() const { return m_paths; }
     size_t size() const { return m_paths.size(); }
-    // Replaces the list, as read from the settings file; only the first ten are kept.
+    // Replaces the list, as read from the settings file: each path once, the first ten kept.
     void assign(std::vector<std::string> paths);
     void remove(size_t i);
     void clear() { m_paths.clear(); }

@@ -59,6 +59,9 @@ public:
 
     // Milliseconds since some fixed moment; wraps around.
     virtual quint32 tickCount() = 0;
+
+    // The settings file read at start and written at close; empty when this run keeps none.
+    virtual QString settingsFilePath() { return {}; }
 };
 
 }  // namespace vq

@@ -1,5 +1,7 @@
 #include "app/QtPlatform.h"
 
+#include "app/LocalPath.h"
+#include "settings/SettingsFile.h"
 #include "Texts.h"
 
 #include <QApplication>
@@ -122,5 +124,11 @@ bool QtPlatform::chooseFont(QWidget* parent, QFont& font) {
 }
 
 quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed()); }
+
+QString QtPlatform::settingsFilePath() {
+    const SettingsPlace place{LocalPath(QCoreApplication::applicationDirPath()),
+                              qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString()};
+    return QFile::decodeName(QByteArray::fromStdString(SettingsFilePath(place)));
+}
 
 }  // namespace vq

@@ -24,6 +24,7 @@ public:
     void showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     quint32 tickCount() override;
+    QString settingsFilePath() override;
 
 private:
     QElapsedTimer m_clock;

@@ -89,10 +89,12 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
     QApplication::setApplicationName(U(texts::kAppTitle));
     QApplication::setApplicationDisplayName(U(texts::kAppTitle));
     setAcceptDrops(true);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));
+    LoadSettings();
     m_signs->ApplyDefaultPattern(m_defaultPattern);
 
     if (arguments.size() == 1) {
-        const QString path = arguments.first();
+        const QString path = AbsolutePath(arguments.first());
         if (IsExistingFile(LocalPath(path)))
             OpenDocument(path);
         else
@@ -169,6 +171,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SaveSettings();
     event->accept();
 }
 
@@ -205,6 +208,7 @@ void TfrmMain::updateActions() {
     enable("actNewIniFile", true);
     enable("actOpenIniFile", true);
     enable("actExit", true);
+    enable("actConfiguration", true);
     enable("actReload", titled);
     enable("actOpenWithNotepad", titled);
     enable("actSave", m_document.modified());

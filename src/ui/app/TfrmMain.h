@@ -4,6 +4,8 @@
 #include "document/Document.h"
 #include "document/TextCodec.h"
 #include "files/Utf16Text.h"
+#include "settings/FontText.h"
+#include "settings/ProgramSettings.h"
 #include "settings/RecentFiles.h"
 
 #include <QHash>
@@ -26,6 +28,7 @@ namespace vq {
 
 class LogModel;
 struct MenuEntry;
+class RecentMenu;
 class RowModel;
 class SignToolBar;
 class TargetTextBinder;
@@ -45,6 +48,10 @@ public:
     QAction* action(const QString& name) const;
     QString messageText() const;
     RecentFiles& recentFiles() { return m_recent; }
+    RecentMenu& recentMenu() { return *m_recentMenu; }
+    int defaultPattern() const { return m_defaultPattern; }
+    bool autoExpand() const { return m_autoExpand; }
+    const FontSetting& textFont() const { return m_textFont; }
     SignToolBar& signToolBar() { return *m_signs; }
 
     // Document life (new, save, close)
@@ -62,6 +69,10 @@ public:
     void BuildTopicTree();
     void RevealLineEntry(int row);
     void DeleteLineEntry(int row) { m_document.deleteRow(static_cast<size_t>(row)); }
+
+    // Settings file, in settings/MainSettings.cpp: read once at start, written once at close.
+    bool LoadSettings();
+    void SaveSettings();
 
     // Status bar
     void ShowApplicationHint(const QString& hint);
@@ -81,6 +92,7 @@ public slots:
     void actRefreshTreeExecute();
     void actGotoLineByLogExecute();
     void actCopyLogLineExecute();
+    void actConfigurationExecute();
 
 protected:
     bool event(QEvent* event) override;
@@ -110,13 +122,19 @@ private:
     void followTreeSelection(const QModelIndex& current, const QModelIndex& previous);
     void lstLogMouseMove(const QPoint& pos);
     Progress progress();
+    // The settings as they are now, in the form the settings file keeps them.
+    ProgramSettings currentSettings() const;
+    // Shows the target text in m_textFont and the document in its character set.
+    void applyTextFont();
 
     Platform& m_platform;  // Not owned.
     Document m_document;
     TextCodec m_codec;
     RecentFiles m_recent;
-    int m_defaultPattern = 2;  // the pattern every start begins with (php.ini)
+    int m_defaultPattern = kDefaultPatternSetting;  // the pattern every start begins with (php.ini)
     bool m_autoExpand = true;
+    FontSetting m_textFont;  // the target text's font and TextCharset
+    QString m_settingsPath;  // empty: this run keeps no settings file
     bool m_shownOnce = false;
     QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
     FileForm m_fileForm = FileForm::Bytes;  // how the document's file holds its text (UTF-16 or as is)
@@ -143,6 +161,7 @@ private:
     LogModel* m_logModel = nullptr;
     TargetTextBinder* m_textBinder = nullptr;
     std::unique_ptr<SignToolBar> m_signs;
+    RecentMenu* m_recentMenu = nullptr;
 };
 
 // The window's and the target text's font: SimSun where present, else a CJK serif face.

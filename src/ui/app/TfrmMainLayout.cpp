@@ -6,6 +6,7 @@
 #include "document/TargetTextBinder.h"
 #include "document/TopicTreeModel.h"
 #include "editing/LogModel.h"
+#include "settings/RecentMenu.h"
 #include "settings/SignToolBar.h"
 
 #include "Texts.h"
@@ -63,6 +64,7 @@ void TfrmMain::createActions() {
     connect(action("actRefreshTree"), &QAction::triggered, this, &TfrmMain::actRefreshTreeExecute);
     connect(action("actGotoLineByLog"), &QAction::triggered, this, &TfrmMain::actGotoLineByLogExecute);
     connect(action("actCopyLogLine"), &QAction::triggered, this, &TfrmMain::actCopyLogLineExecute);
+    connect(action("actConfiguration"), &QAction::triggered, this, &TfrmMain::actConfigurationExecute);
     // The window's shortcuts work wherever the focus is.
     addActions(m_actions.values());
 }
@@ -231,13 +233,8 @@ void TfrmMain::createMenus() {
     });
     QMenu* recent = file->addMenu(U(texts::kMenuRecent));
     recent->setObjectName("mnuRecentMenus");
-    static const char* kRecentItems[10] = {"N110", "N22", "N31", "N41", "N51", "N61", "N71", "N81", "N91", "N101"};
-    for (int i = 0; i < 10; ++i) {
-        QAction* item = recent->addAction(QString::number(i + 1));
-        item->setObjectName(kRecentItems[i]);
-        item->setData(i);
-        item->setEnabled(false);  // the recent-file submenu comes with the settings file
-    }
+    recent->menuAction()->setIcon(QIcon(QStringLiteral(":/icons/recentFile.svg")));
+    m_recentMenu = new RecentMenu(recent, m_recent, m_platform, this, [this](const QString& path) { OpenDocument(path); });
     file->addSeparator();
     addMenuItems(file, {
         {"actReload", "mnuReload"},

@@ -48,7 +48,7 @@ void TfrmMain::OpenDocument(const QString& path) {
     if (loaded) {
         m_document.setModified(false);
         m_document.showFileNameInCaption();
-        m_recent.AddRecentFile(path.toStdString());
+        m_recent.AddRecentFile(AbsolutePath(path).toStdString());
     }
 }
 

@@ -80,6 +80,22 @@ QComboBox* SignToolBar::box(SignBox which) const {
     }
 }
 
+QStringList SignToolBar::historyTexts(SignBox which) const {
+    QStringList items;
+    for (const std::string& item : m_panel.history(which))
+        items << textOf(item);
+    return items;
+}
+
+void SignToolBar::setHistoryTexts(SignBox which, const QStringList& items) {
+    std::vector<std::string> bytes;
+    bytes.reserve(static_cast<size_t>(items.size()));
+    for (const QString& item : items)
+        bytes.push_back(bytesOf(item));
+    m_panel.setHistory(which, std::move(bytes));
+    refresh();
+}
+
 // Leaving a box adds its text to the box's history.
 bool SignToolBar::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
@@ -240,9 +256,7 @@ void SignToolBar::refresh() {
     m_refreshing = true;
     for (SignBox which : {SignBox::Rem, SignBox::Split, SignBox::TitleSign}) {
         QComboBox* b = box(which);
-        QStringList items;
-        for (const std::string& item : m_panel.history(which))
-            items << textOf(item);
+        const QStringList items = historyTexts(which);
         QStringList current;
         for (int i = 0; i < b->count(); ++i)
             current << b->itemText(i);

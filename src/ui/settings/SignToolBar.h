@@ -30,6 +30,9 @@ public:
     const AnalysisSettings& settings() const { return m_panel.settings(); }
     const SignPanel& panel() const { return m_panel; }
     QComboBox* box(SignBox box) const;
+    // A box's history as the box shows it; setting it leaves the box's text and the signs alone.
+    QStringList historyTexts(SignBox box) const;
+    void setHistoryTexts(SignBox box, const QStringList& items);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

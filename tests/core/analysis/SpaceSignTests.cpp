@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, SpaceSignDecode, ::testing::Values(
     DecodeCase{"Empty", "", 0},
     DecodeCase{"ShorterThanSuffix", "12", 0},
     DecodeCase{"AnyLastThreeDropped", "5abc", 5},
-    DecodeCase{"TooLargeForInt", "99999999999|_|", 0}),
+    DecodeCase{"TooLargeForInt", "99999999999|_|", 0},
+    DecodeCase{"LargestCount", "4096|_|", 4096},
+    DecodeCase{"AbsurdCountIsEmpty", "2000000000|_|", 0}),
     [](const auto& info) { return info.param.name; });
 
 TEST(SpaceSignRoundTrip, BlankSignsSurvive) {

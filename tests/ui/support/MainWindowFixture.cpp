@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QStringEncoder>
@@ -19,7 +22,8 @@ bool PanelRecorder::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-MainWindowFixture::MainWindowFixture() = default;
+// Every window keeps its settings file in the fixture's folder, never beside the test program.
+MainWindowFixture::MainWindowFixture() { platform.setSettingsFilePath(path(QStringLiteral("tolvry.ini"))); }
 
 MainWindowFixture::~MainWindowFixture() { destroy(); }
 
@@ -113,6 +117,26 @@ QList<int> MainWindowFixture::selectedRows() const {
 int MainWindowFixture::selectedRow() const {
     const QList<int> rows = selectedRows();
     return rows.size() == 1 ? rows.first() : -1;
+}
+
+void OnNextModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && clock->elapsed() < 10000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (!modal) {
+            qWarning("no modal dialog was shown");
+            return;
+        }
+        act(modal);
+    });
+    timer->start(5);
 }
 
 QByteArray Gb18030(const QString& text) {

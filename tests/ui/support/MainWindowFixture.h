@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 
+#include <functional>
 #include <memory>
 
 namespace vqtest {
@@ -88,6 +89,10 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<vq::TfrmMain> m_window;
 };
+
+// Runs `act` on the next modal dialog as soon as it is on screen, inside the dialog's own event
+// loop: the way a test answers a dialog that a command opens with exec().
+void OnNextModal(std::function<void(QWidget*)> act);
 
 // Turns text into the bytes of a legacy Chinese file (GB18030, a superset of GBK).
 QByteArray Gb18030(const QString& text);

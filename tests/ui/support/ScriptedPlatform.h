@@ -47,6 +47,8 @@ public:
     void queueSaveFileName(const QString& path) { m_savePaths.enqueue(path); }
     void setStartResult(StartResult result) { m_startResult = result; }
     void setTextEditor(const QString& name) { m_textEditor = name; }
+    // The settings file the window reads at start and writes at close.
+    void setSettingsFilePath(const QString& path) { m_settingsFilePath = path; }
 
     // The clock: it stands still unless the test moves it, or moves by `step` after every read.
     void setTickStep(quint32 step) { m_tickStep = step; }
@@ -88,6 +90,7 @@ public:
     bool chooseFont(QWidget* parent, QFont& font) override;
     StartResult startProgram(const QString& program, const QStringList& arguments) override;
     quint32 tickCount() override;
+    QString settingsFilePath() override { return m_settingsFilePath; }
 
 private:
     QQueue<Answer> m_confirmAnswers;
@@ -98,6 +101,7 @@ private:
     QQueue<QString> m_savePaths;
     StartResult m_startResult = StartResult::Started;
     QString m_textEditor = QStringLiteral("mousepad");
+    QString m_settingsFilePath;
 
     quint32 m_tick = 1000;
     quint32 m_tickStep = 0;

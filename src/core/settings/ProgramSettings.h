@@ -1,0 +1,43 @@
+#pragma once
+
+// What the settings file keeps between runs, and how it is read from and written into the
+// file's text. Only the keys of section "General" named below and the four list sections are
+// ever written; everything else in the file stays as the user left it.
+
+#include "settings/FontText.h"
+#include "settings/ProfileText.h"
+
+#include <string>
+#include <vector>
+
+namespace vq {
+
+inline constexpr int kDefaultRecentCount = 5;
+inline constexpr int kMaxRecentCount = 10;  // the recent-file submenu has ten items
+inline constexpr int kDefaultPatternSetting = 2;
+// A hand-edited list section may be long; a sign history keeps at most this many entries.
+inline constexpr size_t kMaxHistoryEntries = 1000;
+
+struct ProgramSettings {
+    int recentCount = kDefaultRecentCount;          // 0-10
+    int defaultPattern = kDefaultPatternSetting;    // 0-3
+    bool autoExpand = true;                          // the topic tree's auto-expand style
+    FontSetting font;                                // the target text's font and TextCharset
+    std::vector<std::string> recentFiles;            // most recent first
+    std::vector<std::string> remSigns;               // the histories of the three sign boxes
+    std::vector<std::string> splitSigns;
+    std::vector<std::string> titleSigns;
+};
+
+// Reads the file into `settings`, which holds the values of a start without a file (the
+// built-in histories among them). A missing key gives its default, a value that is not a number
+// gives the default, a recent count is held to 0-10 and a pattern outside 0-3 gives the default; a missing or empty
+// list section leaves its list as it was, and a present one replaces it, in file order, each
+// entry stripped of blanks (space-count forms stay as they are).
+void ReadSettings(const ProfileText& file, ProgramSettings& settings);
+
+// Writes the four keys of "General", then the lists "Recent", "Comment", "Split" and "Title".
+// A list entry that is blank once stripped is written in its space-count form.
+void WriteSettings(ProfileText& file, const ProgramSettings& settings);
+
+}  // namespace vq

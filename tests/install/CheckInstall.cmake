@@ -1,0 +1,92 @@
+# Installs the build into a scratch prefix and checks that the executable, the samples, the
+# help page and read-me (when the sources have them), the desktop entry and the icon are in the
+# places the desktop and the program look; and that the build tree has its samples beside the
+# executable too.
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -P CheckInstall.cmake
+
+function(fail what)
+  message(FATAL_ERROR "install check: ${what}")
+endfunction()
+
+function(expect_file path)
+  if(NOT EXISTS "${path}" OR IS_DIRECTORY "${path}")
+    fail("missing ${path}")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  fail("cmake --install failed:\n${output}")
+endif()
+
+set(data "${PREFIX}/share/varnoquil")
+expect_file("${PREFIX}/bin/varnoquil")
+execute_process(COMMAND test -x "${PREFIX}/bin/varnoquil" RESULT_VARIABLE notExecutable)
+if(notExecutable)
+  fail("${PREFIX}/bin/varnoquil is not executable")
+endif()
+
+# Every sample, in the build tree beside the executable and in the installed tree.
+file(GLOB samples RELATIVE "${SOURCE_DIR}/resources/samples" "${SOURCE_DIR}/resources/samples/*")
+list(LENGTH samples count)
+if(count EQUAL 0)
+  fail("the sources have no samples")
+endif()
+foreach(sample ${samples})
+  expect_file("${data}/Samples/${sample}")
+  expect_file("${BUILD_DIR}/Samples/${sample}")
+  file(READ "${SOURCE_DIR}/resources/samples/${sample}" original HEX)
+  file(READ "${data}/Samples/${sample}" installed HEX)
+  if(NOT original STREQUAL installed)
+    fail("${data}/Samples/${sample} differs from its source")
+  endif()
+endforeach()
+
+file(GLOB helpFiles RELATIVE "${SOURCE_DIR}/resources/help" "${SOURCE_DIR}/resources/help/*")
+foreach(help ${helpFiles})
+  expect_file("${data}/${help}")
+endforeach()
+if(EXISTS "${SOURCE_DIR}/resources/Readme.txt")
+  expect_file("${data}/Readme.txt")
+endif()
+
+set(desktop "${PREFIX}/share/applications/varnoquil.desktop")
+expect_file("${desktop}")
+file(STRINGS "${desktop}" lines ENCODING UTF-8)
+foreach(want "[Desktop Entry]" "Type=Application" "Name=Varnoquil" "Exec=varnoquil %f" "Icon=varnoquil")
+  list(FIND lines "${want}" at)
+  if(at EQUAL -1)
+    fail("${desktop} lacks the line \"${want}\"")
+  endif()
+endforeach()
+foreach(key "GenericName=" "GenericName\\[zh_CN\\]=" "MimeType=.*text/plain")
+  set(found FALSE)
+  foreach(line ${lines})
+    if(line MATCHES "^${key}")
+      set(found TRUE)
+    endif()
+  endforeach()
+  if(NOT found)
+    fail("${desktop} lacks a line matching ${key}")
+  endif()
+endforeach()
+find_program(VALIDATE desktop-file-validate)
+if(VALIDATE)
+  execute_process(COMMAND "${VALIDATE}" "${desktop}" RESULT_VARIABLE invalid OUTPUT_VARIABLE why ERROR_VARIABLE why)
+  if(invalid)
+    fail("desktop-file-validate: ${why}")
+  endif()
+endif()
+
+expect_file("${PREFIX}/share/icons/hicolor/scalable/apps/varnoquil.svg")
+
+# The installed program must find every library it needs.
+execute_process(COMMAND ldd "${PREFIX}/bin/varnoquil" OUTPUT_VARIABLE libraries RESULT_VARIABLE lddFailed)
+if(lddFailed OR libraries MATCHES "not found")
+  fail("the installed program lacks libraries:\n${libraries}")
+endif()
+
+file(REMOVE_RECURSE "${PREFIX}")
+message(STATUS "install check passed: ${count} samples, desktop entry, icon")
