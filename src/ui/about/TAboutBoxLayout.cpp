@@ -1,6 +1,7 @@
 // Builds the About box's widgets: the silver panel, the information panel and the playfield.
 #include "about/ShapeWidget.h"
 #include "about/TAboutBox.h"
+#include "about/TightLabel.h"
 #include "app/TfrmMain.h"  // SongTiFont
 
 #include "Texts.h"
@@ -102,14 +103,14 @@ void TAboutBox::createInfoPanel() {
     m_pnlInfo->setGeometry(2, m_scroller.Top(), 265, about::InfoScroller::kPanelHeight);
     Fill(m_pnlInfo, kSilver);
 
-    m_author1 = addLabel(m_pnlInfo, "Author1", {4, 6, 257, 18});
+    m_author1 = addLabel(m_pnlInfo, "Author1", {4, 5, 257, 20});
     m_author1->setFont(Font(15));
     TextColour(m_author1, Qt::black);
-    m_company = addLabel(m_pnlInfo, "Company", {4, 28, 257, 15});
+    m_company = addLabel(m_pnlInfo, "Company", {4, 27, 257, 17});
     m_company->setText(U(texts::kAboutCompany));
-    m_copyright = addLabel(m_pnlInfo, "Copyright", {4, 46, 257, 15});
+    m_copyright = addLabel(m_pnlInfo, "Copyright", {4, 45, 257, 17});
     m_copyright->setText(U(texts::kAboutCopyright));
-    m_comments = addLabel(m_pnlInfo, "Comments", {4, 64, 257, 26});
+    m_comments = addLabel(m_pnlInfo, "Comments", {4, 63, 257, 28});
     m_comments->setText(U(texts::kAboutComments));
     m_comments->setWordWrap(true);
     for (QLabel* label : {m_author1, m_company, m_copyright, m_comments})
@@ -120,9 +121,9 @@ void TAboutBox::createInfoPanel() {
     bevel->setGeometry(8, 100, 249, 2);
     bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    m_lblIntro = addLabel(m_pnlInfo, "lblIntro", {8, 111, 249, 89});
-    m_lblIntro->setWordWrap(true);
-    m_lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblIntro = new TightLabel(14, m_pnlInfo);  // six lines in 89 pixels
+    m_lblIntro->setObjectName("lblIntro");
+    m_lblIntro->setGeometry(8, 111, 249, 89);
 }
 
 // The playfield lies under the information panel, one pixel left of the window's edge; the label
