@@ -9,6 +9,7 @@
 
 #include "Texts.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
@@ -144,6 +145,11 @@ void TestAbout::layout() {
     QCOMPARE(f.child("Image1")->toolTip(), U("查看\"Readme.txt\""));
     for (int i = 1; i <= 28; ++i)
         QVERIFY2(f.child(qPrintable(QString("Shape%1").arg(i))), qPrintable(QString::number(i)));
+    // The shapes are graphics to a screen reader, named after themselves.
+    QAccessibleInterface* ball = QAccessible::queryAccessibleInterface(f.child("shpBall"));
+    QVERIFY(ball);
+    QCOMPARE(ball->role(), QAccessible::Graphic);
+    QCOMPARE(ball->text(QAccessible::Name), QString("shpBall"));
 }
 
 // The panel rests at -1 and -111, leaves the window, parks below it and rises again.
