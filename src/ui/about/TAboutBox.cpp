@@ -1,12 +1,12 @@
 #include "about/TAboutBox.h"
 #include "about/ShapeWidget.h"
 #include "app/Platform.h"
+#include "app/ProgramFiles.h"
 #include "app/UiResources.h"
 
 #include "Texts.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -96,9 +96,10 @@ void TAboutBox::tmrGameTimer() {
     showState();
 }
 
-// The result of the shell is not looked at: the box closes whether the file opened or not.
+// The read-me lies with the program's other files (beside it, or under share/varnoquil when
+// installed). The result is not looked at: the box closes whether the file opened or not.
 void TAboutBox::Image1Click() {
-    m_platform.openDocument(QCoreApplication::applicationDirPath() + "/" + U(texts::kReadmeFile));
+    m_platform.openDocument(ProgramFile(U(texts::kReadmeFile)));
     close();
 }
 
