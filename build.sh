@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 [ $# -gt 0 ] && shift
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 libgtest-dev libgmock-dev
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-multimedia-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-noto-cjk xvfb xauth acl)
 missing=()
 for p in "${packages[@]}"; do

@@ -44,6 +44,8 @@ public:
     StartResult openDocument(const QString&) override { return StartResult::Failed; }
     void showHelp(const QString&, const QString&) override {}
     bool chooseFont(QWidget*, QFont&) override { return false; }
+    void playSound(const QString&, bool) override {}
+    void stopSound() override {}
     quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
 
 private:

@@ -196,6 +196,27 @@ inline constexpr const char* kHintConfiguration = "配置";
 inline constexpr const char* kHintHelpTopic = "帮助主题";
 inline constexpr const char* kHintAbout = "关于";
 
+// About box: its caption, the labels' own captions (kept when the program has no version
+// information), the links and the introduction
+inline constexpr const char* kAboutCaption = "关于";
+inline constexpr const char* kAboutVersion = "Version";
+inline constexpr const char* kAboutCopyright = "Copyright";
+inline constexpr const char* kAboutComments = "Comments";
+inline constexpr const char* kAboutAuthor = "Author";
+inline constexpr const char* kAboutCompany = "Company";
+inline constexpr const char* kNotAvailable = " not available";
+inline constexpr const char* kVersionPrefix = "v";
+inline constexpr const char* kReleaseDatePrefix = "发布日期：";
+inline constexpr const char* kReadmeFile = "Readme.txt";
+inline constexpr const char* kReadmeTip = "查看\"Readme.txt\"";
+inline constexpr const char* kHomePageLink = "HomePage";
+inline constexpr const char* kEMailLink = "E-Mail";
+inline constexpr const char* kGameLabel = "QOR";
+inline constexpr const char* kAboutIntro =
+    "  Varnoquil 是一个用于编辑ini格式的文件编辑器，她能够分析ini格式文件的内部结构，将文件里的各种信息归类、"
+    "分组，显示出它的目录结构，从而可以方便的定位、查找您想要的信息。此外，她不仅可用于ini文件，而且支持任何结构与"
+    "ini文件类似的文本文件。";
+
 // Patterns and title types: captions and hints by number
 inline constexpr const char* kPatternCaptions[4] = {"模式[General]", "模式[*.ini]", "模式[php.ini]",
                                                     "模式[httpd.conf]"};

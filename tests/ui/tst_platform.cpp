@@ -3,11 +3,26 @@
 
 #include "Texts.h"
 
+#include <QElapsedTimer>
 #include <QTest>
+
+#include <memory>
 
 class TestPlatform : public QObject {
     Q_OBJECT
+public:
+    // The sound tests stay silent and alike on every machine: the sound server named here does
+    // not exist, as on a machine without sound.
+    static void initMain() { qputenv("PULSE_SERVER", "unix:/nonexistent/varnoquil-test-sound"); }
+
 private slots:
+    void soundsAreTheProgramsOwn_data();
+    void soundsAreTheProgramsOwn();
+    void waitingSoundWaitsAtMostItsLength_data();
+    void waitingSoundWaitsAtMostItsLength();
+    void soundsWithoutWaitReturnAtOnce();
+    void unknownSoundPlaysNothing();
+    void platformGoesWhileASoundPlays();
     void filtersReadByQtDialogs();
     void missingProgramIsNotFound();
     void missingDocumentIsNotFound();
@@ -45,6 +60,76 @@ void TestPlatform::clockMoves() {
     vq::QtPlatform platform;
     const quint32 start = platform.tickCount();
     QTRY_VERIFY(platform.tickCount() - start >= 15);
+}
+
+// Names ignore case; lengths as the files are made.
+void TestPlatform::soundsAreTheProgramsOwn_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("length");
+    QTest::newRow("GameOver") << "GameOver" << 450;
+    QTest::newRow("hitbar") << "hitbar" << 700;
+    QTest::newRow("HITBRICK") << "HITBRICK" << 720;
+    QTest::newRow("unknown") << "Fanfare" << -1;
+}
+
+void TestPlatform::soundsAreTheProgramsOwn() {
+    QFETCH(QString, name);
+    QFETCH(int, length);
+    vq::QtPlatform platform;
+    const int found = platform.soundLength(name);
+    if (length < 0)
+        QCOMPARE(found, -1);
+    else
+        QVERIFY2(qAbs(found - length) <= 10, qPrintable(QString::number(found)));
+}
+
+// Without a sound device nothing plays; a waiting sound never holds the caller longer than the
+// sound lasts, also when it replaces one that plays.
+void TestPlatform::waitingSoundWaitsAtMostItsLength_data() {
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("alone") << false;
+    QTest::newRow("replacing another") << true;
+}
+
+void TestPlatform::waitingSoundWaitsAtMostItsLength() {
+    QFETCH(bool, replacing);
+    vq::QtPlatform platform;
+    if (replacing)
+        platform.playSound("HitBrick", false);
+    QElapsedTimer clock;
+    clock.start();
+    platform.playSound("GameOver", true);
+    const qint64 waited = clock.elapsed();
+    QVERIFY2(waited <= platform.soundLength("GameOver") + 150, qPrintable(QString("waited %1 ms").arg(waited)));
+}
+
+void TestPlatform::soundsWithoutWaitReturnAtOnce() {
+    vq::QtPlatform platform;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 20; ++i)
+        platform.playSound(i % 2 ? "HitBar" : "HitBrick", false);
+    QVERIFY2(clock.elapsed() < 300, qPrintable(QString("took %1 ms").arg(clock.elapsed())));
+}
+
+void TestPlatform::unknownSoundPlaysNothing() {
+    vq::QtPlatform platform;
+    QElapsedTimer clock;
+    clock.start();
+    platform.playSound("Fanfare", true);
+    platform.stopSound();
+    QVERIFY(clock.elapsed() < 100);
+}
+
+// The sound thread ends with the platform, whatever plays.
+void TestPlatform::platformGoesWhileASoundPlays() {
+    auto platform = std::make_unique<vq::QtPlatform>();
+    platform->playSound("HitBar", false);
+    platform->playSound("HitBrick", false);
+    QElapsedTimer clock;
+    clock.start();
+    platform.reset();
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString("took %1 ms").arg(clock.elapsed())));
 }
 
 QTEST_MAIN(TestPlatform)

@@ -57,6 +57,13 @@ public:
     // The font dialog, starting from `font`; false when the user cancelled.
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
 
+    // Plays one of the program's own sounds, looked up by name ignoring case; a sound started
+    // while another plays replaces it. With `wait` it returns when the sound has ended, and after
+    // no longer than the sound lasts; without a sound device nothing plays and nothing hangs.
+    virtual void playSound(const QString& name, bool wait) = 0;
+    // Stops a sound that plays.
+    virtual void stopSound() = 0;
+
     // Milliseconds since some fixed moment; wraps around.
     virtual quint32 tickCount() = 0;
 

@@ -1,11 +1,15 @@
 #include "app/QtPlatform.h"
+#include "app/SoundPlayer.h"
+#include "app/UiResources.h"
 
 #include "app/LocalPath.h"
 #include "settings/SettingsFile.h"
 #include "Texts.h"
+#include "about/WaveFile.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QUrl>
@@ -17,6 +21,8 @@
 namespace vq {
 
 QtPlatform::QtPlatform() { m_clock.start(); }
+
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::showMessage(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
@@ -121,6 +127,52 @@ bool QtPlatform::chooseFont(QWidget* parent, QFont& font) {
     if (ok)
         font = chosen;
     return ok;
+}
+
+const QtPlatform::SoundClip* QtPlatform::soundClip(const QString& name) {
+    const QString key = name.toLower();
+    if (const auto found = m_clips.constFind(key); found != m_clips.constEnd())
+        return &found.value();
+    InitUiResources();
+    const QDir folder(":/sounds");
+    for (const QFileInfo& file : folder.entryInfoList(QDir::Files)) {
+        if (file.completeBaseName().compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        QFile in(file.filePath());
+        if (!in.open(QIODevice::ReadOnly))
+            return nullptr;
+        const QByteArray bytes = in.readAll();
+        const auto wave = about::ParseWave(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        if (!wave)
+            return nullptr;
+        SoundClip clip;
+        clip.samples = bytes.mid(static_cast<qsizetype>(wave->dataOffset), static_cast<qsizetype>(wave->dataSize));
+        clip.format.setSampleRate(wave->sampleRate);
+        clip.format.setChannelCount(wave->channels);
+        clip.format.setSampleFormat(wave->bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+        clip.durationMs = wave->durationMs();
+        return &m_clips.insert(key, clip).value();
+    }
+    return nullptr;
+}
+
+int QtPlatform::soundLength(const QString& name) {
+    const SoundClip* clip = soundClip(name);
+    return clip ? clip->durationMs : -1;
+}
+
+void QtPlatform::playSound(const QString& name, bool wait) {
+    const SoundClip* clip = soundClip(name);
+    if (!clip)
+        return;
+    if (!m_sounds)
+        m_sounds = std::make_unique<SoundPlayer>();
+    m_sounds->play(clip->samples, clip->format, clip->durationMs, wait);
+}
+
+void QtPlatform::stopSound() {
+    if (m_sounds)
+        m_sounds->stop();
 }
 
 quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed()); }

@@ -209,6 +209,7 @@ void TfrmMain::updateActions() {
     enable("actOpenIniFile", true);
     enable("actExit", true);
     enable("actConfiguration", true);
+    enable("actAbout", true);
     enable("actReload", titled);
     enable("actOpenWithNotepad", titled);
     enable("actSave", m_document.modified());

@@ -26,6 +26,7 @@ class QTreeView;
 
 namespace vq {
 
+class AboutController;
 class LogModel;
 struct MenuEntry;
 class RecentMenu;
@@ -162,6 +163,7 @@ private:
     TargetTextBinder* m_textBinder = nullptr;
     std::unique_ptr<SignToolBar> m_signs;
     RecentMenu* m_recentMenu = nullptr;
+    AboutController* m_about = nullptr;
 };
 
 // The window's and the target text's font: SimSun where present, else a CJK serif face.

@@ -1,4 +1,5 @@
 // Builds the main window's furniture: actions, views, menus, tool bar, pop-up menus, status bar.
+#include "about/AboutController.h"
 #include "app/ActionCatalog.h"
 #include "app/TfrmMain.h"
 #include "document/InfoTip.h"
@@ -65,6 +66,8 @@ void TfrmMain::createActions() {
     connect(action("actGotoLineByLog"), &QAction::triggered, this, &TfrmMain::actGotoLineByLogExecute);
     connect(action("actCopyLogLine"), &QAction::triggered, this, &TfrmMain::actCopyLogLineExecute);
     connect(action("actConfiguration"), &QAction::triggered, this, &TfrmMain::actConfigurationExecute);
+    m_about = new AboutController(this, m_platform, this);
+    connect(action("actAbout"), &QAction::triggered, m_about, &AboutController::actAboutExecute);
     // The window's shortcuts work wherever the focus is.
     addActions(m_actions.values());
 }

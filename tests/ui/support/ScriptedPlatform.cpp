@@ -29,6 +29,8 @@ QStringList ScriptedPlatform::questions() const {
 void ScriptedPlatform::clearRecords() {
     m_shown.clear();
     m_started.clear();
+    m_sounds.clear();
+    m_soundStops = 0;
     m_openSettings.clear();
     m_saveSettings.clear();
     m_beeps = 0;
@@ -90,6 +92,12 @@ QString ScriptedPlatform::saveFileName(QWidget*, const vq::FileDialogSettings& d
 ScriptedPlatform::StartResult ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
     m_started.append({program, arguments});
     return m_startResult;
+}
+
+void ScriptedPlatform::playSound(const QString& name, bool wait) {
+    m_sounds.append({name, wait});
+    if (m_soundHook)
+        m_soundHook(m_sounds.last());
 }
 
 quint32 ScriptedPlatform::tickCount() {

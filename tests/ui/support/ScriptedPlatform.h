@@ -29,6 +29,13 @@ public:
         Answer answer = Answer::Ok;
     };
 
+    // A sound the program played: its name and whether it waited for the end.
+    struct Sound {
+        QString name;
+        bool wait = false;
+        bool operator==(const Sound&) const = default;
+    };
+
     struct Started {
         QString program;
         QStringList arguments;
@@ -72,6 +79,10 @@ public:
     const QList<vq::FileDialogSettings>& saveDialogSettings() const { return m_saveSettings; }
     const QList<vq::FileDialogSettings>& openDialogSettings() const { return m_openSettings; }
     int tickReads() const { return m_tickReads; }
+    const QList<Sound>& sounds() const { return m_sounds; }
+    int soundStops() const { return m_soundStops; }
+    // Runs while a sound plays (before playSound returns), for a test to act during it.
+    void setSoundHook(std::function<void(const Sound&)> hook) { m_soundHook = std::move(hook); }
     // Forgets everything recorded so far (the script stays).
     void clearRecords();
 
@@ -89,6 +100,8 @@ public:
     void showHelp(const QString& page, const QString& topic) override { m_helpShown << page + "#" + topic; }
     bool chooseFont(QWidget* parent, QFont& font) override;
     StartResult startProgram(const QString& program, const QStringList& arguments) override;
+    void playSound(const QString& name, bool wait) override;
+    void stopSound() override { ++m_soundStops; }
     quint32 tickCount() override;
     QString settingsFilePath() override { return m_settingsFilePath; }
 
@@ -109,6 +122,9 @@ private:
 
     QList<Shown> m_shown;
     QList<Started> m_started;
+    QList<Sound> m_sounds;
+    int m_soundStops = 0;
+    std::function<void(const Sound&)> m_soundHook;
     QStringList m_openedDocuments;
     QStringList m_helpShown;
     QList<vq::FileDialogSettings> m_openSettings;

@@ -1,0 +1,36 @@
+// The version information the About box reads.
+#include "about/VersionInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+using namespace vq::about;
+
+TEST(VersionInfoTest, LooksUpTheChineseBlock) {
+    const VersionInfo info = VersionInfo::WithStrings("080403A8", {{"Author", "A. Writer"}, {"Comments", "c"}});
+    EXPECT_EQ(GetVersionString(info, "Author"), "A. Writer");
+    EXPECT_EQ(GetVersionString(info, "Comments"), "c");
+    EXPECT_EQ(GetVersionString(info, "CompanyName"), " CompanyName not available");
+    EXPECT_EQ(GetVersionString(info, "author"), " author not available");  // keys are exact
+}
+
+TEST(VersionInfoTest, OtherLanguagesAreNotRead) {
+    const VersionInfo info = VersionInfo::WithStrings("040904B0", {{"Author", "A. Writer"}});
+    EXPECT_FALSE(info.empty());
+    EXPECT_EQ(GetVersionString(info, "Author"), " Author not available");
+}
+
+// The build sets the version once; the product version is its first three parts.
+TEST(VersionInfoTest, ProgramVersion) {
+    const VersionInfo& info = ProgramVersionInfo();
+    EXPECT_EQ(GetVersionString(info, "ProductVersion"), "1.2.3");
+    EXPECT_EQ(GetVersionString(info, "FileVersion"), "1.2.3.43");
+    for (const char* key : {"LegalCopyright", "Comments", "Author", "CompanyName"}) {
+        const std::string value = GetVersionString(info, key);
+        EXPECT_FALSE(value.empty()) << key;
+        EXPECT_EQ(value.find("not available"), std::string::npos) << key;
+    }
+    EXPECT_TRUE(std::regex_match(ReleaseDate(), std::regex(R"((1[0-2]|[1-9])/([1-9]|[12][0-9]|3[01])/20[0-9]{2})")))
+        << ReleaseDate();
+}
