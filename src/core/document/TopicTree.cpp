@@ -1,66 +1,140 @@
 #include "document/TopicTree.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace vq {
 
-int ImageForState(int image, bool expanded) {
+NodeImage ImageForState(NodeImage image, bool expanded) {
     if (expanded) {
-        if (image == kImageSection) return kImageSectionOpen;
-        if (image == kImageTitle) return kImageTitleOpen;
+        if (image == NodeImage::Section) return NodeImage::SectionOpen;
+        if (image == NodeImage::Title) return NodeImage::TitleOpen;
     } else {
-        if (image == kImageSectionOpen) return kImageSection;
-        if (image == kImageTitleOpen) return kImageTitle;
+        if (image == NodeImage::SectionOpen) return NodeImage::Section;
+        if (image == NodeImage::TitleOpen) return NodeImage::Title;
     }
     return image;
 }
 
-NodeId TopicTree::add(NodeId parent, std::string_view text, RowId row, std::uint8_t image,
-                      std::uint8_t selectedImage) {
-    const auto id = static_cast<NodeId>(m_nodes.size());
-    auto& siblings = childList(parent);
-    TopicNode node;
-    node.text = text;
-    node.parent = parent;
-    node.row = row;
-    node.image = image;
-    node.selectedImage = selectedImage;
-    node.position = static_cast<std::int32_t>(siblings.size());
-    siblings.push_back(id);
-    m_nodes.push_back(std::move(node));
+NodeImage ImageOf(NodeKind kind) {
+    switch (kind) {
+    case NodeKind::Section: return NodeImage::Section;
+    case NodeKind::Title: return NodeImage::Title;
+    case NodeKind::Key: return NodeImage::Key;
+    case NodeKind::CommentedKey: return NodeImage::CommentedKey;
+    }
+    return NodeImage::Key;
+}
+
+NodeImage SelectedImageOf(NodeKind kind) {
+    switch (kind) {
+    case NodeKind::Section: return NodeImage::SectionOpen;
+    case NodeKind::Title: return NodeImage::TitleOpen;
+    default: return ImageOf(kind);
+    }
+}
+
+void TopicTree::beginBuild(const char* base, size_t size) {
+    clear();
+    m_base = base;
+    m_baseSize = size;
+}
+
+NodeId TopicTree::add(NodeId parent, std::string_view text, RowId row, NodeKind kind) {
+    if (m_nodes.size() >= static_cast<size_t>(INT32_MAX))
+        throw std::length_error("too many tree nodes");
+    std::uint8_t flags = static_cast<std::uint8_t>(kind);
+    std::uint32_t begin = 0;
+    const auto p = reinterpret_cast<std::uintptr_t>(text.data());
+    const auto b = reinterpret_cast<std::uintptr_t>(m_base);
+    if (!text.empty() && m_base != nullptr && p >= b && p + text.size() <= b + m_baseSize) {
+        begin = static_cast<std::uint32_t>(text.data() - m_base);
+    } else {
+        if (m_copies.size() + text.size() > UINT32_MAX)
+            throw std::length_error("tree texts exceed 4 GB");
+        begin = static_cast<std::uint32_t>(m_copies.size());
+        m_copies.append(text);
+        flags |= kOwnCopy;
+    }
+    m_nodes.push_back(Record{begin, static_cast<std::uint32_t>(text.size()), parent, row});
+    m_flags.push_back(flags);
     ++m_liveCount;
-    return id;
+    return static_cast<NodeId>(m_nodes.size() - 1);
 }
 
 void TopicTree::remove(NodeId id) {
-    auto& node = m_nodes[static_cast<size_t>(id)];
-    if (!node.alive)
+    std::uint8_t& flags = m_flags[static_cast<size_t>(id)];
+    if (flags & kDead)
         return;
-    auto& siblings = childList(node.parent);
-    // The node to remove is nearly always one of the last few added, so search from the back.
-    auto it = std::find(siblings.rbegin(), siblings.rend(), id);
-    if (it != siblings.rend()) {
-        auto pos = siblings.erase(std::next(it).base());
-        for (; pos != siblings.end(); ++pos)
-            --m_nodes[static_cast<size_t>(*pos)].position;
-    }
-    node.alive = false;
-    node.row = kNoRow;
+    flags |= kDead;
+    m_nodes[static_cast<size_t>(id)].row = kNoRow;
     --m_liveCount;
+}
+
+// Counts the children of every slot, then drops each live node into its parent's part of the
+// packed array from the back, from the last node to the first, so every node's children end up
+// in the order they were added and each slot's count turns into its start.
+void TopicTree::finish() {
+    const size_t n = m_nodes.size();
+    std::vector<std::uint32_t>(n + 3, 0).swap(m_childStart);
+    for (size_t i = 0; i < n; ++i)
+        if (!(m_flags[i] & kDead))
+            ++m_childStart[slotOf(m_nodes[i].parent) + 1];
+    for (size_t s = 1; s <= n + 1; ++s)
+        m_childStart[s] += m_childStart[s - 1];
+    std::vector<NodeId>(m_liveCount).swap(m_childIds);
+    for (size_t i = n; i-- > 0;)
+        if (!(m_flags[i] & kDead))
+            m_childIds[--m_childStart[slotOf(m_nodes[i].parent) + 1]] = static_cast<NodeId>(i);
+    m_childStart[n + 2] = static_cast<std::uint32_t>(m_liveCount);
 }
 
 void TopicTree::clear() {
     m_nodes.clear();
-    m_topLevel.clear();
+    m_flags.clear();
+    std::string().swap(m_copies);
+    std::vector<std::uint32_t>().swap(m_childStart);
+    std::vector<NodeId>().swap(m_childIds);
     m_liveCount = 0;
 }
 
-const std::vector<NodeId>& TopicTree::children(NodeId parent) const {
-    return parent == kNoNode ? m_topLevel : m_nodes[static_cast<size_t>(parent)].children;
+std::string_view TopicTree::textOf(size_t i) const {
+    const Record& r = m_nodes[i];
+    const char* base = (m_flags[i] & kOwnCopy) ? m_copies.data() : m_base;
+    return {base + r.textBegin, r.textLength};
 }
 
-std::vector<NodeId>& TopicTree::childList(NodeId parent) {
-    return parent == kNoNode ? m_topLevel : m_nodes[static_cast<size_t>(parent)].children;
+TopicNode TopicTree::node(NodeId id) const {
+    const auto i = static_cast<size_t>(id);
+    const Record& r = m_nodes[i];
+    const auto kind = static_cast<NodeKind>(m_flags[i] & kKindMask);
+    TopicNode node;
+    node.text = textOf(i);
+    node.parent = r.parent;
+    node.row = r.row;
+    node.image = ImageOf(kind);
+    node.selectedImage = SelectedImageOf(kind);
+    node.alive = !(m_flags[i] & kDead);
+    node.position = node.alive ? positionOf(id) : -1;
+    return node;
+}
+
+std::span<const NodeId> TopicTree::children(NodeId parent) const {
+    const size_t s = slotOf(parent);
+    if (s + 2 >= m_childStart.size())
+        return {};
+    return {m_childIds.data() + m_childStart[s + 1], m_childStart[s + 2] - m_childStart[s + 1]};
+}
+
+int TopicTree::positionOf(NodeId id) const {
+    const auto siblings = children(m_nodes[static_cast<size_t>(id)].parent);
+    const auto it = std::lower_bound(siblings.begin(), siblings.end(), id);
+    return it != siblings.end() && *it == id ? static_cast<int>(it - siblings.begin()) : -1;
+}
+
+size_t TopicTree::memoryBytes() const {
+    return m_nodes.capacityBytes() + m_flags.capacityBytes() + m_copies.capacity() +
+           m_childStart.capacity() * sizeof(std::uint32_t) + m_childIds.capacity() * sizeof(NodeId);
 }
 
 }  // namespace vq

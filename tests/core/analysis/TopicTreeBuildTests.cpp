@@ -21,7 +21,7 @@ const std::vector<std::string> kSevenRows = {"; top comment", "[Database]", "hos
 
 AnalysisSettings TitleSettings(int type, std::string sign = ";;;;;;", bool omit = false) {
     AnalysisSettings s;
-    s.titleType = type;
+    s.titleType = TitleTypeFromIndex(type);
     s.titleBeginSign = std::move(sign);
     s.titleEndSign = "######";
     s.omitTitleSignSpace = omit;
