@@ -9,6 +9,7 @@
 #include "editing/OperationLog.h"
 #include "files/ByteBuffer.h"
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <span>
@@ -128,6 +129,9 @@ public:
     // Gives the target text these lines (each with the document's break, the last one too) and
     // ends the mirroring. The texts may be views into this document.
     void replaceTarget(std::span<const std::string_view> lines);
+    void replaceTarget(std::initializer_list<std::string_view> lines) {
+        replaceTarget(std::span<const std::string_view>(lines.begin(), lines.size()));
+    }
     // As replaceTarget, with the current captions of these rows, each written with the row's
     // own break; no text is copied.
     void replaceTargetByRows(std::span<const size_t> rows);

@@ -115,7 +115,6 @@ TopicNode TopicTree::node(NodeId id) const {
     node.image = ImageOf(kind);
     node.selectedImage = SelectedImageOf(kind);
     node.alive = !(m_flags[i] & kDead);
-    node.position = node.alive ? positionOf(id) : -1;
     return node;
 }
 

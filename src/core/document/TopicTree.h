@@ -43,7 +43,6 @@ struct TopicNode {
     NodeImage image = NodeImage::Section;
     NodeImage selectedImage = NodeImage::Section;
     bool alive = true;
-    int position = 0;       // index among its parent's children
 };
 
 // The topic tree: nodes in the order they were added, never sorted, and only for lines that are
@@ -71,10 +70,12 @@ public:
 
     TopicNode node(NodeId id) const;
     RowId rowOf(NodeId id) const { return m_nodes[static_cast<size_t>(id)].row; }
+    NodeId parentOf(NodeId id) const { return m_nodes[static_cast<size_t>(id)].parent; }
     void clearRow(NodeId id) { m_nodes[static_cast<size_t>(id)].row = kNoRow; }
     // The live children in the order they were added; empty before finish().
     std::span<const NodeId> children(NodeId parent) const;
     NodeId childAt(NodeId parent, int position) const { return children(parent)[static_cast<size_t>(position)]; }
+    // The node's index among its parent's children (a search among them); -1 for a removed node.
     int positionOf(NodeId id) const;
     size_t nodeCount() const { return m_liveCount; }
     bool empty() const { return m_liveCount == 0; }

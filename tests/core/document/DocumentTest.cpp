@@ -185,7 +185,7 @@ TEST(Rows, StableIdsSurviveInsertsAndDeletes) {
 TEST(Mirroring, NothingIsMirroredWhileTheTextHoldsAnExtraction) {
     auto owned = Opened("a\nb\nc\n");
     Document& doc = *owned;
-    doc.replaceTarget(std::vector<std::string_view>{"b"});
+    doc.replaceTarget({"b"});
     doc.setModified(false);
     doc.setTextMirrorsList(false, "extracted");
     doc.setCaption(0, "x");
