@@ -75,13 +75,17 @@ void Document::endChanges() {
 void Document::flushRowChanges() {
     ForEachRun(m_changedRows, [&](Range r) { notify([&](DocumentListener& l) { l.rowsChanged(r); }); });
     ForEachRun(m_replacedLines, [&](Range r) { notify([&](DocumentListener& l) { l.targetLinesReplaced(r); }); });
-    m_changedRows.clear();
-    m_replacedLines.clear();
+    dropRowChanges();
 }
 
+// The lists of a command over a million rows are not kept for the next one.
 void Document::dropRowChanges() {
-    m_changedRows.clear();
-    m_replacedLines.clear();
+    constexpr size_t kKeep = 4096;
+    for (auto* list : {&m_changedRows, &m_replacedLines}) {
+        list->clear();
+        if (list->capacity() > kKeep)
+            std::vector<std::uint32_t>().swap(*list);
+    }
 }
 
 // A change of the target text marks the document Modified, and the caption gains its mark at

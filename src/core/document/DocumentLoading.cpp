@@ -92,21 +92,6 @@ LoadResult Cancellation() {
     return result;
 }
 
-// The row -> node links of a finished tree.
-std::vector<NodeId> NodesByRow(const TopicTree& tree, size_t rows) {
-    std::vector<NodeId> nodes(rows, kNoNode);
-    std::vector<NodeId> stack(tree.children(kNoNode).rbegin(), tree.children(kNoNode).rend());
-    while (!stack.empty()) {
-        const NodeId id = stack.back();
-        stack.pop_back();
-        if (const RowId row = tree.rowOf(id); row < rows)
-            nodes[row] = id;
-        const auto children = tree.children(id);
-        stack.insert(stack.end(), children.rbegin(), children.rend());
-    }
-    return nodes;
-}
-
 LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     const std::string_view all = bytes.view();
     auto content = std::make_unique<DocumentContent>();
@@ -140,7 +125,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     content->rows.assignLoaded(std::move(flags));
     if (o.analysis) {
         content->tree.finish();
-        content->rows.assignNodes(NodesByRow(content->tree, n));
+        content->rows.assignNodes(content->tree.nodesByRow(n));
     }
     content->targetEndsWithBreak = content->lines.endsWithBreak();
     const bool valid = utf8.valid();

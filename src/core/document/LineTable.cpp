@@ -13,24 +13,6 @@ LineSplitter::LineSplitter(ByteBuffer bytes) {
     m_end = all.data() + all.size();
 }
 
-bool LineSplitter::next(std::string_view& text) {
-    if (m_pos >= m_end)
-        return false;
-    const char* start = m_pos;
-    m_table.m_starts.push_back(static_cast<std::uint32_t>(start - m_table.m_bytes.data()));
-    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(m_end - start)));
-    if (lf == nullptr) {
-        m_table.m_endsWithBreak = false;
-        m_pos = m_end;
-        text = {start, static_cast<size_t>(m_end - start)};
-        return true;
-    }
-    m_pos = lf + 1;
-    const char* textEnd = lf > start && lf[-1] == '\r' ? lf - 1 : lf;
-    text = {start, static_cast<size_t>(textEnd - start)};
-    return true;
-}
-
 size_t LineSplitter::countRemaining() const {
     size_t n = 0;
     for (const char* p = m_pos; p < m_end; ++n) {

@@ -4,7 +4,9 @@
 #include "files/ByteBuffer.h"
 #include "files/TextLines.h"
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace vq {
@@ -60,6 +62,25 @@ private:
     bool m_hasBom = false;
 };
 
+// The first LF in [p, end), or null. Lines are short, so the first bytes are searched here, eight
+// at a time, before the library's search is called for a long rest.
+inline const char* FindLineFeed(const char* p, const char* end) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+        constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+        for (int k = 0; k < 8 && end - p >= 8; ++k, p += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            const std::uint64_t x = word ^ (kOnes * '\n');
+            // The lowest byte that is zero in x is the first LF; bytes above it may show falsely.
+            const std::uint64_t found = (x - kOnes) & ~x & kHigh;
+            if (found != 0)
+                return p + std::countr_zero(found) / 8;
+        }
+    }
+    return static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+}
+
 // Splits a buffer line by line, one line per call, so the caller can classify each line as it
 // comes: the split and the analysis are one pass over the bytes.
 class LineSplitter {
@@ -68,7 +89,23 @@ public:
     explicit LineSplitter(ByteBuffer bytes);
 
     // The next line's text, or false at the end.
-    bool next(std::string_view& text);
+    bool next(std::string_view& text) {
+        if (m_pos >= m_end)
+            return false;
+        const char* start = m_pos;
+        m_table.m_starts.push_back(static_cast<std::uint32_t>(start - m_table.m_bytes.data()));
+        const char* lf = FindLineFeed(start, m_end);
+        if (lf == nullptr) {
+            m_table.m_endsWithBreak = false;
+            m_pos = m_end;
+            text = {start, static_cast<size_t>(m_end - start)};
+            return true;
+        }
+        m_pos = lf + 1;
+        const char* textEnd = lf > start && lf[-1] == '\r' ? lf - 1 : lf;
+        text = {start, static_cast<size_t>(textEnd - start)};
+        return true;
+    }
     size_t linesSoFar() const { return m_table.m_starts.size(); }
     // Lines left after the current one: counted only when asked, for progress texts.
     size_t countRemaining() const;

@@ -15,13 +15,16 @@ bool IsCommentLine(const AnalysisSettings& s, std::string_view line) {
 }
 
 bool HasSplitSign(const AnalysisSettings& s, std::string_view line) {
+    if (s.splitSign.size() == 1)
+        return line.find(s.splitSign.front()) != std::string_view::npos;
     return !s.splitSign.empty() && line.find(s.splitSign) != std::string_view::npos;
 }
 
 bool IsSectionHeader(std::string_view line, std::string_view& header) {
-    const std::string_view t = TrimBlanks(line);
-    if (t.empty() || t.front() != '[')
+    const std::string_view rest = TrimLeftBlanks(line);
+    if (rest.empty() || rest.front() != '[')
         return false;
+    const std::string_view t = TrimBlanks(rest);
     const size_t close = t.find(']');
     if (close == std::string_view::npos)
         return false;
@@ -30,7 +33,15 @@ bool IsSectionHeader(std::string_view line, std::string_view& header) {
 }
 
 bool MatchesTitleSign(std::string_view line, std::string_view sign) {
-    return sign.empty() ? IsBlankText(line) : line.starts_with(sign);
+    if (sign.empty())
+        return IsBlankText(line);
+    // Signs are short and most lines differ early: a plain loop beats a call to compare.
+    if (line.size() < sign.size())
+        return false;
+    for (size_t k = 0; k < sign.size(); ++k)
+        if (line[k] != sign[k])
+            return false;
+    return true;
 }
 
 namespace {

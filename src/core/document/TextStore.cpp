@@ -84,9 +84,10 @@ std::uint32_t TextStore::append(std::string_view text) {
     return offset;
 }
 
-// When the block is full: compact it if a third of it is dead, else let it grow. After a
-// compaction the block has room for half the live bytes again, so the next one comes only after
-// as many dead bytes, and repeated edits settle at one and a half times the live texts.
+// When the block is full: compact it if a quarter of it is dead, else let it grow. After a
+// compaction the block has room for half the live bytes again; when that is filled by texts that
+// replace others, a third of the block is dead and it is compacted again, so repeated edits
+// settle at one and a half times the live texts instead of growing the block.
 void TextStore::makeRoom(size_t bytes) {
     const size_t size = m_bytes.size();
     if (size + bytes <= m_bytes.capacity())
@@ -94,7 +95,7 @@ void TextStore::makeRoom(size_t bytes) {
     const size_t live = size - m_dead;
     if (live + bytes > kMaxBlock)
         throw std::length_error("the texts of the document exceed 4 GB");
-    if (m_dead * 3 >= size || size + bytes > kMaxBlock)
+    if (m_dead * 4 >= size || size + bytes > kMaxBlock)
         compact(std::min(kMaxBlock, std::max({kMinBlock, live + bytes, live + live / 2})));
     else
         m_bytes.reserve(std::min(kMaxBlock, std::max({kMinBlock, size + bytes, 2 * m_bytes.capacity()})));

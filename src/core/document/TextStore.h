@@ -11,9 +11,9 @@ using TextId = std::uint32_t;
 inline constexpr TextId kEmptyText = 0;
 
 // The texts given to rows and lines after the file was read: copy on edit. Texts are appended to
-// one block and counted by reference; a text nobody refers to any more is dead, and once the dead
-// bytes reach half the live ones the block is compacted the next time it is full, so editing the
-// same rows again and again does not grow memory without bound. An id stays valid until its last
+// one block and counted by reference; a text nobody refers to any more is dead, and a full block
+// with a quarter of it dead is compacted instead of grown, so editing the same rows again and
+// again does not grow memory without bound. An id stays valid until its last
 // reference is released; a view from view() only until the next add() or replace().
 class TextStore {
 public:

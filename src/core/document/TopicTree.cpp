@@ -40,26 +40,12 @@ void TopicTree::beginBuild(const char* base, size_t size) {
     m_baseSize = size;
 }
 
-NodeId TopicTree::add(NodeId parent, std::string_view text, RowId row, NodeKind kind) {
-    if (m_nodes.size() >= static_cast<size_t>(INT32_MAX))
-        throw std::length_error("too many tree nodes");
-    std::uint8_t flags = static_cast<std::uint8_t>(kind);
-    std::uint32_t begin = 0;
-    const auto p = reinterpret_cast<std::uintptr_t>(text.data());
-    const auto b = reinterpret_cast<std::uintptr_t>(m_base);
-    if (!text.empty() && m_base != nullptr && p >= b && p + text.size() <= b + m_baseSize) {
-        begin = static_cast<std::uint32_t>(text.data() - m_base);
-    } else {
-        if (m_copies.size() + text.size() > UINT32_MAX)
-            throw std::length_error("tree texts exceed 4 GB");
-        begin = static_cast<std::uint32_t>(m_copies.size());
-        m_copies.append(text);
-        flags |= kOwnCopy;
-    }
-    m_nodes.push_back(Record{begin, static_cast<std::uint32_t>(text.size()), parent, row});
-    m_flags.push_back(flags);
-    ++m_liveCount;
-    return static_cast<NodeId>(m_nodes.size() - 1);
+std::uint32_t TopicTree::copyText(std::string_view text) {
+    if (m_copies.size() + text.size() > UINT32_MAX)
+        throw std::length_error("tree texts exceed 4 GB");
+    const auto begin = static_cast<std::uint32_t>(m_copies.size());
+    m_copies.append(text);
+    return begin;
 }
 
 void TopicTree::remove(NodeId id) {
@@ -73,19 +59,56 @@ void TopicTree::remove(NodeId id) {
 
 // Counts the children of every slot, then drops each live node into its parent's part of the
 // packed array from the back, from the last node to the first, so every node's children end up
-// in the order they were added and each slot's count turns into its start.
+// in the order they were added and each slot's count turns into its start. Nodes come in runs
+// under one parent (the keys of a section or title), so both loops keep the current parent's
+// count in hand instead of going to memory for every node.
 void TopicTree::finish() {
     const size_t n = m_nodes.size();
     std::vector<std::uint32_t>(n + 3, 0).swap(m_childStart);
-    for (size_t i = 0; i < n; ++i)
-        if (!(m_flags[i] & kDead))
-            ++m_childStart[slotOf(m_nodes[i].parent) + 1];
+    size_t slot = SIZE_MAX;
+    std::uint32_t count = 0;
+    for (size_t c = 0; c < m_nodes.chunkCount(); ++c) {
+        const auto records = m_nodes.chunk(c);
+        const auto flags = m_flags.chunk(c);
+        for (size_t k = 0; k < records.size(); ++k) {
+            if (flags[k] & kDead)
+                continue;
+            const size_t s = slotOf(records[k].parent);
+            if (s != slot) {
+                if (slot != SIZE_MAX)
+                    m_childStart[slot + 1] += count;
+                slot = s;
+                count = 0;
+            }
+            ++count;
+        }
+    }
+    if (slot != SIZE_MAX)
+        m_childStart[slot + 1] += count;
     for (size_t s = 1; s <= n + 1; ++s)
         m_childStart[s] += m_childStart[s - 1];
+
     std::vector<NodeId>(m_liveCount).swap(m_childIds);
-    for (size_t i = n; i-- > 0;)
-        if (!(m_flags[i] & kDead))
-            m_childIds[--m_childStart[slotOf(m_nodes[i].parent) + 1]] = static_cast<NodeId>(i);
+    slot = SIZE_MAX;
+    std::uint32_t cursor = 0;
+    for (size_t c = m_nodes.chunkCount(); c-- > 0;) {
+        const auto records = m_nodes.chunk(c);
+        const auto flags = m_flags.chunk(c);
+        for (size_t k = records.size(); k-- > 0;) {
+            if (flags[k] & kDead)
+                continue;
+            const size_t s = slotOf(records[k].parent);
+            if (s != slot) {
+                if (slot != SIZE_MAX)
+                    m_childStart[slot + 1] = cursor;
+                slot = s;
+                cursor = m_childStart[slot + 1];
+            }
+            m_childIds[--cursor] = static_cast<NodeId>((c << kNodeChunkBits) + k);
+        }
+    }
+    if (slot != SIZE_MAX)
+        m_childStart[slot + 1] = cursor;
     m_childStart[n + 2] = static_cast<std::uint32_t>(m_liveCount);
 }
 
@@ -129,6 +152,14 @@ int TopicTree::positionOf(NodeId id) const {
     const auto siblings = children(m_nodes[static_cast<size_t>(id)].parent);
     const auto it = std::lower_bound(siblings.begin(), siblings.end(), id);
     return it != siblings.end() && *it == id ? static_cast<int>(it - siblings.begin()) : -1;
+}
+
+std::vector<NodeId> TopicTree::nodesByRow(size_t rows) const {
+    std::vector<NodeId> nodes(rows, kNoNode);
+    for (const NodeId id : m_childIds)
+        if (const RowId row = m_nodes[static_cast<size_t>(id)].row; row < rows)
+            nodes[row] = id;
+    return nodes;
 }
 
 size_t TopicTree::memoryBytes() const {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,24 @@ public:
     // Empties the tree for a build whose buffer texts lie in [base, base + size): those are kept
     // as offsets; any other text is copied.
     void beginBuild(const char* base, size_t size);
-    NodeId add(NodeId parent, std::string_view text, RowId row, NodeKind kind);
+    NodeId add(NodeId parent, std::string_view text, RowId row, NodeKind kind) {
+        if (m_nodes.size() >= static_cast<size_t>(INT32_MAX))
+            throw std::length_error("too many tree nodes");
+        auto flags = static_cast<std::uint8_t>(kind);
+        std::uint32_t begin = 0;
+        const auto p = reinterpret_cast<std::uintptr_t>(text.data());
+        const auto b = reinterpret_cast<std::uintptr_t>(m_base);
+        if (!text.empty() && m_base != nullptr && p >= b && p + text.size() <= b + m_baseSize) {
+            begin = static_cast<std::uint32_t>(p - b);
+        } else {
+            begin = copyText(text);
+            flags |= kOwnCopy;
+        }
+        m_nodes.push_back(Record{begin, static_cast<std::uint32_t>(text.size()), parent, row});
+        m_flags.push_back(flags);
+        ++m_liveCount;
+        return static_cast<NodeId>(m_nodes.size() - 1);
+    }
     void remove(NodeId id);
     void finish();
     void clear();
@@ -80,6 +98,8 @@ public:
     size_t nodeCount() const { return m_liveCount; }
     bool empty() const { return m_liveCount == 0; }
     size_t memoryBytes() const;
+    // The row -> node links of the live nodes, for rows named below `rows`.
+    std::vector<NodeId> nodesByRow(size_t rows) const;
 
 private:
     struct Record {
@@ -90,11 +110,13 @@ private:
     };
     enum Flag : std::uint8_t { kKindMask = 3, kDead = 4, kOwnCopy = 8 };
 
+    std::uint32_t copyText(std::string_view text);
     size_t slotOf(NodeId parent) const { return parent == kNoNode ? m_nodes.size() : static_cast<size_t>(parent); }
     std::string_view textOf(size_t i) const;
 
-    ChunkedArray<Record, 12> m_nodes;
-    ChunkedArray<std::uint8_t, 14> m_flags;
+    static constexpr unsigned kNodeChunkBits = 12;
+    ChunkedArray<Record, kNodeChunkBits> m_nodes;
+    ChunkedArray<std::uint8_t, kNodeChunkBits> m_flags;  // chunks of as many entries as m_nodes has
     std::string m_copies;  // texts that are not in the buffer
     const char* m_base = nullptr;
     size_t m_baseSize = 0;
