@@ -3,6 +3,7 @@
 #include "Texts.h"
 
 #include <atomic>
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -37,7 +38,7 @@ public:
     }
     // As above, when the number of rows costs something to find out: `total()` is called only
     // when a text is due.
-    template <typename Total>
+    template <std::invocable Total>
     void step(size_t i, Total&& total) {
         if (!m_on || ++m_skipped < m_stride)
             return;
