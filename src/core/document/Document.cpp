@@ -3,6 +3,7 @@
 #include "document/DocumentLoading.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace vq {
 

@@ -93,12 +93,14 @@ LoadResult Cancellation() {
 }
 
 LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
-    const std::string_view all = bytes.view();
     auto content = std::make_unique<DocumentContent>();
+    const std::string_view all = bytes.view();  // the block stays where it is when the buffer moves
     const bool bom = StartsWithUtf8Bom(all);
+    // The splitter owns the bytes from here; the check is made after it so that, on every way
+    // out, the check's thread has stopped before the bytes go.
+    LineSplitter splitter(std::move(bytes));
     Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel);
 
-    LineSplitter splitter(std::move(bytes));
     std::vector<std::uint8_t> flags;
     SplitRows rows{flags};
     std::optional<TreePass<SplitRows>> pass;

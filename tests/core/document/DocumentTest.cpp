@@ -132,6 +132,8 @@ struct RowEditCase {
     std::string saved;
 };
 
+void PrintTo(const RowEditCase& c, std::ostream* os) { *os << c.name; }
+
 class RowEdits : public ::testing::TestWithParam<RowEditCase> {};
 
 TEST_P(RowEdits, InsertedAndDeletedRowsAreMirroredWithTheDocumentsBreak) {
