@@ -144,6 +144,7 @@ public:
     // failure nothing changes. See DocumentLoading.h for the open with analysis.
     void load(ByteBuffer bytes, const Progress& progress);
     void load(std::string_view bytes, const Progress& progress) { load(ByteBuffer::copyOf(bytes), progress); }
+    void load(std::string&& bytes, const Progress& progress) { load(ByteBuffer::adopt(std::move(bytes)), progress); }
     // Takes over another document's rows, target text, tree and encoding in one step (a load
     // made on a worker thread); `from` gets the old ones, to be destroyed wherever suits. The
     // log, FileName, Modified and the caption stay.

@@ -3,6 +3,8 @@
 #include "document/LineTable.h"
 #include "document/TreePass.h"
 #include "files/FileAccess.h"
+#include "files/FileErrorText.h"
+#include "files/Utf16Text.h"
 
 #include <algorithm>
 #include <optional>
@@ -160,8 +162,20 @@ LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& opti
     if (read.cancelled)
         return Cancellation();
     if (!read.ok)
-        return Failure(read.error);
-    return OpenBytesIntoDocument(std::move(read.bytes), options);
+        return Failure(OpenErrorMessage(path, read.error));
+    // A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
+    FileForm form = FileForm::Bytes;
+    const std::string_view bytes = read.bytes.view();
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        ShownText shown = FromFileBytes(std::string(bytes));
+        if (shown.form != FileForm::Bytes) {
+            form = shown.form;
+            read.bytes = ByteBuffer::adopt(std::move(shown.bytes));
+        }
+    }
+    LoadResult result = OpenBytesIntoDocument(std::move(read.bytes), options);
+    result.form = form;
+    return result;
 }
 
 void UnloadDocument(Document& doc, const Progress& progress) {

@@ -7,6 +7,7 @@
 #include "Progress.h"
 #include "document/Document.h"
 #include "files/ByteBuffer.h"
+#include "files/Utf16Text.h"
 #include "settings/AnalysisSettings.h"
 
 #include <atomic>
@@ -35,6 +36,9 @@ struct LoadResult {
     // with Document::takeContentFrom, on the thread that owns that one.
     std::unique_ptr<Document> document;
     std::string error;  // the text to show when Failed
+    // How the file's bytes relate to the document's: a UTF-16 file is opened as UTF-8 and is
+    // saved back in its own form (ReadFileIntoDocument only).
+    FileForm form = FileForm::Bytes;
 };
 
 // Splits the bytes into rows and, with settings, classifies them and builds the tree, all in one
@@ -42,7 +46,8 @@ struct LoadResult {
 // nothing behind.
 LoadResult OpenBytesIntoDocument(ByteBuffer bytes, const LoadOptions& options);
 
-// Reads the file (without zero-filling a buffer first) and opens its bytes as above.
+// Reads the file (without zero-filling a buffer first) and opens its bytes as above; a UTF-16
+// file as UTF-8. A file that cannot be read fails with the open error's text.
 LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options);
 
 // Empties target text, rows and tree, with "unloading" (for more than 2000 rows) and "done" in

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace vq {
@@ -12,14 +13,14 @@ namespace vq {
 class ByteBuffer {
 public:
     ByteBuffer() = default;
-    ByteBuffer(ByteBuffer&& other) noexcept
-        : m_data(std::move(other.m_data)), m_size(other.m_size), m_capacity(other.m_capacity) {
-        other.m_size = other.m_capacity = 0;
-    }
+    ByteBuffer(ByteBuffer&& other) noexcept { *this = std::move(other); }
     ByteBuffer& operator=(ByteBuffer&& other) noexcept {
         m_data = std::move(other.m_data);
+        m_string = std::move(other.m_string);
+        m_bytes = other.m_bytes;
         m_size = other.m_size;
         m_capacity = other.m_capacity;
+        other.m_bytes = nullptr;
         other.m_size = other.m_capacity = 0;
         return *this;
     }
@@ -31,23 +32,33 @@ public:
         ByteBuffer b;
         if (capacity > 0)
             b.m_data = std::make_unique_for_overwrite<char[]>(capacity);
+        b.m_bytes = b.m_data.get();
         b.m_capacity = capacity;
         return b;
     }
     static ByteBuffer copyOf(std::string_view bytes) {
         ByteBuffer b = withCapacity(bytes.size());
         if (!bytes.empty())
-            std::memcpy(b.m_data.get(), bytes.data(), bytes.size());
+            std::memcpy(b.m_bytes, bytes.data(), bytes.size());
         b.m_size = bytes.size();
         return b;
     }
+    // Takes over a string's bytes without copying them.
+    static ByteBuffer adopt(std::string&& bytes) {
+        ByteBuffer b;
+        b.m_string = std::make_unique<std::string>(std::move(bytes));
+        b.m_bytes = b.m_string->data();
+        b.m_size = b.m_capacity = b.m_string->size();
+        return b;
+    }
 
-    char* data() { return m_data.get(); }
-    const char* data() const { return m_data.get(); }
+    // The bytes stay where they are when the buffer is moved.
+    char* data() { return m_bytes; }
+    const char* data() const { return m_bytes; }
     size_t size() const { return m_size; }
     size_t capacity() const { return m_capacity; }
     bool empty() const { return m_size == 0; }
-    std::string_view view() const { return {m_data.get(), m_size}; }
+    std::string_view view() const { return {m_bytes, m_size}; }
 
     // The first `size` bytes (at most the capacity) are now the content.
     void setSize(size_t size) { m_size = size < m_capacity ? size : m_capacity; }
@@ -57,13 +68,15 @@ public:
             return;
         ByteBuffer bigger = withCapacity(capacity);
         if (m_size > 0)
-            std::memcpy(bigger.m_data.get(), m_data.get(), m_size);
+            std::memcpy(bigger.m_bytes, m_bytes, m_size);
         bigger.m_size = m_size;
         *this = std::move(bigger);
     }
 
 private:
     std::unique_ptr<char[]> m_data;
+    std::unique_ptr<std::string> m_string;  // a string taken over; it never moves on the heap
+    char* m_bytes = nullptr;
     size_t m_size = 0;
     size_t m_capacity = 0;
 };

@@ -57,7 +57,7 @@ bool TfrmMain::LoadDocument(const QString& path) {
     showMessage(QString::fromUtf8(texts::kOpening), true);
     m_document.addLogEntry(kLogSummary, FormatMessage(texts::kOpenLogEntry, {path.toStdString()}), {});
 
-    BytesResult read = ReadFileBytes(LocalPath(path), LineTable::kMaxBytes);
+    ReadResult read = ReadWholeFile(LocalPath(path));
     if (!read.ok) {
         // Nothing of the file is shown: leave a consistent empty document behind.
         m_platform.showError(this, QString::fromStdString(OpenErrorMessage(path.toStdString(), read.error)));

@@ -4,11 +4,18 @@
 #include "../analysis/TreeDump.h"
 #include "document/DocumentLoading.h"
 #include "document/TreeBuilder.h"
+#include "files/FileErrorText.h"
 #include "files/TextLines.h"
+#include "files/Utf16Text.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -304,6 +311,53 @@ TEST(LoadThreads, TwoLoadsAtOnceOnWorkerThreads) {
         EXPECT_EQ(Observe(*results[k].document), alone);
         EXPECT_EQ(progressThread[k], worker);  // "done" came from the worker
     }
+}
+
+// --- reading files -----------------------------------------------------------------------------
+
+class FileInTemp {
+public:
+    explicit FileInTemp(const std::string& bytes)
+        : m_path((std::filesystem::temp_directory_path() / ("vq-load-" + std::to_string(::getpid()) + ".ini")).string()) {
+        std::ofstream(m_path, std::ios::binary) << bytes;
+    }
+    ~FileInTemp() { std::filesystem::remove(m_path); }
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// A UTF-16 file is analysed as UTF-8 and goes back to its own bytes when saved.
+TEST(ReadFile, Utf16FileOpensAsUtf8) {
+    const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x2D\x4E\r\0\n\0", 22);
+    const FileInTemp file(utf16);
+    const AnalysisSettings s;
+    LoadOptions options;
+    options.analysis = &s;
+    const LoadResult loaded = ReadFileIntoDocument(file.path(), options);
+    ASSERT_EQ(loaded.status, LoadStatus::Loaded);
+    EXPECT_EQ(loaded.form, FileForm::Utf16LE);
+    EXPECT_EQ(DumpTree(*loaded.document), "[s] 0/4 r0\n  k=\xE4\xB8\xAD 2/2 r1\n");
+    EXPECT_EQ(ToFileBytes(loaded.document->saveBytes(), loaded.form), utf16);
+}
+
+TEST(ReadFile, AFileThatCannotBeReadFailsWithTheOpenText) {
+    const std::string path = "/nonexistent-folder/a.ini";
+    const LoadResult loaded = ReadFileIntoDocument(path, LoadOptions{});
+    EXPECT_EQ(loaded.status, LoadStatus::Failed);
+    EXPECT_EQ(loaded.error, OpenErrorMessage(path, FileError::System(ENOENT)));
+    EXPECT_EQ(loaded.document, nullptr);
+}
+
+// A string handed to the document is taken over, not copied.
+TEST(ReadFile, LoadTakesOverTheString) {
+    std::string bytes(100000, 'x');
+    bytes += "\nk=1\n";
+    const char* where = bytes.data();
+    Document doc;
+    doc.load(std::move(bytes), Progress{});
+    EXPECT_EQ(doc.caption(0).data(), where);
 }
 
 // --- handing over and unloading ----------------------------------------------------------------
