@@ -63,7 +63,12 @@ struct NewRow {
 // insertRows(k, rows) once. A dialog edit of rows start..end: removeRows() of the surplus rows,
 // insertRows() of the missing ones, then setCaption()/setChecked()/setEdited() per row, all in
 // one batch. Restore: setCaption(i, original(i)) gives the row its line back (and frees its own
-// text); new rows go with removeRows().
+// text); new rows go with removeRows(). Restore all in one batch: set the edited rows back first
+// (indexes do not move), then removeRows() the new rows once; a row's position after the
+// removal is its position before less the removed rows above it.
+//
+// Threads: a Document belongs to one thread. A load on another thread makes a Document of its
+// own (DocumentLoading.h), whose content the owner then takes over with takeContentFrom().
 //
 // Mirroring, Modified and Loading: while TextMirrorsList holds, every caption change, insert and
 // removal is a change of the target text too (targetLines* notifications with the same ranges),
