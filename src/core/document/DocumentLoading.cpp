@@ -73,12 +73,13 @@ private:
 };
 
 // What the pass decides about the rows while they are still being split: rows are numbered by
-// their line, and their tree nodes are listed once the tree is done.
+// their line.
 struct SplitRows {
     std::vector<std::uint8_t>& flags;
+    ChunkedArray<NodeId>& nodes;
     RowId rowId(size_t i) const { return static_cast<RowId>(i); }
     void setChecked(size_t i, bool checked) { flags[i] = checked ? RowTable::kChecked : 0; }
-    void setNode(size_t, NodeId) {}
+    void setNode(size_t i, NodeId node) { nodes[i] = node; }
 };
 
 LoadResult Failure(std::string error) {
@@ -104,7 +105,8 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel);
 
     std::vector<std::uint8_t> flags;
-    SplitRows rows{flags};
+    ChunkedArray<NodeId> nodes;
+    SplitRows rows{flags, nodes};
     std::optional<TreePass<SplitRows>> pass;
     if (o.analysis) {
         content->tree.beginBuild(all.data(), all.size());
@@ -118,18 +120,19 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
             return Cancellation();
         pacer.step(i, [&] { return total ? total : (total = i + 1 + splitter.countRemaining()); });
         flags.push_back(0);
-        if (pass)
+        if (pass) {
+            nodes.push_back(kNoNode);
             pass->feed(i, line);
+        }
     }
     if (flags.capacity() > flags.size() + flags.size() / 8)
         flags.shrink_to_fit();
 
     content->lines = splitter.finish();
-    const size_t n = flags.size();
     content->rows.assignLoaded(std::move(flags));
     if (o.analysis) {
         content->tree.finish();
-        content->rows.assignNodes(content->tree.nodesByRow(n));
+        content->rows.assignNodes(std::move(nodes));
     }
     content->targetEndsWithBreak = content->lines.endsWithBreak();
     const bool valid = utf8.valid();

@@ -44,7 +44,8 @@ void RowTable::setNode(RowId id, NodeId node) {
     if (id >= m_nodeOfId.size()) {
         if (node == kNoNode)
             return;
-        m_nodeOfId.resize(m_nextId, kNoNode);
+        while (m_nodeOfId.size() < m_nextId)
+            m_nodeOfId.push_back(kNoNode);
     }
     m_nodeOfId[id] = node;
 }
@@ -89,8 +90,8 @@ void RowTable::closeGap(size_t read, size_t write) {
 }
 
 size_t RowTable::memoryBytes() const {
-    return m_flags.capacity() + (m_ids.capacity() + m_ownText.capacity() + m_nodeOfId.capacity()) * 4 +
-           m_indexOfId.capacity() * 4;
+    return m_flags.capacity() + (m_ids.capacity() + m_ownText.capacity() + m_indexOfId.capacity()) * 4 +
+           m_nodeOfId.capacityBytes();
 }
 
 }  // namespace vq

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ChunkedArray.h"
 #include "document/DocumentListener.h"
 #include "document/TextStore.h"
 #include "document/TopicTree.h"
@@ -45,8 +46,9 @@ public:
     void setOwnText(RowId id, TextId text);
     NodeId node(RowId id) const { return id < m_nodeOfId.size() ? m_nodeOfId[id] : kNoNode; }
     void setNode(RowId id, NodeId node);
-    void assignNodes(std::vector<NodeId> nodeOfId) { m_nodeOfId = std::move(nodeOfId); }
-    void clearNodes() { std::vector<NodeId>().swap(m_nodeOfId); }
+    // The nodes of the rows read, by line, as the load made them.
+    void assignNodes(ChunkedArray<NodeId>&& nodeOfId) { m_nodeOfId = std::move(nodeOfId); }
+    void clearNodes() { m_nodeOfId.clear(); }
 
     // Inserts `count` rows at k with these flags and ids following each other; returns the first.
     RowId insert(size_t k, size_t count, std::uint8_t flags);
@@ -69,7 +71,7 @@ private:
     std::vector<std::uint8_t> m_flags;
     std::vector<RowId> m_ids;  // empty: row i is named i
     std::vector<TextId> m_ownText;
-    std::vector<NodeId> m_nodeOfId;
+    ChunkedArray<NodeId> m_nodeOfId;  // grows by id; chunked, so a load fills it as it goes
     RowId m_loadedCount = 0;
     RowId m_nextId = 0;
     // While remove() runs, the rows from m_gapStart on lie m_gapSize places further back.

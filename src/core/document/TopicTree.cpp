@@ -154,14 +154,6 @@ int TopicTree::positionOf(NodeId id) const {
     return it != siblings.end() && *it == id ? static_cast<int>(it - siblings.begin()) : -1;
 }
 
-std::vector<NodeId> TopicTree::nodesByRow(size_t rows) const {
-    std::vector<NodeId> nodes(rows, kNoNode);
-    for (const NodeId id : m_childIds)
-        if (const RowId row = m_nodes[static_cast<size_t>(id)].row; row < rows)
-            nodes[row] = id;
-    return nodes;
-}
-
 size_t TopicTree::memoryBytes() const {
     return m_nodes.capacityBytes() + m_flags.capacityBytes() + m_copies.capacity() +
            m_childStart.capacity() * sizeof(std::uint32_t) + m_childIds.capacity() * sizeof(NodeId);

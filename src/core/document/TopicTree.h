@@ -98,8 +98,6 @@ public:
     size_t nodeCount() const { return m_liveCount; }
     bool empty() const { return m_liveCount == 0; }
     size_t memoryBytes() const;
-    // The row -> node links of the live nodes, for rows named below `rows`.
-    std::vector<NodeId> nodesByRow(size_t rows) const;
 
 private:
     struct Record {
