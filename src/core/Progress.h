@@ -23,6 +23,9 @@ struct Progress {
     }
 };
 
+// Progress texts of a long pass come at most this often.
+inline constexpr std::uint32_t kProgressIntervalMs = 100;
+
 // Shows "... line i of n" texts at most every 100 milliseconds of a pass. The clock is read
 // after every row while it moves between reads; while it stands still the reads thin out to one
 // every few hundred rows, so a fast pass does not spend its time asking the clock.
@@ -46,7 +49,7 @@ public:
         const std::uint32_t now = m_progress.tick();
         adjustStride(now);
         // Unsigned difference, so a clock that wraps around still paces correctly.
-        if (static_cast<std::uint32_t>(now - m_last) > 100) {
+        if (static_cast<std::uint32_t>(now - m_last) > kProgressIntervalMs) {
             m_progress.show(FormatMessage(m_format, {static_cast<long long>(i + 1), static_cast<long long>(total())}));
             m_last = m_lastRead = m_progress.tick();
         }
