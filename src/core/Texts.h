@@ -40,6 +40,7 @@ inline constexpr const char* kLoadingRows = "正在加载内容列表 ... %d行,
 inline constexpr const char* kDone = "处理完毕！";
 inline constexpr const char* kOpened = "打开成功！";
 inline constexpr const char* kRowsFailed = "打开文件时，出现错误！可能是系统资源不足";
+inline constexpr const char* kFileTooLarge = "该文件超过 4 GB，无法打开！";
 inline constexpr const char* kProgramNotFound = "可执行文件\"%S\"未找到！";
 
 // Topic tree

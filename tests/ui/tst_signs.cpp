@@ -47,7 +47,7 @@ private:
 void TestSigns::startsWithTheDefaultPattern() {
     QVERIFY(item("mnuPtn2")->isChecked());
     QVERIFY(item("popPtn2")->isChecked());
-    QCOMPARE(settings().titleType, 3);
+    QCOMPARE(settings().titleType, vq::TitleType::SameSignAround);
     QVERIFY(item("popTitleSign3")->isChecked());
 }
 
@@ -78,7 +78,7 @@ void TestSigns::patternsSetTheBoxes() {
     QCOMPARE(box("cboSplit")->currentText(), QString("="));
     QCOMPARE(box("cboTitleSign")->currentText(), titleText);
     QCOMPARE(QString::fromStdString(settings().remSign), remSign);
-    QCOMPARE(settings().titleType, titleType);
+    QCOMPARE(vq::TitleTypeIndex(settings().titleType), titleType);
     QCOMPARE(box("cboTitleSign")->isEnabled(), titleBoxEnabled);
     QCOMPARE(box("cboTitleSign")->palette().color(QPalette::Base),
              titleBoxEnabled ? QColor(Qt::white) : QColor(192, 192, 192));

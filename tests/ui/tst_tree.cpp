@@ -31,16 +31,16 @@ void TestTree::selectingANodeOpensItAndClosesTheOneBefore() {
     // The analysis selects the first section, which opens it.
     QCOMPARE(f.tree()->currentIndex(), database);
     QVERIFY(f.tree()->isExpanded(database));
-    QCOMPARE(model->imageOf(database), int(vq::kImageSectionOpen));
+    QCOMPARE(model->imageOf(database), int(vq::NodeImage::SectionOpen));
     f.tree()->setCurrentIndex(paths);
     QVERIFY(f.tree()->isExpanded(paths));
     QVERIFY(!f.tree()->isExpanded(database));
-    QCOMPARE(model->imageOf(database), int(vq::kImageSection));
-    QCOMPARE(model->imageOf(paths), int(vq::kImageSectionOpen));
+    QCOMPARE(model->imageOf(database), int(vq::NodeImage::Section));
+    QCOMPARE(model->imageOf(paths), int(vq::NodeImage::SectionOpen));
     // A child of the open section keeps its section open.
     f.tree()->setCurrentIndex(model->index(0, 0, paths));
     QVERIFY(f.tree()->isExpanded(paths));
-    QCOMPARE(model->imageOf(model->index(0, 0, paths)), int(vq::kImageKey));
+    QCOMPARE(model->imageOf(model->index(0, 0, paths)), int(vq::NodeImage::Key));
     f.destroy();
 }
 

@@ -1,36 +1,63 @@
 #pragma once
 
+#include "document/TopicTree.h"
+
 #include <cstddef>
+#include <span>
 
 namespace vq {
 
-// What the views follow. Row and line notifications come in before/after pairs so item models
-// can bracket them; indexes are 0-based.
+// A run of rows, target-text lines or log entries: `count` of them from index `first`.
+struct Range {
+    size_t first = 0;
+    size_t count = 0;
+    size_t last() const { return first + count - 1; }
+    bool operator==(const Range&) const = default;
+};
+
+// What the views follow. Changes come in ranges, never one call per row of a bulk change:
+//
+//  - Inserted and removed rows (and target-text lines) come as about-to/done pairs, so item
+//    models can bracket them with begin/end calls. Each range's indexes are those of the moment
+//    it is sent: when a command removes several runs of rows, the runs come from the top down
+//    and each one's first index already counts the runs above it as gone. Between the two calls
+//    of a pair the document reads as it would be with that one range inserted or removed.
+//  - Changed rows and replaced lines come as ranges of contiguous indexes after the change.
+//  - Everything one command does arrives between changesBegin() and changesEnd() (see
+//    Document::ChangeBatch), with the changed rows coalesced into ranges, its log entries in one
+//    logAppended() and at most one stateChanged(), both at the end.
+//
+// Indexes are 0-based. Listeners must not change the document from inside a notification.
 class DocumentListener {
 public:
     virtual ~DocumentListener() = default;
 
+    virtual void changesBegin() {}
+    virtual void changesEnd() {}
+
     virtual void rowsAboutToBeReset() {}
     virtual void rowsReset() {}
-    virtual void rowAboutToBeInserted(size_t) {}
-    virtual void rowInserted(size_t) {}
-    virtual void rowAboutToBeRemoved(size_t) {}
-    virtual void rowRemoved(size_t) {}
-    virtual void rowsChanged(size_t /*first*/, size_t /*last*/) {}
+    virtual void rowsAboutToBeInserted(Range) {}
+    virtual void rowsInserted(Range) {}
+    virtual void rowsAboutToBeRemoved(Range) {}
+    virtual void rowsRemoved(Range) {}
+    // Text, check mark or flags of these rows changed.
+    virtual void rowsChanged(Range) {}
 
     virtual void targetReset() {}
-    virtual void targetLineReplaced(size_t) {}
-    virtual void targetLineInserted(size_t) {}
-    virtual void targetLineRemoved(size_t) {}
+    virtual void targetLinesReplaced(Range) {}
+    virtual void targetLinesInserted(Range) {}
+    virtual void targetLinesRemoved(Range) {}
 
     virtual void treeAboutToBeReset() {}
     virtual void treeReset() {}
-    virtual void treeNodeChanged(int /*node*/) {}
+    // These nodes' rows were deleted: they keep their place and have no row any more.
+    virtual void treeNodesLostRows(std::span<const NodeId>) {}
 
-    virtual void logAppended() {}
+    virtual void logAppended(Range) {}
     virtual void logCleared() {}
 
-    // FileName, Modified, the window caption, mirroring or the target page's hint changed.
+    // FileName, Modified, Loading, the window caption, mirroring or the target page's hint changed.
     virtual void stateChanged() {}
 };
 

@@ -14,7 +14,8 @@ struct EntryRecord {
     NodeId node = kNoNode;     // the tree node the last analysis built for this row
 };
 
-// One row of the content list: one physical line.
+// One row of the content list, as read at one moment (Document::row). The texts are views into
+// the document, valid until its next change.
 struct LineEntry {
     std::string_view caption;   // current text, as it will be written (no break)
     std::string_view original;  // text at load; empty for an inserted row

@@ -15,13 +15,16 @@ bool IsCommentLine(const AnalysisSettings& s, std::string_view line) {
 }
 
 bool HasSplitSign(const AnalysisSettings& s, std::string_view line) {
+    if (s.splitSign.size() == 1)
+        return line.find(s.splitSign.front()) != std::string_view::npos;
     return !s.splitSign.empty() && line.find(s.splitSign) != std::string_view::npos;
 }
 
 bool IsSectionHeader(std::string_view line, std::string_view& header) {
-    const std::string_view t = TrimBlanks(line);
-    if (t.empty() || t.front() != '[')
+    const std::string_view rest = TrimLeftBlanks(line);
+    if (rest.empty() || rest.front() != '[')
         return false;
+    const std::string_view t = TrimBlanks(rest);
     const size_t close = t.find(']');
     if (close == std::string_view::npos)
         return false;
@@ -30,68 +33,76 @@ bool IsSectionHeader(std::string_view line, std::string_view& header) {
 }
 
 bool MatchesTitleSign(std::string_view line, std::string_view sign) {
-    return sign.empty() ? IsBlankText(line) : line.starts_with(sign);
+    if (sign.empty())
+        return IsBlankText(line);
+    // Signs are short and most lines differ early: a plain loop beats a call to compare.
+    if (line.size() < sign.size())
+        return false;
+    for (size_t k = 0; k < sign.size(); ++k)
+        if (line[k] != sign[k])
+            return false;
+    return true;
 }
 
 namespace {
 
 // Types 2-4 share the way in: a begin sign line makes the pass wait for the title text.
-bool AwaitTitleOnBeginSign(const AnalysisSettings& s, std::string_view line, int& state) {
+bool AwaitTitleOnBeginSign(const AnalysisSettings& s, std::string_view line, TitleState& state) {
     if (MatchesTitleSign(line, s.titleBeginSign))
-        state = 1;
+        state = TitleState::BeginSeen;
     return false;
 }
 
-bool CheckTwoLineTitle(const AnalysisSettings& s, std::string_view line, int& state, std::string_view& title) {
-    if (state == 0)
+bool CheckTwoLineTitle(const AnalysisSettings& s, std::string_view line, TitleState& state, std::string_view& title) {
+    if (state == TitleState::Idle)
         return AwaitTitleOnBeginSign(s, line, state);
-    if (state != 1)
+    if (state != TitleState::BeginSeen)
         return false;
     title = TrimBlanks(line);
-    state = 0;
+    state = TitleState::Idle;
     return true;
 }
 
 // Types 3 and 4: the title line is taken, then only the very next line may close the title.
-bool CheckThreeLineTitle(const AnalysisSettings& s, std::string_view line, int& state, std::string_view& title,
+bool CheckThreeLineTitle(const AnalysisSettings& s, std::string_view line, TitleState& state, std::string_view& title,
                          std::string_view closingSign) {
     switch (state) {
-    case 0:
+    case TitleState::Idle:
         return AwaitTitleOnBeginSign(s, line, state);
-    case 1:
+    case TitleState::BeginSeen:
         title = TrimBlanks(line);
-        state = 2;
+        state = TitleState::TitleTaken;
         return false;
-    case 2:
-        state = 0;
+    case TitleState::TitleTaken:
+        state = TitleState::Idle;
         return MatchesTitleSign(line, closingSign);
-    default:
-        return false;
     }
+    return false;
 }
 
 }  // namespace
 
-bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, int& titleState, std::string_view& title) {
+bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState& titleState, std::string_view& title) {
     if (s.omitTitleSignSpace)
         line = TrimBlanks(line);
-    if (titleState == 1 && IsBlankText(line))
-        titleState = 0;  // a blank line cancels an awaited title
+    if (titleState == TitleState::BeginSeen && IsBlankText(line))
+        titleState = TitleState::Idle;  // a blank line cancels an awaited title
     switch (s.titleType) {
-    case 1:
+    case TitleType::OneLine:
         if (!MatchesTitleSign(line, s.titleBeginSign))
             return false;
         title = TrimBlanks(line);
         return true;
-    case 2:
+    case TitleType::TwoLines:
         return CheckTwoLineTitle(s, line, titleState, title);
-    case 3:
+    case TitleType::SameSignAround:
         return CheckThreeLineTitle(s, line, titleState, title, s.titleBeginSign);
-    case 4:
+    case TitleType::BeginEndSigns:
         return CheckThreeLineTitle(s, line, titleState, title, s.titleEndSign);
-    default:
+    case TitleType::None:
         return false;
     }
+    return false;  // a number outside the menu counts as no titles
 }
 
 }  // namespace vq

@@ -5,6 +5,7 @@
 
 #include "settings/AnalysisSettings.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace vq {
@@ -23,11 +24,17 @@ bool IsSectionHeader(std::string_view line, std::string_view& header);
 // True when the line begins with the sign; an empty sign stands for a blank line.
 bool MatchesTitleSign(std::string_view line, std::string_view sign);
 
-// Feeds one line to the title recognition. `titleState` carries over from line to line within
-// one pass: 0 idle, 1 begin sign seen, 2 title text taken and closing sign awaited.
+// Where the title recognition stands between two lines of one pass.
+enum class TitleState : std::uint8_t {
+    Idle = 0,
+    BeginSeen = 1,   // a begin sign was seen; the title text is awaited
+    TitleTaken = 2,  // the title text was taken; the closing sign is awaited (types 3 and 4)
+};
+
+// Feeds one line to the title recognition; `titleState` carries over from line to line.
 // Returns true when this line completes a title. `title` is a view into a line given to this
 // or an earlier call: for the three-line types it is set on the title line and still holds it
 // when the closing line completes the title.
-bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, int& titleState, std::string_view& title);
+bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState& titleState, std::string_view& title);
 
 }  // namespace vq

@@ -1,39 +1,41 @@
 #pragma once
 
+#include "document/DocumentContent.h"
 #include "files/TextLines.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vq {
 
-// The text that Save writes: lines, each with its own line break, and whether the last line ends
-// with one. Line texts are views owned by the document's TextStore.
+// The text that Save writes, as read through Document::target(): lines, each with its own line
+// break, and whether the last line ends with one. While it mirrors the rows, line i is row i's
+// caption, written with the row's break. A TargetText is a view: it is valid until the
+// document's content is replaced (a load), its texts until the document's next change.
 class TargetText {
 public:
-    size_t lineCount() const { return m_texts.size(); }
-    bool empty() const { return m_texts.empty(); }
-    std::string_view line(size_t i) const { return m_texts[i]; }
-    LineBreak lineBreak(size_t i) const { return m_breaks[i]; }
-    bool endsWithBreak() const { return m_endsWithBreak; }
-    LineBreak defaultBreak() const { return m_defaultBreak; }
+    explicit TargetText(const DocumentContent& content) : m_c(&content) {}
 
-    void assign(SplitText split, LineBreak defaultBreak);
-    void clear(LineBreak defaultBreak);
-    void replace(size_t i, std::string_view text) { m_texts[i] = text; }
-    void insert(size_t i, std::string_view text);
-    void remove(size_t i);
+    size_t lineCount() const { return m_c->targetIsRows ? m_c->rows.size() : m_c->targetLines.size(); }
+    bool empty() const { return lineCount() == 0; }
+    std::string_view line(size_t i) const {
+        return m_c->targetIsRows ? m_c->caption(i) : m_c->targetText(m_c->targetLines[i]);
+    }
+    LineBreak lineBreak(size_t i) const {
+        return m_c->targetIsRows ? m_c->rowBreak(i) : m_c->targetLines[i].lineBreak;
+    }
+    bool endsWithBreak() const { return m_c->targetEndsWithBreak; }
+    // The break new lines take: the file's first break, CR LF for a new document.
+    LineBreak defaultBreak() const { return m_c->lines.docBreak(); }
+    // True while the text is the rows' text line for line.
+    bool followsRows() const { return m_c->targetIsRows; }
 
     // The bytes Save writes (without any byte-order mark).
-    std::string bytes() const { return JoinLines(m_texts, m_breaks, m_endsWithBreak); }
+    std::string bytes() const;
 
 private:
-    std::vector<std::string_view> m_texts;
-    std::vector<LineBreak> m_breaks;
-    bool m_endsWithBreak = true;
-    LineBreak m_defaultBreak = LineBreak::CRLF;
+    const DocumentContent* m_c;
 };
 
 }  // namespace vq

@@ -15,11 +15,28 @@ bool IsBlank(std::string_view s) {
 
 LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) {
     LogEntry e;
-    e.head = "(" + std::to_string(static_cast<long long>(row) + 1) + ")";
-    e.head += word;
+    char number[24];
+    const auto end = std::to_chars(number, number + sizeof number, static_cast<long long>(row) + 1).ptr;
+    e.head.reserve(word.size() + sizeof number);
+    e.head.push_back('(');
+    e.head.append(number, end);
+    e.head.push_back(')');
+    e.head.append(word);
     if (!IsBlank(text))
         e.text = std::string(text);
     return e;
+}
+
+void OperationLog::add(int row, std::string_view word, std::string_view text) {
+    const LogEntry e = MakeLogEntry(row, word, text);
+    m_entries.push_back(Entry{m_bytes.size(), static_cast<std::uint32_t>(e.head.size()), static_cast<std::uint32_t>(e.text.size())});
+    m_bytes += e.head;
+    m_bytes += e.text;
+}
+
+void OperationLog::clear() {
+    std::string().swap(m_bytes);
+    std::vector<Entry>().swap(m_entries);
 }
 
 int RowOfLogEntry(std::string_view entry) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,16 +27,36 @@ LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text);
 // The row an entry leads back to: its number minus one; -2 for anything without a number.
 int RowOfLogEntry(std::string_view entry);
 
-// The operation log: entries are only appended, and emptied by New.
+// An entry as the log holds it; the views are valid until the log changes.
+struct LogEntryView {
+    std::string_view head;
+    std::string_view text;
+
+    std::string full() const { return text.empty() ? std::string(head) : std::string(head) + ": " + std::string(text); }
+};
+
+// The operation log: entries are only appended, and emptied by New. All entries share one block
+// of bytes, so a command that logs a million rows makes no million small strings.
 class OperationLog {
 public:
-    void add(int row, std::string_view word, std::string_view text) { m_entries.push_back(MakeLogEntry(row, word, text)); }
-    void clear() { m_entries.clear(); }
+    void add(int row, std::string_view word, std::string_view text);
+    void clear();
     size_t size() const { return m_entries.size(); }
-    const LogEntry& entry(size_t i) const { return m_entries[i]; }
+    LogEntryView entry(size_t i) const {
+        const Entry& e = m_entries[i];
+        const std::string_view all(m_bytes);
+        return {all.substr(e.begin, e.headLength), all.substr(e.begin + e.headLength, e.textLength)};
+    }
+    size_t memoryBytes() const { return m_bytes.capacity() + m_entries.capacity() * sizeof(Entry); }
 
 private:
-    std::vector<LogEntry> m_entries;
+    struct Entry {
+        size_t begin;
+        std::uint32_t headLength;
+        std::uint32_t textLength;
+    };
+    std::string m_bytes;
+    std::vector<Entry> m_entries;
 };
 
 }  // namespace vq

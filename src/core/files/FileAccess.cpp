@@ -100,4 +100,51 @@ ReadResult ReadWholeFile(const std::string& path) {
     return result;
 }
 
+BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel) {
+    BytesResult result;
+    const ReadableFile file(path);
+    if (file.error) {
+        result.error = file.error;
+        return result;
+    }
+    const auto expected = static_cast<std::uint64_t>(file.st.st_size);
+    if (expected > maxBytes) {
+        result.error = FileError::System(EFBIG);
+        return result;
+    }
+    // One byte more than the size, so the end is seen without growing the buffer.
+    result.bytes = ByteBuffer::withCapacity(static_cast<std::size_t>(expected) + 1);
+    constexpr std::size_t kPiece = std::size_t{64} << 20;
+    std::size_t filled = 0;
+    for (;;) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            result.bytes = ByteBuffer();
+            result.cancelled = true;
+            return result;
+        }
+        ByteBuffer& buffer = result.bytes;
+        if (filled == buffer.capacity()) {
+            if (filled > maxBytes) {
+                result.bytes = ByteBuffer();
+                result.error = FileError::System(EFBIG);
+                return result;
+            }
+            buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
+        }
+        const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
+        const ssize_t n = ::read(file.handle.get(), buffer.data() + filled, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result.bytes = ByteBuffer();
+            result.error = FileError::System(errno);
+            return result;
+        }
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
+        buffer.setSize(filled);
+    }
+    result.ok = true;
+    return result;
+}
+
 }  // namespace vq

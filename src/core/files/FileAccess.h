@@ -2,8 +2,10 @@
 
 // Reading whole files as bytes. Errors come back as kinds; FileErrorText words them.
 
+#include "files/ByteBuffer.h"
 #include "files/FileError.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,5 +33,17 @@ SizeResult QueryFileSize(const std::string& path);
 
 // The whole file as bytes, no conversion.
 ReadResult ReadWholeFile(const std::string& path);
+
+struct BytesResult {
+    bool ok = false;
+    bool cancelled = false;
+    ByteBuffer bytes;
+    FileError error;
+};
+
+// The whole file into a buffer that is not zero-filled first, read in large pieces so that a
+// set `cancel` flag stops it between two of them. A file larger than `maxBytes` is refused (as
+// EFBIG) before anything is read, and so is one that grows past it while it is read.
+BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace vq

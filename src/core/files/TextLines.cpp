@@ -101,14 +101,25 @@ bool EightAscii(const unsigned char* p) {
     return (word & 0x8080808080808080ULL) == 0;
 }
 
+bool ThirtyTwoAscii(const unsigned char* p) {
+    std::uint64_t w[4];
+    std::memcpy(w, p, sizeof w);
+    return ((w[0] | w[1] | w[2] | w[3]) & 0x8080808080808080ULL) == 0;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t left = bytes.size();
     while (left > 0) {
-        // Config files are mostly ASCII; skipping eight bytes at a time keeps a
+        // Config files are mostly ASCII; skipping 32 or 8 bytes at a time keeps a
         // 30 MB file's check well below the cost of reading it.
+        if (left >= 32 && ThirtyTwoAscii(p)) {
+            p += 32;
+            left -= 32;
+            continue;
+        }
         if (left >= 8 && EightAscii(p)) {
             p += 8;
             left -= 8;

@@ -1,10 +1,27 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace vq {
+
+// How titles are framed; the numbers are the items of the title-type menu.
+enum class TitleType : std::uint8_t {
+    None = 0,            // no titles
+    OneLine = 1,         // sign and title on the same line
+    TwoLines = 2,        // a sign line, then the title line
+    SameSignAround = 3,  // the same sign line above and below the title line
+    BeginEndSigns = 4,   // the begin sign above, the end sign below the title line
+};
+inline constexpr int kTitleTypeCount = 5;
+
+// The menu item of a title type, and the title type of a menu item; any other number is None.
+inline int TitleTypeIndex(TitleType type) { return static_cast<int>(type); }
+inline TitleType TitleTypeFromIndex(int index) {
+    return index >= 0 && index < kTitleTypeCount ? static_cast<TitleType>(index) : TitleType::None;
+}
 
 // The signs and title framing the line tests read. A reader takes the values current when it
 // runs; nobody keeps a copy across a change.
@@ -13,7 +30,7 @@ struct AnalysisSettings {
     std::string splitSign = "=";
     std::string titleBeginSign = ";;;;;;";
     std::string titleEndSign = ";;;;;;";
-    int titleType = 0;  // 0 none, 1 one line, 2 two lines, 3 same sign around, 4 begin/end signs around
+    TitleType titleType = TitleType::None;
     bool omitTitleSignSpace = false;
 };
 
@@ -34,7 +51,7 @@ bool EndsWithSpaceSignSuffix(std::string_view t);
 // What a pattern puts into the boxes and menus. The comment box text goes through the box's
 // change handler, so "1|_|" becomes the blank comment sign.
 struct Pattern {
-    int titleType;
+    TitleType titleType;
     std::string_view remText;
     std::string_view splitText;
     std::string_view titleSign;  // both the begin and the end sign
@@ -46,10 +63,10 @@ inline constexpr int kPatternCount = 4;
 inline constexpr int kFallbackPattern = 2;
 
 inline constexpr std::array<Pattern, kPatternCount> kPatterns = {{
-    {1, "1|_|", "=", ";;;;;;", true},   // General: blank comment sign, one-line titles
-    {0, ";", "=", ";;;;;;", false},     // *.ini: no titles
-    {3, ";", "=", ";;;;;;", false},     // php.ini: the sign line above and below the title
-    {1, "#", "=", "###", false},        // httpd.conf
+    {TitleType::OneLine, "1|_|", "=", ";;;;;;", true},        // General: blank comment sign
+    {TitleType::None, ";", "=", ";;;;;;", false},             // *.ini: no titles
+    {TitleType::SameSignAround, ";", "=", ";;;;;;", false},   // php.ini
+    {TitleType::OneLine, "#", "=", "###", false},             // httpd.conf
 }};
 
 // The sign history entries every box starts with; the configuration dialog refuses to delete

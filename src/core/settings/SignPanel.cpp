@@ -51,18 +51,18 @@ void SignPanel::ApplyPattern(int pattern) {
     splitChanged();
 }
 
-void SignPanel::SetTitleType(int type) {
+void SignPanel::SetTitleType(TitleType type) {
     m_titleSignEnabled = true;
     m_titleSignColour = BoxColour::White;
     m_signBeginEnabled = true;
     m_signEndEnabled = false;
     m_signEndMarked = false;
     m_settings.titleType = type;
-    if (type == 0) {
+    if (type == TitleType::None) {
         m_titleSignEnabled = false;
         m_titleSignColour = BoxColour::Silver;
         m_signBeginEnabled = false;
-    } else if (type == 4) {
+    } else if (type == TitleType::BeginEndSigns) {
         m_signEndEnabled = true;
     }
     // The box text stays as it is, even when it showed the end sign.
@@ -99,7 +99,7 @@ void SignPanel::titleSignChanged() {
     std::string t = EndsWithSpaceSignSuffix(shown) ? DecodeSpaceSign(shown) : shown;
     m_titleSignHint = FormatMessage(texts::kTitleSignHint, {t.size()});
     // The end sign is edited only under type 4 with the end item marked.
-    if (!m_signEndMarked || m_settings.titleType != 4)
+    if (!m_signEndMarked || m_settings.titleType != TitleType::BeginEndSigns)
         m_settings.titleBeginSign = std::move(t);
     else
         m_settings.titleEndSign = std::move(t);

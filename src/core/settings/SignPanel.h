@@ -31,7 +31,7 @@ public:
     // Puts the pattern's signs into the boxes and runs their change handlers.
     void ApplyPattern(int pattern);
     // The title-type menu; also enables and colours the title-sign box and the begin/end menu.
-    void SetTitleType(int type);
+    void SetTitleType(TitleType type);
     // The box texts changed (typed or chosen from the list).
     void cboRemChange(std::string_view text);
     void cboSplitChange(std::string_view text);
@@ -57,7 +57,7 @@ public:
     bool signEndMarked() const { return m_signEndMarked; }  // else popSignBegin is marked
     // The pattern marked in both menus; -1 before the first pattern is applied.
     int currentPattern() const { return m_pattern; }
-    int titleType() const { return m_settings.titleType; }
+    TitleType titleType() const { return m_settings.titleType; }
     bool omitTitleSignSpace() const { return m_settings.omitTitleSignSpace; }
 
 private:

@@ -88,16 +88,16 @@ void RowModel::refreshAll() {
         emit dataChanged(index(0, 0), index(rowCount() - 1, 1));
 }
 
-void RowModel::rowAboutToBeInserted(size_t i) {
-    beginInsertRows({}, static_cast<int>(i), static_cast<int>(i));
+void RowModel::rowsAboutToBeInserted(Range r) {
+    beginInsertRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
 }
 
-void RowModel::rowAboutToBeRemoved(size_t i) {
-    beginRemoveRows({}, static_cast<int>(i), static_cast<int>(i));
+void RowModel::rowsAboutToBeRemoved(Range r) {
+    beginRemoveRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
 }
 
-void RowModel::rowsChanged(size_t first, size_t last) {
-    emit dataChanged(index(static_cast<int>(first), 0), index(static_cast<int>(last), 1));
+void RowModel::rowsChanged(Range r) {
+    emit dataChanged(index(static_cast<int>(r.first), 0), index(static_cast<int>(r.last()), 1));
 }
 
 }  // namespace vq

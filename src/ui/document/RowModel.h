@@ -42,11 +42,11 @@ signals:
 private:
     void rowsAboutToBeReset() override { beginResetModel(); }
     void rowsReset() override { endResetModel(); }
-    void rowAboutToBeInserted(size_t i) override;
-    void rowInserted(size_t) override { endInsertRows(); }
-    void rowAboutToBeRemoved(size_t i) override;
-    void rowRemoved(size_t) override { endRemoveRows(); }
-    void rowsChanged(size_t first, size_t last) override;
+    void rowsAboutToBeInserted(Range r) override;
+    void rowsInserted(Range) override { endInsertRows(); }
+    void rowsAboutToBeRemoved(Range r) override;
+    void rowsRemoved(Range) override { endRemoveRows(); }
+    void rowsChanged(Range r) override;
 
     Document& m_document;     // Not owned.
     const TextCodec& m_codec; // Not owned.

@@ -15,7 +15,7 @@ TargetTextBinder::TargetTextBinder(Document& document, const TextCodec& codec, Q
 TargetTextBinder::~TargetTextBinder() { m_document.removeListener(this); }
 
 void TargetTextBinder::targetReset() {
-    const TargetText& target = m_document.target();
+    const TargetText target = m_document.target();
     const size_t n = target.lineCount();
     QString text;
     if (n > 0) {
@@ -37,50 +37,65 @@ void TargetTextBinder::targetReset() {
     emit changed();
 }
 
-void TargetTextBinder::targetLineReplaced(size_t i) {
-    QTextBlock block = m_view->document()->findBlockByNumber(static_cast<int>(i));
-    if (!block.isValid())
+QString TargetTextBinder::decodedLines(Range r) const {
+    const TargetText target = m_document.target();
+    QString text;
+    for (size_t i = r.first; i <= r.last(); ++i) {
+        if (i > r.first)
+            text += QChar('\n');
+        text += m_codec.decodeLine(target.line(i));
+    }
+    return text;
+}
+
+void TargetTextBinder::targetLinesReplaced(Range r) {
+    QTextDocument* doc = m_view->document();
+    const QTextBlock first = doc->findBlockByNumber(static_cast<int>(r.first));
+    const QTextBlock last = doc->findBlockByNumber(static_cast<int>(r.last()));
+    if (!first.isValid() || !last.isValid())
         return targetReset();
-    QTextCursor cursor(block);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    cursor.insertText(m_codec.decodeLine(m_document.target().line(i)));
+    QTextCursor cursor(doc);
+    cursor.setPosition(first.position());
+    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    cursor.insertText(decodedLines(r));
     emit changed();
 }
 
 // The view shows the lines joined by breaks, plus one empty block when the text ends with a
 // break; an empty text is one empty block. Inserts and removals keep that shape.
-void TargetTextBinder::targetLineInserted(size_t i) {
-    const size_t lines = m_document.target().lineCount();
-    if (lines == 1)
+void TargetTextBinder::targetLinesInserted(Range r) {
+    if (m_document.target().lineCount() == r.count)
         return targetReset();
     QTextDocument* doc = m_view->document();
     QTextCursor cursor(doc);
-    if (static_cast<int>(i) < doc->blockCount()) {
-        cursor.setPosition(doc->findBlockByNumber(static_cast<int>(i)).position());
-        cursor.insertText(m_codec.decodeLine(m_document.target().line(i)));
-        cursor.insertBlock();
+    const QTextBlock at = doc->findBlockByNumber(static_cast<int>(r.first));
+    if (at.isValid()) {
+        cursor.setPosition(at.position());
+        cursor.insertText(decodedLines(r) + QChar('\n'));
     } else {
         cursor.movePosition(QTextCursor::End);
-        cursor.insertBlock();
-        cursor.insertText(m_codec.decodeLine(m_document.target().line(i)));
+        cursor.insertText(QChar('\n') + decodedLines(r));
     }
     emit changed();
 }
 
-void TargetTextBinder::targetLineRemoved(size_t i) {
+void TargetTextBinder::targetLinesRemoved(Range r) {
     if (m_document.target().lineCount() == 0)
         return targetReset();
-    QTextBlock block = m_view->document()->findBlockByNumber(static_cast<int>(i));
-    if (!block.isValid())
+    QTextDocument* doc = m_view->document();
+    const QTextBlock first = doc->findBlockByNumber(static_cast<int>(r.first));
+    const QTextBlock last = doc->findBlockByNumber(static_cast<int>(r.last()));
+    if (!first.isValid() || !last.isValid())
         return targetReset();
-    QTextCursor cursor(block);
-    if (block.next().isValid()) {
-        cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
+    QTextCursor cursor(doc);
+    if (last.next().isValid()) {
+        cursor.setPosition(first.position());
+        cursor.setPosition(last.next().position(), QTextCursor::KeepAnchor);
     } else {
-        // The last line of a text without final break: remove the break before it instead.
-        const QTextBlock previous = block.previous();
+        // The last lines of a text without final break: remove the break before them instead.
+        const QTextBlock previous = first.previous();
         cursor.setPosition(previous.position() + previous.length() - 1);
-        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
     }
     cursor.removeSelectedText();
     emit changed();

@@ -26,9 +26,11 @@ signals:
 
 private:
     void targetReset() override;
-    void targetLineReplaced(size_t i) override;
-    void targetLineInserted(size_t i) override;
-    void targetLineRemoved(size_t i) override;
+    void targetLinesReplaced(Range r) override;
+    void targetLinesInserted(Range r) override;
+    void targetLinesRemoved(Range r) override;
+    // The lines of the range, decoded and joined by line breaks.
+    QString decodedLines(Range r) const;
 
     Document& m_document;      // Not owned.
     const TextCodec& m_codec;  // Not owned.

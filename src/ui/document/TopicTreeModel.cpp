@@ -25,7 +25,7 @@ NodeId TopicTreeModel::nodeOf(const QModelIndex& index) const {
 QModelIndex TopicTreeModel::indexOf(NodeId node) const {
     if (node == kNoNode)
         return {};
-    return createIndex(m_document.tree().node(node).position, 0, static_cast<quintptr>(node));
+    return createIndex(m_document.tree().positionOf(node), 0, static_cast<quintptr>(node));
 }
 
 QModelIndex TopicTreeModel::index(int row, int column, const QModelIndex& parent) const {
@@ -39,7 +39,7 @@ QModelIndex TopicTreeModel::parent(const QModelIndex& child) const {
     const NodeId id = nodeOf(child);
     if (id == kNoNode)
         return {};
-    return indexOf(m_document.tree().node(id).parent);
+    return indexOf(m_document.tree().parentOf(id));
 }
 
 int TopicTreeModel::rowCount(const QModelIndex& parent) const {
@@ -54,7 +54,7 @@ int TopicTreeModel::imageOf(const QModelIndex& index) const {
     const NodeId id = nodeOf(index);
     if (id == kNoNode)
         return -1;
-    return ImageForState(m_document.tree().node(id).image, m_expanded.contains(id));
+    return static_cast<int>(ImageForState(m_document.tree().node(id).image, m_expanded.contains(id)));
 }
 
 QVariant TopicTreeModel::data(const QModelIndex& index, int role) const {
@@ -91,10 +91,12 @@ void TopicTreeModel::treeAboutToBeReset() {
     m_expanded.clear();
 }
 
-void TopicTreeModel::treeNodeChanged(int node) {
-    const QModelIndex i = indexOf(node);
-    if (i.isValid())
-        emit dataChanged(i, i, {Qt::ForegroundRole});
+void TopicTreeModel::treeNodesLostRows(std::span<const NodeId> nodes) {
+    for (const NodeId node : nodes) {
+        const QModelIndex i = indexOf(node);
+        if (i.isValid())
+            emit dataChanged(i, i, {Qt::ForegroundRole});
+    }
 }
 
 }  // namespace vq

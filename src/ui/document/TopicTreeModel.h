@@ -38,7 +38,7 @@ public:
 private:
     void treeAboutToBeReset() override;
     void treeReset() override { endResetModel(); }
-    void treeNodeChanged(int node) override;
+    void treeNodesLostRows(std::span<const NodeId> nodes) override;
 
     Document& m_document;      // Not owned.
     const TextCodec& m_codec;  // Not owned.

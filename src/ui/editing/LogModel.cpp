@@ -19,7 +19,7 @@ LogModel::~LogModel() { m_document.removeListener(this); }
 int LogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_shown; }
 
 QString LogModel::entryText(int i) const {
-    const LogEntry& e = m_document.log().entry(static_cast<size_t>(i));
+    const LogEntryView e = m_document.log().entry(static_cast<size_t>(i));
     QString text = QString::fromUtf8(e.head.data(), static_cast<qsizetype>(e.head.size()));
     if (!e.text.empty())
         text += QStringLiteral(": ") + m_codec.decodeLine(e.text);
@@ -36,8 +36,11 @@ QVariant LogModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-void LogModel::logAppended() {
-    const int n = static_cast<int>(m_document.log().size());
+// A command's entries arrive as one range: one insert, and the view scrolls once.
+void LogModel::logAppended(Range added) {
+    const int n = static_cast<int>(added.first + added.count);
+    if (n <= m_shown)
+        return;
     beginInsertRows({}, m_shown, n - 1);
     m_shown = n;
     endInsertRows();

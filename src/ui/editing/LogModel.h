@@ -32,7 +32,7 @@ signals:
     void entryAppended();
 
 private:
-    void logAppended() override;
+    void logAppended(Range added) override;
     void logCleared() override;
 
     Document& m_document;      // Not owned.

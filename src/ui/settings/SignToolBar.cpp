@@ -177,7 +177,7 @@ QMenu* SignToolBar::makeTitleTypeMenu() {
     auto* menu = new QMenu(m_window);
     menu->setObjectName("PopupMenu_TilteType");
     auto* group = new QActionGroup(menu);
-    for (int type = 0; type < 5; ++type) {
+    for (int type = 0; type < kTitleTypeCount; ++type) {
         QAction* item = menu->addAction(U(texts::kTitleTypeCaptions[type]));
         item->setObjectName(QString("popTitleSign%1").arg(type));
         item->setStatusTip(U(texts::kTitleTypeHints[type]));
@@ -186,7 +186,7 @@ QMenu* SignToolBar::makeTitleTypeMenu() {
         group->addAction(item);
         m_titleTypeItems.append(item);
         connect(item, &QAction::triggered, this, [this, type] {  // SetLinePatternByMenu
-            m_panel.SetTitleType(type);
+            m_panel.SetTitleType(TitleTypeFromIndex(type));
             refresh();
         });
     }
@@ -284,7 +284,7 @@ void SignToolBar::refresh() {
         (m_panel.signEndMarked() ? m_popSignEnd : m_popSignBegin)->setChecked(true);
     }
     for (QAction* item : m_titleTypeItems)
-        item->setChecked(item->data().toInt() == m_panel.titleType());
+        item->setChecked(item->data().toInt() == TitleTypeIndex(m_panel.titleType()));
     if (m_omitSpaces)
         m_omitSpaces->setChecked(m_panel.omitTitleSignSpace());
     for (QAction* item : m_patternItems)

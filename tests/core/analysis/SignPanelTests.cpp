@@ -33,7 +33,7 @@ Observed Observe(const SignPanel& p) {
         {"splitSign", Shown(s.splitSign)},
         {"beginSign", Shown(s.titleBeginSign)},
         {"endSign", Shown(s.titleEndSign)},
-        {"titleType", std::to_string(s.titleType)},
+        {"titleType", std::to_string(TitleTypeIndex(s.titleType))},
         {"omit", s.omitTitleSignSpace ? "on" : "off"},
         {"pattern", std::to_string(p.currentPattern())},
         {"remBox", Shown(p.text(SignBox::Rem))},
@@ -88,7 +88,7 @@ TEST_P(Patterns, ResetAfterOtherPatternAndTyping) {
     for (int before = 0; before < kPatternCount; ++before) {
         SignPanel panel;
         panel.PatternClick(before);
-        panel.SetTitleType(4);
+        panel.SetTitleType(TitleType::BeginEndSigns);
         panel.popSignClick(1);
         panel.cboTitleSignChange("END");
         panel.cboRemChange("%");
@@ -137,7 +137,7 @@ TEST(PatternsDefault, UnknownDefaultPatternAppliesFallback) {
         panel.PatternClick(3);
         panel.ApplyDefaultPattern(bad);
         EXPECT_EQ(panel.currentPattern(), kFallbackPattern) << bad;
-        EXPECT_EQ(panel.settings().titleType, 3) << bad;
+        EXPECT_EQ(panel.settings().titleType, TitleType::SameSignAround) << bad;
         EXPECT_EQ(panel.settings().remSign, ";") << bad;
     }
 }
@@ -203,48 +203,48 @@ INSTANTIATE_TEST_SUITE_P(Handlers, SignEdits, ::testing::Values(
     PanelCase{"DoubleByteSignCountsBytes", 2, [](SignPanel& p) { p.cboTitleSignChange("\xB1\xEA\xCC\xE2"); },
               {{"beginSign", "[\xB1\xEA\xCC\xE2]"}, {"hint", Hint(4)}}},
     PanelCase{"TitleTypeFourEditsEndSign", 2,
-              [](SignPanel& p) { p.SetTitleType(4); p.popSignClick(1); p.cboTitleSignChange("######"); },
+              [](SignPanel& p) { p.SetTitleType(TitleType::BeginEndSigns); p.popSignClick(1); p.cboTitleSignChange("######"); },
               {{"beginSign", "[;;;;;;]"}, {"endSign", "[######]"}, {"endItem", "enabled marked"},
                {"beginItem", "enabled"}, {"titleBox", "[######]"}}},
     PanelCase{"TitleTypeFourBeginMarkedEditsBeginSign", 2,
-              [](SignPanel& p) { p.SetTitleType(4); p.cboTitleSignChange("<<"); },
+              [](SignPanel& p) { p.SetTitleType(TitleType::BeginEndSigns); p.cboTitleSignChange("<<"); },
               {{"beginSign", "[<<]"}, {"endSign", "[;;;;;;]"}, {"beginItem", "enabled marked"}, {"endItem", "enabled"}}},
     PanelCase{"BackToTypeThreeEditsBeginSign", 2,
               [](SignPanel& p) {
-                  p.SetTitleType(4);
+                  p.SetTitleType(TitleType::BeginEndSigns);
                   p.popSignClick(1);
                   p.cboTitleSignChange("######");
-                  p.SetTitleType(3);
+                  p.SetTitleType(TitleType::SameSignAround);
               },
               {{"titleBox", "[######]"}, {"beginSign", "[;;;;;;]"}, {"endSign", "[######]"},
                {"beginItem", "enabled marked"}, {"endItem", "disabled"}}},
     PanelCase{"NextEditAfterTypeThree", 2,
               [](SignPanel& p) {
-                  p.SetTitleType(4);
+                  p.SetTitleType(TitleType::BeginEndSigns);
                   p.popSignClick(1);
                   p.cboTitleSignChange("######");
-                  p.SetTitleType(3);
+                  p.SetTitleType(TitleType::SameSignAround);
                   p.cboTitleSignChange("==");
               },
               {{"beginSign", "[==]"}, {"endSign", "[######]"}}},
     PanelCase{"BeginItemShowsBeginSign", 2,
               [](SignPanel& p) {
-                  p.SetTitleType(4);
+                  p.SetTitleType(TitleType::BeginEndSigns);
                   p.popSignClick(1);
                   p.cboTitleSignChange("##");
                   p.popSignClick(0);
               },
               {{"titleBox", "[;;;;;;]"}, {"beginItem", "enabled marked"}, {"hint", Hint(6)}}},
-    PanelCase{"EndItemShowsEndSign", 3, [](SignPanel& p) { p.SetTitleType(4); p.popSignClick(1); },
+    PanelCase{"EndItemShowsEndSign", 3, [](SignPanel& p) { p.SetTitleType(TitleType::BeginEndSigns); p.popSignClick(1); },
               {{"titleBox", "[###]"}, {"endItem", "enabled marked"}, {"hint", Hint(3)}}},
     PanelCase{"EndMarkIgnoredOutsideTypeFour", 2,
               [](SignPanel& p) { p.popSignClick(1); p.cboTitleSignChange("**"); },
               {{"beginSign", "[**]"}, {"endSign", "[;;;;;;]"}}},
     PanelCase{"TitleTypeZeroKeepsBoxText", 2,
-              [](SignPanel& p) { p.cboTitleSignChange(";;;"); p.SetTitleType(0); },
+              [](SignPanel& p) { p.cboTitleSignChange(";;;"); p.SetTitleType(TitleType::None); },
               {{"titleBox", "[;;;]"}, {"titleBoxState", "disabled silver"}, {"beginItem", "disabled marked"},
                {"titleType", "0"}}},
-    PanelCase{"TitleTypeBackFromZero", 1, [](SignPanel& p) { p.SetTitleType(2); },
+    PanelCase{"TitleTypeBackFromZero", 1, [](SignPanel& p) { p.SetTitleType(TitleType::TwoLines); },
               {{"titleBoxState", "enabled white"}, {"beginItem", "enabled marked"}, {"endItem", "disabled"}}},
     PanelCase{"HistoryIgnoresLetterCase", 2,
               [](SignPanel& p) {

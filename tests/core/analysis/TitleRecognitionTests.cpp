@@ -49,15 +49,18 @@ class TitleRecognition : public ::testing::TestWithParam<TitleCase> {};
 TEST_P(TitleRecognition, FeedsLinesInOrder) {
     const auto& c = GetParam();
     AnalysisSettings s;
-    s.titleType = c.titleType;
+    s.titleType = static_cast<TitleType>(c.titleType);  // 7 stands for a number outside the menu
     s.omitTitleSignSpace = c.omitSpaces;
     s.titleBeginSign = c.beginSign;
     s.titleEndSign = "######";
 
     Outcome got;
     std::string_view title;
+    TitleState state = TitleState::Idle;
     for (size_t i = 0; i < c.lines.size(); ++i) {
-        if (!CheckTitleLine(s, c.lines[i], got.finalState, title))
+        const bool completed = CheckTitleLine(s, c.lines[i], state, title);
+        got.finalState = static_cast<int>(state);
+        if (!completed)
             continue;
         ++got.completions;
         got.completedAt = static_cast<int>(i);

@@ -1,6 +1,7 @@
 // The analysis pass over whole documents: tree shape, node images, row links and check marks.
 
 #include "TreeDump.h"
+#include "document/DocumentLoading.h"
 #include "document/TreeBuilder.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ const std::vector<std::string> kSevenRows = {"; top comment", "[Database]", "hos
 
 AnalysisSettings TitleSettings(int type, std::string sign = ";;;;;;", bool omit = false) {
     AnalysisSettings s;
-    s.titleType = type;
+    s.titleType = TitleTypeFromIndex(type);
     s.titleBeginSign = std::move(sign);
     s.titleEndSign = "######";
     s.omitTitleSignSpace = omit;
@@ -60,6 +61,19 @@ TEST_P(TreeBuilding, BuildsWholeTree) {
     ASSERT_TRUE(BuildTopicTree(doc, c.settings, Progress{}, &error));
     EXPECT_EQ(error, "");
     EXPECT_EQ(Observe(doc), (Built{c.tree, c.checks, c.rowNodes}));
+}
+
+// Opening a file analyses it in the same pass that splits it: the same tree, marks and links.
+TEST_P(TreeBuilding, OpeningBuildsTheSameTree) {
+    const auto& c = GetParam();
+    std::string bytes;
+    for (size_t i = 0; i < c.lines.size(); ++i)
+        bytes += (i ? "\n" : "") + c.lines[i];
+    LoadOptions options;
+    options.analysis = &c.settings;
+    const LoadResult loaded = OpenBytesIntoDocument(ByteBuffer::copyOf(bytes), options);
+    ASSERT_EQ(loaded.status, LoadStatus::Loaded);
+    EXPECT_EQ(Observe(*loaded.document), (Built{c.tree, c.checks, c.rowNodes}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, TreeBuilding, ::testing::Values(

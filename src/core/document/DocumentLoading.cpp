@@ -1,0 +1,195 @@
+#include "document/DocumentLoading.h"
+
+#include "document/LineTable.h"
+#include "document/TreePass.h"
+#include "files/FileAccess.h"
+#include "files/FileErrorText.h"
+#include "files/Utf16Text.h"
+
+#include <algorithm>
+#include <optional>
+#include <thread>
+
+namespace vq {
+
+namespace {
+
+constexpr size_t kUnloadNoticeRows = 2000;
+
+// The UTF-8 check of the whole text. Inputs of a megabyte or more are checked on a thread of
+// their own, piece by piece so that a cancelled load does not wait for it.
+class Utf8Check {
+public:
+    Utf8Check(std::string_view bytes, const std::atomic<bool>* cancel) : m_bytes(bytes), m_cancel(cancel) {
+        if (bytes.size() >= kThreadFrom) {
+            try {
+                m_thread = std::thread([this] { m_valid = run(); });
+                return;
+            } catch (const std::system_error&) {
+                // No thread to be had: check here instead.
+            }
+        }
+        m_valid = run();
+    }
+    ~Utf8Check() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    Utf8Check(const Utf8Check&) = delete;
+    Utf8Check& operator=(const Utf8Check&) = delete;
+
+    bool valid() {
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_valid;
+    }
+
+private:
+    static constexpr size_t kThreadFrom = size_t{1} << 20;
+    static constexpr size_t kPiece = size_t{1} << 20;
+
+    // A piece ends before a byte that starts a character, so no character is split.
+    bool run() const {
+        size_t pos = 0;
+        while (pos < m_bytes.size()) {
+            if (m_stop || Cancelled(m_cancel))
+                return false;
+            size_t end = std::min(m_bytes.size(), pos + kPiece);
+            for (int k = 0; k < 3 && end < m_bytes.size() && (static_cast<unsigned char>(m_bytes[end]) & 0xC0) == 0x80; ++k)
+                ++end;
+            if (!IsValidUtf8(m_bytes.substr(pos, end - pos)))
+                return false;
+            pos = end;
+        }
+        return true;
+    }
+
+    std::string_view m_bytes;
+    const std::atomic<bool>* m_cancel;
+    std::atomic<bool> m_stop{false};
+    bool m_valid = false;
+    std::thread m_thread;
+};
+
+// What the pass decides about the rows while they are still being split: rows are numbered by
+// their line.
+struct SplitRows {
+    std::vector<std::uint8_t>& flags;
+    ChunkedArray<NodeId>& nodes;
+    RowId rowId(size_t i) const { return static_cast<RowId>(i); }
+    void setChecked(size_t i, bool checked) { flags[i] = checked ? RowTable::kChecked : 0; }
+    void setNode(size_t i, NodeId node) { nodes[i] = node; }
+};
+
+LoadResult Failure(std::string error) {
+    LoadResult result;
+    result.status = LoadStatus::Failed;
+    result.error = std::move(error);
+    return result;
+}
+
+LoadResult Cancellation() {
+    LoadResult result;
+    result.status = LoadStatus::Cancelled;
+    return result;
+}
+
+LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
+    auto content = std::make_unique<DocumentContent>();
+    const std::string_view all = bytes.view();  // the block stays where it is when the buffer moves
+    const bool bom = StartsWithUtf8Bom(all);
+    // The splitter owns the bytes from here; the check is made after it so that, on every way
+    // out, the check's thread has stopped before the bytes go.
+    LineSplitter splitter(std::move(bytes));
+    Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel);
+
+    std::vector<std::uint8_t> flags;
+    ChunkedArray<NodeId> nodes;
+    SplitRows rows{flags, nodes};
+    std::optional<TreePass<SplitRows>> pass;
+    if (o.analysis) {
+        content->tree.beginBuild(all.data(), all.size());
+        pass.emplace(content->tree, *o.analysis, rows);
+    }
+    ProgressPacer pacer(o.progress, o.analysis ? texts::kBuildingTree : texts::kLoadingRows);
+    size_t total = 0;  // counted only when a progress text needs it
+    std::string_view line;
+    for (size_t i = 0; splitter.next(line); ++i) {
+        if (Cancelled(o.cancel))
+            return Cancellation();
+        pacer.step(i, [&] { return total ? total : (total = i + 1 + splitter.countRemaining()); });
+        flags.push_back(0);
+        if (pass) {
+            nodes.push_back(kNoNode);
+            pass->feed(i, line);
+        }
+    }
+    if (flags.capacity() > flags.size() + flags.size() / 8)
+        flags.shrink_to_fit();
+
+    content->lines = splitter.finish();
+    content->rows.assignLoaded(std::move(flags));
+    if (o.analysis) {
+        content->tree.finish();
+        content->rows.assignNodes(std::move(nodes));
+    }
+    content->targetEndsWithBreak = content->lines.endsWithBreak();
+    const bool valid = utf8.valid();
+    if (Cancelled(o.cancel))
+        return Cancellation();
+    content->encoding = bom || valid ? TextEncoding::Utf8 : TextEncoding::Legacy;
+    o.progress.message(texts::kDone);
+
+    LoadResult result;
+    result.status = LoadStatus::Loaded;
+    result.document = std::make_unique<Document>(std::move(content));
+    return result;
+}
+
+}  // namespace
+
+LoadResult OpenBytesIntoDocument(ByteBuffer bytes, const LoadOptions& options) {
+    if (bytes.size() > LineTable::kMaxBytes)
+        return Failure(texts::kFileTooLarge);
+    try {
+        return Open(std::move(bytes), options);
+    } catch (const std::exception&) {
+        // Out of memory or a failing progress panel: nothing half-made is kept.
+        return Failure(texts::kRowsFailed);
+    }
+}
+
+LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options) {
+    BytesResult read = ReadFileBytes(path, LineTable::kMaxBytes, options.cancel);
+    if (read.cancelled)
+        return Cancellation();
+    if (!read.ok)
+        return Failure(OpenErrorMessage(path, read.error));
+    // A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
+    FileForm form = FileForm::Bytes;
+    const std::string_view bytes = read.bytes.view();
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        ShownText shown = FromFileBytes(std::string(bytes));
+        if (shown.form != FileForm::Bytes) {
+            form = shown.form;
+            read.bytes = ByteBuffer::adopt(std::move(shown.bytes));
+        }
+    }
+    LoadResult result = OpenBytesIntoDocument(std::move(read.bytes), options);
+    result.form = form;
+    return result;
+}
+
+void UnloadDocument(Document& doc, const Progress& progress) {
+    Document::ChangeBatch batch(doc);
+    if (doc.rowCount() > kUnloadNoticeRows)
+        progress.message(texts::kUnloading);
+    doc.clearViews();
+    progress.message(texts::kDone);
+    doc.setModified(false);
+    doc.setFileName(texts::kUntitled);
+    doc.showFileNameInCaption(false);
+}
+
+}  // namespace vq

@@ -1,0 +1,58 @@
+#pragma once
+
+// Opening a file's bytes into a new document, and unloading one: the sequences the window runs,
+// callable without a window and from a worker thread. They share nothing mutable between calls,
+// so loads on several threads do not meet.
+
+#include "Progress.h"
+#include "document/Document.h"
+#include "files/ByteBuffer.h"
+#include "files/Utf16Text.h"
+#include "settings/AnalysisSettings.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+namespace vq {
+
+enum class LoadStatus { Loaded, Cancelled, Failed };
+
+struct LoadOptions {
+    // With settings, the lines are classified and the tree is built in the same pass that splits
+    // them; without, the rows are made unchecked and without tree.
+    const AnalysisSettings* analysis = nullptr;
+    // Texts "... line i of n" at most every 100 ms (the loading or the tree text), then "done".
+    // Called on the thread that loads.
+    Progress progress;
+    // Set by another thread to stop the load; checked for every line.
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::Failed;
+    // The new document when Loaded: rows, target text (mirroring the rows), tree and encoding;
+    // no log entry, FileName empty, not Modified. Move its content into the window's document
+    // with Document::takeContentFrom, on the thread that owns that one.
+    std::unique_ptr<Document> document;
+    std::string error;  // the text to show when Failed
+    // How the file's bytes relate to the document's: a UTF-16 file is opened as UTF-8 and is
+    // saved back in its own form (ReadFileIntoDocument only).
+    FileForm form = FileForm::Bytes;
+};
+
+// Splits the bytes into rows and, with settings, classifies them and builds the tree, all in one
+// pass; the UTF-8 check runs beside it on a second thread. A cancelled or failed load leaves
+// nothing behind.
+LoadResult OpenBytesIntoDocument(ByteBuffer bytes, const LoadOptions& options);
+
+// Reads the file (without zero-filling a buffer first) and opens its bytes as above; a UTF-16
+// file as UTF-8. A file that cannot be read fails with the open error's text.
+LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options);
+
+// Empties target text, rows and tree, with "unloading" (for more than 2000 rows) and "done" in
+// the Message panel; then the document is unmodified, "Untitled", and the caption "Varnoquil".
+// The log stays. Asking about unsaved changes is the caller's part.
+void UnloadDocument(Document& doc, const Progress& progress);
+
+}  // namespace vq

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "document/ChunkedArray.h"
+#include "files/ByteBuffer.h"
+#include "files/TextLines.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace vq {
+
+// The file as it was read: its bytes in one buffer and where each line starts, four bytes a
+// line. A line's text and its own break are found from its start and the next line's start:
+// a line ends at LF or CR LF, a lone CR stays in the text, and only the last line may end
+// without a break. A UTF-8 byte-order mark stays in the buffer but belongs to no line.
+// Nothing here changes once the file is split.
+class LineTable {
+public:
+    // Buffers up to this size can be addressed with four-byte offsets.
+    static constexpr std::uint64_t kMaxBytes = UINT32_MAX;
+
+    LineTable() = default;
+    LineTable(LineTable&&) noexcept = default;
+    LineTable& operator=(LineTable&&) noexcept = default;
+
+    size_t count() const { return m_starts.empty() ? 0 : m_starts.size() - 1; }
+    std::string_view text(size_t k) const {
+        const char* b = m_bytes.data() + m_starts[k];
+        const char* e = m_bytes.data() + m_starts[k + 1];
+        if (e > b && e[-1] == '\n') {
+            --e;
+            if (e > b && e[-1] == '\r')
+                --e;
+        }
+        return {b, static_cast<size_t>(e - b)};
+    }
+    // The line's own break; a last line without one takes the document's break.
+    LineBreak lineBreak(size_t k) const {
+        const char* b = m_bytes.data() + m_starts[k];
+        const char* e = m_bytes.data() + m_starts[k + 1];
+        if (e == b || e[-1] != '\n')
+            return m_docBreak;
+        return e - 1 > b && e[-2] == '\r' ? LineBreak::CRLF : LineBreak::LF;
+    }
+    // The first break of the file, CR LF for a file without any.
+    LineBreak docBreak() const { return m_docBreak; }
+    // False when the file's last line has no break.
+    bool endsWithBreak() const { return m_endsWithBreak; }
+    bool hasBom() const { return m_hasBom; }
+    // The bytes after any byte-order mark.
+    std::string_view text() const { return m_bytes.view().substr(m_hasBom ? kUtf8Bom.size() : 0); }
+    size_t memoryBytes() const { return m_bytes.capacity() + m_starts.capacityBytes(); }
+
+private:
+    friend class LineSplitter;
+    ByteBuffer m_bytes;
+    ChunkedArray<std::uint32_t, 16> m_starts;  // one start per line, then the end of the text
+    LineBreak m_docBreak = LineBreak::CRLF;
+    bool m_endsWithBreak = true;
+    bool m_hasBom = false;
+};
+
+// The first LF in [p, end), or null. Lines are short, so the first bytes are searched here, eight
+// at a time, before the library's search is called for a long rest.
+inline const char* FindLineFeed(const char* p, const char* end) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+        constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+        for (int k = 0; k < 8 && end - p >= 8; ++k, p += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            const std::uint64_t x = word ^ (kOnes * '\n');
+            // The lowest byte that is zero in x is the first LF; bytes above it may show falsely.
+            const std::uint64_t found = (x - kOnes) & ~x & kHigh;
+            if (found != 0)
+                return p + std::countr_zero(found) / 8;
+        }
+    }
+    return static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+}
+
+// Splits a buffer line by line, one line per call, so the caller can classify each line as it
+// comes: the split and the analysis are one pass over the bytes.
+class LineSplitter {
+public:
+    // Buffers larger than LineTable::kMaxBytes must be refused before.
+    explicit LineSplitter(ByteBuffer bytes);
+
+    // The next line's text, or false at the end.
+    bool next(std::string_view& text) {
+        if (m_pos >= m_end)
+            return false;
+        const char* start = m_pos;
+        m_table.m_starts.push_back(static_cast<std::uint32_t>(start - m_table.m_bytes.data()));
+        const char* lf = FindLineFeed(start, m_end);
+        if (lf == nullptr) {
+            m_table.m_endsWithBreak = false;
+            m_pos = m_end;
+            text = {start, static_cast<size_t>(m_end - start)};
+            return true;
+        }
+        m_pos = lf + 1;
+        const char* textEnd = lf > start && lf[-1] == '\r' ? lf - 1 : lf;
+        text = {start, static_cast<size_t>(textEnd - start)};
+        return true;
+    }
+    size_t linesSoFar() const { return m_table.m_starts.size(); }
+    // Lines left after the current one: counted only when asked, for progress texts.
+    size_t countRemaining() const;
+    // Ends the split; the table then holds every line.
+    LineTable finish();
+
+private:
+    LineTable m_table;
+    const char* m_pos;
+    const char* m_end;
+};
+
+}  // namespace vq
