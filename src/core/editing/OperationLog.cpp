@@ -1,6 +1,7 @@
 #include "editing/OperationLog.h"
 
 #include <charconv>
+#include <stdexcept>
 
 namespace vq {
 
@@ -11,27 +12,44 @@ bool IsBlank(std::string_view s) {
             return false;
     return true;
 }
-}  // namespace
 
-LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) {
-    LogEntry e;
+// "(" r+1 ")" word, appended to out.
+void AppendHead(std::string& out, int row, std::string_view word) {
     char number[24];
     const auto end = std::to_chars(number, number + sizeof number, static_cast<long long>(row) + 1).ptr;
-    e.head.reserve(word.size() + sizeof number);
-    e.head.push_back('(');
-    e.head.append(number, end);
-    e.head.push_back(')');
-    e.head.append(word);
-    if (!IsBlank(text))
+    out.push_back('(');
+    out.append(number, end);
+    out.push_back(')');
+    out.append(word);
+}
+
+}  // namespace
+
+LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) { return MakeLogEntry(row, word, {}, text); }
+
+LogEntry MakeLogEntry(int row, std::string_view word, std::string_view note, std::string_view text) {
+    LogEntry e;
+    AppendHead(e.head, row, word);
+    if (!IsBlank(note) || !IsBlank(text)) {
+        e.note = std::string(note);
         e.text = std::string(text);
+    }
     return e;
 }
 
-void OperationLog::add(int row, std::string_view word, std::string_view text) {
-    const LogEntry e = MakeLogEntry(row, word, text);
-    m_entries.push_back(Entry{m_bytes.size(), static_cast<std::uint32_t>(e.head.size()), static_cast<std::uint32_t>(e.text.size())});
-    m_bytes += e.head;
-    m_bytes += e.text;
+// Written straight into the shared block: a command that logs a million rows makes no
+// temporary strings.
+void OperationLog::add(int row, std::string_view word, std::string_view note, std::string_view text) {
+    if (note.size() > kMaxNote)
+        throw std::length_error("a log note is a short mark");
+    if (IsBlank(note) && IsBlank(text))
+        note = text = {};
+    const size_t begin = m_bytes.size();
+    AppendHead(m_bytes, row, word);
+    const size_t headLength = m_bytes.size() - begin;
+    m_bytes.append(note);
+    m_bytes.append(text);
+    m_entries.push_back(Entry{begin, note.size(), static_cast<std::uint32_t>(headLength), static_cast<std::uint32_t>(text.size())});
 }
 
 void OperationLog::clear() {
