@@ -1,6 +1,9 @@
 #pragma once
 
+#include "document/ChunkedArray.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,35 +48,52 @@ struct LogEntryView {
     }
 };
 
-// The operation log: entries are only appended, and emptied by New. All entries share one block
-// of bytes, so a command that logs a million rows makes no million small strings.
+// The operation log: entries are only appended, and emptied by New. The entries' bytes lie in
+// blocks of a megabyte that never move, so a command that logs a million rows makes no million
+// small strings, copies nothing as the log grows, and leaves at most one block partly unused.
 class OperationLog {
 public:
+    OperationLog() = default;
+    OperationLog(const OperationLog&) = delete;
+    OperationLog& operator=(const OperationLog&) = delete;
+
     void add(int row, std::string_view word, std::string_view text) { add(row, word, {}, text); }
     // A note longer than kMaxNote bytes is refused (std::length_error): notes are short marks.
     void add(int row, std::string_view word, std::string_view note, std::string_view text);
     static constexpr size_t kMaxNote = 0xFFFF;
     void clear();
     size_t size() const { return m_entries.size(); }
+    // The views stay valid until the log is cleared.
     LogEntryView entry(size_t i) const {
         const Entry& e = m_entries[i];
-        const std::string_view all(m_bytes);
-        const size_t begin = e.begin;
-        return {all.substr(begin, e.headLength), all.substr(begin + e.headLength, e.noteLength),
-                all.substr(begin + e.headLength + e.noteLength, e.textLength)};
+        const char* p = m_blocks[e.block].bytes.get() + e.offset;
+        return {{p, e.headLength}, {p + e.headLength, e.noteLength}, {p + e.headLength + e.noteLength, e.textLength}};
     }
-    size_t memoryBytes() const { return m_bytes.capacity() + m_entries.capacity() * sizeof(Entry); }
+    size_t memoryBytes() const;
 
 private:
-    // Head, note and text lie one after the other in m_bytes; sixteen bytes an entry.
+    static constexpr size_t kBlockBytes = size_t{1} << 20;
+
+    // Head, note and text lie one after the other in a block; sixteen bytes an entry.
     struct Entry {
-        std::uint64_t begin : 48;
+        std::uint64_t block : 28;
+        std::uint64_t offset : 20;  // an entry larger than a block has a block of its own, at 0
         std::uint64_t noteLength : 16;
         std::uint32_t headLength;
         std::uint32_t textLength;
     };
-    std::string m_bytes;
-    std::vector<Entry> m_entries;
+    static_assert(sizeof(Entry) == 16);
+    struct Block {
+        std::unique_ptr<char[]> bytes;
+        size_t capacity = 0;
+    };
+
+    // Room for `bytes` more in the last block, which may be a new one.
+    char* reserve(size_t bytes);
+
+    std::vector<Block> m_blocks;
+    size_t m_used = 0;  // bytes used in the last block
+    ChunkedArray<Entry> m_entries;
 };
 
 }  // namespace vq
