@@ -4,6 +4,7 @@
 #include "EditingTestSupport.h"
 #include "editing/CommentCommands.h"
 #include "editing/DeleteRestore.h"
+#include "document/DocumentLoading.h"
 
 #include <gtest/gtest.h>
 
@@ -199,6 +200,55 @@ TEST(SelectionCommands, ASelectionOutOfOrderOrRangeIsRefusedUntouched) {
     }
     EXPECT_EQ(RowStates(*doc), before);
     EXPECT_EQ(doc->log().size(), 0u);
+}
+
+}  // namespace
+}  // namespace vq::test
+
+namespace vq::test {
+namespace {
+
+// Commands one after the other, as a user runs them: the row states of the line entries' table.
+TEST(CommandSequences, CommentThenRestoreKeepsTheCheckCleared) {
+    const AnalysisSettings s = Signs();
+    auto doc = MakeDocument(Plain({"k=1 +c"}));
+    const size_t row0[] = {0};
+    CommentRows(*doc, s, row0);
+    EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{";k=1|k=1|e"}));
+    RestoreRows(*doc, row0);
+    EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"k=1|k=1|-"}));
+    EXPECT_EQ(doc->saveBytes(), "k=1\n");
+    // Restoring again finds nothing to do.
+    RestoreRows(*doc, row0);
+    EXPECT_EQ(LogEntries(*doc), (std::vector<std::string>{"(1)注释选定行(&R): k=1", "(1)恢复选定行(&L): ;k=1"}));
+}
+
+TEST(CommandSequences, UncommentedNewRowIsStillRemovedByRestore) {
+    const AnalysisSettings s = Signs();
+    auto doc = MakeDocument({RowSetup{"a"}, RowSetup{";n", false, false, true}});
+    const size_t row1[] = {1};
+    UncommentRows(*doc, s, row1);
+    EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"a|a|-", "n|<<新建行>>|cen"}));
+    RestoreAllRows(*doc);
+    EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"a|a|-"}));
+}
+
+// A deleted row's tree node stays in the tree without a row (drawn red), for a row from the
+// file as for an inserted one.
+TEST(CommandSequences, DeletedRowsLeaveTheirNodesWithoutRows) {
+    AnalysisSettings s = Signs();
+    LoadOptions options;
+    options.analysis = &s;
+    auto doc = std::move(OpenBytesIntoDocument(ByteBuffer::copyOf(std::string_view("[a]\nk=1\n[b]\n")), options).document);
+    const NodeId a = doc->nodeOfRow(0);
+    const NodeId b = doc->nodeOfRow(2);
+    ASSERT_NE(a, kNoNode);
+    ASSERT_NE(b, kNoNode);
+    const size_t first[] = {0};
+    DeleteRows(*doc, first);
+    EXPECT_EQ(doc->tree().rowOf(a), kNoRow);
+    EXPECT_NE(doc->tree().rowOf(b), kNoRow);
+    EXPECT_EQ(doc->indexOf(doc->tree().rowOf(b)), 1u);
 }
 
 }  // namespace
