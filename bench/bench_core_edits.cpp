@@ -88,7 +88,7 @@ void BM_CommentScatteredRows(benchmark::State& state) {
         const auto t0 = Clock::now();
         {
             vq::Document::ChangeBatch batch(*doc);
-            doc->addLogEntry(vq::kLogMarker, kComment, vq::texts::kOpStart);
+            doc->addLogEntry(vq::kLogMarker, kComment, vq::texts::kOpStart, {});
             int changed = 0;
             for (size_t i : rows) {
                 if (!vq::IsCommentLine(s, doc->caption(i))) {
@@ -101,7 +101,7 @@ void BM_CommentScatteredRows(benchmark::State& state) {
                 doc->setChecked(i, false);
             }
             doc->addLogEntry(vq::kLogSummary, vq::FormatMessage("<<选择 %d 行，%S %d 行>>", {kChanged, "注释", changed}), "");
-            doc->addLogEntry(vq::kLogMarker, kComment, vq::texts::kOpEnd);
+            doc->addLogEntry(vq::kLogMarker, kComment, vq::texts::kOpEnd, {});
         }
         const double ms = Millis(t0, Clock::now());
         g.comment = std::min(g.comment, ms);
@@ -135,7 +135,7 @@ void BM_DeleteSelectedRows(benchmark::State& state) {
         const auto t0 = Clock::now();
         {
             vq::Document::ChangeBatch batch(*doc);
-            doc->addLogEntry(vq::kLogMarker, kDelete, vq::texts::kOpStart);
+            doc->addLogEntry(vq::kLogMarker, kDelete, vq::texts::kOpStart, {});
             std::vector<std::string> removed;
             removed.reserve(rows.size());
             for (size_t i : rows)
@@ -144,7 +144,7 @@ void BM_DeleteSelectedRows(benchmark::State& state) {
             for (size_t k = 0; k < rows.size(); ++k)
                 doc->addLogEntry(static_cast<int>(rows[k]), kDelete, removed[k]);
             doc->addLogEntry(vq::kLogSummary, vq::FormatMessage("<<选择 %d 行，%S %d 行>>", {kChanged, "删除", kChanged}), "");
-            doc->addLogEntry(vq::kLogMarker, kDelete, vq::texts::kOpEnd);
+            doc->addLogEntry(vq::kLogMarker, kDelete, vq::texts::kOpEnd, {});
         }
         const double ms = Millis(t0, Clock::now());
         g.erase = std::min(g.erase, ms);

@@ -88,6 +88,17 @@ inline constexpr const char* kOpEnd = "<<操作结束>>";
 inline constexpr const char* kLogHoverEmpty = "双击转到指定行。";
 inline constexpr const char* kLogRowMissing = "指定行不存在!!";
 
+// Editing commands: the summaries and words of their log entries, and what they refuse
+inline constexpr const char* kSelectionSummary = "<<选择 %d 行，%S %d 行>>";
+inline constexpr const char* kRestoreAllSummary = "<<共恢复了 %d 行>>";
+inline constexpr const char* kWordComment = "注释";
+inline constexpr const char* kWordUncomment = "取消注释";
+inline constexpr const char* kWordDelete = "删除";
+inline constexpr const char* kWordRestore = "恢复";
+inline constexpr const char* kRemovedNewRowMark = "<<删除>>";
+inline constexpr const char* kRestoreAllQuestion = "确定要\"恢复所有行\"吗?";
+inline constexpr const char* kLineBreakInRow = "一行文本中不能含有换行符，未作任何修改。";
+
 // Analysis settings
 inline constexpr const char* kTitleSignHint = "开始标志(当前字数:%d)";
 inline constexpr const char* kLabelRem = "注释:";

@@ -164,11 +164,11 @@ void Document::endTreeRebuild() {
 
 // --- operation log --------------------------------------------------------------------------------
 
-void Document::addLogEntry(int row, std::string_view word, std::string_view text) {
+void Document::addLogEntry(int row, std::string_view word, std::string_view note, std::string_view text) {
     ChangeBatch batch(*this);
     if (m_logPendingFrom == SIZE_MAX)
         m_logPendingFrom = m_log.size();
-    m_log.add(row, word, text);
+    m_log.add(row, word, note, text);
 }
 
 void Document::clearLog() {

@@ -46,7 +46,7 @@ struct NewRow {
 // the selected rows:
 //
 //     Document::ChangeBatch batch(doc);
-//     doc.addLogEntry(kLogMarker, caption, texts::kOpStart);          // only with several rows
+//     doc.addLogEntry(kLogMarker, caption, texts::kOpStart, {});      // only with several rows
 //     for (size_t i : selected) {                                      // ascending
 //         if (!IsCommentLine(s, doc.caption(i))) {
 //             const std::string old(doc.caption(i));
@@ -167,7 +167,9 @@ public:
 
     // --- operation log ------------------------------------------------------------------------
     const OperationLog& log() const { return m_log; }
-    void addLogEntry(int row, std::string_view word, std::string_view text);
+    void addLogEntry(int row, std::string_view word, std::string_view text) { addLogEntry(row, word, {}, text); }
+    // With a mark of the program's own (UTF-8) before the document's text, as "<<操作开始>>".
+    void addLogEntry(int row, std::string_view word, std::string_view note, std::string_view text);
     void clearLog();
 
     // --- document state ---------------------------------------------------------------------

@@ -1,6 +1,8 @@
 #include "editing/OperationLog.h"
 
+#include <algorithm>
 #include <charconv>
+#include <stdexcept>
 
 namespace vq {
 
@@ -11,32 +13,75 @@ bool IsBlank(std::string_view s) {
             return false;
     return true;
 }
-}  // namespace
 
-LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) {
-    LogEntry e;
+// "(" r+1 ")" word, appended to out.
+void AppendHead(std::string& out, int row, std::string_view word) {
     char number[24];
     const auto end = std::to_chars(number, number + sizeof number, static_cast<long long>(row) + 1).ptr;
-    e.head.reserve(word.size() + sizeof number);
-    e.head.push_back('(');
-    e.head.append(number, end);
-    e.head.push_back(')');
-    e.head.append(word);
-    if (!IsBlank(text))
+    out.push_back('(');
+    out.append(number, end);
+    out.push_back(')');
+    out.append(word);
+}
+
+}  // namespace
+
+LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) { return MakeLogEntry(row, word, {}, text); }
+
+LogEntry MakeLogEntry(int row, std::string_view word, std::string_view note, std::string_view text) {
+    LogEntry e;
+    AppendHead(e.head, row, word);
+    if (!IsBlank(note) || !IsBlank(text)) {
+        e.note = std::string(note);
         e.text = std::string(text);
+    }
     return e;
 }
 
-void OperationLog::add(int row, std::string_view word, std::string_view text) {
-    const LogEntry e = MakeLogEntry(row, word, text);
-    m_entries.push_back(Entry{m_bytes.size(), static_cast<std::uint32_t>(e.head.size()), static_cast<std::uint32_t>(e.text.size())});
-    m_bytes += e.head;
-    m_bytes += e.text;
+char* OperationLog::reserve(size_t bytes) {
+    if (m_blocks.empty() || m_used + bytes > m_blocks.back().capacity) {
+        const size_t capacity = std::max(bytes, kBlockBytes);
+        m_blocks.push_back(Block{std::make_unique_for_overwrite<char[]>(capacity), capacity});
+        m_used = 0;
+    }
+    return m_blocks.back().bytes.get() + m_used;
+}
+
+// Written straight into the last block: a command that logs a million rows makes no temporary
+// strings.
+void OperationLog::add(int row, std::string_view word, std::string_view note, std::string_view text) {
+    if (note.size() > kMaxNote)
+        throw std::length_error("a log note is a short mark");
+    if (IsBlank(note) && IsBlank(text))
+        note = text = {};
+    char number[24];
+    const char* numberEnd = std::to_chars(number, number + sizeof number, static_cast<long long>(row) + 1).ptr;
+    const size_t digits = static_cast<size_t>(numberEnd - number);
+    const size_t headLength = digits + 2 + word.size();
+    char* p = reserve(headLength + note.size() + text.size());
+    const size_t offset = m_used;
+    *p++ = '(';
+    p = std::copy_n(number, digits, p);
+    *p++ = ')';
+    p = std::copy(word.begin(), word.end(), p);
+    p = std::copy(note.begin(), note.end(), p);
+    std::copy(text.begin(), text.end(), p);
+    m_used += headLength + note.size() + text.size();
+    m_entries.push_back(Entry{m_blocks.size() - 1, offset, note.size(), static_cast<std::uint32_t>(headLength),
+                              static_cast<std::uint32_t>(text.size())});
 }
 
 void OperationLog::clear() {
-    std::string().swap(m_bytes);
-    std::vector<Entry>().swap(m_entries);
+    std::vector<Block>().swap(m_blocks);
+    m_used = 0;
+    m_entries.clear();
+}
+
+size_t OperationLog::memoryBytes() const {
+    size_t bytes = m_entries.capacityBytes() + m_blocks.capacity() * sizeof(Block);
+    for (const Block& b : m_blocks)
+        bytes += b.capacity;
+    return bytes;
 }
 
 int RowOfLogEntry(std::string_view entry) {

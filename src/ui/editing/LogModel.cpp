@@ -21,8 +21,9 @@ int LogModel::rowCount(const QModelIndex& parent) const { return parent.isValid(
 QString LogModel::entryText(int i) const {
     const LogEntryView e = m_document.log().entry(static_cast<size_t>(i));
     QString text = QString::fromUtf8(e.head.data(), static_cast<qsizetype>(e.head.size()));
-    if (!e.text.empty())
-        text += QStringLiteral(": ") + m_codec.decodeLine(e.text);
+    if (!e.note.empty() || !e.text.empty())
+        text += QStringLiteral(": ") + QString::fromUtf8(e.note.data(), static_cast<qsizetype>(e.note.size())) +
+                m_codec.decodeLine(e.text);
     return text;
 }
 

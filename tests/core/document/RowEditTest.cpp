@@ -72,14 +72,14 @@ TEST(ChangeBatch, OneCommandIsOneBatchOfRanges) {
     doc->addListener(&rec);
     {
         Document::ChangeBatch batch(*doc);
-        doc->addLogEntry(kLogMarker, "c", texts::kOpStart);
+        doc->addLogEntry(kLogMarker, "c", texts::kOpStart, {});
         for (size_t i : {2, 3, 4, 7, 9, 10}) {
             doc->setCaption(i, ";" + std::string(doc->caption(i)));
             doc->setEdited(i, true);
             doc->addLogEntry(static_cast<int>(i), "c", "x");
         }
         doc->setChecked(5, false);  // not mirrored: a changed row, no changed line
-        doc->addLogEntry(kLogMarker, "c", texts::kOpEnd);
+        doc->addLogEntry(kLogMarker, "c", texts::kOpEnd, {});
     }
     EXPECT_EQ(rec.events, (std::vector<std::string>{"begin", "rows 2+4", "rows 7+1", "rows 9+2", "lines 2+3", "lines 7+1",
                                                     "lines 9+2", "log 0+8", "state", "end"}));

@@ -51,6 +51,26 @@ TEST(OperationLog, AppendAndClear) {
     EXPECT_EQ(log.size(), 0u);
 }
 
+// The program's own marks are kept apart from the document's text, so each can be shown in its
+// own encoding; together they are the entry's text.
+TEST(OperationLog, NotesBeforeTheText) {
+    EXPECT_EQ(MakeLogEntry(1, "w", "<<删除>>", "  x").full(), "(2)w: <<删除>>  x");
+    EXPECT_EQ(MakeLogEntry(1, "w", "<<删除>>", "").full(), "(2)w: <<删除>>");
+    EXPECT_EQ(MakeLogEntry(1, "w", " ", "\t").full(), "(2)w");
+    OperationLog log;
+    log.add(kLogMarker, "c", texts::kOpStart, {});
+    log.add(3, "c", "<<删除>>", "\xB0\xA1");
+    log.add(4, "c", "  ", " ");
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log.entry(0).full(), "(0)c: <<操作开始>>");
+    EXPECT_EQ(log.entry(1).head, "(4)c");
+    EXPECT_EQ(log.entry(1).note, "<<删除>>");
+    EXPECT_EQ(log.entry(1).text, "\xB0\xA1");
+    EXPECT_EQ(log.entry(2).full(), "(5)c");
+    EXPECT_THROW(log.add(1, "c", std::string(OperationLog::kMaxNote + 1, 'x'), ""), std::length_error);
+    EXPECT_EQ(log.size(), 3u);
+}
+
 TEST(Texts, FormatMessageFillsInOrder) {
     EXPECT_EQ(FormatMessage(texts::kLoadingRows, {5, 10}), "正在加载内容列表 ... 5行, 共10行");
     EXPECT_EQ(FormatMessage(texts::kFileMissing, {"/a/b"}), "文件 \"/a/b\" 不存在！");

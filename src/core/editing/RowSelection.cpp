@@ -1,0 +1,18 @@
+#include "editing/RowSelection.h"
+
+#include "document/Document.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace vq {
+
+void RequireSelection(const Document& doc, SelectedRows selected) {
+    for (size_t k = 0; k < selected.size(); ++k)
+        if (selected[k] >= doc.rowCount() || (k > 0 && selected[k] <= selected[k - 1]))
+            throw std::invalid_argument("selected rows must be ascending indexes of rows");
+}
+
+bool IsSelected(SelectedRows selected, size_t row) { return std::binary_search(selected.begin(), selected.end(), row); }
+
+}  // namespace vq
