@@ -220,6 +220,18 @@ void Document::replaceTargetByRows(std::span<const size_t> rows) {
     markStateChanged();
 }
 
+void Document::replaceTargetByAllRows() {
+    ChangeBatch batch(*this);
+    flushRowChanges();
+    DocumentContent& c = *m_c;
+    c.releaseTargetLines();
+    c.targetIsRows = true;
+    c.targetEndsWithBreak = true;
+    notify([](DocumentListener& l) { l.targetReset(); });
+    targetChanged();
+    markStateChanged();
+}
+
 void Document::setTextMirrorsList(bool mirrors, std::string targetHint) {
     ChangeBatch batch(*this);
     if (!targetHint.empty())
