@@ -129,8 +129,10 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
 }
 
 int RunHeadless(int argc, char** argv) {
-    // A reader that goes away must give a write error to report, not end the program silently.
+    // A reader that goes away, or a file-size limit, must give a write error to report, not end
+    // the program silently.
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string_view> args = Arguments(argc, argv);
     const int status = RunCommandLine(args, STDOUT_FILENO, STDERR_FILENO);
     // Some file systems report a failed write only when the file is closed.
