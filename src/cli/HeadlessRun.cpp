@@ -40,7 +40,7 @@ bool IsMissing(const std::string& path) {
     return path.empty() || (::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR));
 }
 
-int Emit(int out, int err, const std::string& bytes) {
+int Emit(int out, int err, std::string_view bytes) {
     if (const int error = WriteWhole(out, bytes)) {
         Say(err, std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error)));
         return kExitFailed;
@@ -79,7 +79,7 @@ int RunOnFile(const Request& r, int out, int err) {
     }
     Document& doc = *loaded.document;
     if (r.command == Command::Outline)
-        return Emit(out, err, OutlineOf(doc));
+        return Emit(out, err, OutlineOf(doc).view());
     const std::optional<std::string> bytes = ExtractedBytes(doc, r.extraction, loaded.form);
     if (!bytes) {
         Say(err, ReasonText(FileError{FileProblem::NotEncodable, 0}));

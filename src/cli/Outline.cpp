@@ -1,8 +1,10 @@
 #include "Outline.h"
 
 #include "document/TreeOrder.h"
+#include "files/ByteBuffer.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace vq::cli {
 
@@ -24,33 +26,49 @@ char KindLetter(NodeImage image) {
     return '?';
 }
 
-void AppendNumber(std::string& out, size_t n) {
-    char digits[24];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, n);
-    out.append(digits, end);
+// A node's row number, 0 when its row is gone.
+size_t RowNumber(const Document& doc, RowId row) {
+    const auto index = row == kNoRow ? std::nullopt : doc.indexOf(row);
+    return index ? *index + 1 : 0;
+}
+
+size_t Digits(size_t n) {
+    size_t digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
 }
 
 }  // namespace
 
-std::string OutlineOf(const Document& doc) {
+// Measured first, with room for the longest row number on every line, so the text is made in
+// one block that is never moved, byte by byte without a library call per piece.
+ByteBuffer OutlineOf(const Document& doc) {
     const TopicTree& tree = doc.tree();
-    std::string out;
-    // Most of a line is its text; the rest is a few bytes of indent, letter and number.
-    out.reserve(tree.nodeCount() * 48);
+    const size_t fixed = Digits(doc.rowCount()) + 5;  // letter, space, number, ": ", LF
+    size_t total = 0;
+    ForEachNodeInTreeOrder(tree, [&](NodeId id, int depth) {
+        total += static_cast<size_t>(depth) * 2 + tree.node(id).text.size() + fixed;
+    });
+    ByteBuffer out = ByteBuffer::withCapacity(total);
+    char* p = out.data();
     ForEachNodeInTreeOrder(tree, [&](NodeId id, int depth) {
         const TopicNode node = tree.node(id);
-        out.append(static_cast<size_t>(depth) * 2, ' ');
-        out += KindLetter(node.image);
-        out += ' ';
-        const auto index = node.row == kNoRow ? std::nullopt : doc.indexOf(node.row);
-        if (index)
-            AppendNumber(out, *index + 1);
+        std::memset(p, ' ', static_cast<size_t>(depth) * 2);
+        p += depth * 2;
+        *p++ = KindLetter(node.image);
+        *p++ = ' ';
+        if (const size_t number = RowNumber(doc, node.row))
+            p = std::to_chars(p, p + 20, number).ptr;
         else
-            out += '-';
-        out += ": ";
-        out.append(node.text);
-        out += '\n';
+            *p++ = '-';
+        *p++ = ':';
+        *p++ = ' ';
+        std::memcpy(p, node.text.data(), node.text.size());
+        p += node.text.size();
+        *p++ = '\n';
     });
+    out.setSize(static_cast<size_t>(p - out.data()));
     return out;
 }
 

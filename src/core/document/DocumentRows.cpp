@@ -262,11 +262,6 @@ void Document::setTextMirrorsList(bool mirrors, std::string targetHint) {
     }
 }
 
-std::string Document::saveBytes() const {
-    std::string bytes = target().bytes();
-    if (hasBom())
-        bytes.insert(0, kUtf8Bom);
-    return bytes;
-}
+std::string Document::saveBytes() const { return target().bytes(hasBom() ? kUtf8Bom : std::string_view()); }
 
 }  // namespace vq
