@@ -55,6 +55,54 @@ inline constexpr const char* kSaveDialogTitle = "另存为";
 inline constexpr const char* kConfirmTitle = "Confirm";
 inline constexpr const char* kTextNotEncodable = "文本中有当前编码无法表示的字符，无法写入！";
 
+// Extraction: the confirmations and the count of tree nodes whose row is gone
+inline constexpr const char* kConfirmSaveSel = "确定要\"提取钩选项\"吗?";
+inline constexpr const char* kConfirmSaveTree = "确定要\"提取目录树\"吗?";
+inline constexpr const char* kConfirmSaveAll = "确定要\"提取所有项\"吗?";
+inline constexpr const char* kInvalidTreeNodes = "目录树有 %d 项无效！";
+
+// Command line (varnoquil --outline / --extract): errors on standard error, then the usage
+// hint; the help text is made from kCliHelp with the pattern and title-type captions
+inline constexpr const char* kCliUnknownOption = "未知的选项: %S";
+inline constexpr const char* kCliMissingValue = "选项 %S 缺少参数。";
+inline constexpr const char* kCliUnknownExtraction = "未知的提取方式: %S (可用 checked、tree、all)";
+inline constexpr const char* kCliPatternRange = "模式必须是 0 到 3 之间的数: %S";
+inline constexpr const char* kCliTitleTypeRange = "标题类型必须是 0 到 4 之间的数: %S";
+inline constexpr const char* kCliSignTooLong = "选项 %S 的标志太长，最多 255 字节。";
+inline constexpr const char* kCliBadSpaceCount = "选项 %S 的空格数无效: %S";
+inline constexpr const char* kCliTwoCommands = "只能指定 --outline 或 --extract 中的一个。";
+inline constexpr const char* kCliNoCommand = "请指定 --outline 或 --extract。";
+inline constexpr const char* kCliNoFile = "没有指定文件。";
+inline constexpr const char* kCliExtraArgument = "多余的参数: %S";
+inline constexpr const char* kCliUsageHint = "用法见 \"varnoquil --help\"。";
+inline constexpr const char* kCliWriteFailed = "写入标准输出失败！";
+inline constexpr const char* kCliVersion = "Varnoquil v%S";
+inline constexpr const char* kCliHelp =
+    "用法: varnoquil [文件]                      打开窗口\n"
+    "      varnoquil --outline [选项] 文件        输出目录树\n"
+    "      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容\n"
+    "      varnoquil --help | --version\n"
+    "\n"
+    "--outline: 目录树的每个节点一行, 按目录树的顺序: 每层两个空格, 节点类型\n"
+    "    (S 节, T 标题, K 项, C 注释项), 空格, 行号, \": \", 节点文本。\n"
+    "--extract checked|tree|all: \"提取钩选项\"、\"提取目录树\"、\"提取所有\"之后\n"
+    "    保存所写的字节, 写到标准输出。\n"
+    "\n"
+    "选项 (在模式之后生效):\n"
+    "  --pattern N          模式 (默认 2):\n"
+    "%S"
+    "  --rem 标志           注释标志\n"
+    "  --split 标志         分隔标志\n"
+    "  --title-type N       标题类型:\n"
+    "%S"
+    "  --title-begin 标志   标题开始标志\n"
+    "  --title-end 标志     标题结束标志\n"
+    "  --omit-spaces        忽略标志头尾的空格\n"
+    "  --no-omit-spaces     不忽略标志头尾的空格\n"
+    "由空格组成的标志可写成空格数加 \"|_|\", 如 \"1|_|\" 为一个空格。标志最长 255 字节。\n"
+    "\n"
+    "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n";
+
 // Opening and saving errors: the first line, then the reason on its own line
 inline constexpr const char* kOpenFailed = "打开文件 \"%S\" 失败！";
 inline constexpr const char* kNewContentKept = "原文件可能已不完整，新内容完整保存在 \"%S\"。";
@@ -80,6 +128,7 @@ inline constexpr std::pair<int, const char*> kErrnoTexts[] = {
     {ENFILE, "打开的文件太多。"},
     {ENOMEM, "内存不足。"},
     {EEXIST, "文件已存在。"},
+    {EPIPE, "读取的一方已关闭。"},
 };
 
 // Operation log

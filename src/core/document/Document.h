@@ -140,6 +140,10 @@ public:
     // As replaceTarget, with the current captions of these rows, each written with the row's
     // own break; no text is copied.
     void replaceTargetByRows(std::span<const size_t> rows);
+    // Makes the target text the rows' text again (mirroring), each line written with its row's
+    // break and the last one too. A change of the target text even when it reads the same, as
+    // refilling it is.
+    void replaceTargetByAllRows();
     // The bytes Save writes: the kept byte-order mark, then the target text.
     std::string saveBytes() const;
 

@@ -220,6 +220,18 @@ void Document::replaceTargetByRows(std::span<const size_t> rows) {
     markStateChanged();
 }
 
+void Document::replaceTargetByAllRows() {
+    ChangeBatch batch(*this);
+    flushRowChanges();
+    DocumentContent& c = *m_c;
+    c.releaseTargetLines();
+    c.targetIsRows = true;
+    c.targetEndsWithBreak = true;
+    notify([](DocumentListener& l) { l.targetReset(); });
+    targetChanged();
+    markStateChanged();
+}
+
 void Document::setTextMirrorsList(bool mirrors, std::string targetHint) {
     ChangeBatch batch(*this);
     if (!targetHint.empty())
@@ -250,11 +262,6 @@ void Document::setTextMirrorsList(bool mirrors, std::string targetHint) {
     }
 }
 
-std::string Document::saveBytes() const {
-    std::string bytes = target().bytes();
-    if (hasBom())
-        bytes.insert(0, kUtf8Bom);
-    return bytes;
-}
+std::string Document::saveBytes() const { return target().bytes(hasBom() ? kUtf8Bom : std::string_view()); }
 
 }  // namespace vq

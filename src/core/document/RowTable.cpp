@@ -16,11 +16,9 @@ void RowTable::assignLoaded(std::vector<std::uint8_t> flags) {
     m_indexDirty = true;
 }
 
-std::optional<size_t> RowTable::indexOf(RowId rowId) const {
+std::optional<size_t> RowTable::indexOfMoved(RowId rowId) const {
     if (rowId >= m_nextId)
         return std::nullopt;
-    if (m_ids.empty())
-        return rowId < size() ? std::optional<size_t>(rowId) : std::nullopt;
     if (m_indexDirty) {
         m_indexOfId.assign(m_nextId, kNoRow);
         for (size_t i = 0, n = size(); i < n; ++i)

@@ -40,7 +40,13 @@ public:
     RowId id(size_t i) const { return m_ids.empty() ? static_cast<RowId>(i) : m_ids[physical(i)]; }
     // Rows with ids below this were read from the file; their line has the same number.
     RowId loadedCount() const { return m_loadedCount; }
-    std::optional<size_t> indexOf(RowId id) const;
+    // Where a row is now; nothing for a deleted row. Immediate while no row was inserted or
+    // deleted (the ids are then the indexes), else a table look-up.
+    std::optional<size_t> indexOf(RowId id) const {
+        if (m_ids.empty())
+            return id < size() ? std::optional<size_t>(id) : std::nullopt;
+        return indexOfMoved(id);
+    }
 
     TextId ownText(RowId id) const { return id < m_ownText.size() ? m_ownText[id] : kEmptyText; }
     void setOwnText(RowId id, TextId text);
@@ -63,6 +69,7 @@ public:
     size_t memoryBytes() const;
 
 private:
+    std::optional<size_t> indexOfMoved(RowId id) const;
     size_t physical(size_t i) const { return i < m_gapStart ? i : i + m_gapSize; }
     void materializeIds();
     void moveDown(size_t from, size_t to, size_t count);

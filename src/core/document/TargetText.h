@@ -31,8 +31,8 @@ public:
     // True while the text is the rows' text line for line.
     bool followsRows() const { return m_c->targetIsRows; }
 
-    // The bytes Save writes (without any byte-order mark).
-    std::string bytes() const;
+    // The bytes Save writes (without any byte-order mark), after `prefix`.
+    std::string bytes(std::string_view prefix = {}) const;
 
 private:
     const DocumentContent* m_c;

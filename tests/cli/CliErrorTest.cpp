@@ -1,0 +1,225 @@
+// The command line's statuses and messages: usage errors, missing and unreadable files, and
+// output that cannot be written. Also what it needs to run: no display, no settings file.
+
+#include "ProgramRun.h"
+
+#include "about/VersionInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using clitest::Outcome;
+using clitest::RunProgram;
+using clitest::RunOptions;
+using clitest::Scratch;
+
+const std::string kUsageHint = "用法见 \"varnoquil --help\"。\n";
+
+struct UsageCase {
+    std::string name;
+    std::vector<std::string> args;  // "FILE" stands for an existing file
+    std::string message;            // the first line on standard error
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
+
+const std::vector<UsageCase> kUsageErrors = {
+    {"no_file", {"--outline"}, "没有指定文件。"},
+    {"no_file_after_options", {"--extract", "all", "--pattern", "1"}, "没有指定文件。"},
+    {"no_command", {"--pattern", "1", "FILE"}, "请指定 --outline 或 --extract。"},
+    {"two_commands", {"--outline", "--extract", "all", "FILE"}, "只能指定 --outline 或 --extract 中的一个。"},
+    {"two_files", {"--outline", "FILE", "other.ini"}, "多余的参数: other.ini"},
+    {"unknown_option", {"--outline", "--bogus", "FILE"}, "未知的选项: --bogus"},
+    {"unknown_short_option", {"--outline", "-x", "FILE"}, "未知的选项: -x"},
+    {"value_for_a_flag", {"--outline=yes", "FILE"}, "未知的选项: --outline=yes"},
+    {"extract_without_mode", {"--extract"}, "选项 --extract 缺少参数。"},
+    {"unknown_mode", {"--extract", "lines", "FILE"}, "未知的提取方式: lines (可用 checked、tree、all)"},
+    {"mode_in_other_case", {"--extract", "ALL", "FILE"}, "未知的提取方式: ALL (可用 checked、tree、all)"},
+    {"pattern_too_high", {"--outline", "--pattern", "4", "FILE"}, "模式必须是 0 到 3 之间的数: 4"},
+    {"pattern_negative", {"--outline", "--pattern=-1", "FILE"}, "模式必须是 0 到 3 之间的数: -1"},
+    {"pattern_not_a_number", {"--outline", "--pattern", "2x", "FILE"}, "模式必须是 0 到 3 之间的数: 2x"},
+    {"pattern_empty", {"--outline", "--pattern=", "FILE"}, "模式必须是 0 到 3 之间的数: "},
+    {"pattern_without_value", {"--outline", "FILE", "--pattern"}, "选项 --pattern 缺少参数。"},
+    {"title_type_too_high", {"--outline", "--title-type", "5", "FILE"}, "标题类型必须是 0 到 4 之间的数: 5"},
+    {"sign_too_long", {"--outline", "--title-begin", std::string(256, ';'), "FILE"},
+     "选项 --title-begin 的标志太长，最多 255 字节。"},
+    {"space_count_too_long", {"--outline", "--rem", "256|_|", "FILE"}, "选项 --rem 的标志太长，最多 255 字节。"},
+    {"space_count_not_a_number", {"--outline", "--split", "x|_|", "FILE"}, "选项 --split 的空格数无效: x|_|"},
+    {"error_before_help", {"--bogus", "--help"}, "未知的选项: --bogus"},
+};
+
+class UsageError : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageError, StatusTwoAndTheReason) {
+    Scratch scratch;
+    const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
+    std::vector<std::string> args = GetParam().args;
+    for (std::string& a : args)
+        if (a == "FILE")
+            a = file;
+    const Outcome run = RunProgram(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, GetParam().message + "\n" + kUsageHint);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UsageError, ::testing::ValuesIn(kUsageErrors),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(CommandLineSigns, LongestSignsAreTaken) {
+    Scratch scratch;
+    const std::string sign(255, '<');
+    const std::string file = scratch.put("a.ini", sign + " T\nk=1\n");
+    const Outcome run = RunProgram({"--outline", "--pattern", "3", "--title-begin", sign, file});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "T 1: " + sign + " T\n  K 2: k=1\n");
+    EXPECT_EQ(RunProgram({"--outline", "--title-begin", "255|_|", file}).status, 0);
+}
+
+TEST(CommandLineFiles, MissingFileIsStatusTwo) {
+    Scratch scratch;
+    for (const std::string& path : {scratch.at("none.ini"), scratch.at("none/deeper.ini"), std::string()}) {
+        const Outcome run = RunProgram({"--extract", "all", path});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "文件 \"" + path + "\" 不存在！\n");
+        EXPECT_EQ(run.out, "");
+    }
+    const std::string file = scratch.put("file.ini", "k=1\n");
+    const Outcome run = RunProgram({"--outline", file + "/below.ini"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "文件 \"" + file + "/below.ini\" 不存在！\n");
+}
+
+TEST(CommandLineFiles, FolderIsStatusOneWithTheReason) {
+    Scratch scratch;
+    const Outcome run = RunProgram({"--outline", scratch.path().string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "打开文件 \"" + scratch.path().string() + "\" 失败！\n这是一个文件夹。\n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(CommandLineFiles, FifoIsStatusOneWithTheReason) {
+    Scratch scratch;
+    const std::string fifo = scratch.at("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const Outcome run = RunProgram({"--extract", "all", fifo});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "打开文件 \"" + fifo + "\" 失败！\n这不是一个普通文件。\n");
+}
+
+// Root reads every file, so the unreadable file is tried as nobody then.
+TEST(CommandLineFiles, UnreadableFileIsStatusOneWithTheReason) {
+    Scratch scratch;
+    ::chmod(scratch.path().c_str(), 0755);
+    const std::string file = scratch.put("secret.ini", "k=1\n");
+    ::chmod(file.c_str(), 0);
+    RunOptions options;
+    if (::geteuid() == 0) {
+        options.uid = 65534;
+        options.gid = 65534;
+        if (::access(clitest::ProgramPath().c_str(), X_OK) != 0)
+            GTEST_SKIP() << "the program cannot be run by nobody";
+    }
+    const Outcome run = RunProgram({"--outline", file}, options);
+    if (run.status == 126 || run.status == 127)
+        GTEST_SKIP() << "the program could not be started as nobody";
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "打开文件 \"" + file + "\" 失败！\n没有访问权限。\n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(CommandLineOutputErrors, FullDeviceIsStatusOne) {
+    Scratch scratch;
+    const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--outline", file}, {"--extract", "all", file}, {"--help"}, {"--version"}}) {
+        RunOptions options;
+        options.output = {clitest::Output::Path, "/dev/full", false};
+        const Outcome run = RunProgram(args, options);
+        EXPECT_EQ(run.status, 1) << args[0];
+        EXPECT_EQ(run.err, "写入标准输出失败！\n磁盘空间不足。\n");
+    }
+}
+
+TEST(CommandLineOutputErrors, ClosedPipeIsStatusOneNotASignal) {
+    Scratch scratch;
+    const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
+    RunOptions options;
+    options.output.kind = clitest::Output::ClosedPipe;
+    const Outcome run = RunProgram({"--extract", "checked", file}, options);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "写入标准输出失败！\n读取的一方已关闭。\n");
+}
+
+// A write that fails part-way into a file leaves the file as it was before the run.
+TEST(CommandLineOutputErrors, FileLimitLeavesNoPartOfTheOutput) {
+    Scratch scratch;
+    std::string big;
+    for (int i = 0; i < 5000; ++i)
+        big += "key_" + std::to_string(i) + "=value\n";
+    const std::string file = scratch.put("big.ini", big);
+    for (const bool append : {false, true}) {
+        SCOPED_TRACE(append ? "appending" : "truncated");
+        const std::string target = scratch.put("out.txt", append ? "kept\n" : "");
+        RunOptions options;
+        options.output = {clitest::Output::Path, target, append};
+        options.fileSizeLimit = 4096;
+        const Outcome run = RunProgram({"--extract", "all", file}, options);
+        EXPECT_EQ(run.signal, 0);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "写入标准输出失败！\n文件太大。\n");
+        const std::string left = clitest::Bytes(target);
+        EXPECT_TRUE(left == (append ? "kept\n" : "")) << left.size() << " bytes left in the file";
+    }
+}
+
+TEST(CommandLineInfo, HelpAndVersion) {
+    const Outcome help = RunProgram({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_TRUE(help.out.starts_with("用法: varnoquil [文件]")) << help.out;
+    for (const char* option : {"--outline", "--extract checked|tree|all", "--pattern N", "--rem", "--split",
+                               "--title-type N", "--title-begin", "--title-end", "--omit-spaces", "--no-omit-spaces",
+                               "模式[httpd.conf]", "三行标志(头尾不同)"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    // Help answers whatever follows it.
+    EXPECT_EQ(RunProgram({"--outline", "--help", "--bogus"}).out, help.out);
+
+    const Outcome version = RunProgram({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("Varnoquil v") + VQ_PRODUCT_VERSION_OF_BUILD + "\n");
+    EXPECT_EQ(version.out, "Varnoquil v" + vq::about::GetVersionString(vq::about::ProgramVersionInfo(), "ProductVersion") + "\n");
+}
+
+// Without a display, a home or a settings file: the run creates no file anywhere it could keep
+// settings.
+TEST(CommandLineNeeds, NoDisplayNoSettingsFile) {
+    Scratch home;
+    const std::filesystem::path beside = std::filesystem::path(clitest::ProgramPath()).parent_path() / "tolvry.ini";
+    const bool settingsBefore = std::filesystem::exists(beside);
+    const auto timeBefore = settingsBefore ? std::filesystem::last_write_time(beside) : std::filesystem::file_time_type();
+    const std::string file = home.put("a.ini", "[S]\nk=1\n");
+    RunOptions options;
+    options.home = home.path().string();
+    const Outcome run = RunProgram({"--outline", file}, options);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "S 1: [S]\n  K 2: k=1\n");
+    std::vector<std::string> made;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home.path()))
+        made.push_back(entry.path().filename().string());
+    EXPECT_EQ(made, std::vector<std::string>{"a.ini"});
+    EXPECT_EQ(std::filesystem::exists(beside), settingsBefore);
+    if (settingsBefore)
+        EXPECT_EQ(std::filesystem::last_write_time(beside), timeBefore);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#pragma once
+
+// Runs the built program as a process, the way a script does, and collects what it printed.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace clitest {
+
+struct Outcome {
+    int status = -1;  // the exit status; -1 when the program did not exit normally
+    int signal = 0;   // the signal that ended it, if one did
+    std::string out;  // standard output, when it went to a file of the run's own
+    std::string err;  // standard error
+};
+
+// Where standard output goes.
+struct Output {
+    enum Kind { Capture, Path, ClosedPipe } kind = Capture;
+    std::string path;  // for Path: opened for writing, created, truncated unless `append`
+    bool append = false;
+};
+
+struct RunOptions {
+    Output output;
+    // A limit on the size of files the program writes (RLIMIT_FSIZE), 0 for none.
+    off_t fileSizeLimit = 0;
+    // Run as this user and group (only root can); -1 to stay.
+    uid_t uid = static_cast<uid_t>(-1);
+    gid_t gid = static_cast<gid_t>(-1);
+    // HOME and XDG_CONFIG_HOME of the run; the caller's environment otherwise, always without
+    // DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.
+    std::string home;
+};
+
+// The program with these arguments after its name.
+Outcome RunProgram(const std::vector<std::string>& args, const RunOptions& options = {});
+
+// The program's path in the build tree.
+std::string ProgramPath();
+
+// A fresh folder, removed with everything in it afterwards.
+class Scratch {
+public:
+    Scratch();
+    ~Scratch();
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    std::string put(const std::string& name, const std::string& bytes) const;
+    std::string at(const std::string& name) const { return (m_path / name).string(); }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string Bytes(const std::string& path);
+
+}  // namespace clitest
