@@ -1,46 +1,67 @@
 // The operation log's commands: go to an entry's row, copy an entry, and the hover texts.
-#include "app/TfrmMain.h"
-#include "app/UiTexts.h"
-#include "document/RowModel.h"
+#include "editing/LogController.h"
+
+#include "app/Platform.h"
+#include "app/StatusMessages.h"
+#include "document/ContentListView.h"
+#include "document/DocumentSession.h"
 #include "editing/LogModel.h"
+#include "editing/LogView.h"
+
+#include "Texts.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QListView>
-#include <QTreeView>
 
 namespace vq {
 
-static QString U(const char* text) { return QString::fromUtf8(text); }
-
-void TfrmMain::actGotoLineByLogExecute() {
-    const QModelIndexList selected = m_lstLog->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return;
-    const int row = RowOfLogEntry(m_document.log().entry(static_cast<size_t>(selected.first().row())).head);
-    if (row < 0 || row >= m_rowModel->rowCount()) {
-        m_platform.beep();
-        if (m_lvContent->selectionModel()->hasSelection())
-            m_lvContent->clearSelection();
-        showMessage(U(texts::kLogRowMissing));
-        return;
-    }
-    RevealLineEntry(row);
+LogController::LogController(const Context& context) : m_context(context) {
+    connect(m_context.log, &LogView::gotoRequested, this, &LogController::actGotoLineByLogExecute);
+    connect(m_context.log, &LogView::hovered, this, &LogController::lstLogMouseMove);
 }
 
-void TfrmMain::actCopyLogLineExecute() {
-    const QModelIndexList selected = m_lstLog->selectionModel()->selectedIndexes();
-    if (!selected.isEmpty())
-        QApplication::clipboard()->setText(m_logModel->entryText(selected.first().row()));
+void LogController::bindActions(ActionTable& actions) {
+    actions.bind(Act::GotoLineByLog, this, &LogController::actGotoLineByLogExecute);
+    actions.bind(Act::CopyLogLine, this, &LogController::actCopyLogLineExecute);
+    // Both follow the log's selection.
+    connect(m_context.log->selectionModel(), &QItemSelectionModel::selectionChanged, &actions,
+            [&actions] { actions.requestUpdate(); });
+}
+
+void LogController::updateActions(const ActionTable& actions) const {
+    const bool selected = m_context.log->selectedEntry() >= 0;
+    actions.setEnabled(Act::GotoLineByLog, selected);
+    actions.setEnabled(Act::CopyLogLine, selected);
+}
+
+void LogController::actGotoLineByLogExecute() {
+    const int entry = m_context.log->selectedEntry();
+    if (entry < 0)
+        return;
+    const Document& document = m_context.session.document();
+    const int row = RowOfLogEntry(document.log().entry(static_cast<size_t>(entry)).head);
+    if (row < 0 || static_cast<size_t>(row) >= document.rowCount()) {
+        m_context.platform.beep();
+        if (m_context.list->selectionModel()->hasSelection())
+            m_context.list->clearSelection();
+        m_context.messages.show(QString::fromUtf8(texts::kLogRowMissing));
+        return;
+    }
+    m_context.list->RevealLineEntry(row);
+}
+
+void LogController::actCopyLogLineExecute() {
+    const int entry = m_context.log->selectedEntry();
+    if (entry >= 0)
+        QApplication::clipboard()->setText(m_context.session.log()->entryText(entry));
 }
 
 // Over an entry the Message panel shows its full text; over the empty part how to use the log.
-void TfrmMain::lstLogMouseMove(const QPoint& pos) {
-    const QModelIndex index = m_lstLog->indexAt(pos);
-    if (index.isValid())
-        ShowApplicationHint(m_logModel->entryText(index.row()));
+void LogController::lstLogMouseMove(int entry) {
+    if (entry >= 0)
+        m_context.messages.show(m_context.session.log()->entryText(entry));
     else
-        showMessage(U(texts::kLogHoverEmpty));
+        m_context.messages.show(QString::fromUtf8(texts::kLogHoverEmpty));
 }
 
 }  // namespace vq

@@ -42,7 +42,7 @@ void TestLifetime::windowLife() {
     w.document().insertRow(0, "x=1");
     w.document().addLogEntry(0, "w", "t");
     if (withFile)
-        w.DeleteLineEntry(2);
+        f.treeAndRows().DeleteLineEntry(2);
     if (closeFirst) {
         f.platform.queueConfirm(vq::Platform::Answer::No);
         QVERIFY(w.close());

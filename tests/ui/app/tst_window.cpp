@@ -141,12 +141,12 @@ void TestWindow::toolButtonHint() {
     f.show();
     auto* toolBar = f.find<QToolBar>("ToolBar");
     QVERIFY(toolBar);
-    QWidget* button = toolBar->widgetForAction(w.action(action));
+    QWidget* button = toolBar->widgetForAction(w.findChild<QAction*>(action));
     QVERIFY(button);
-    QVERIFY(w.messageText() != hint);
+    QVERIFY(f.message() != hint);
     QTest::mouseMove(f.list()->viewport(), QPoint(5, 5));
     QTest::mouseMove(button, button->rect().center());
-    QTRY_COMPARE(w.messageText(), hint);
+    QTRY_COMPARE(f.message(), hint);
 }
 
 // A status tip sent from anywhere in the window lands in the Message panel; an empty tip does
@@ -169,12 +169,12 @@ void TestWindow::statusTipReachesMessagePanel() {
     f.show();
     QWidget* from = f.find<QWidget>(source.toLatin1().constData());
     if (source == QStringLiteral("ToolBar"))
-        from = f.find<QToolBar>("ToolBar")->widgetForAction(w.action("actOpenIniFile"));
+        from = f.find<QToolBar>("ToolBar")->widgetForAction(f.action("actOpenIniFile"));
     QVERIFY(from);
-    w.showMessage(QStringLiteral("before"));
+    w.messages().show(QStringLiteral("before"));
     QStatusTipEvent event(tip);
     QCoreApplication::sendEvent(from, &event);
-    QCOMPARE(w.messageText(), shown ? tip : QStringLiteral("before"));
+    QCOMPARE(f.message(), shown ? tip : QStringLiteral("before"));
 }
 
 // Tool bar, left to right: New, Open, Save, Save As | Reload, Restore all | the three extractions |

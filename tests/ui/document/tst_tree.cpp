@@ -50,20 +50,20 @@ void TestTree::refreshChecksEveryActiveRowAgain() {
     vq::Document& doc = w.document();
     doc.setChecked(1, false);
     doc.setChecked(2, true);
-    w.action("actRefreshTree")->trigger();
+    f.action("actRefreshTree")->trigger();
     QCOMPARE(f.checked(), (QList<bool>{true, true, false, false, true, true}));
-    QCOMPARE(w.messageText(), QStringLiteral("处理完毕！"));
+    QCOMPARE(f.message(), QStringLiteral("处理完毕！"));
     f.destroy();
 }
 
 void TestTree::refreshNeedsRows() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
-    QVERIFY(!w.action("actRefreshTree")->isEnabled());
-    w.OpenDocument(f.writeFile("a.ini", kFile));
-    QVERIFY(w.action("actRefreshTree")->isEnabled());
-    w.OpenDocument(f.writeFile("empty.ini", {}));
-    QVERIFY(!w.action("actRefreshTree")->isEnabled());
+    QVERIFY(!f.action("actRefreshTree")->isEnabled());
+    f.files().OpenDocument(f.writeFile("a.ini", kFile));
+    QVERIFY(f.action("actRefreshTree")->isEnabled());
+    f.files().OpenDocument(f.writeFile("empty.ini", {}));
+    QVERIFY(!f.action("actRefreshTree")->isEnabled());
     QCOMPARE(f.tree()->model()->rowCount(), 0);
     f.destroy();
 }

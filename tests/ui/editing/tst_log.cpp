@@ -17,13 +17,6 @@ using namespace vqtest;
 
 namespace {
 
-QByteArray TenLines() {
-    QByteArray out = "[Section]\r\n";
-    for (int i = 1; i < 10; ++i)
-        out += "key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
-    return out;
-}
-
 // Brings the log page to the front and waits until the log is laid out on it.
 bool ShowLogPage(MainWindowFixture& f) {
     f.find<QTabWidget>("pcPages")->setCurrentIndex(1);
@@ -225,13 +218,13 @@ void TestLog::gotoLine() {
     QVERIFY(ShowLogPage(f));
     w.document().addLogEntry(row, "删除选定行(&T)", "key=1");
     f.list()->selectAll();
-    w.showMessage("before");
+    w.messages().show("before");
     const QModelIndex entry = f.log()->model()->index(1, 0);
     f.log()->setCurrentIndex(entry);
-    QTRY_VERIFY(w.action("actGotoLineByLog")->isEnabled());
+    QTRY_VERIFY(f.action("actGotoLineByLog")->isEnabled());
 
     if (how == "action") {
-        w.action("actGotoLineByLog")->trigger();
+        f.action("actGotoLineByLog")->trigger();
     } else if (how == "double click") {
         // Through the window, as the desktop delivers it: press, release, press, double click.
         const QPoint p = f.log()->viewport()->mapTo(&w, f.log()->visualRect(entry).center());
@@ -245,11 +238,11 @@ void TestLog::gotoLine() {
         QCOMPARE(f.selectedRows(), QList<int>{row});
         QCOMPARE(f.list()->currentIndex().row(), row);
         QCOMPARE(f.platform.beeps(), 0);
-        QVERIFY(w.messageText() != QStringLiteral("指定行不存在!!"));
+        QVERIFY(f.message() != QStringLiteral("指定行不存在!!"));
     } else {
         QCOMPARE(f.platform.beeps(), 1);
         QCOMPARE(f.selectedRows(), QList<int>());
-        QCOMPARE(w.messageText(), QStringLiteral("指定行不存在!!"));
+        QCOMPARE(f.message(), QStringLiteral("指定行不存在!!"));
     }
 }
 
@@ -257,11 +250,11 @@ void TestLog::gotoLine() {
 void TestLog::gotoAfterDelete() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start({f.writeFile("del.ini", TenLines())});
-    w.DeleteLineEntry(3);
+    f.treeAndRows().DeleteLineEntry(3);
     w.document().addLogEntry(3, "删除选定行(&T)", "key3=3");
     QCOMPARE(f.logEntries().last(), QStringLiteral("(4)删除选定行(&T): key3=3"));
     f.log()->setCurrentIndex(f.log()->model()->index(1, 0));
-    w.action("actGotoLineByLog")->trigger();
+    f.action("actGotoLineByLog")->trigger();
     QCOMPARE(f.selectedRows(), QList<int>{3});
     QCOMPARE(f.column(0).at(3), QStringLiteral("key4=4"));
 }
@@ -271,15 +264,15 @@ void TestLog::gotoAndCopyNeedSelection() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start({f.writeFile("sel.ini", TenLines())});
     w.updateActions();
-    QVERIFY(!w.action("actGotoLineByLog")->isEnabled());
-    QVERIFY(!w.action("actCopyLogLine")->isEnabled());
-    w.actGotoLineByLogExecute();
+    QVERIFY(!f.action("actGotoLineByLog")->isEnabled());
+    QVERIFY(!f.action("actCopyLogLine")->isEnabled());
+    w.logCommands().actGotoLineByLogExecute();
     QCOMPARE(f.platform.beeps(), 0);
     f.log()->setCurrentIndex(f.log()->model()->index(0, 0));
-    QTRY_VERIFY(w.action("actGotoLineByLog")->isEnabled());
-    QVERIFY(w.action("actCopyLogLine")->isEnabled());
+    QTRY_VERIFY(f.action("actGotoLineByLog")->isEnabled());
+    QVERIFY(f.action("actCopyLogLine")->isEnabled());
     f.log()->clearSelection();
-    QTRY_VERIFY(!w.action("actGotoLineByLog")->isEnabled());
+    QTRY_VERIFY(!f.action("actGotoLineByLog")->isEnabled());
 }
 
 void TestLog::copyEntry() {
@@ -289,10 +282,10 @@ void TestLog::copyEntry() {
     w.document().addLogEntry(2, "注释选定行(&R)", "key2=2");
     QApplication::clipboard()->setText("old");
     f.log()->setCurrentIndex(f.log()->model()->index(0, 0));
-    w.action("actCopyLogLine")->trigger();
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("(-1)打开文件:\"%1\"").arg(path));
+    f.action("actCopyLogLine")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), OpenLogEntry(path));
     f.log()->setCurrentIndex(f.log()->model()->index(1, 0));
-    w.action("actCopyLogLine")->trigger();
+    f.action("actCopyLogLine")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("(3)注释选定行(&R): key2=2"));
 }
 
@@ -306,11 +299,11 @@ void TestLog::hoverShowsEntry() {
     const QString longText = QString(120, QChar('x'));
     w.document().addLogEntry(5, "删除选定行(&T)", longText.toStdString());
     QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(1, 0)).center());
-    QTRY_COMPARE(w.messageText(), "(6)删除选定行(&T): " + longText);
+    QTRY_COMPARE(f.message(), "(6)删除选定行(&T): " + longText);
     QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(0, 0)).center());
-    QTRY_COMPARE(w.messageText(), QStringLiteral("(-1)打开文件:\"%1\"").arg(path));
+    QTRY_COMPARE(f.message(), OpenLogEntry(path));
     QTest::mouseMove(f.log()->viewport(), QPoint(10, f.log()->viewport()->height() - 3));
-    QTRY_COMPARE(w.messageText(), QStringLiteral("双击转到指定行。"));
+    QTRY_COMPARE(f.message(), QStringLiteral("双击转到指定行。"));
 }
 
 // New empties the log; loading writes exactly its one entry.
@@ -320,10 +313,10 @@ void TestLog::newEmptiesLog() {
     vq::TfrmMain& w = f.start({path});
     w.document().addLogEntry(1, "恢复", "x");
     QCOMPARE(f.logEntries().size(), 2);
-    QVERIFY(w.NewDocument());
+    QVERIFY(f.files().NewDocument());
     QCOMPARE(f.logEntries(), QStringList());
-    w.OpenDocument(path);
-    QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(path)});
+    f.files().OpenDocument(path);
+    QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(path)});
 }
 
 QTEST_MAIN(TestLog)

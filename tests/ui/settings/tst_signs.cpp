@@ -157,7 +157,7 @@ void TestSigns::newSignsTakeEffectAtTheNextRefresh() {
     QCOMPARE(m_f->checked(), (QList<bool>{true, false, true}));  // php.ini: ";" comments
     item("popPtn3")->trigger();                                    // httpd.conf: "#" comments
     QCOMPARE(m_f->checked(), (QList<bool>{true, false, true}));  // unchanged until a refresh
-    m_f->window().action("actRefreshTree")->trigger();
+    m_f->action("actRefreshTree")->trigger();
     QCOMPARE(m_f->checked(), (QList<bool>{false, true, true}));
 }
 
