@@ -1,5 +1,8 @@
 #include "document/TopicTreeView.h"
 
+#include <QMouseEvent>
+
+#include <utility>
 
 namespace vq {
 
@@ -23,14 +26,36 @@ void TopicTreeView::currentChanged(const QModelIndex& current, const QModelIndex
     QTreeView::currentChanged(current, previous);
     if (!m_autoExpand || !current.isValid())
         return;
+    m_toClose.clear();
     for (QModelIndex p = previous; p.isValid(); p = p.parent()) {
         bool ancestorOfCurrent = false;
         for (QModelIndex c = current; c.isValid() && !ancestorOfCurrent; c = c.parent())
             ancestorOfCurrent = c == p;
         if (!ancestorOfCurrent)
-            collapse(p);
+            m_toClose.append(p);
     }
     expand(current);
+    if (!m_mouseDown)
+        closeOldBranches();
+}
+
+void TopicTreeView::closeOldBranches() {
+    const QList<QPersistentModelIndex> branches = std::exchange(m_toClose, {});
+    for (const QPersistentModelIndex& branch : branches)
+        if (branch.isValid())
+            collapse(branch);
+}
+
+void TopicTreeView::mousePressEvent(QMouseEvent* event) {
+    closeOldBranches();  // left from a press whose release went elsewhere
+    m_mouseDown = true;
+    QTreeView::mousePressEvent(event);
+}
+
+void TopicTreeView::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeView::mouseReleaseEvent(event);
+    m_mouseDown = false;
+    closeOldBranches();
 }
 
 }  // namespace vq

@@ -1,7 +1,8 @@
-// The topic tree in the window: auto-expand, images by state, refresh.
+// The topic tree in the window: auto-expand, images by state, refresh; clicks on its viewport.
 #include "MainWindowFixture.h"
 
 #include "document/TopicTreeModel.h"
+#include "document/TopicTreeView.h"
 
 #include <QAction>
 #include <QTest>
@@ -16,6 +17,8 @@ class TestTree : public QObject {
     Q_OBJECT
 private slots:
     void selectingANodeOpensItAndClosesTheOneBefore();
+    void clickBelowAnOpenBranchSelectsTheNode();
+    void autoExpandOff();
     void refreshChecksEveryActiveRowAgain();
     void refreshNeedsRows();
 };
@@ -42,6 +45,51 @@ void TestTree::selectingANodeOpensItAndClosesTheOneBefore() {
     QVERIFY(f.tree()->isExpanded(paths));
     QCOMPARE(model->imageOf(model->index(0, 0, paths)), int(vq::NodeImage::Key));
     f.destroy();
+}
+
+static void Click(QTreeView* view, const QModelIndex& index) {
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+}
+
+// With auto-expand, the branch selected before closes; the click must still land on the node the
+// user clicked, which becomes the current and only selected node, and opens.
+void TestTree::clickBelowAnOpenBranchSelectsTheNode() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", kFile)});
+    f.show();
+    QTreeView* tree = f.tree();
+    const QModelIndex database = tree->model()->index(0, 0);
+    const QModelIndex paths = tree->model()->index(1, 0);
+    QVERIFY(tree->isExpanded(database));
+    Click(tree, paths);
+    QCOMPARE(tree->currentIndex(), paths);
+    QCOMPARE(tree->selectionModel()->selectedIndexes(), QModelIndexList{paths});
+    QVERIFY(tree->isExpanded(paths));
+    QVERIFY(!tree->isExpanded(database));
+    // A child of the open section, then back up to the first section.
+    Click(tree, tree->model()->index(0, 0, paths));
+    QCOMPARE(tree->currentIndex(), tree->model()->index(0, 0, paths));
+    QVERIFY(tree->isExpanded(paths));
+    Click(tree, database);
+    QCOMPARE(tree->currentIndex(), database);
+    QCOMPARE(tree->selectionModel()->selectedIndexes(), QModelIndexList{database});
+    QVERIFY(!tree->isExpanded(paths));
+}
+
+// Without auto-expand a click selects and opens nothing.
+void TestTree::autoExpandOff() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", kFile)});
+    f.show();
+    auto* tree = f.find<vq::TopicTreeView>("tvTopic");
+    QVERIFY(tree);
+    tree->setAutoExpand(false);
+    const QModelIndex database = tree->model()->index(0, 0);
+    const QModelIndex paths = tree->model()->index(1, 0);
+    Click(tree, paths);
+    QCOMPARE(tree->currentIndex(), paths);
+    QVERIFY(!tree->isExpanded(paths));
+    QVERIFY(tree->isExpanded(database));  // opened by the analysis's selection, and left open
 }
 
 void TestTree::refreshChecksEveryActiveRowAgain() {
