@@ -18,6 +18,7 @@ class TestTree : public QObject {
 private slots:
     void selectingANodeOpensItAndClosesTheOneBefore();
     void clickBelowAnOpenBranchSelectsTheNode();
+    void childlessSectionKeepsItsClosedImage();
     void autoExpandOff();
     void refreshChecksEveryActiveRowAgain();
     void refreshNeedsRows();
@@ -74,6 +75,27 @@ void TestTree::clickBelowAnOpenBranchSelectsTheNode() {
     QCOMPARE(tree->currentIndex(), database);
     QCOMPARE(tree->selectionModel()->selectedIndexes(), QModelIndexList{database});
     QVERIFY(!tree->isExpanded(paths));
+}
+
+// A section without children cannot open: selected by the analysis or by a click, it keeps its
+// closed image.
+void TestTree::childlessSectionKeepsItsClosedImage() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", "[Empty]\r\n[Full]\r\nk=1\r\n")});
+    f.show();
+    QTreeView* tree = f.tree();
+    auto* model = qobject_cast<vq::TopicTreeModel*>(tree->model());
+    QVERIFY(model);
+    const QModelIndex empty = model->index(0, 0);
+    const QModelIndex full = model->index(1, 0);
+    QCOMPARE(tree->currentIndex(), empty);
+    QCOMPARE(model->imageOf(empty), int(vq::NodeImage::Section));
+    Click(tree, full);
+    QCOMPARE(model->imageOf(full), int(vq::NodeImage::SectionOpen));
+    Click(tree, empty);
+    QCOMPARE(tree->currentIndex(), empty);
+    QCOMPARE(model->imageOf(empty), int(vq::NodeImage::Section));
+    QCOMPARE(model->imageOf(full), int(vq::NodeImage::Section));
 }
 
 // Without auto-expand a click selects and opens nothing.
