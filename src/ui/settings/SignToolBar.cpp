@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,7 +68,8 @@ QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar
     box->setMaximumWidth(oneChar ? 40 : 64);
     if (oneChar)
         box->lineEdit()->setValidator(new OneCharValidator(box));
-    box->lineEdit()->installEventFilter(this);
+    // The box, not its line edit, has the focus: the line edit only hears of it directly.
+    box->installEventFilter(this);
     return box;
 }
 
@@ -96,11 +97,16 @@ void SignToolBar::setHistoryTexts(SignBox which, const QStringList& items) {
     refresh();
 }
 
-// Leaving a box adds its text to the box's history.
+// Leaving a box for another control adds its text to the box's history. The focus going to the
+// box's own list, or to another program, does not leave the box.
 bool SignToolBar::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         for (SignBox which : {SignBox::Rem, SignBox::Split, SignBox::TitleSign}) {
-            if (watched == box(which)->lineEdit()) {
+            QComboBox* b = box(which);
+            const bool leaves = !b->view()->isVisible() && reason != Qt::PopupFocusReason &&
+                                reason != Qt::ActiveWindowFocusReason;
+            if (watched == b && leaves) {
                 m_panel.actAdd2ComboBoxExecute(which);
                 refresh();
             }

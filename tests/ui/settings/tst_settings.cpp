@@ -7,6 +7,7 @@
 #include "settings/TfrmOption.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -428,17 +429,19 @@ void TestSettings::lowerCountKeepsTheMostRecent() {
 
 void TestSettings::settingsSurviveARestart() {
     vq::TfrmMain& w = m_f->start();
-    m_f->show();
+    QVERIFY(m_f->showActive());
     const QString a = m_f->writeFile("a.ini", "a=1\n");
     const QString b = m_f->writeFile("b.ini", "b=1\n");
     w.files().OpenDocument(a);
     w.files().OpenDocument(b);
     // A sign typed into the box joins its history when the box is left.
     QComboBox* title = m_f->find<QComboBox>("cboTitleSign");
+    QTest::mouseClick(title->lineEdit(), Qt::LeftButton);
+    QTRY_VERIFY(title->hasFocus());
     title->lineEdit()->selectAll();
     QTest::keyClicks(title->lineEdit(), "-=-");
-    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);  // leaving the box, as a click elsewhere does
-    QCoreApplication::sendEvent(title->lineEdit(), &out);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // leaving the box
+    QTRY_VERIFY(!title->hasFocus());
     QCOMPARE(boxItems("cboTitleSign").last(), QString("-=-"));
     m_f->platform.queueFont(QFont("DejaVu Sans Mono", 13));
     runDialog([&](vq::TfrmOption* d) {

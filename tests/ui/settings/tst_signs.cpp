@@ -1,9 +1,9 @@
-// The tool-bar sign boxes and the pattern, title-type and begin/end menus, on the real window.
+// The tool-bar sign boxes and the pattern, title-type and begin/end menus, on the real window, as
+// the user drives them: typing, leaving a box by a click or by Tab, choosing an entry.
 #include "MainWindowFixture.h"
 
-#include "settings/SignToolBar.h"
-
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -13,11 +13,7 @@ using namespace vqtest;
 class TestSigns : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        m_f = std::make_unique<MainWindowFixture>();
-        m_f->start();
-        m_f->show();
-    }
+    void init() { restart(); }
     void cleanup() {
         m_f->destroy();
         m_f.reset();
@@ -28,16 +24,39 @@ private slots:
     void bothPatternMenusMarkTheSamePattern();
     void typingIsLimitedToOneCharacter();
     void leavingABoxAddsToItsHistory();
+    void typedSignJoinsTheHistory_data();
+    void typedSignJoinsTheHistory();
+    void openingTheListDoesNotLeaveTheBox();
     void titleSignHintCountsBytes();
     void endSignEditedOnlyWithTypeFour();
     void newSignsTakeEffectAtTheNextRefresh();
 
 private:
+    // A new window, shown and active, started on a file of these bytes, or untitled.
+    void restart(const QByteArray& file = {}) {
+        if (m_f)
+            m_f->destroy();
+        m_f = std::make_unique<MainWindowFixture>();
+        m_f->start(file.isNull() ? QStringList() : QStringList{m_f->writeFile("start.ini", file)});
+        QVERIFY(m_f->showActive());
+    }
     QComboBox* box(const char* name) { return m_f->find<QComboBox>(name); }
-    // Leaves a box as a click elsewhere would.
-    static void leave(QComboBox* box) {
-        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
-        QCoreApplication::sendEvent(box->lineEdit(), &out);
+    QComboBox* box(const QString& name) { return box(name.toLatin1().constData()); }
+    // Clicks into the box and replaces its text by typing.
+    static void typeInto(QComboBox* box, const QString& text) {
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(box->hasFocus());
+        box->lineEdit()->selectAll();
+        QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClicks(box->lineEdit(), text);
+    }
+    // Moves the focus away from the box: a click on the content list, or Tab.
+    void leave(QComboBox* box, const QString& how = QStringLiteral("Tab")) {
+        if (how == "click")
+            QTest::mouseClick(m_f->list()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_VERIFY(!box->hasFocus());
     }
     QAction* item(const char* name) { return m_f->find<QAction>(name); }
     const vq::AnalysisSettings& settings() { return m_f->window().signToolBar().settings(); }
@@ -106,23 +125,60 @@ void TestSigns::typingIsLimitedToOneCharacter() {
     QCOMPARE(QString::fromStdString(settings().remSign), QString(" "));
 }
 
+// A blank box joins its history in its space-count form, once.
 void TestSigns::leavingABoxAddsToItsHistory() {
     QComboBox* split = box("cboSplit");
-    split->setFocus();
-    split->lineEdit()->selectAll();
-    QTest::keyClicks(split->lineEdit(), ":");
-    QCOMPARE(split->findText(":"), -1);
-    leave(split);
-    QVERIFY(split->findText(":") >= 0);
-    // Leaving a blank box adds its space-count form, once.
-    split->lineEdit()->selectAll();
-    QTest::keyClick(split->lineEdit(), Qt::Key_Space);
+    typeInto(split, " ");
     leave(split);
     QVERIFY(split->findText("1|_|") >= 0);
     const int count = split->count();
-    leave(split);
+    QTest::mouseClick(split->lineEdit(), Qt::LeftButton);
+    QTRY_VERIFY(split->hasFocus());
+    leave(split, "click");
     QCOMPARE(split->count(), count);
     QCOMPARE(QString::fromStdString(settings().splitSign), QString(" "));
+}
+
+void TestSigns::typedSignJoinsTheHistory_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"click", "Tab"}) {
+        QTest::addRow("comment, %s", how) << "cboRem" << "!" << how;
+        QTest::addRow("split, %s", how) << "cboSplit" << ":" << how;
+        QTest::addRow("title, %s", how) << "cboTitleSign" << "@@@" << how;
+    }
+}
+
+void TestSigns::typedSignJoinsTheHistory() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, how);
+    QComboBox* combo = this->box(box);
+    const int before = combo->count();
+    typeInto(combo, typed);
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(combo->findText(typed), -1);
+    leave(combo, how);
+    QCOMPARE(combo->count(), before + 1);
+    QCOMPARE(combo->itemText(combo->count() - 1), typed);
+    QCOMPARE(combo->currentText(), typed);
+}
+
+// Dropping a box's list down does not leave the box: nothing joins the history until the user
+// moves on.
+void TestSigns::openingTheListDoesNotLeaveTheBox() {
+    QComboBox* title = box("cboTitleSign");
+    typeInto(title, "%%");
+    const int before = title->count();
+    QTest::keyClick(title, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(title->view()->isVisible());
+    QCOMPARE(title->count(), before);
+    QTest::keyClick(title->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!title->view()->isVisible());
+    QCOMPARE(title->count(), before);
+    leave(title);
+    QCOMPARE(title->count(), before + 1);
 }
 
 void TestSigns::titleSignHintCountsBytes() {
@@ -151,9 +207,7 @@ void TestSigns::endSignEditedOnlyWithTypeFour() {
 }
 
 void TestSigns::newSignsTakeEffectAtTheNextRefresh() {
-    m_f->destroy();
-    m_f = std::make_unique<MainWindowFixture>();
-    m_f->start({m_f->writeFile("a.conf", "# c\r\n;x=1\r\nk=2\r\n")});
+    restart("# c\r\n;x=1\r\nk=2\r\n");
     QCOMPARE(m_f->checked(), (QList<bool>{true, false, true}));  // php.ini: ";" comments
     item("popPtn3")->trigger();                                    // httpd.conf: "#" comments
     QCOMPARE(m_f->checked(), (QList<bool>{true, false, true}));  // unchanged until a refresh
