@@ -61,6 +61,7 @@ QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);  // a sign is what the user types, never what a history completes
     box->setStatusTip(U(hint));
     box->setToolTip(U(hint));
     box->setMinimumContentsLength(oneChar ? 1 : 4);

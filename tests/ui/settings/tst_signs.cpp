@@ -26,6 +26,8 @@ private slots:
     void leavingABoxAddsToItsHistory();
     void typedSignJoinsTheHistory_data();
     void typedSignJoinsTheHistory();
+    void typingIsNotCompleted_data();
+    void typingIsNotCompleted();
     void openingTheListDoesNotLeaveTheBox();
     void titleSignHintCountsBytes();
     void endSignEditedOnlyWithTypeFour();
@@ -163,6 +165,28 @@ void TestSigns::typedSignJoinsTheHistory() {
     QCOMPARE(combo->count(), before + 1);
     QCOMPARE(combo->itemText(combo->count() - 1), typed);
     QCOMPARE(combo->currentText(), typed);
+}
+
+// What the user types stays as typed: no box completes it from its history.
+void TestSigns::typingIsNotCompleted_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("four semicolons") << "cboTitleSign" << ";;;;";
+    QTest::newRow("three semicolons, an entry of its own") << "cboTitleSign" << ";;;";
+    QTest::newRow("two hashes") << "cboTitleSign" << "##";
+    QTest::newRow("comment sign") << "cboRem" << "#";
+}
+
+void TestSigns::typingIsNotCompleted() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QComboBox* combo = this->box(box);
+    typeInto(combo, typed);
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(combo->lineEdit()->selectedText(), QString());
+    leave(combo);
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(QString::fromStdString(box == "cboRem" ? settings().remSign : settings().titleBeginSign), typed);
 }
 
 // Dropping a box's list down does not leave the box: nothing joins the history until the user
