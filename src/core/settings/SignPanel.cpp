@@ -30,6 +30,11 @@ SignPanel::SignPanel() {
     m_titleSignHint = FormatMessage(texts::kTitleSignHint, {initial.titleBeginSign.size()});
 }
 
+void SignPanel::setSignLength(SignLength length) {
+    m_signLength = std::move(length);
+    titleSignChanged();
+}
+
 void SignPanel::PatternClick(int pattern) {
     m_pattern = ValidPattern(pattern);
     ApplyPattern(m_pattern);
@@ -97,7 +102,7 @@ void SignPanel::splitChanged() {
 void SignPanel::titleSignChanged() {
     const std::string& shown = text(SignBox::TitleSign);
     std::string t = EndsWithSpaceSignSuffix(shown) ? DecodeSpaceSign(shown) : shown;
-    m_titleSignHint = FormatMessage(texts::kTitleSignHint, {t.size()});
+    m_titleSignHint = FormatMessage(texts::kTitleSignHint, {m_signLength ? m_signLength(t) : t.size()});
     // The end sign is edited only under type 4 with the end item marked.
     if (!m_signEndMarked || m_settings.titleType != TitleType::BeginEndSigns)
         m_settings.titleBeginSign = std::move(t);

@@ -7,6 +7,7 @@
 #include "settings/AnalysisSettings.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,11 @@ inline constexpr int kSilverLevel = 192;
 
 class SignPanel {
 public:
+    // How long a title sign is, in the count the box's hint shows: by default its bytes.
+    using SignLength = std::function<size_t(std::string_view)>;
+
     SignPanel();
+    void setSignLength(SignLength length);
 
     // --- handlers -----------------------------------------------------------------------------
     // Marks pattern p in both pattern menus and applies it. A number outside 0-3 (only a
@@ -81,6 +86,7 @@ private:
     bool m_signBeginEnabled = true;
     bool m_signEndEnabled = true;
     bool m_signEndMarked = false;
+    SignLength m_signLength;
 };
 
 }  // namespace vq

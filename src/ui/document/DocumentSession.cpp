@@ -77,8 +77,22 @@ void DocumentSession::endLoad(bool read) {
     m_document.showFileNameInCaption();
 }
 
-bool DocumentSession::analyse(const AnalysisSettings& signs, const Progress& progress, std::string* error) {
-    return BuildTopicTree(m_document, signs, progress, error);
+bool DocumentSession::analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error) {
+    return BuildTopicTree(m_document, settingsForDocument(typed), progress, error);
+}
+
+// A sign the document's code page cannot hold cannot occur in it; its UTF-8 bytes stand in.
+std::string DocumentSession::encodeSign(const std::string& sign) const {
+    return m_codec.encode(QString::fromStdString(sign)).value_or(sign);
+}
+
+AnalysisSettings DocumentSession::settingsForDocument(const AnalysisSettings& typed) const {
+    AnalysisSettings s = typed;
+    s.remSign = encodeSign(typed.remSign);
+    s.splitSign = encodeSign(typed.splitSign);
+    s.titleBeginSign = encodeSign(typed.titleBeginSign);
+    s.titleEndSign = encodeSign(typed.titleEndSign);
+    return s;
 }
 
 }  // namespace vq

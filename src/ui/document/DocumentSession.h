@@ -64,8 +64,10 @@ public:
     // an untitled one.
     void endLoad(bool read);
 
-    // The analysis pass under these signs.
-    bool analyse(const AnalysisSettings& signs, const Progress& progress, std::string* error);
+    // The analysis pass under the signs the user typed, encoded for this document.
+    bool analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error);
+    // Signs are the user's text (UTF-8); the document compares bytes in its own encoding.
+    AnalysisSettings settingsForDocument(const AnalysisSettings& typed) const;
 
 signals:
     // FileName, Modified, the caption, mirroring or the target page's hint changed.
@@ -87,6 +89,8 @@ private:
     private:
         DocumentSession& m_session;
     };
+
+    std::string encodeSign(const std::string& sign) const;
 
     Document m_document;
     TextCodec m_codec;

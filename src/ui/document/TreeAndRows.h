@@ -25,7 +25,7 @@ public:
         ContentListView* list;
         Platform& platform;
         StatusMessages& messages;
-        const AnalysisSettings& signs;  // the tool bar keeps them current
+        const AnalysisSettings& signs;  // as the user typed them; the tool bar keeps them current
     };
     explicit TreeAndRows(const Context& context);
 

@@ -43,8 +43,11 @@ public:
 };
 }  // namespace
 
-SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec)
-    : m_window(window), m_codec(codec) {
+SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec) : m_window(window) {
+    // The hint counts a title sign in bytes of the legacy code page: two for a Chinese character.
+    m_panel.setSignLength([&codec](std::string_view sign) {
+        return codec.legacyLength(QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())));
+    });
     m_cboRem = makeBox("cboRem", texts::kOneCharHint, true);
     m_cboSplit = makeBox("cboSplit", texts::kOneCharHint, true);
     m_cboSplit->setMaxVisibleItems(10);
@@ -250,14 +253,11 @@ void SignToolBar::onTextChanged(SignBox which, const QString& text) {
     refresh();
 }
 
-// Signs are compared with the document's bytes, so they are held in its encoding.
-std::string SignToolBar::bytesOf(const QString& text) const {
-    if (auto bytes = m_codec.encode(text))
-        return *bytes;
-    return text.toStdString();
-}
+// A sign is the text the user typed, held as UTF-8 whatever document is open; each document is
+// analysed with it in its own encoding.
+std::string SignToolBar::bytesOf(const QString& text) { return text.toStdString(); }
 
-QString SignToolBar::textOf(const std::string& bytes) const { return m_codec.decode(bytes); }
+QString SignToolBar::textOf(const std::string& sign) { return QString::fromStdString(sign); }
 
 void SignToolBar::refresh() {
     m_refreshing = true;

@@ -202,6 +202,16 @@ INSTANTIATE_TEST_SUITE_P(Handlers, SignEdits, ::testing::Values(
               {{"beginSign", "[;;;;]"}, {"hint", Hint(4)}}},
     PanelCase{"DoubleByteSignCountsBytes", 2, [](SignPanel& p) { p.cboTitleSignChange("\xB1\xEA\xCC\xE2"); },
               {{"beginSign", "[\xB1\xEA\xCC\xE2]"}, {"hint", Hint(4)}}},
+    // The view counts a sign its own way (in bytes of its code page); the hint takes that count.
+    PanelCase{"HintCountsWithTheViewsLength", 2,
+              [](SignPanel& p) {
+                  p.setSignLength([](std::string_view s) { return s.size() / 2; });
+                  p.cboTitleSignChange("12345678");
+              },
+              {{"beginSign", "[12345678]"}, {"hint", Hint(4)}}},
+    PanelCase{"NewLengthAppliesToTheShownSign", 3,
+              [](SignPanel& p) { p.setSignLength([](std::string_view s) { return s.size() * 10; }); },
+              {{"hint", Hint(30)}}},
     PanelCase{"TitleTypeFourEditsEndSign", 2,
               [](SignPanel& p) { p.SetTitleType(TitleType::BeginEndSigns); p.popSignClick(1); p.cboTitleSignChange("######"); },
               {{"beginSign", "[;;;;;;]"}, {"endSign", "[######]"}, {"endItem", "enabled marked"},

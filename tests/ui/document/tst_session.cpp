@@ -1,5 +1,5 @@
-// The document session without a window: the steps of new, open and unload, and models that let
-// go of their views when the session goes.
+// The document session without a window: the steps of new, open and unload, signs encoded for
+// each document, and models that let go of their views when the session goes.
 #include "TestFiles.h"
 
 #include "document/DocumentSession.h"
@@ -23,6 +23,8 @@ private slots:
     void unreadFileLeavesUntitled();
     void unloadEmptiesEverything();
     void newDocument();
+    void signsEncodedPerDocument_data();
+    void signsEncodedPerDocument();
     void viewsOutliveTheSession();
 };
 
@@ -113,6 +115,33 @@ void TestSession::newDocument() {
     QVERIFY(doc.textMirrorsList());
     QCOMPARE(QString::fromStdString(doc.targetHint()), QStringLiteral("当前文本内容与列表相同"));
     QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil-Untitled"));
+}
+
+// The user's signs (UTF-8) become the bytes of the open document's encoding.
+void TestSession::signsEncodedPerDocument_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("titleBytes");
+    const QString sign = QStringLiteral("＃＃");
+    QTest::newRow("UTF-8 document") << QByteArray("a=1\r\n") << sign.toUtf8();
+    QTest::newRow("GBK document") << Gb18030(QStringLiteral("甲=1\r\n")) << Gb18030(sign);
+}
+
+void TestSession::signsEncodedPerDocument() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, titleBytes);
+    vq::DocumentSession session;
+    session.startNew();
+    session.beginLoad("/tmp/s.ini");
+    QVERIFY(session.fill(file.toStdString(), {}));
+    session.endLoad(true);
+    vq::AnalysisSettings typed;
+    typed.titleBeginSign = typed.titleEndSign = QStringLiteral("＃＃").toStdString();
+    typed.remSign = "#";
+    const vq::AnalysisSettings s = session.settingsForDocument(typed);
+    QCOMPARE(Bytes(s.titleBeginSign), titleBytes);
+    QCOMPARE(Bytes(s.titleEndSign), titleBytes);
+    QCOMPARE(Bytes(s.remSign), QByteArray("#"));
+    QCOMPARE(Bytes(s.splitSign), QByteArray("="));
 }
 
 // The session may go before the views that show its models; they then show nothing.

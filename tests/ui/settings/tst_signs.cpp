@@ -32,6 +32,8 @@ private slots:
     void titleSignHintCountsBytes();
     void endSignEditedOnlyWithTypeFour();
     void newSignsTakeEffectAtTheNextRefresh();
+    void signIsEncodedForEachDocument_data();
+    void signIsEncodedForEachDocument();
 
 private:
     // A new window, shown and active, started on a file of these bytes, or untitled.
@@ -51,6 +53,13 @@ private:
         box->lineEdit()->selectAll();
         QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
         QTest::keyClicks(box->lineEdit(), text);
+    }
+    // Text typed through an input method: one key event that carries only the text.
+    static void typeText(QComboBox* box, const QString& text) {
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(box->hasFocus());
+        box->lineEdit()->selectAll();
+        QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, text, Qt::NoModifier);
     }
     // Moves the focus away from the box: a click on the content list, or Tab.
     void leave(QComboBox* box, const QString& how = QStringLiteral("Tab")) {
@@ -205,13 +214,18 @@ void TestSigns::openingTheListDoesNotLeaveTheBox() {
     QCOMPARE(title->count(), before + 1);
 }
 
+// The hint counts the title sign in bytes of the legacy code page: two for a Chinese character,
+// whatever document is open.
 void TestSigns::titleSignHintCountsBytes() {
     QComboBox* title = box("cboTitleSign");
-    title->setEditText(";;;;");
+    typeInto(title, ";;;;");
     QCOMPARE(title->toolTip(), QString("开始标志(当前字数:4)"));
     QCOMPARE(QString::fromStdString(settings().titleBeginSign), QString(";;;;"));
-    title->setEditText("3|_|");
+    typeInto(title, "3|_|");
     QCOMPARE(QString::fromStdString(settings().titleBeginSign), QString("   "));
+    QCOMPARE(title->toolTip(), QString("开始标志(当前字数:3)"));
+    typeText(title, QStringLiteral("标题"));
+    QCOMPARE(title->toolTip(), QString("开始标志(当前字数:4)"));
 }
 
 void TestSigns::endSignEditedOnlyWithTypeFour() {
@@ -237,6 +251,35 @@ void TestSigns::newSignsTakeEffectAtTheNextRefresh() {
     QCOMPARE(m_f->checked(), (QList<bool>{true, false, true}));  // unchanged until a refresh
     m_f->action("actRefreshTree")->trigger();
     QCOMPARE(m_f->checked(), (QList<bool>{false, true, true}));
+}
+
+// A sign is the text the user typed; each document is analysed with it in its own encoding.
+void TestSigns::signIsEncodedForEachDocument_data() {
+    QTest::addColumn<bool>("typedInGbk");  // else typed in an untitled (UTF-8) document
+    QTest::addColumn<bool>("openGbk");
+    QTest::newRow("typed untitled, GBK file") << false << true;
+    QTest::newRow("typed in a GBK file, UTF-8 file") << true << false;
+    QTest::newRow("typed untitled, UTF-8 file") << false << false;
+    QTest::newRow("typed in a GBK file, GBK file") << true << true;
+}
+
+void TestSigns::signIsEncodedForEachDocument() {
+    QFETCH(bool, typedInGbk);
+    QFETCH(bool, openGbk);
+    // php.ini titles: the sign line above and below the title.
+    const QString text = QStringLiteral("[节]\r\n＃＃\r\n标题\r\n＃＃\r\n键=1\r\n");
+    if (typedInGbk)
+        restart(Gb18030(QStringLiteral("[甲]\r\n")));
+    QComboBox* title = box("cboTitleSign");
+    typeText(title, QStringLiteral("＃＃"));
+    QCOMPARE(title->currentText(), QStringLiteral("＃＃"));
+    leave(title);
+    m_f->files().OpenDocument(m_f->writeFile("second.ini", openGbk ? Gb18030(text) : text.toUtf8()));
+    QCOMPARE(m_f->column(0).at(1), QStringLiteral("＃＃"));
+    // The first sign line is a key line of its own; the second closes the title.
+    QCOMPARE(m_f->treeOutline(), (QStringList{"[节]", "  ＃＃", "  标题", "    键=1"}));
+    QCOMPARE(title->currentText(), QStringLiteral("＃＃"));
+    QVERIFY(title->findText(QStringLiteral("＃＃")) >= 0);
 }
 
 QTEST_MAIN(TestSigns)
