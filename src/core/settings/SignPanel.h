@@ -37,7 +37,8 @@ public:
     void ApplyPattern(int pattern);
     // The title-type menu; also enables and colours the title-sign box and the begin/end menu.
     void SetTitleType(TitleType type);
-    // The box texts changed (typed or chosen from the list).
+    // The box texts changed (typed or chosen from the list). Every box reads a text in the
+    // space-count form as the blanks it stands for.
     void cboRemChange(std::string_view text);
     void cboSplitChange(std::string_view text);
     void cboTitleSignChange(std::string_view text);

@@ -34,6 +34,8 @@ private slots:
     void newSignsTakeEffectAtTheNextRefresh();
     void signIsEncodedForEachDocument_data();
     void signIsEncodedForEachDocument();
+    void spaceCountFormChosenFromTheHistory_data();
+    void spaceCountFormChosenFromTheHistory();
 
 private:
     // A new window, shown and active, started on a file of these bytes, or untitled.
@@ -280,6 +282,30 @@ void TestSigns::signIsEncodedForEachDocument() {
     QCOMPARE(m_f->treeOutline(), (QStringList{"[节]", "  ＃＃", "  标题", "    键=1"}));
     QCOMPARE(title->currentText(), QStringLiteral("＃＃"));
     QVERIFY(title->findText(QStringLiteral("＃＃")) >= 0);
+}
+
+// An emptied box is kept in its history as "0|_|"; choosing that entry later gives the blank sign.
+void TestSigns::spaceCountFormChosenFromTheHistory_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("comment") << "cboRem";
+    QTest::newRow("split") << "cboSplit";
+}
+
+void TestSigns::spaceCountFormChosenFromTheHistory() {
+    QFETCH(QString, box);
+    QComboBox* combo = this->box(box);
+    typeInto(combo, QString());
+    leave(combo);
+    QCOMPARE(combo->itemText(combo->count() - 1), QStringLiteral("0|_|"));
+    // Another sign, then the entry chosen from the list with the keyboard.
+    typeInto(combo, "$");
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_End);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentText(), QStringLiteral("0|_|"));
+    QCOMPARE(QString::fromStdString(box == "cboRem" ? settings().remSign : settings().splitSign), QStringLiteral(" "));
 }
 
 QTEST_MAIN(TestSigns)
