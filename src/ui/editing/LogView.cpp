@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace vq {
 
 LogView::LogView(QWidget* parent) : QListView(parent) {
@@ -33,10 +35,19 @@ void LogView::mouseMoveEvent(QMouseEvent* event) {
     QListView::mouseMoveEvent(event);
 }
 
-// Each new entry is scrolled into view.
+// Each new entry is scrolled into view. A hidden log may not have laid out its entries yet, so
+// one that came while it was hidden is scrolled to again once it shows.
 void LogView::rowsInserted(const QModelIndex& parent, int start, int end) {
     QListView::rowsInserted(parent, start, end);
     scrollToBottom();
+    if (!isVisible())
+        m_newestOutOfView = true;
+}
+
+void LogView::showEvent(QShowEvent* event) {
+    QListView::showEvent(event);
+    if (std::exchange(m_newestOutOfView, false))
+        scrollToBottom();
 }
 
 }  // namespace vq

@@ -5,7 +5,8 @@
 namespace vq {
 
 // The operation log `lstLog`: one fixed-height entry per line, single selection, no search by
-// typing. It keeps its newest entry in view and tells what the user asks of it.
+// typing. It keeps its newest entry in view, also when entries come while its page is hidden,
+// and tells what the user asks of it.
 class LogView : public QListView {
     Q_OBJECT
 public:
@@ -24,7 +25,11 @@ protected:
     void keyboardSearch(const QString&) override {}
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
+
+private:
+    bool m_newestOutOfView = false;  // entries came while the log was hidden
 };
 
 }  // namespace vq

@@ -1,5 +1,5 @@
 // The operation log: how entries read and look, going from an entry back to its row, hovering
-// and copying.
+// and copying; its tab, clicks and double clicks on it, New.
 #include "MainWindowFixture.h"
 
 #include "editing/LogModel.h"
@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -17,9 +18,10 @@ using namespace vqtest;
 
 namespace {
 
-// Brings the log page to the front and waits until the log is laid out on it.
+// Brings the log page to the front, by a click on its tab, and waits until the log is laid out.
 bool ShowLogPage(MainWindowFixture& f) {
-    f.find<QTabWidget>("pcPages")->setCurrentIndex(1);
+    QTabBar* bar = f.find<QTabWidget>("pcPages")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
     return QTest::qWaitFor([&] { return f.log()->isVisible() && f.log()->viewport()->height() > 60; });
 }
 
@@ -44,6 +46,7 @@ private slots:
     void copyEntry();
     void hoverShowsEntry();
     void newEmptiesLog();
+    void newestEntryInViewWhenPageShown();
 };
 
 // AddLogEntry: "(" row+1 ")" word, then ": " and the text unless the text is blank.
@@ -317,6 +320,19 @@ void TestLog::newEmptiesLog() {
     QCOMPARE(f.logEntries(), QStringList());
     f.files().OpenDocument(path);
     QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(path)});
+}
+
+// Entries written while the log page is hidden: showing the page shows the newest one.
+void TestLog::newestEntryInViewWhenPageShown() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    QCOMPARE(f.find<QTabWidget>("pcPages")->currentIndex(), 0);
+    for (int i = 0; i < 100; ++i)
+        f.doc().addLogEntry(i, "恢复", "entry");
+    QVERIFY(ShowLogPage(f));
+    const QModelIndex last = f.log()->model()->index(100, 0);
+    QTRY_VERIFY(f.log()->viewport()->rect().contains(f.log()->visualRect(last)));
 }
 
 QTEST_MAIN(TestLog)
