@@ -23,9 +23,11 @@ LogController::LogController(const Context& context) : m_context(context) {
 void LogController::bindActions(ActionTable& actions) {
     actions.bind(Act::GotoLineByLog, this, &LogController::actGotoLineByLogExecute);
     actions.bind(Act::CopyLogLine, this, &LogController::actCopyLogLineExecute);
-    // Both follow the log's selection.
-    connect(m_context.log->selectionModel(), &QItemSelectionModel::selectionChanged, &actions,
-            [&actions] { actions.requestUpdate(); });
+    // Both follow the log's selection, which a reset of the log drops without a word.
+    const auto request = [&actions] { actions.requestUpdate(); };
+    connect(m_context.log->selectionModel(), &QItemSelectionModel::selectionChanged, &actions, request);
+    connect(m_context.log->model(), &QAbstractItemModel::modelReset, &actions, request);
+    connect(m_context.log->model(), &QAbstractItemModel::rowsRemoved, &actions, request);
 }
 
 void LogController::updateActions(const ActionTable& actions) const {

@@ -25,6 +25,11 @@ bool ShowLogPage(MainWindowFixture& f) {
     return QTest::qWaitFor([&] { return f.log()->isVisible() && f.log()->viewport()->height() > 60; });
 }
 
+void ClickEntry(MainWindowFixture& f, int entry) {
+    const QRect rect = f.log()->visualRect(f.log()->model()->index(entry, 0));
+    QTest::mouseClick(f.log()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
 }  // namespace
 
 class TestLog : public QObject {
@@ -47,6 +52,7 @@ private slots:
     void hoverShowsEntry();
     void newEmptiesLog();
     void newestEntryInViewWhenPageShown();
+    void commandsFollowTheSelectionAfterNew();
 };
 
 // AddLogEntry: "(" row+1 ")" word, then ": " and the text unless the text is blank.
@@ -333,6 +339,27 @@ void TestLog::newestEntryInViewWhenPageShown() {
     QVERIFY(ShowLogPage(f));
     const QModelIndex last = f.log()->model()->index(100, 0);
     QTRY_VERIFY(f.log()->viewport()->rect().contains(f.log()->visualRect(last)));
+}
+
+// The log commands and their pop-up items are enabled exactly while an entry is selected, also
+// after New emptied the log.
+void TestLog::commandsFollowTheSelectionAfterNew() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    QVERIFY(ShowLogPage(f));
+    QAction* gotoAction = f.find<QAction>("actGotoLineByLog");
+    QAction* copyAction = f.find<QAction>("actCopyLogLine");
+    QAction* gotoItem = f.find<QAction>("N16");
+    QAction* copyItem = f.find<QAction>("N17");
+    QVERIFY(!gotoAction->isEnabled());
+    ClickEntry(f, 0);
+    QTRY_VERIFY(gotoAction->isEnabled());
+    QVERIFY(copyAction->isEnabled() && gotoItem->isEnabled() && copyItem->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+    QTRY_COMPARE(f.logEntries(), QStringList());
+    QTRY_VERIFY(!gotoAction->isEnabled());
+    QVERIFY(!copyAction->isEnabled() && !gotoItem->isEnabled() && !copyItem->isEnabled());
 }
 
 QTEST_MAIN(TestLog)
