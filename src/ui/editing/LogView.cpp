@@ -13,7 +13,6 @@ LogView::LogView(QWidget* parent) : QListView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
-    connect(this, &QListView::doubleClicked, this, &LogView::gotoRequested);
 }
 
 int LogView::selectedEntry() const {
@@ -33,6 +32,26 @@ void LogView::mouseMoveEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     emit hovered(index.isValid() ? index.row() : -1);
     QListView::mouseMoveEvent(event);
+}
+
+// A press on the empty part below the entries leaves the selection as it is, so that the double
+// click that may follow goes to the selected entry.
+void LogView::mousePressEvent(QMouseEvent* event) {
+    if (indexAt(event->position().toPoint()).isValid()) {
+        QListView::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void LogView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (indexAt(event->position().toPoint()).isValid())
+        QListView::mouseDoubleClickEvent(event);
+    else
+        event->accept();
+    if (event->button() == Qt::LeftButton)
+        emit gotoRequested();
 }
 
 // Each new entry is scrolled into view. A hidden log may not have laid out its entries yet, so

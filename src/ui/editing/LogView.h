@@ -16,7 +16,7 @@ public:
     int selectedEntry() const;
 
 signals:
-    // A double click on an entry, or Enter released in the log: go to the selected entry's row.
+    // A double click anywhere in the log, or Enter released in it: go to the selected entry's row.
     void gotoRequested();
     // The pointer moved over an entry, or over the empty part of the log (-1).
     void hovered(int entry);
@@ -25,6 +25,8 @@ protected:
     void keyboardSearch(const QString&) override {}
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
 

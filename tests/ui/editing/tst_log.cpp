@@ -53,6 +53,8 @@ private slots:
     void newEmptiesLog();
     void newestEntryInViewWhenPageShown();
     void commandsFollowTheSelectionAfterNew();
+    void doubleClickOnEmptyPartGoesToSelectedEntry();
+    void pressOnEmptyPartKeepsTheSelection();
 };
 
 // AddLogEntry: "(" row+1 ")" word, then ": " and the text unless the text is blank.
@@ -360,6 +362,38 @@ void TestLog::commandsFollowTheSelectionAfterNew() {
     QTRY_COMPARE(f.logEntries(), QStringList());
     QTRY_VERIFY(!gotoAction->isEnabled());
     QVERIFY(!copyAction->isEnabled() && !gotoItem->isEnabled() && !copyItem->isEnabled());
+}
+
+// A double click below the last entry goes to the selected entry's row, as on an entry.
+void TestLog::doubleClickOnEmptyPartGoesToSelectedEntry() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    f.doc().addLogEntry(6, "删除选定行(&T)", "key6=6");
+    QVERIFY(ShowLogPage(f));
+    ClickEntry(f, 1);
+    QTRY_COMPARE(f.log()->selectionModel()->selectedIndexes().size(), 1);
+    f.list()->clearSelection();
+    const QPoint empty(10, f.log()->viewport()->height() - 5);
+    QVERIFY(!f.log()->indexAt(empty).isValid());
+    QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, f.log()->viewport()->mapTo(&w, empty));
+    QTRY_COMPARE(f.selectedRows(), QList<int>{6});
+    QCOMPARE(f.log()->selectionModel()->selectedIndexes().value(0).row(), 1);
+    QCOMPARE(f.platform.beeps(), 0);
+}
+
+// A single click below the last entry leaves the selected entry selected, and both commands on.
+void TestLog::pressOnEmptyPartKeepsTheSelection() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    QVERIFY(ShowLogPage(f));
+    ClickEntry(f, 0);
+    QTRY_VERIFY(f.find<QAction>("actCopyLogLine")->isEnabled());
+    QTest::mouseClick(f.log()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, f.log()->viewport()->height() - 5));
+    QCOMPARE(f.log()->selectionModel()->selectedIndexes().size(), 1);
+    QVERIFY(f.log()->hasFocus());
+    QVERIFY(f.action("actCopyLogLine")->isEnabled());
 }
 
 QTEST_MAIN(TestLog)
