@@ -6,6 +6,7 @@
 
 #include "app/Platform.h"
 #include "app/TfrmMain.h"
+#include "files/FileController.h"
 
 #include <benchmark/benchmark.h>
 
@@ -112,13 +113,13 @@ void BM_OpenInWindow(benchmark::State& state) {
 
     for (auto _ : state) {
         state.PauseTiming();
-        window.NewDocument();
+        window.files().NewDocument();
         ProcessUntilIdle();
         state.ResumeTiming();
 
         QElapsedTimer timer;
         timer.start();
-        window.OpenDocument(path);
+        window.files().OpenDocument(path);
         ProcessUntilIdle();
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 

@@ -17,8 +17,8 @@ std::vector<std::string> Items(const std::array<std::string_view, N>& builtin) {
 
 int ValidPattern(int pattern) { return pattern >= 0 && pattern < kPatternCount ? pattern : kFallbackPattern; }
 
-// The box texts that stand for the single blank sign besides blank texts themselves.
-constexpr std::string_view kOneSpaceForm = "1|_|";
+// A box text in the space-count form stands for the blanks it counts.
+std::string Decoded(const std::string& text) { return EndsWithSpaceSignSuffix(text) ? DecodeSpaceSign(text) : text; }
 
 }  // namespace
 
@@ -28,6 +28,11 @@ SignPanel::SignPanel() {
     m_boxes[1] = {initial.splitSign, Items(kBuiltinSplitSigns)};
     m_boxes[2] = {initial.titleBeginSign, Items(kBuiltinTitleSigns)};
     m_titleSignHint = FormatMessage(texts::kTitleSignHint, {initial.titleBeginSign.size()});
+}
+
+void SignPanel::setSignLength(SignLength length) {
+    m_signLength = std::move(length);
+    titleSignChanged();
 }
 
 void SignPanel::PatternClick(int pattern) {
@@ -84,20 +89,19 @@ void SignPanel::cboTitleSignChange(std::string_view text) {
 }
 
 void SignPanel::remChanged() {
-    const std::string& t = text(SignBox::Rem);
-    m_settings.remSign = (IsBlankText(t) || t == kOneSpaceForm) ? " " : t;
+    const std::string t = Decoded(text(SignBox::Rem));
+    m_settings.remSign = IsBlankText(t) ? " " : t;
 }
 
 // Unlike the comment box, only the empty text (not any blank text) stands for the blank sign.
 void SignPanel::splitChanged() {
-    const std::string& t = text(SignBox::Split);
-    m_settings.splitSign = (t.empty() || t == kOneSpaceForm) ? " " : t;
+    const std::string t = Decoded(text(SignBox::Split));
+    m_settings.splitSign = t.empty() ? " " : t;
 }
 
 void SignPanel::titleSignChanged() {
-    const std::string& shown = text(SignBox::TitleSign);
-    std::string t = EndsWithSpaceSignSuffix(shown) ? DecodeSpaceSign(shown) : shown;
-    m_titleSignHint = FormatMessage(texts::kTitleSignHint, {t.size()});
+    std::string t = Decoded(text(SignBox::TitleSign));
+    m_titleSignHint = FormatMessage(texts::kTitleSignHint, {m_signLength ? m_signLength(t) : t.size()});
     // The end sign is edited only under type 4 with the end item marked.
     if (!m_signEndMarked || m_settings.titleType != TitleType::BeginEndSigns)
         m_settings.titleBeginSign = std::move(t);

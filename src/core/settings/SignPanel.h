@@ -7,6 +7,7 @@
 #include "settings/AnalysisSettings.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,11 @@ inline constexpr int kSilverLevel = 192;
 
 class SignPanel {
 public:
+    // How long a title sign is, in the count the box's hint shows: by default its bytes.
+    using SignLength = std::function<size_t(std::string_view)>;
+
     SignPanel();
+    void setSignLength(SignLength length);
 
     // --- handlers -----------------------------------------------------------------------------
     // Marks pattern p in both pattern menus and applies it. A number outside 0-3 (only a
@@ -32,7 +37,8 @@ public:
     void ApplyPattern(int pattern);
     // The title-type menu; also enables and colours the title-sign box and the begin/end menu.
     void SetTitleType(TitleType type);
-    // The box texts changed (typed or chosen from the list).
+    // The box texts changed (typed or chosen from the list). Every box reads a text in the
+    // space-count form as the blanks it stands for.
     void cboRemChange(std::string_view text);
     void cboSplitChange(std::string_view text);
     void cboTitleSignChange(std::string_view text);
@@ -81,6 +87,7 @@ private:
     bool m_signBeginEnabled = true;
     bool m_signEndEnabled = true;
     bool m_signEndMarked = false;
+    SignLength m_signLength;
 };
 
 }  // namespace vq

@@ -6,6 +6,12 @@ namespace vq {
 AboutController::AboutController(QWidget* window, Platform& platform, QObject* parent)
     : QObject(parent), m_window(window), m_platform(platform) {}
 
+void AboutController::bindActions(ActionTable& actions) {
+    actions.bind(Act::About, this, &AboutController::actAboutExecute);
+}
+
+void AboutController::updateActions(const ActionTable& actions) const { actions.setEnabled(Act::About, true); }
+
 TAboutBox* AboutController::aboutBox() const { return m_aboutBox; }
 
 // The box deletes itself when it closes; the command returns at once.

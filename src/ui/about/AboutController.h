@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ActionTable.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -12,10 +14,13 @@ class TAboutBox;
 
 // The About command: each use opens a new About box, owned by the main window and shown without
 // making it modal.
-class AboutController : public QObject {
+class AboutController : public QObject, public CommandSet {
     Q_OBJECT
 public:
     AboutController(QWidget* window, Platform& platform, QObject* parent = nullptr);
+
+    void bindActions(ActionTable& actions) override;
+    void updateActions(const ActionTable& actions) const override;
 
     // The box opened last, while it is open.
     TAboutBox* aboutBox() const;

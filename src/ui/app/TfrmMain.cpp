@@ -1,12 +1,15 @@
 #include "app/TfrmMain.h"
-#include "app/LocalPath.h"
-#include "app/UiTexts.h"
 
-#include "document/RowModel.h"
-#include "document/TargetTextBinder.h"
-#include "document/TopicTreeModel.h"
-#include "editing/LogModel.h"
+#include "about/AboutController.h"
+#include "app/LocalPath.h"
+#include "app/UiResources.h"
+#include "app/UiTexts.h"
+#include "document/ContentListView.h"
+#include "document/TreeAndRows.h"
+#include "editing/LogController.h"
 #include "files/FileAccess.h"
+#include "files/FileController.h"
+#include "settings/SettingsController.h"
 #include "settings/SignToolBar.h"
 
 #include "Texts.h"
@@ -16,123 +19,98 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QListView>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
-#include <QTreeView>
-
-// The icons live in the UI library, which is static: its resources are registered by hand.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
 
 namespace vq {
 
-static QString U(const char* text) { return QString::fromUtf8(text); }
-
 TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_codec(m_document) {
-    ::InitResources();
+    : QMainWindow(parent), m_platform(platform), m_actions(this) {
+    InitUiResources();
     setObjectName("frmMain");
-    setWindowTitle(U(texts::kAppTitle));
+    setWindowTitle(QString::fromUtf8(texts::kAppTitle));
     setFont(SongTiFont(12));
     resize(690, 502);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    m_rowModel = new RowModel(m_document, m_codec, this);
-    m_treeModel = new TopicTreeModel(m_document, m_codec, this);
-    m_logModel = new LogModel(m_document, m_codec, this);
-    m_signs = std::make_unique<SignToolBar>(this, m_codec);
-    createActions();
+    createStatusBar();
+    m_signs = std::make_unique<SignToolBar>(this, m_session.codec());
     createViews();
+    createFeatures();
     createMenus();
     createToolBar();
-    createPopupMenus();
-    createStatusBar();
     m_splitterV->setSizes({185, width() - 185});
     m_splitterH->setSizes({height() - 178, 178});
-    m_document.addListener(this);
-    connect(m_logModel, &LogModel::entryAppended, m_lstLog, &QListView::scrollToBottom);
-    connect(m_rowModel, &QAbstractItemModel::modelReset, this, &TfrmMain::updateActions);
-    connect(m_rowModel, &QAbstractItemModel::rowsInserted, this, &TfrmMain::updateActions);
-    connect(m_rowModel, &QAbstractItemModel::rowsRemoved, this, &TfrmMain::updateActions);
+    connect(&m_session, &DocumentSession::stateChanged, this, &TfrmMain::documentStateChanged);
+    connect(m_lvContent, &ContentListView::viewportResized, this, &TfrmMain::FormResize);
     FormCreate(arguments);
 }
 
-// The views, the text binder and the models look into the document, which is a member and so
-// would go before the window's children: they are taken down first.
-TfrmMain::~TfrmMain() {
-    m_document.removeListener(this);
-    m_lvContent->viewport()->removeEventFilter(this);
-    m_lstLog->viewport()->removeEventFilter(this);
-    m_lstLog->removeEventFilter(this);
-    delete centralWidget();
-    delete m_rowModel;
-    delete m_treeModel;
-    delete m_logModel;
+TfrmMain::~TfrmMain() = default;
+
+// The feature objects get the parts they work on; each binds its own actions.
+void TfrmMain::createFeatures() {
+    m_treeAndRows = std::make_unique<TreeAndRows>(
+        TreeAndRows::Context{m_session, m_tvTopic, m_lvContent, m_platform, *m_messages, m_signs->settings()});
+    m_log = std::make_unique<LogController>(
+        LogController::Context{m_session, m_lstLog, m_lvContent, m_platform, *m_messages});
+    m_files = std::make_unique<FileController>(
+        FileController::Context{m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this});
+    m_settings = std::make_unique<SettingsController>(
+        SettingsController::Context{m_session, *m_signs, m_recent, m_tvTopic, m_reContent, m_platform, this});
+    m_about = std::make_unique<AboutController>(this, m_platform);
+    m_commandSets = {m_files.get(), m_treeAndRows.get(), m_log.get(), m_settings.get(), m_about.get()};
+    for (CommandSet* commands : m_commandSets)
+        commands->bindActions(m_actions);
+    m_actions.setUpdatePass([this] { updateActions(); });
 }
 
-QAction* TfrmMain::action(const QString& name) const { return m_actions.value(name); }
+void TfrmMain::updateActions() {
+    for (const CommandSet* commands : m_commandSets)
+        commands->updateActions(m_actions);
+}
 
-QString TfrmMain::messageText() const { return m_messagePanel->text(); }
-
-// Start-up: application title, recent files, dropped files, hints, the default pattern, then the
+// Start-up: application title, dropped files, the settings file, the default pattern, then the
 // command-line file or an empty document.
 void TfrmMain::FormCreate(const QStringList& arguments) {
-    QApplication::setApplicationName(U(texts::kAppTitle));
-    QApplication::setApplicationDisplayName(U(texts::kAppTitle));
+    QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(texts::kAppTitle));
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));
-    LoadSettings();
-    m_signs->ApplyDefaultPattern(m_defaultPattern);
+    m_settings->LoadSettings();
+    m_signs->ApplyDefaultPattern(m_settings->defaultPattern());
 
     if (arguments.size() == 1) {
         const QString path = AbsolutePath(arguments.first());
         if (IsExistingFile(LocalPath(path)))
-            OpenDocument(path);
+            m_files->OpenDocument(path);
         else
             m_platform.showMessage(this, FormatMessageQ(texts::kFileMissing, path));
     }
     // Every path ends with a document set up, also when the file was missing or its open was
     // cancelled at the size question.
-    if (m_document.fileName().empty())
-        NewDocument();
+    if (document().fileName().empty())
+        m_files->NewDocument();
 
     const QString report = QCoreApplication::applicationDirPath() + "/vendrak";
-    action("actReport")->setVisible(QFileInfo(report).isExecutable());
+    action(Act::Report)->setVisible(QFileInfo(report).isExecutable());
     updateActions();
 }
 
 void TfrmMain::FormShow() {
     m_lvContent->setFocus();
-    if (m_rowModel->rowCount() > 0) {
-        const QModelIndex first = m_rowModel->index(0, 0);
+    if (m_lvContent->model()->rowCount() > 0) {
+        const QModelIndex first = m_lvContent->model()->index(0, 0);
         m_lvContent->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
                                                                   QItemSelectionModel::Rows);
     }
 }
 
-// Column 0 takes two thirds of the list and column 1 one third, unless one of them is collapsed
-// to 50 pixels; then the other takes all the rest.
-void TfrmMain::FormResize() {
-    QHeaderView* header = m_lvContent->header();
-    const int w = m_lvContent->viewport()->width();
-    if (header->sectionSize(0) == 50) {
-        header->resizeSection(1, w - 50);
-    } else if (header->sectionSize(1) == 50) {
-        header->resizeSection(0, w - 50);
-    } else {
-        header->resizeSection(0, w * 2 / 3);
-        header->resizeSection(1, w / 3);
-    }
-}
+void TfrmMain::FormResize() { m_lvContent->fitColumns(); }
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -150,73 +128,27 @@ bool TfrmMain::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    // Filters are installed while the views are still being built.
-    if (!m_lvContent || !m_lstLog)
-        return QMainWindow::eventFilter(watched, event);
-    if (watched == m_lvContent->viewport() && event->type() == QEvent::Resize)
-        FormResize();
-    if (watched == m_lstLog->viewport() && event->type() == QEvent::MouseMove)
-        lstLogMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-    if (watched == m_lstLog && event->type() == QEvent::KeyRelease) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            actGotoLineByLogExecute();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
+// Whether the window may close is the unsaved-changes question's answer; then the settings are
+// written.
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (!ConfirmAndUnload()) {
+    if (!m_files->ConfirmAndUnload()) {
         event->ignore();
         return;
     }
-    SaveSettings();
+    m_settings->SaveSettings();
     event->accept();
 }
 
 // Every change of the current hint reaches the Message panel, also the empty hint of leaving a
 // control, which clears it.
-void TfrmMain::ShowApplicationHint(const QString& hint) { showMessage(hint); }
+void TfrmMain::ShowApplicationHint(const QString& hint) { m_messages->show(hint); }
 
-void TfrmMain::showMessage(const QString& text, bool repaintNow) {
-    m_messagePanel->setText(text);
-    if (repaintNow)
-        m_messagePanel->repaint();
-}
-
-Progress TfrmMain::progress() {
-    Progress p;
-    p.tick = [this] { return m_platform.tickCount(); };
-    p.show = [this](const std::string& text) { showMessage(QString::fromStdString(text), true); };
-    return p;
-}
-
-void TfrmMain::stateChanged() {
-    setWindowTitle(QString::fromStdString(m_document.windowCaption()));
-    const QString hint = QString::fromStdString(m_document.targetHint());
+void TfrmMain::documentStateChanged() {
+    const Document& doc = document();
+    setWindowTitle(QString::fromStdString(doc.windowCaption()));
+    const QString hint = QString::fromStdString(doc.targetHint());
     m_tabSheet1->setStatusTip(hint);
     m_pcPages->setTabToolTip(0, hint);
-    updateActions();
-}
-
-void TfrmMain::updateActions() {
-    const bool hasRows = m_document.rowCount() > 0;
-    const bool titled = !m_document.isUntitled() && !m_document.fileName().empty();
-    const bool logSelected = m_lstLog && m_lstLog->selectionModel()->hasSelection();
-    const auto enable = [this](const char* name, bool on) { action(name)->setEnabled(on); };
-    enable("actNewIniFile", true);
-    enable("actOpenIniFile", true);
-    enable("actExit", true);
-    enable("actConfiguration", true);
-    enable("actAbout", true);
-    enable("actReload", titled);
-    enable("actOpenWithNotepad", titled);
-    enable("actSave", m_document.modified());
-    enable("actSaveAs", !m_document.target().empty());
-    enable("actRefreshTree", hasRows);
-    enable("actGotoLineByLog", logSelected);
-    enable("actCopyLogLine", logSelected);
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -230,7 +162,7 @@ void TfrmMain::dropEvent(QDropEvent* event) {
     if (urls.isEmpty())
         return;
     event->acceptProposedAction();
-    openDroppedFile(urls.first().toLocalFile());
+    m_files->openDroppedFile(urls.first().toLocalFile());
 }
 
 }  // namespace vq

@@ -1,103 +1,66 @@
 #pragma once
 
+#include "app/ActionTable.h"
 #include "app/Platform.h"
-#include "document/Document.h"
-#include "document/TextCodec.h"
-#include "files/Utf16Text.h"
-#include "settings/FontText.h"
-#include "settings/ProgramSettings.h"
+#include "app/StatusMessages.h"
+#include "document/DocumentSession.h"
 #include "settings/RecentFiles.h"
 
-#include <QHash>
 #include <QMainWindow>
 
-#include <initializer_list>
 #include <memory>
+#include <optional>
+#include <vector>
 
-class QAction;
-class QLabel;
-class QListView;
-class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
-class QToolBar;
-class QTreeView;
 
 namespace vq {
 
 class AboutController;
-class LogModel;
-struct MenuEntry;
+class ContentListView;
+class FileController;
+class LogController;
+class LogView;
 class RecentMenu;
-class RowModel;
+class SettingsController;
 class SignToolBar;
-class TargetTextBinder;
-class TopicTreeModel;
+class TopicTreeView;
+class TreeAndRows;
 
-// The main window: every view of the document and every command. The document itself lives in
-// the core; the window binds widgets to it and runs the commands' dialogs.
-class TfrmMain : public QMainWindow, private DocumentListener {
+// The main window: it builds the views, menus, tool bar and status bar, runs the start-up, and
+// composes the feature objects that carry out the commands. Each feature object gets the parts it
+// works on (the document session, its views, the platform, the Message panel), never the window.
+// A new command goes into the feature object of its subsystem, which binds its action and gives
+// its enabled rule in updateActions().
+class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up: `arguments` are the command-line parameters without the program name.
     TfrmMain(Platform& platform, const QStringList& arguments, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    Document& document() { return m_document; }
-    const TextCodec& codec() const { return m_codec; }
-    QAction* action(const QString& name) const;
-    QString messageText() const;
+    // The parts the window is made of.
+    DocumentSession& session() { return m_session; }
+    Document& document() { return m_session.document(); }
+    QAction* action(Act id) const { return m_actions[id]; }
+    StatusMessages& messages() { return *m_messages; }
     RecentFiles& recentFiles() { return m_recent; }
-    RecentMenu& recentMenu() { return *m_recentMenu; }
-    int defaultPattern() const { return m_defaultPattern; }
-    bool autoExpand() const { return m_autoExpand; }
-    const FontSetting& textFont() const { return m_textFont; }
     SignToolBar& signToolBar() { return *m_signs; }
+    SettingsController& settings() { return *m_settings; }
+    RecentMenu& recentMenu() { return *m_recentMenu; }
+    AboutController& about() { return *m_about; }
+    TreeAndRows& treeAndRows() { return *m_treeAndRows; }
+    LogController& logCommands() { return *m_log; }
+    FileController& files() { return *m_files; }
 
-    // Document life (new, save, close)
-    bool NewDocument();
-    bool ConfirmAndUnload();
-    bool SaveDocument(int mode);
-    bool SaveDocumentAs();
-
-    // File loading
-    void OpenDocument(const QString& path);
-    void OpenWithNotepad(const QString& path);
-    void openDroppedFile(const QString& path);
-
-    // Rows and tree
-    void BuildTopicTree();
-    void RevealLineEntry(int row);
-    void DeleteLineEntry(int row) { m_document.deleteRow(static_cast<size_t>(row)); }
-
-    // Settings file, in settings/MainSettings.cpp: read once at start, written once at close.
-    bool LoadSettings();
-    void SaveSettings();
-
-    // Status bar
     void ShowApplicationHint(const QString& hint);
-    void showMessage(const QString& text, bool repaintNow = false);
-
-    // Applies every enabled rule of the commands.
+    // Applies the enabled rule of every command, asking each feature object for its part.
     void updateActions();
-
-public slots:
-    void actNewIniFileExecute();
-    void actOpenIniFileExecute();
-    void actReloadExecute();
-    void actOpenWithNotepadExecute();
-    void actSaveExecute();
-    void actSaveAsExecute();
-    void actExitExecute();
-    void actRefreshTreeExecute();
-    void actGotoLineByLogExecute();
-    void actCopyLogLineExecute();
-    void actConfigurationExecute();
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -105,65 +68,44 @@ protected:
 
 private:
     // Construction, in TfrmMainLayout.cpp
-    void createActions();
     void createViews();
+    void createFeatures();
     void createMenus();
     void createToolBar();
-    void createPopupMenus();
     void createStatusBar();
-    QAction* addMenuItem(QMenu* menu, const char* actionName, const char* itemName);
-    void addMenuItems(QMenu* menu, std::initializer_list<MenuEntry> entries);
 
     void FormCreate(const QStringList& arguments);
     void FormShow();
     void FormResize();
-    // Fills the views from the file; false when it could not be read.
-    bool LoadDocument(const QString& path);
-    void stateChanged() override;
-    void followTreeSelection(const QModelIndex& current, const QModelIndex& previous);
-    void lstLogMouseMove(const QPoint& pos);
-    Progress progress();
-    // The settings as they are now, in the form the settings file keeps them.
-    ProgramSettings currentSettings() const;
-    // Shows the target text in m_textFont and the document in its character set.
-    void applyTextFont();
+    void documentStateChanged();
 
     Platform& m_platform;  // Not owned.
-    Document m_document;
-    TextCodec m_codec;
+    // Declared before everything that looks into it, so it goes last.
+    DocumentSession m_session;
     RecentFiles m_recent;
-    int m_defaultPattern = kDefaultPatternSetting;  // the pattern every start begins with (php.ini)
-    bool m_autoExpand = true;
-    FontSetting m_textFont;  // the target text's font and TextCharset
-    QString m_settingsPath;  // empty: this run keeps no settings file
+    ActionTable m_actions;
+    std::optional<StatusMessages> m_messages;
     bool m_shownOnce = false;
-    QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
-    FileForm m_fileForm = FileForm::Bytes;  // how the document's file holds its text (UTF-16 or as is)
 
-    QHash<QString, QAction*> m_actions;
-    QToolBar* m_toolBar = nullptr;
-    QTreeView* m_tvTopic = nullptr;
-    QSplitter* m_splitterV = nullptr;
-    QSplitter* m_splitterH = nullptr;
-    QTreeView* m_lvContent = nullptr;
+    // Views; the window owns them as its children.
+    TopicTreeView* m_tvTopic = nullptr;
+    ContentListView* m_lvContent = nullptr;
+    QPlainTextEdit* m_reContent = nullptr;
+    LogView* m_lstLog = nullptr;
     QTabWidget* m_pcPages = nullptr;
     QWidget* m_tabSheet1 = nullptr;
-    QPlainTextEdit* m_reContent = nullptr;
-    QListView* m_lstLog = nullptr;
-    QLabel* m_linePanel = nullptr;
-    QLabel* m_caretPanel = nullptr;
-    QLabel* m_messagePanel = nullptr;
-    QMenu* m_popupListView = nullptr;
-    QMenu* m_popupLog = nullptr;
-    QMenu* m_popupRE = nullptr;
+    QSplitter* m_splitterV = nullptr;
+    QSplitter* m_splitterH = nullptr;
 
-    RowModel* m_rowModel = nullptr;
-    TopicTreeModel* m_treeModel = nullptr;
-    LogModel* m_logModel = nullptr;
-    TargetTextBinder* m_textBinder = nullptr;
+    // Feature objects, in the order they are made; each may use those before it.
     std::unique_ptr<SignToolBar> m_signs;
-    RecentMenu* m_recentMenu = nullptr;
-    AboutController* m_about = nullptr;
+    std::unique_ptr<TreeAndRows> m_treeAndRows;
+    std::unique_ptr<LogController> m_log;
+    std::unique_ptr<FileController> m_files;
+    std::unique_ptr<SettingsController> m_settings;
+    std::unique_ptr<AboutController> m_about;
+    RecentMenu* m_recentMenu = nullptr;  // Not owned: a child of its menu.
+    std::vector<CommandSet*> m_commandSets;
 };
 
 // The window's and the target text's font: SimSun where present, else a CJK serif face.

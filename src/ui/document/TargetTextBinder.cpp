@@ -8,13 +8,15 @@
 namespace vq {
 
 TargetTextBinder::TargetTextBinder(Document& document, const TextCodec& codec, QPlainTextEdit* view)
-    : QObject(view), m_document(document), m_codec(codec), m_view(view) {
+    : m_document(document), m_codec(codec), m_view(view) {
     m_document.addListener(this);
 }
 
 TargetTextBinder::~TargetTextBinder() { m_document.removeListener(this); }
 
 void TargetTextBinder::targetReset() {
+    if (!m_view)
+        return;
     const TargetText target = m_document.target();
     const size_t n = target.lineCount();
     QString text;
@@ -49,6 +51,8 @@ QString TargetTextBinder::decodedLines(Range r) const {
 }
 
 void TargetTextBinder::targetLinesReplaced(Range r) {
+    if (!m_view)
+        return;
     QTextDocument* doc = m_view->document();
     const QTextBlock first = doc->findBlockByNumber(static_cast<int>(r.first));
     const QTextBlock last = doc->findBlockByNumber(static_cast<int>(r.last()));
@@ -64,6 +68,8 @@ void TargetTextBinder::targetLinesReplaced(Range r) {
 // The view shows the lines joined by breaks, plus one empty block when the text ends with a
 // break; an empty text is one empty block. Inserts and removals keep that shape.
 void TargetTextBinder::targetLinesInserted(Range r) {
+    if (!m_view)
+        return;
     if (m_document.target().lineCount() == r.count)
         return targetReset();
     QTextDocument* doc = m_view->document();
@@ -80,6 +86,8 @@ void TargetTextBinder::targetLinesInserted(Range r) {
 }
 
 void TargetTextBinder::targetLinesRemoved(Range r) {
+    if (!m_view)
+        return;
     if (m_document.target().lineCount() == 0)
         return targetReset();
     QTextDocument* doc = m_view->document();

@@ -4,13 +4,14 @@
 #include "document/TextCodec.h"
 
 #include <QObject>
-
-class QPlainTextEdit;
+#include <QPlainTextEdit>
+#include <QPointer>
 
 namespace vq {
 
 // Keeps the read-only target text view in step with the document's target text: line i of the
 // document is block i of the view. A text ending with a line break shows one more, empty block.
+// The document session owns the binder; the view is the window's.
 class TargetTextBinder : public QObject, public DocumentListener {
     Q_OBJECT
 public:
@@ -34,7 +35,7 @@ private:
 
     Document& m_document;      // Not owned.
     const TextCodec& m_codec;  // Not owned.
-    QPlainTextEdit* m_view;    // Not owned.
+    QPointer<QPlainTextEdit> m_view;  // Not owned.
 };
 
 }  // namespace vq

@@ -54,6 +54,16 @@ std::optional<std::string> TextCodec::encode(const QString& text) const {
         const QByteArray bytes = text.toUtf8();
         return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
     }
+    return encodeLegacy(text);
+}
+
+size_t TextCodec::legacyLength(const QString& text) const {
+    if (const auto bytes = encodeLegacy(text))
+        return bytes->size();
+    return static_cast<size_t>(text.toUtf8().size());
+}
+
+std::optional<std::string> TextCodec::encodeLegacy(const QString& text) const {
     QStringEncoder encoder(m_legacyName.toLatin1().constData(), QStringConverter::Flag::Stateless);
     if (!encoder.isValid())
         return std::nullopt;

@@ -27,8 +27,13 @@ public:
     QString decodeLine(std::string_view bytes) const;
     // The bytes for typed text; nothing when the document's encoding cannot hold a character.
     std::optional<std::string> encode(const QString& text) const;
+    // The length of text in bytes of the legacy code page, whatever the document's encoding;
+    // text that code page cannot hold counts its UTF-8 bytes.
+    size_t legacyLength(const QString& text) const;
 
 private:
+    std::optional<std::string> encodeLegacy(const QString& text) const;
+
     const Document& m_document;  // Not owned: its encoding decides how bytes are read.
     QString m_legacyName;
     mutable QStringDecoder m_decoder;

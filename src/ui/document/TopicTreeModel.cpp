@@ -75,9 +75,19 @@ QVariant TopicTreeModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-void TopicTreeModel::setExpanded(const QModelIndex& index, bool expanded) {
+Qt::ItemFlags TopicTreeModel::flags(const QModelIndex& index) const {
     const NodeId id = nodeOf(index);
     if (id == kNoNode)
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_document.tree().children(id).empty())
+        f |= Qt::ItemNeverHasChildren;
+    return f;
+}
+
+void TopicTreeModel::setExpanded(const QModelIndex& index, bool expanded) {
+    const NodeId id = nodeOf(index);
+    if (id == kNoNode || m_document.tree().children(id).empty())
         return;
     if (expanded)
         m_expanded.insert(id);

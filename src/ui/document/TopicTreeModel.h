@@ -24,13 +24,16 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // A node without children can never open: the tree is rebuilt whole, never added to.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     NodeId nodeOf(const QModelIndex& index) const;
     QModelIndex indexOf(NodeId node) const;
     // The image number a node shows now (0-5).
     int imageOf(const QModelIndex& index) const;
 
-    // The tree view tells the model when a node opens or closes.
+    // The tree view tells the model when a node opens or closes; a node without children stays
+    // closed.
     void setExpanded(const QModelIndex& index, bool expanded);
 
     static const QIcon& treeImage(int image);

@@ -1,53 +1,46 @@
-// The analysis pass as the window runs it, the tree's auto-expand, and revealing a row.
-#include "app/TfrmMain.h"
-#include "app/UiTexts.h"
-#include "document/RowModel.h"
-#include "document/TopicTreeModel.h"
-#include "document/TreeBuilder.h"
-#include "settings/SignToolBar.h"
+// The analysis pass as the window runs it, revealing and deleting rows.
+#include "document/TreeAndRows.h"
 
-#include <QScrollBar>
-#include <QTreeView>
+#include "app/Platform.h"
+#include "app/StatusMessages.h"
+#include "document/ContentListView.h"
+#include "document/DocumentSession.h"
+#include "document/RowModel.h"
+#include "document/TopicTreeView.h"
 
 namespace vq {
 
-void TfrmMain::actRefreshTreeExecute() { BuildTopicTree(); }
+TreeAndRows::TreeAndRows(const Context& context) : m_context(context) {}
 
-// The analysis pass, then the first top-level node is selected.
-void TfrmMain::BuildTopicTree() {
+void TreeAndRows::bindActions(ActionTable& actions) {
+    actions.bind(Act::RefreshTree, this, &TreeAndRows::actRefreshTreeExecute);
+    // Refresh needs rows.
+    RowModel* rows = m_context.session.rows();
+    const auto request = [&actions] { actions.requestUpdate(); };
+    connect(rows, &QAbstractItemModel::modelReset, &actions, request);
+    connect(rows, &QAbstractItemModel::rowsInserted, &actions, request);
+    connect(rows, &QAbstractItemModel::rowsRemoved, &actions, request);
+}
+
+void TreeAndRows::updateActions(const ActionTable& actions) const {
+    actions.setEnabled(Act::RefreshTree, m_context.session.document().rowCount() > 0);
+}
+
+void TreeAndRows::actRefreshTreeExecute() { BuildTopicTree(); }
+
+void TreeAndRows::BuildTopicTree() {
     std::string error;
-    if (!vq::BuildTopicTree(m_document, m_signs->settings(), progress(), &error))
-        m_platform.showMessage(this, QString::fromStdString(error));
-    if (m_treeModel->rowCount() > 0)
-        m_tvTopic->setCurrentIndex(m_treeModel->index(0, 0));
+    if (!m_context.session.analyse(m_context.signs, m_context.messages.progress(), &error))
+        m_context.platform.showMessage(m_context.tree->window(), QString::fromStdString(error));
+    m_context.tree->selectFirstNode();
 }
 
-// With auto-expand on, the node that gets selected opens and the branch selected before closes.
-void TfrmMain::followTreeSelection(const QModelIndex& current, const QModelIndex& previous) {
-    if (!m_autoExpand || !current.isValid())
-        return;
-    for (QModelIndex p = previous; p.isValid(); p = p.parent()) {
-        bool ancestorOfCurrent = false;
-        for (QModelIndex c = current; c.isValid(); c = c.parent())
-            ancestorOfCurrent = ancestorOfCurrent || c == p;
-        if (!ancestorOfCurrent)
-            m_tvTopic->collapse(p);
-    }
-    m_tvTopic->expand(current);
-}
+void TreeAndRows::RevealLineEntry(int row) { m_context.list->RevealLineEntry(row); }
 
-// Selects one row and scrolls it to about 60 pixels below the top of the list.
-void TfrmMain::RevealLineEntry(int row) {
-    const QModelIndex index = m_rowModel->index(row, 0);
-    if (!index.isValid())
-        return;
-    m_lvContent->clearSelection();
-    m_lvContent->scrollTo(index, QAbstractItemView::EnsureVisible);
-    QScrollBar* bar = m_lvContent->verticalScrollBar();
-    bar->setValue(bar->value() + m_lvContent->visualRect(index).top() - 60);
-    m_lvContent->scrollTo(index, QAbstractItemView::EnsureVisible);
-    m_lvContent->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                              QItemSelectionModel::Rows);
-}
+PaintPause TreeAndRows::pauseRows() const { return PaintPause{m_context.list}; }
+
+PaintPause TreeAndRows::pauseRowsAndTree() const { return PaintPause{m_context.list, m_context.tree}; }
+
+void TreeAndRows::DeleteLineEntry(int row) { m_context.session.document().deleteRow(static_cast<size_t>(row)); }
 
 }  // namespace vq

@@ -45,7 +45,6 @@ void LogModel::logAppended(Range added) {
     beginInsertRows({}, m_shown, n - 1);
     m_shown = n;
     endInsertRows();
-    emit entryAppended();
 }
 
 void LogModel::logCleared() {

@@ -4,7 +4,6 @@
 #include "document/TextCodec.h"
 
 #include <QAbstractListModel>
-#include <QListView>
 #include <QStyledItemDelegate>
 
 namespace vq {
@@ -28,9 +27,6 @@ public:
 
     QString entryText(int i) const;
 
-signals:
-    void entryAppended();
-
 private:
     void logAppended(Range added) override;
     void logCleared() override;
@@ -48,14 +44,6 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-};
-
-// The log list: typing does not search its entries.
-class LogListView : public QListView {
-    Q_OBJECT
-public:
-    using QListView::QListView;
-    void keyboardSearch(const QString&) override {}
 };
 
 }  // namespace vq

@@ -1,35 +1,69 @@
 // New, save, save as and close: the life of the document as a whole.
-#include "app/TfrmMain.h"
+#include "files/FileController.h"
+
 #include "app/LocalPath.h"
+#include "app/Platform.h"
+#include "app/StatusMessages.h"
 #include "app/UiTexts.h"
+#include "document/DocumentSession.h"
+#include "document/TreeAndRows.h"
 #include "files/FileErrorText.h"
 #include "files/TextFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTreeView>
+#include <QWidget>
 
 namespace vq {
 
-bool TfrmMain::NewDocument() {
-    m_document.setLoading(true);
-    const bool ok = m_document.fileName().empty() || ConfirmAndUnload();
-    if (ok) {
-        m_document.setFileName(texts::kUntitled);
-        m_document.showFileNameInCaption();
-        m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
-        m_document.clearLog();
-        m_fileForm = FileForm::Bytes;
-    }
-    m_document.setLoading(false);
+FileController::FileController(const Context& context) : m_context(context) {}
+
+void FileController::bindActions(ActionTable& actions) {
+    actions.bind(Act::NewIniFile, this, &FileController::actNewIniFileExecute);
+    actions.bind(Act::OpenIniFile, this, &FileController::actOpenIniFileExecute);
+    actions.bind(Act::Reload, this, &FileController::actReloadExecute);
+    actions.bind(Act::OpenWithNotepad, this, &FileController::actOpenWithNotepadExecute);
+    actions.bind(Act::Save, this, &FileController::actSaveExecute);
+    actions.bind(Act::SaveAs, this, &FileController::actSaveAsExecute);
+    actions.bind(Act::Exit, this, &FileController::actExitExecute);
+    // The rules read FileName, Modified and the target text.
+    const auto request = [&actions] { actions.requestUpdate(); };
+    connect(&m_context.session, &DocumentSession::stateChanged, &actions, request);
+    connect(&m_context.session, &DocumentSession::targetChanged, &actions, request);
+}
+
+bool FileController::titled() const {
+    const Document& document = m_context.session.document();
+    return !document.isUntitled() && !document.fileName().empty();
+}
+
+void FileController::updateActions(const ActionTable& actions) const {
+    const Document& document = m_context.session.document();
+    actions.setEnabled(Act::NewIniFile, true);
+    actions.setEnabled(Act::OpenIniFile, true);
+    actions.setEnabled(Act::Exit, true);
+    actions.setEnabled(Act::Reload, titled());
+    actions.setEnabled(Act::OpenWithNotepad, titled());
+    actions.setEnabled(Act::Save, document.modified());
+    actions.setEnabled(Act::SaveAs, !document.target().empty());
+}
+
+bool FileController::NewDocument() {
+    Document& document = m_context.session.document();
+    document.setLoading(true);
+    const bool ok = document.fileName().empty() || ConfirmAndUnload();
+    if (ok)
+        m_context.session.startNew();
+    document.setLoading(false);
     return ok;
 }
 
-bool TfrmMain::ConfirmAndUnload() {
-    if (m_document.modified()) {
-        switch (m_platform.confirm(this, QString::fromUtf8(texts::kConfirmTitle), QString::fromUtf8(texts::kSaveQuestion))) {
+bool FileController::ConfirmAndUnload() {
+    const Document& document = m_context.session.document();
+    if (document.modified()) {
+        switch (m_context.platform.confirm(m_context.window, QString::fromUtf8(texts::kConfirmTitle),
+                                           QString::fromUtf8(texts::kSaveQuestion))) {
         case Platform::Answer::Yes:
-            if (!SaveDocument(0))
+            if (!SaveDocument(SaveMode::Save))
                 return false;
             break;
         case Platform::Answer::No:
@@ -38,38 +72,36 @@ bool TfrmMain::ConfirmAndUnload() {
             return false;
         }
     }
-    if (m_document.rowCount() > 2000)
-        showMessage(QString::fromUtf8(texts::kUnloading), true);
-    m_lvContent->setUpdatesEnabled(false);
-    m_tvTopic->setUpdatesEnabled(false);
-    m_document.clearViews();
-    m_lvContent->setUpdatesEnabled(true);
-    m_tvTopic->setUpdatesEnabled(true);
-    showMessage(QString::fromUtf8(texts::kDone));
-    m_document.setModified(false);
-    m_document.setFileName(texts::kUntitled);
-    m_document.showFileNameInCaption(false);
+    if (document.rowCount() > 2000)
+        m_context.messages.show(QString::fromUtf8(texts::kUnloading), true);
+    {
+        const PaintPause pause = m_context.rows.pauseRowsAndTree();
+        m_context.session.unload();
+    }
+    m_context.messages.show(QString::fromUtf8(texts::kDone));
     return true;
 }
 
-bool TfrmMain::SaveDocument(int mode) {
+bool FileController::SaveDocument(SaveMode mode) {
+    Document& document = m_context.session.document();
     bool result = false;
-    if (mode == 1 || (mode == 0 && m_document.isUntitled())) {
+    if (mode == SaveMode::SaveAs || document.isUntitled()) {
         result = SaveDocumentAs();
-    } else if (mode == 0) {
-        const WriteResult written = WriteTextFile(m_document.fileName(), m_document.saveBytes(), m_fileForm);
+    } else {
+        const WriteResult written = WriteTextFile(document.fileName(), document.saveBytes(), m_context.session.fileForm());
         result = written.ok;
         if (!result)
-            m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(m_document.fileName(), written)));
+            m_context.platform.showMessage(m_context.window,
+                                           QString::fromStdString(SaveErrorMessage(document.fileName(), written)));
     }
     if (result) {
-        m_document.showFileNameInCaption();
-        m_document.setModified(false);
+        document.showFileNameInCaption();
+        document.setModified(false);
     }
     return result;
 }
 
-bool TfrmMain::SaveDocumentAs() {
+bool FileController::SaveDocumentAs() {
     FileDialogSettings dialog;
     dialog.title = QString::fromUtf8(texts::kSaveDialogTitle);
     for (const auto& [description, pattern] : texts::kSaveFilters)
@@ -77,21 +109,22 @@ bool TfrmMain::SaveDocumentAs() {
     dialog.defaultSuffix = QString::fromUtf8(texts::kSaveDefaultSuffix);
     dialog.initialFolder = QDir::homePath();
     dialog.confirmOverwrite = true;
-    const QString path = m_platform.saveFileName(this, dialog);
+    const QString path = m_context.platform.saveFileName(m_context.window, dialog);
     if (path.isEmpty())
         return false;
-    const WriteResult written = WriteTextFile(LocalPath(path), m_document.saveBytes(), m_fileForm);
+    Document& document = m_context.session.document();
+    const WriteResult written = WriteTextFile(LocalPath(path), document.saveBytes(), m_context.session.fileForm());
     if (!written.ok) {
-        m_platform.showMessage(this, QString::fromStdString(SaveErrorMessage(path.toStdString(), written)));
+        m_context.platform.showMessage(m_context.window, QString::fromStdString(SaveErrorMessage(path.toStdString(), written)));
         return false;
     }
-    m_document.setFileName(path.toStdString());
+    document.setFileName(path.toStdString());
     return true;
 }
 
-void TfrmMain::actNewIniFileExecute() { NewDocument(); }
-void TfrmMain::actSaveExecute() { SaveDocument(0); }
-void TfrmMain::actSaveAsExecute() { SaveDocument(1); }
-void TfrmMain::actExitExecute() { close(); }
+void FileController::actNewIniFileExecute() { NewDocument(); }
+void FileController::actSaveExecute() { SaveDocument(SaveMode::Save); }
+void FileController::actSaveAsExecute() { SaveDocument(SaveMode::SaveAs); }
+void FileController::actExitExecute() { m_context.window->close(); }
 
 }  // namespace vq

@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,8 +43,11 @@ public:
 };
 }  // namespace
 
-SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec)
-    : m_window(window), m_codec(codec) {
+SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec) : m_window(window) {
+    // The hint counts a title sign in bytes of the legacy code page: two for a Chinese character.
+    m_panel.setSignLength([&codec](std::string_view sign) {
+        return codec.legacyLength(QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())));
+    });
     m_cboRem = makeBox("cboRem", texts::kOneCharHint, true);
     m_cboSplit = makeBox("cboSplit", texts::kOneCharHint, true);
     m_cboSplit->setMaxVisibleItems(10);
@@ -61,6 +64,7 @@ QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);  // a sign is what the user types, never what a history completes
     box->setStatusTip(U(hint));
     box->setToolTip(U(hint));
     box->setMinimumContentsLength(oneChar ? 1 : 4);
@@ -68,7 +72,8 @@ QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar
     box->setMaximumWidth(oneChar ? 40 : 64);
     if (oneChar)
         box->lineEdit()->setValidator(new OneCharValidator(box));
-    box->lineEdit()->installEventFilter(this);
+    // The box, not its line edit, has the focus: the line edit only hears of it directly.
+    box->installEventFilter(this);
     return box;
 }
 
@@ -96,11 +101,16 @@ void SignToolBar::setHistoryTexts(SignBox which, const QStringList& items) {
     refresh();
 }
 
-// Leaving a box adds its text to the box's history.
+// Leaving a box for another control adds its text to the box's history. The focus going to the
+// box's own list, or to another program, does not leave the box.
 bool SignToolBar::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         for (SignBox which : {SignBox::Rem, SignBox::Split, SignBox::TitleSign}) {
-            if (watched == box(which)->lineEdit()) {
+            QComboBox* b = box(which);
+            const bool leaves = !b->view()->isVisible() && reason != Qt::PopupFocusReason &&
+                                reason != Qt::ActiveWindowFocusReason;
+            if (watched == b && leaves) {
                 m_panel.actAdd2ComboBoxExecute(which);
                 refresh();
             }
@@ -243,14 +253,11 @@ void SignToolBar::onTextChanged(SignBox which, const QString& text) {
     refresh();
 }
 
-// Signs are compared with the document's bytes, so they are held in its encoding.
-std::string SignToolBar::bytesOf(const QString& text) const {
-    if (auto bytes = m_codec.encode(text))
-        return *bytes;
-    return text.toStdString();
-}
+// A sign is the text the user typed, held as UTF-8 whatever document is open; each document is
+// analysed with it in its own encoding.
+std::string SignToolBar::bytesOf(const QString& text) { return text.toStdString(); }
 
-QString SignToolBar::textOf(const std::string& bytes) const { return m_codec.decode(bytes); }
+QString SignToolBar::textOf(const std::string& sign) { return QString::fromStdString(sign); }
 
 void SignToolBar::refresh() {
     m_refreshing = true;

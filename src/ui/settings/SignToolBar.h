@@ -17,7 +17,8 @@ class TextCodec;
 
 // Binds the tool bar's sign boxes, the begin/end, title-type and pattern menus, and the pattern
 // items of the Options menu to the sign panel. Every handler passes the event on to the panel
-// and then shows the panel's state again.
+// and then shows the panel's state again. The signs are the user's text (UTF-8); the codec only
+// counts a title sign for the box's hint.
 class SignToolBar : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
     void addPatternItems(QMenu* menu, const char* prefix);
     void ApplyDefaultPattern(int defaultPattern);
 
+    // The signs as the user typed them; the document session encodes them for each document.
     const AnalysisSettings& settings() const { return m_panel.settings(); }
     const SignPanel& panel() const { return m_panel; }
     QComboBox* box(SignBox box) const;
@@ -44,12 +46,11 @@ private:
     QMenu* makeSignBeginEndMenu();
     void PatternClick(int pattern);
     void onTextChanged(SignBox box, const QString& text);
-    std::string bytesOf(const QString& text) const;
-    QString textOf(const std::string& bytes) const;
+    static std::string bytesOf(const QString& text);
+    static QString textOf(const std::string& sign);
     void refresh();
 
-    QWidget* m_window;         // Not owned.
-    const TextCodec& m_codec;  // Not owned.
+    QWidget* m_window;  // Not owned.
     SignPanel m_panel;
     bool m_refreshing = false;
     QComboBox* m_cboRem = nullptr;

@@ -184,8 +184,18 @@ INSTANTIATE_TEST_SUITE_P(Handlers, SignEdits, ::testing::Values(
               {{"remSign", "[ ]"}, {"remBox", "[ ]"}, {"remHistory", "[;][#][ ][1|_|]"}}},
     PanelCase{"OneSpaceFormInCommentBox", 2, [](SignPanel& p) { p.cboRemChange("1|_|"); },
               {{"remSign", "[ ]"}, {"remBox", "[1|_|]"}}},
-    PanelCase{"OtherSpaceFormInCommentBoxTakenAsIs", 2, [](SignPanel& p) { p.cboRemChange("2|_|"); },
-              {{"remSign", "[2|_|]"}}},
+    // Every box reads the space-count forms it keeps in its history.
+    PanelCase{"ZeroFormInCommentBoxIsSpace", 2, [](SignPanel& p) { p.cboRemChange("0|_|"); },
+              {{"remSign", "[ ]"}, {"remBox", "[0|_|]"}}},
+    PanelCase{"OtherSpaceFormInCommentBoxIsSpace", 2, [](SignPanel& p) { p.cboRemChange("2|_|"); },
+              {{"remSign", "[ ]"}}},
+    PanelCase{"ZeroFormInSplitBoxIsSpace", 2, [](SignPanel& p) { p.cboSplitChange("0|_|"); },
+              {{"splitSign", "[ ]"}, {"splitBox", "[0|_|]"}}},
+    PanelCase{"OneSpaceFormInSplitBox", 2, [](SignPanel& p) { p.cboSplitChange("1|_|"); }, {{"splitSign", "[ ]"}}},
+    PanelCase{"SpaceCountInSplitBox", 2, [](SignPanel& p) { p.cboSplitChange("2|_|"); }, {{"splitSign", "[  ]"}}},
+    PanelCase{"LetterCountInSplitBoxIsSpace", 2, [](SignPanel& p) { p.cboSplitChange("x|_|"); },
+              {{"splitSign", "[ ]"}}},
+    PanelCase{"SuffixAloneInCommentBox", 2, [](SignPanel& p) { p.cboRemChange("|"); }, {{"remSign", "[|]"}}},
     PanelCase{"SpaceInSplitBox", 2,
               [](SignPanel& p) { p.cboSplitChange(" "); p.actAdd2ComboBoxExecute(SignBox::Split); },
               {{"splitSign", "[ ]"}, {"splitHistory", "[=][ ][1|_|]"}}},
@@ -202,6 +212,16 @@ INSTANTIATE_TEST_SUITE_P(Handlers, SignEdits, ::testing::Values(
               {{"beginSign", "[;;;;]"}, {"hint", Hint(4)}}},
     PanelCase{"DoubleByteSignCountsBytes", 2, [](SignPanel& p) { p.cboTitleSignChange("\xB1\xEA\xCC\xE2"); },
               {{"beginSign", "[\xB1\xEA\xCC\xE2]"}, {"hint", Hint(4)}}},
+    // The view counts a sign its own way (in bytes of its code page); the hint takes that count.
+    PanelCase{"HintCountsWithTheViewsLength", 2,
+              [](SignPanel& p) {
+                  p.setSignLength([](std::string_view s) { return s.size() / 2; });
+                  p.cboTitleSignChange("12345678");
+              },
+              {{"beginSign", "[12345678]"}, {"hint", Hint(4)}}},
+    PanelCase{"NewLengthAppliesToTheShownSign", 3,
+              [](SignPanel& p) { p.setSignLength([](std::string_view s) { return s.size() * 10; }); },
+              {{"hint", Hint(30)}}},
     PanelCase{"TitleTypeFourEditsEndSign", 2,
               [](SignPanel& p) { p.SetTitleType(TitleType::BeginEndSigns); p.popSignClick(1); p.cboTitleSignChange("######"); },
               {{"beginSign", "[;;;;;;]"}, {"endSign", "[######]"}, {"endItem", "enabled marked"},

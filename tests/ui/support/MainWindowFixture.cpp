@@ -6,7 +6,8 @@
 #include <QTimer>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QStringEncoder>
+#include <QAction>
+#include <QCoreApplication>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -36,6 +37,17 @@ void MainWindowFixture::show() {
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         qWarning("the main window was not exposed");
+}
+
+bool MainWindowFixture::showActive() {
+    show();
+    m_window->activateWindow();
+    return QTest::qWaitForWindowActive(m_window.get());
+}
+
+QAction* MainWindowFixture::action(const char* name) {
+    QCoreApplication::sendPostedEvents();
+    return find<QAction>(name);
 }
 
 void MainWindowFixture::destroy() {
@@ -137,14 +149,6 @@ void OnNextModal(std::function<void(QWidget*)> act) {
         act(modal);
     });
     timer->start(5);
-}
-
-QByteArray Gb18030(const QString& text) {
-    QStringEncoder encoder("GB18030");
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        qFatal("GB18030 cannot hold the fixture text");
-    return bytes;
 }
 
 }  // namespace vqtest

@@ -1,8 +1,15 @@
 #pragma once
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 
+#include "about/AboutController.h"
 #include "app/TfrmMain.h"
+#include "document/TreeAndRows.h"
+#include "editing/LogController.h"
+#include "files/FileController.h"
+#include "settings/SettingsController.h"
+#include "settings/SignToolBar.h"
 
 #include <QByteArray>
 #include <QLabel>
@@ -47,7 +54,16 @@ public:
     vq::TfrmMain& start(const QStringList& arguments = {});
     // Shows the window and waits until it is on screen.
     void show();
+    // Shows the window, makes it the active one and waits for that, so that it has the focus.
+    bool showActive();
     vq::TfrmMain& window() { return *m_window; }
+    vq::Document& doc() { return m_window->document(); }
+    vq::FileController& files() { return m_window->files(); }
+    vq::TreeAndRows& treeAndRows() { return m_window->treeAndRows(); }
+    // The action of that object name once the window has handled what is pending: the enabled
+    // states are brought up to date when the program is idle, as the user would find them.
+    QAction* action(const char* name);
+    QString message() const { return m_window->messages().text(); }
     // Hides the window, as closing it would, then destroys it without asking anything.
     void destroy();
     // Destroys the window as it is, shown or not.
@@ -93,8 +109,4 @@ private:
 // Runs `act` on the next modal dialog as soon as it is on screen, inside the dialog's own event
 // loop: the way a test answers a dialog that a command opens with exec().
 void OnNextModal(std::function<void(QWidget*)> act);
-
-// Turns text into the bytes of a legacy Chinese file (GB18030, a superset of GBK).
-QByteArray Gb18030(const QString& text);
-
 }  // namespace vqtest

@@ -1,5 +1,5 @@
 // The operation log: how entries read and look, going from an entry back to its row, hovering
-// and copying.
+// and copying; its tab, clicks and double clicks on it, New.
 #include "MainWindowFixture.h"
 
 #include "editing/LogModel.h"
@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -17,17 +18,16 @@ using namespace vqtest;
 
 namespace {
 
-QByteArray TenLines() {
-    QByteArray out = "[Section]\r\n";
-    for (int i = 1; i < 10; ++i)
-        out += "key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
-    return out;
+// Brings the log page to the front, by a click on its tab, and waits until the log is laid out.
+bool ShowLogPage(MainWindowFixture& f) {
+    QTabBar* bar = f.find<QTabWidget>("pcPages")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
+    return QTest::qWaitFor([&] { return f.log()->isVisible() && f.log()->viewport()->height() > 60; });
 }
 
-// Brings the log page to the front and waits until the log is laid out on it.
-bool ShowLogPage(MainWindowFixture& f) {
-    f.find<QTabWidget>("pcPages")->setCurrentIndex(1);
-    return QTest::qWaitFor([&] { return f.log()->isVisible() && f.log()->viewport()->height() > 60; });
+void ClickEntry(MainWindowFixture& f, int entry) {
+    const QRect rect = f.log()->visualRect(f.log()->model()->index(entry, 0));
+    QTest::mouseClick(f.log()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 
 }  // namespace
@@ -51,6 +51,10 @@ private slots:
     void copyEntry();
     void hoverShowsEntry();
     void newEmptiesLog();
+    void newestEntryInViewWhenPageShown();
+    void commandsFollowTheSelectionAfterNew();
+    void doubleClickOnEmptyPartGoesToSelectedEntry();
+    void pressOnEmptyPartKeepsTheSelection();
 };
 
 // AddLogEntry: "(" row+1 ")" word, then ": " and the text unless the text is blank.
@@ -225,13 +229,13 @@ void TestLog::gotoLine() {
     QVERIFY(ShowLogPage(f));
     w.document().addLogEntry(row, "删除选定行(&T)", "key=1");
     f.list()->selectAll();
-    w.showMessage("before");
+    w.messages().show("before");
     const QModelIndex entry = f.log()->model()->index(1, 0);
     f.log()->setCurrentIndex(entry);
-    QTRY_VERIFY(w.action("actGotoLineByLog")->isEnabled());
+    QTRY_VERIFY(f.action("actGotoLineByLog")->isEnabled());
 
     if (how == "action") {
-        w.action("actGotoLineByLog")->trigger();
+        f.action("actGotoLineByLog")->trigger();
     } else if (how == "double click") {
         // Through the window, as the desktop delivers it: press, release, press, double click.
         const QPoint p = f.log()->viewport()->mapTo(&w, f.log()->visualRect(entry).center());
@@ -245,11 +249,11 @@ void TestLog::gotoLine() {
         QCOMPARE(f.selectedRows(), QList<int>{row});
         QCOMPARE(f.list()->currentIndex().row(), row);
         QCOMPARE(f.platform.beeps(), 0);
-        QVERIFY(w.messageText() != QStringLiteral("指定行不存在!!"));
+        QVERIFY(f.message() != QStringLiteral("指定行不存在!!"));
     } else {
         QCOMPARE(f.platform.beeps(), 1);
         QCOMPARE(f.selectedRows(), QList<int>());
-        QCOMPARE(w.messageText(), QStringLiteral("指定行不存在!!"));
+        QCOMPARE(f.message(), QStringLiteral("指定行不存在!!"));
     }
 }
 
@@ -257,11 +261,11 @@ void TestLog::gotoLine() {
 void TestLog::gotoAfterDelete() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start({f.writeFile("del.ini", TenLines())});
-    w.DeleteLineEntry(3);
+    f.treeAndRows().DeleteLineEntry(3);
     w.document().addLogEntry(3, "删除选定行(&T)", "key3=3");
     QCOMPARE(f.logEntries().last(), QStringLiteral("(4)删除选定行(&T): key3=3"));
     f.log()->setCurrentIndex(f.log()->model()->index(1, 0));
-    w.action("actGotoLineByLog")->trigger();
+    f.action("actGotoLineByLog")->trigger();
     QCOMPARE(f.selectedRows(), QList<int>{3});
     QCOMPARE(f.column(0).at(3), QStringLiteral("key4=4"));
 }
@@ -271,15 +275,15 @@ void TestLog::gotoAndCopyNeedSelection() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start({f.writeFile("sel.ini", TenLines())});
     w.updateActions();
-    QVERIFY(!w.action("actGotoLineByLog")->isEnabled());
-    QVERIFY(!w.action("actCopyLogLine")->isEnabled());
-    w.actGotoLineByLogExecute();
+    QVERIFY(!f.action("actGotoLineByLog")->isEnabled());
+    QVERIFY(!f.action("actCopyLogLine")->isEnabled());
+    w.logCommands().actGotoLineByLogExecute();
     QCOMPARE(f.platform.beeps(), 0);
     f.log()->setCurrentIndex(f.log()->model()->index(0, 0));
-    QTRY_VERIFY(w.action("actGotoLineByLog")->isEnabled());
-    QVERIFY(w.action("actCopyLogLine")->isEnabled());
+    QTRY_VERIFY(f.action("actGotoLineByLog")->isEnabled());
+    QVERIFY(f.action("actCopyLogLine")->isEnabled());
     f.log()->clearSelection();
-    QTRY_VERIFY(!w.action("actGotoLineByLog")->isEnabled());
+    QTRY_VERIFY(!f.action("actGotoLineByLog")->isEnabled());
 }
 
 void TestLog::copyEntry() {
@@ -289,10 +293,10 @@ void TestLog::copyEntry() {
     w.document().addLogEntry(2, "注释选定行(&R)", "key2=2");
     QApplication::clipboard()->setText("old");
     f.log()->setCurrentIndex(f.log()->model()->index(0, 0));
-    w.action("actCopyLogLine")->trigger();
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("(-1)打开文件:\"%1\"").arg(path));
+    f.action("actCopyLogLine")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), OpenLogEntry(path));
     f.log()->setCurrentIndex(f.log()->model()->index(1, 0));
-    w.action("actCopyLogLine")->trigger();
+    f.action("actCopyLogLine")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("(3)注释选定行(&R): key2=2"));
 }
 
@@ -306,11 +310,11 @@ void TestLog::hoverShowsEntry() {
     const QString longText = QString(120, QChar('x'));
     w.document().addLogEntry(5, "删除选定行(&T)", longText.toStdString());
     QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(1, 0)).center());
-    QTRY_COMPARE(w.messageText(), "(6)删除选定行(&T): " + longText);
+    QTRY_COMPARE(f.message(), "(6)删除选定行(&T): " + longText);
     QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(0, 0)).center());
-    QTRY_COMPARE(w.messageText(), QStringLiteral("(-1)打开文件:\"%1\"").arg(path));
+    QTRY_COMPARE(f.message(), OpenLogEntry(path));
     QTest::mouseMove(f.log()->viewport(), QPoint(10, f.log()->viewport()->height() - 3));
-    QTRY_COMPARE(w.messageText(), QStringLiteral("双击转到指定行。"));
+    QTRY_COMPARE(f.message(), QStringLiteral("双击转到指定行。"));
 }
 
 // New empties the log; loading writes exactly its one entry.
@@ -320,10 +324,76 @@ void TestLog::newEmptiesLog() {
     vq::TfrmMain& w = f.start({path});
     w.document().addLogEntry(1, "恢复", "x");
     QCOMPARE(f.logEntries().size(), 2);
-    QVERIFY(w.NewDocument());
+    QVERIFY(f.files().NewDocument());
     QCOMPARE(f.logEntries(), QStringList());
-    w.OpenDocument(path);
-    QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(path)});
+    f.files().OpenDocument(path);
+    QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(path)});
+}
+
+// Entries written while the log page is hidden: showing the page shows the newest one.
+void TestLog::newestEntryInViewWhenPageShown() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    QCOMPARE(f.find<QTabWidget>("pcPages")->currentIndex(), 0);
+    for (int i = 0; i < 100; ++i)
+        f.doc().addLogEntry(i, "恢复", "entry");
+    QVERIFY(ShowLogPage(f));
+    const QModelIndex last = f.log()->model()->index(100, 0);
+    QTRY_VERIFY(f.log()->viewport()->rect().contains(f.log()->visualRect(last)));
+}
+
+// The log commands and their pop-up items are enabled exactly while an entry is selected, also
+// after New emptied the log.
+void TestLog::commandsFollowTheSelectionAfterNew() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    QVERIFY(ShowLogPage(f));
+    QAction* gotoAction = f.find<QAction>("actGotoLineByLog");
+    QAction* copyAction = f.find<QAction>("actCopyLogLine");
+    QAction* gotoItem = f.find<QAction>("N16");
+    QAction* copyItem = f.find<QAction>("N17");
+    QVERIFY(!gotoAction->isEnabled());
+    ClickEntry(f, 0);
+    QTRY_VERIFY(gotoAction->isEnabled());
+    QVERIFY(copyAction->isEnabled() && gotoItem->isEnabled() && copyItem->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+    QTRY_COMPARE(f.logEntries(), QStringList());
+    QTRY_VERIFY(!gotoAction->isEnabled());
+    QVERIFY(!copyAction->isEnabled() && !gotoItem->isEnabled() && !copyItem->isEnabled());
+}
+
+// A double click below the last entry goes to the selected entry's row, as on an entry.
+void TestLog::doubleClickOnEmptyPartGoesToSelectedEntry() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    f.doc().addLogEntry(6, "删除选定行(&T)", "key6=6");
+    QVERIFY(ShowLogPage(f));
+    ClickEntry(f, 1);
+    QTRY_COMPARE(f.log()->selectionModel()->selectedIndexes().size(), 1);
+    f.list()->clearSelection();
+    const QPoint empty(10, f.log()->viewport()->height() - 5);
+    QVERIFY(!f.log()->indexAt(empty).isValid());
+    QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, f.log()->viewport()->mapTo(&w, empty));
+    QTRY_COMPARE(f.selectedRows(), QList<int>{6});
+    QCOMPARE(f.log()->selectionModel()->selectedIndexes().value(0).row(), 1);
+    QCOMPARE(f.platform.beeps(), 0);
+}
+
+// A single click below the last entry leaves the selected entry selected, and both commands on.
+void TestLog::pressOnEmptyPartKeepsTheSelection() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    QVERIFY(ShowLogPage(f));
+    ClickEntry(f, 0);
+    QTRY_VERIFY(f.find<QAction>("actCopyLogLine")->isEnabled());
+    QTest::mouseClick(f.log()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, f.log()->viewport()->height() - 5));
+    QCOMPARE(f.log()->selectionModel()->selectedIndexes().size(), 1);
+    QVERIFY(f.log()->hasFocus());
+    QVERIFY(f.action("actCopyLogLine")->isEnabled());
 }
 
 QTEST_MAIN(TestLog)

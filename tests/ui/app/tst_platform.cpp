@@ -4,6 +4,8 @@
 #include "Texts.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -26,7 +28,8 @@ private slots:
     void filtersReadByQtDialogs();
     void missingProgramIsNotFound();
     void missingDocumentIsNotFound();
-    void textEditorIsNamed();
+    void textEditorIsFoundOnThePath_data();
+    void textEditorIsFoundOnThePath();
     void clockMoves();
 };
 
@@ -51,9 +54,39 @@ void TestPlatform::missingDocumentIsNotFound() {
     QCOMPARE(platform.openDocument("/no/such/folder/readme.txt"), vq::Platform::StartResult::NotFound);
 }
 
-void TestPlatform::textEditorIsNamed() {
+// The first editor of the list that the search path holds; with none, the list's first, which the
+// not-found message then names.
+void TestPlatform::textEditorIsFoundOnThePath_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("none installed") << QStringList{} << "gedit";
+    QTest::newRow("only kate") << QStringList{"kate"} << "kate";
+    QTest::newRow("mousepad and kwrite: kwrite comes first") << QStringList{"mousepad", "kwrite"} << "kwrite";
+    QTest::newRow("a file that cannot run does not count") << QStringList{"-gedit", "leafpad"} << "leafpad";
+}
+
+void TestPlatform::textEditorIsFoundOnThePath() {
+    QFETCH(QStringList, installed);
+    QFETCH(QString, editor);
+    QTemporaryDir bin;
+    for (QString name : installed) {
+        const bool runnable = !name.startsWith('-');
+        name.remove(0, runnable ? 0 : 1);
+        QFile file(bin.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n");
+        file.close();
+        QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner;
+        if (runnable)
+            mode |= QFile::ExeOwner;
+        QVERIFY(file.setPermissions(mode));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
     vq::QtPlatform platform;
-    QVERIFY(!platform.textEditor().isEmpty());
+    const QString found = platform.textEditor();
+    qputenv("PATH", path);
+    QCOMPARE(found, editor);
 }
 
 void TestPlatform::clockMoves() {

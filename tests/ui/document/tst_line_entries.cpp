@@ -10,17 +10,6 @@ using namespace vqtest;
 
 namespace {
 
-// Lines joined by one break, with or without a break after the last line.
-QByteArray Join(const QStringList& lines, const QByteArray& lineBreak, bool finalBreak) {
-    QByteArray out;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        out += lines[i].toUtf8();
-        if (i + 1 < lines.size() || finalBreak)
-            out += lineBreak;
-    }
-    return out;
-}
-
 // What the target text view shows for these lines: one block per line, plus an empty block when
 // the text ends with a break.
 QStringList Blocks(const QStringList& lines, bool finalBreak) {
@@ -134,7 +123,7 @@ void TestLineEntries::captionMirrored() {
     w.document().setCaption(static_cast<size_t>(row), "changed = again");
     expected[row] = "changed = again";
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path + " *");
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(MainWindowFixture::readBytes(path), Join(expected, lineBreak, finalBreak));
 }
 
@@ -161,7 +150,7 @@ void TestLineEntries::checkBoxNotMirrored() {
     QCOMPARE(f.targetLines(), Blocks(kLines, true));
     QVERIFY(!w.document().modified());
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
-    QVERIFY(!w.action("actSave")->isEnabled());
+    QVERIFY(!f.action("actSave")->isEnabled());
 }
 
 // Background by New-line flag first, then Edited flag; text teal when unchecked, black when checked.
@@ -305,13 +294,13 @@ void TestLineEntries::insertAndDeleteMirrored() {
         expected.insert(k, "inserted=1");
     } else {
         const int k = row < 0 ? kLines.size() - 1 : row;
-        w.DeleteLineEntry(k);
+        f.treeAndRows().DeleteLineEntry(k);
         expected.removeAt(k);
     }
     QCOMPARE(f.column(0), expected);
     QCOMPARE(f.targetLines(), Blocks(expected, finalBreak));
     QVERIFY(w.document().modified());
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(MainWindowFixture::readBytes(path), Join(expected, lineBreak, finalBreak));
 }
 
@@ -344,7 +333,7 @@ void TestLineEntries::mirroringOff() {
         doc.insertRow(doc.rowCount(), "new=1");
         rows.append("new=1");
     } else {
-        w.DeleteLineEntry(3);
+        f.treeAndRows().DeleteLineEntry(3);
         rows.removeAt(3);
     }
     QCOMPARE(f.column(0), rows);
@@ -396,17 +385,17 @@ void TestLineEntries::deletedRowTurnsNodeRed() {
     vq::TfrmMain& w = f.start({f.writeFile("red.ini", Join(kLines, "\r\n", true))});
     if (insertFirst) {
         w.document().insertRow(static_cast<size_t>(row), "new=1");
-        w.BuildTopicTree();
+        f.treeAndRows().BuildTopicTree();
     }
     const QStringList outline = f.treeOutline();
     QVERIFY2(FindNode(f.tree()->model(), node).isValid(), qPrintable(outline.join('|')));
     QCOMPARE(RedNodes(f.tree()->model()), QStringList());
 
-    w.DeleteLineEntry(row);
+    f.treeAndRows().DeleteLineEntry(row);
     QCOMPARE(f.treeOutline(), outline);
     QCOMPARE(RedNodes(f.tree()->model()), QStringList{node});
     // The next analysis pass drops the node.
-    w.BuildTopicTree();
+    f.treeAndRows().BuildTopicTree();
     QVERIFY(!FindNode(f.tree()->model(), node).isValid());
     QCOMPARE(RedNodes(f.tree()->model()), QStringList());
 }
@@ -432,7 +421,7 @@ void TestLineEntries::revealLineEntry() {
     f.list()->selectAll();
     QVERIFY(f.selectedRows().size() == 300);
 
-    w.RevealLineEntry(row);
+    f.treeAndRows().RevealLineEntry(row);
     QCOMPARE(f.selectedRows(), QList<int>{row});
     QCOMPARE(f.list()->currentIndex().row(), row);
     const QRect rect = f.list()->visualRect(f.list()->model()->index(row, 0));
@@ -464,9 +453,9 @@ void TestLineEntries::viewLinesMatchRows() {
     w.document().setCaption(2, "third=4");
     QCOMPARE(f.targetLines().at(2), QStringLiteral("third=4"));
     QCOMPARE(f.targetLines().at(0), QStringLiteral("first=0"));
-    w.DeleteLineEntry(0);
+    f.treeAndRows().DeleteLineEntry(0);
     QCOMPARE(f.targetLines().at(1), QStringLiteral("third=4"));
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(MainWindowFixture::readBytes(path), odd + "\r\nthird=4\r\n");
 }
 

@@ -141,40 +141,39 @@ void TestWindow::toolButtonHint() {
     f.show();
     auto* toolBar = f.find<QToolBar>("ToolBar");
     QVERIFY(toolBar);
-    QWidget* button = toolBar->widgetForAction(w.action(action));
+    QWidget* button = toolBar->widgetForAction(w.findChild<QAction*>(action));
     QVERIFY(button);
-    QVERIFY(w.messageText() != hint);
+    QVERIFY(f.message() != hint);
     QTest::mouseMove(f.list()->viewport(), QPoint(5, 5));
     QTest::mouseMove(button, button->rect().center());
-    QTRY_COMPARE(w.messageText(), hint);
+    QTRY_COMPARE(f.message(), hint);
 }
 
-// A status tip sent from anywhere in the window lands in the Message panel; an empty tip does
-// not wipe what is there.
+// A status tip sent from anywhere in the window lands in the Message panel; the empty tip of
+// leaving a control clears it.
 void TestWindow::statusTipReachesMessagePanel_data() {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("tip");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("tool button") << QStringLiteral("ToolBar") << QStringLiteral("打开文件") << true;
-    QTest::newRow("content list") << QStringLiteral("lvContent") << QStringLiteral("列表项") << true;
-    QTest::newRow("status bar") << QStringLiteral("StatusBar") << QStringLiteral("状态") << true;
+    QTest::newRow("tool button") << QStringLiteral("ToolBar") << QStringLiteral("打开文件");
+    QTest::newRow("content list") << QStringLiteral("lvContent") << QStringLiteral("列表项");
+    QTest::newRow("status bar") << QStringLiteral("StatusBar") << QStringLiteral("状态");
+    QTest::newRow("empty tip from the tree") << QStringLiteral("tvTopic") << QString();
 }
 
 void TestWindow::statusTipReachesMessagePanel() {
     QFETCH(QString, source);
     QFETCH(QString, tip);
-    QFETCH(bool, shown);
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     f.show();
     QWidget* from = f.find<QWidget>(source.toLatin1().constData());
     if (source == QStringLiteral("ToolBar"))
-        from = f.find<QToolBar>("ToolBar")->widgetForAction(w.action("actOpenIniFile"));
+        from = f.find<QToolBar>("ToolBar")->widgetForAction(f.action("actOpenIniFile"));
     QVERIFY(from);
-    w.showMessage(QStringLiteral("before"));
+    w.messages().show(QStringLiteral("before"));
     QStatusTipEvent event(tip);
     QCoreApplication::sendEvent(from, &event);
-    QCOMPARE(w.messageText(), shown ? tip : QStringLiteral("before"));
+    QCOMPARE(f.message(), tip);
 }
 
 // Tool bar, left to right: New, Open, Save, Save As | Reload, Restore all | the three extractions |

@@ -222,7 +222,7 @@ void TestAbout::closesOnDeactivation() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     f.show();
-    QAction* about = w.action("actAbout");
+    QAction* about = f.action("actAbout");
     QVERIFY(about->isEnabled());
     about->trigger();
     QPointer<TAboutBox> box = w.findChild<TAboutBox*>();

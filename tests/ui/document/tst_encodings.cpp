@@ -82,9 +82,9 @@ void TestEncodings::changedLineShownInDocumentEncoding() {
     QCOMPARE(f.column(1).at(1), QStringLiteral("主机=本地"));
     QCOMPARE(f.targetLines().at(1), QStringLiteral("主机=远程"));
     QCOMPARE(f.treeOutline().at(1), QStringLiteral("  主机=本地"));  // the tree waits for a refresh
-    w.BuildTopicTree();
+    f.treeAndRows().BuildTopicTree();
     QCOMPARE(f.treeOutline().at(1), QStringLiteral("  主机=远程"));
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(MainWindowFixture::readBytes(path), bytes(QStringLiteral("[数据库]\r\n主机=远程\r\n;端口=3306\r\n")));
 }
 
@@ -94,10 +94,10 @@ void TestEncodings::chineseFileName() {
     const QString path = f.writeFile(QStringLiteral("配置 文件.ini"), Gb18030(kText));
     vq::TfrmMain& w = f.start({path});
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
-    QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(path)});
+    QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(path)});
     QCOMPARE(f.column(0), kLines);
     w.document().setCaption(2, Gb18030(QStringLiteral(";端口=80")).toStdString());
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(f.targetLines().at(2), QStringLiteral(";端口=80"));
     QCOMPARE(MainWindowFixture::readBytes(path), Gb18030(QStringLiteral("[数据库]\r\n主机=本地\r\n;端口=80\r\n")));
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
@@ -121,14 +121,14 @@ void TestEncodings::utf16SavedInItsOwnForm() {
     MainWindowFixture f;
     const QString path = f.writeFile("setup.inf", bytes);
     vq::TfrmMain& w = f.start({path});
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(MainWindowFixture::readBytes(path), bytes);
     if (changed.isEmpty())
         return;
     QCOMPARE(f.column(0), kLines);
     w.document().setCaption(1, QStringLiteral("主机=远程").toStdString());
     QCOMPARE(f.targetLines().at(1), QStringLiteral("主机=远程"));
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(MainWindowFixture::readBytes(path), changed);
 }
 

@@ -34,16 +34,6 @@ const QStringList kPhpLines = {
     ";port=3306",             // 9
 };
 
-QByteArray Join(const QStringList& lines, const QByteArray& lineBreak = "\r\n", bool finalBreak = true) {
-    QByteArray out;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        out += lines[i].toUtf8();
-        if (i + 1 < lines.size() || finalBreak)
-            out += lineBreak;
-    }
-    return out;
-}
-
 // Key lines up to exactly `size` bytes.
 QByteArray SizedFile(qsizetype size) {
     QByteArray bytes;
@@ -54,18 +44,6 @@ QByteArray SizedFile(qsizetype size) {
     return bytes;
 }
 
-QStringList Lines(int n, const QString& prefix = "k") {
-    QStringList lines;
-    for (int i = 0; i < n; ++i)
-        lines << QStringLiteral("%1%2=%2").arg(prefix).arg(i);
-    return lines;
-}
-
-QString Missing(const QString& path) { return QStringLiteral("文件 \"%1\" 不存在！").arg(path); }
-// The first line names the path, the next one says why.
-QString SaveFailed(const QString& path, const QString& reason) {
-    return QStringLiteral("保存文件 \"%1\" 失败！\n%2").arg(path, reason);
-}
 const QString kNoSuchFile = QStringLiteral("文件或文件夹不存在。");
 const QString kIsAFolder = QStringLiteral("这是一个文件夹。");
 const QString kSaveQuestion = QStringLiteral("文件已改变, 要保存吗?");
@@ -133,7 +111,7 @@ void TestOpenSave::openPhpIni() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     const QString path = f.writeFile("php.ini", Join(kPhpLines, lineBreak, finalBreak));
-    w.OpenDocument(path);
+    f.files().OpenDocument(path);
 
     QCOMPARE(f.column(0), kPhpLines);
     QCOMPARE(f.column(1), kPhpLines);
@@ -159,13 +137,13 @@ void TestOpenSave::openPhpIni() {
     f.tree()->collapse(database);
     QCOMPARE(model->imageOf(database), 0);
 
-    QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(path)});
+    QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(path)});
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
     QVERIFY(!w.document().modified());
-    QVERIFY(!w.action("actSave")->isEnabled());
-    QVERIFY(w.action("actSaveAs")->isEnabled());
-    QVERIFY(w.action("actReload")->isEnabled());
-    QCOMPARE(w.messageText(), QStringLiteral("打开成功！"));
+    QVERIFY(!f.action("actSave")->isEnabled());
+    QVERIFY(f.action("actSaveAs")->isEnabled());
+    QVERIFY(f.action("actReload")->isEnabled());
+    QCOMPARE(f.message(), QStringLiteral("打开成功！"));
     QCOMPARE(f.platform.shown().size(), 0);
 }
 
@@ -193,7 +171,7 @@ void TestOpenSave::openMessageSequence() {
     PanelRecorder recorder(f.panel("pnlMessage"));
     f.platform.setTick(startTick);
     f.platform.setTickStep(tickStep);
-    w.OpenDocument(path);
+    f.files().OpenDocument(path);
 
     QStringList expected{QStringLiteral("正在打开文件 ...")};
     if (tickStep > 100)
@@ -205,7 +183,7 @@ void TestOpenSave::openMessageSequence() {
             expected << QStringLiteral("正在处理目录树和内容列表 ... %1行, 共%2行").arg(i).arg(lines);
     expected << QStringLiteral("处理完毕！");
     QCOMPARE(recorder.texts(), expected);
-    QCOMPARE(w.messageText(), QStringLiteral("打开成功！"));
+    QCOMPARE(f.message(), QStringLiteral("打开成功！"));
     QCOMPARE(f.list()->model()->rowCount(), lines);
 }
 
@@ -241,7 +219,7 @@ void TestOpenSave::sizeThresholds() {
     QCOMPARE(bytes.size(), size);
     const QString path = f.writeFile(name, bytes);
     f.platform.queueYesNoCancel(answer);
-    w.OpenDocument(path);
+    f.files().OpenDocument(path);
 
     QCOMPARE(f.platform.messages(), notice ? QStringList{QStringLiteral("该文件很大，打开可能要好几秒。")} : QStringList());
     QCOMPARE(f.platform.questions(), question ? QStringList{QStringLiteral("该文件太大，建议用记事本打开！")} : QStringList());
@@ -256,11 +234,11 @@ void TestOpenSave::sizeThresholds() {
     if (loaded) {
         QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
         QCOMPARE(f.column(0).first(), QStringLiteral("key0=value 0"));
-        QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(path)});
+        QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(path)});
     } else {
         QCOMPARE(w.windowTitle(), "Varnoquil-" + old);
         QCOMPARE(f.column(0), kPhpLines);
-        QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(old)});
+        QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(old)});
     }
 }
 
@@ -272,7 +250,7 @@ void TestOpenSave::textEditorNotFound() {
     f.platform.setTextEditor("no-such-editor");
     f.platform.setStartResult(StartResult::NotFound);
     f.platform.queueYesNoCancel(Answer::Yes);
-    w.OpenDocument(path);
+    f.files().OpenDocument(path);
     QCOMPARE(f.platform.messages(), QStringList{QStringLiteral("可执行文件\"no-such-editor\"未找到！")});
     QCOMPARE(w.windowTitle(), QStringLiteral("Varnoquil-Untitled"));
 
@@ -280,7 +258,7 @@ void TestOpenSave::textEditorNotFound() {
     f.platform.clearRecords();
     f.platform.setStartResult(StartResult::Failed);
     f.platform.queueYesNoCancel(Answer::Yes);
-    w.OpenDocument(path);
+    f.files().OpenDocument(path);
     QCOMPARE(f.platform.started().size(), 1);
     QCOMPARE(f.platform.messages(), QStringList());
 }
@@ -303,7 +281,7 @@ void TestOpenSave::unreadableFileKeepsDocument() {
     const QString path = f.path("target");
     if (kind == "folder")
         QVERIFY(QDir(f.dir()).mkdir("target"));
-    w.OpenDocument(path);
+    f.files().OpenDocument(path);
 
     QFETCH(QString, reason);
     QCOMPARE(f.platform.errors(), QStringList{QStringLiteral("打开文件 \"%1\" 失败！\n%2").arg(path, reason)});
@@ -323,15 +301,15 @@ void TestOpenSave::saveAfterChange() {
     vq::TfrmMain& w = f.start({path});
     w.document().setCaption(8, "host=remote");
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path + " *");
-    QVERIFY(w.action("actSave")->isEnabled());
+    QVERIFY(f.action("actSave")->isEnabled());
 
-    w.action("actSave")->trigger();
+    f.action("actSave")->trigger();
     QStringList expected = kPhpLines;
     expected[8] = "host=remote";
     QCOMPARE(MainWindowFixture::readBytes(path), Join(expected));
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
     QVERIFY(!w.document().modified());
-    QVERIFY(!w.action("actSave")->isEnabled());
+    QVERIFY(!f.action("actSave")->isEnabled());
     QCOMPARE(f.platform.saveDialogs(), 0);
     // Saving asks nothing, touches neither the log nor the rows.
     QCOMPARE(f.platform.shown().size(), 0);
@@ -359,7 +337,7 @@ void TestOpenSave::saveUntitled() {
     if (choosePath)
         f.platform.queueSaveFileName(target);
 
-    const bool saved = w.SaveDocument(0);
+    const bool saved = f.files().SaveDocument(vq::SaveMode::Save);
     QCOMPARE(saved, choosePath);
     QCOMPARE(f.platform.saveDialogs(), 1);
     if (choosePath) {
@@ -367,7 +345,7 @@ void TestOpenSave::saveUntitled() {
         QCOMPARE(w.windowTitle(), "Varnoquil-" + target);
         QCOMPARE(QString::fromStdString(w.document().fileName()), target);
         QVERIFY(!w.document().modified());
-        QVERIFY(w.action("actReload")->isEnabled());
+        QVERIFY(f.action("actReload")->isEnabled());
     } else {
         QVERIFY(!QFileInfo::exists(target));
         QCOMPARE(w.windowTitle(), QStringLiteral("Varnoquil-Untitled *"));
@@ -386,7 +364,7 @@ void TestOpenSave::saveAsNewName() {
     w.document().setCaption(0, "[Core]");
     const QString other = f.path("second.ini");
     f.platform.queueSaveFileName(other);
-    QVERIFY(w.SaveDocument(1));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::SaveAs));
     QCOMPARE(w.windowTitle(), "Varnoquil-" + other);
     QVERIFY(!w.document().modified());
     QCOMPARE(w.recentFiles().paths(), recent);
@@ -396,13 +374,12 @@ void TestOpenSave::saveAsNewName() {
     QCOMPARE(MainWindowFixture::readBytes(path), Join(kPhpLines));
     // Reload now reads the new file.
     f.writeFile("second.ini", Join({"[Reloaded]"}));
-    w.action("actReload")->trigger();
+    f.action("actReload")->trigger();
     QCOMPARE(f.column(0), QStringList{"[Reloaded]"});
     // Save As with an unchanged document still writes.
     f.platform.queueSaveFileName(f.path("third.ini"));
-    QVERIFY(w.SaveDocument(1));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::SaveAs));
     QCOMPARE(MainWindowFixture::readBytes(f.path("third.ini")), Join({"[Reloaded]"}));
-    QVERIFY(!w.SaveDocument(2));
 }
 
 // New on a changed document asks to save: Yes saves first, No drops the changes, Cancel keeps all.
@@ -437,7 +414,7 @@ void TestOpenSave::saveQuestionOnNew() {
     if (!savePath.isEmpty())
         f.platform.queueSaveFileName(f.path(savePath));
 
-    const bool ok = w.NewDocument();
+    const bool ok = f.files().NewDocument();
     QCOMPARE(ok, replaced);
     QCOMPARE(f.platform.questions(), QStringList{kSaveQuestion});
     QCOMPARE(f.platform.shown().first().title, QStringLiteral("Confirm"));
@@ -459,7 +436,7 @@ void TestOpenSave::saveQuestionOnNew() {
         QCOMPARE(f.logEntries(), QStringList());
         QVERIFY(!w.document().modified());
         // The new document is not changed: New asks nothing the second time.
-        QVERIFY(w.NewDocument());
+        QVERIFY(f.files().NewDocument());
         QCOMPARE(f.platform.questions().size(), 1);
     } else {
         QCOMPARE(w.windowTitle(), before);
@@ -487,7 +464,7 @@ void TestOpenSave::saveQuestionOnOpen() {
     w.document().setCaption(4, "engine = Off");
     f.platform.queueConfirm(answer);
     f.platform.queueOpenFileName(second);
-    w.action("actOpenIniFile")->trigger();
+    f.action("actOpenIniFile")->trigger();
 
     QCOMPARE(f.platform.openDialogs(), 1);
     QCOMPARE(f.platform.questions(), QStringList{kSaveQuestion});
@@ -523,11 +500,11 @@ void TestOpenSave::saveFailure() {
     bool saved = true;
     if (kind == "folder removed") {
         QVERIFY(QDir(f.path("sub")).removeRecursively());
-        saved = w.SaveDocument(0);
+        saved = f.files().SaveDocument(vq::SaveMode::Save);
     } else {
         failedPath = kind == "missing folder" ? f.path("nowhere/doc.ini") : f.path("sub");
         f.platform.queueSaveFileName(failedPath);
-        saved = w.SaveDocument(1);
+        saved = f.files().SaveDocument(vq::SaveMode::SaveAs);
     }
     QVERIFY(!saved);
     QFETCH(QString, reason);
@@ -545,7 +522,7 @@ void TestOpenSave::saveFailure() {
     // document stays; elsewhere Cancel keeps it.
     f.platform.clearRecords();
     f.platform.queueConfirm(kind == "folder removed" ? Answer::Yes : Answer::Cancel);
-    QVERIFY(!w.NewDocument());
+    QVERIFY(!f.files().NewDocument());
     QCOMPARE(f.platform.messages(), kind == "folder removed" ? QStringList{SaveFailed(path, reason)} : QStringList());
     QCOMPARE(f.platform.questions(), QStringList{kSaveQuestion});
     QCOMPARE(w.windowTitle(), caption);
@@ -563,7 +540,7 @@ void TestOpenSave::changeWhileLoadingNotCounted() {
     QCOMPARE(f.targetLines().at(8), QStringLiteral("host=quiet"));
     QVERIFY(!w.document().modified());
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
-    QVERIFY(w.NewDocument());
+    QVERIFY(f.files().NewDocument());
     QCOMPARE(f.platform.questions(), QStringList());
 }
 
@@ -571,9 +548,9 @@ void TestOpenSave::changeWhileLoadingNotCounted() {
 void TestOpenSave::dialogSettings() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
-    w.action("actOpenIniFile")->trigger();
+    f.action("actOpenIniFile")->trigger();
     w.document().insertRow(0, "x=1");
-    w.action("actSaveAs")->trigger();
+    f.action("actSaveAs")->trigger();
     QCOMPARE(f.platform.openDialogs(), 1);
     QCOMPARE(f.platform.saveDialogs(), 1);
     const vq::FileDialogSettings open = f.platform.openDialogSettings().first();
@@ -622,7 +599,7 @@ void TestOpenSave::reload() {
     if (changed)
         w.document().setCaption(0, "[Typed]");
     f.platform.queueConfirm(answer);
-    w.action("actReload")->trigger();
+    f.action("actReload")->trigger();
 
     QCOMPARE(f.platform.questions(), changed ? QStringList{kSaveQuestion} : QStringList());
     QCOMPARE(f.column(0).first(), firstRow);
@@ -631,20 +608,20 @@ void TestOpenSave::reload() {
     QCOMPARE(w.document().modified(), cancelled);
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path + (cancelled ? " *" : ""));
     if (!cancelled)
-        QCOMPARE(f.logEntries(), QStringList{QStringLiteral("(-1)打开文件:\"%1\"").arg(path)});
+        QCOMPARE(f.logEntries(), QStringList{OpenLogEntry(path)});
 }
 
 void TestOpenSave::reloadDisabledWhenUntitled() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
-    QVERIFY(!w.action("actReload")->isEnabled());
-    w.action("actReload")->trigger();  // disabled: nothing happens
+    QVERIFY(!f.action("actReload")->isEnabled());
+    f.action("actReload")->trigger();  // disabled: nothing happens
     QCOMPARE(f.platform.shown().size(), 0);
     const QString path = f.writeFile("a.ini", Join(kPhpLines));
-    w.OpenDocument(path);
-    QVERIFY(w.action("actReload")->isEnabled());
-    w.NewDocument();
-    QVERIFY(!w.action("actReload")->isEnabled());
+    f.files().OpenDocument(path);
+    QVERIFY(f.action("actReload")->isEnabled());
+    f.files().NewDocument();
+    QVERIFY(!f.action("actReload")->isEnabled());
 }
 
 // A dropped file opens; a dropped folder or missing path gets the does-not-exist message.
@@ -664,7 +641,7 @@ void TestOpenSave::dropped() {
         f.writeFile("dropped.ini", Join(kPhpLines));
     else if (kind == "folder")
         QVERIFY(QDir(f.dir()).mkdir("dropped.ini"));
-    w.openDroppedFile(path);
+    f.files().openDroppedFile(path);
     if (kind == "file") {
         QCOMPARE(f.platform.messages(), QStringList());
         QCOMPARE(w.windowTitle(), "Varnoquil-" + path);
@@ -718,7 +695,7 @@ void TestOpenSave::closing() {
     QCOMPARE(recorder.texts().contains(QStringLiteral("正在卸载数据 ...")), announced);
     if (announced)
         QCOMPARE(recorder.texts().first(), QStringLiteral("正在卸载数据 ..."));
-    QCOMPARE(w.messageText(), QStringLiteral("处理完毕！"));
+    QCOMPARE(f.message(), QStringLiteral("处理完毕！"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Varnoquil"));
     QCOMPARE(f.list()->model()->rowCount(), 0);
     QCOMPARE(f.tree()->model()->rowCount(), 0);
@@ -742,7 +719,7 @@ void TestOpenSave::closeCancelled() {
     QCOMPARE(f.targetLines().at(8), QStringLiteral("host=kept"));
     // The exit command asks the same question.
     f.platform.queueConfirm(Answer::No);
-    w.action("actExit")->trigger();
+    f.action("actExit")->trigger();
     QVERIFY(!w.isVisible());
     QCOMPARE(MainWindowFixture::readBytes(path), Join(kPhpLines));
 }
@@ -772,11 +749,11 @@ void TestOpenSave::roundTrip() {
     vq::TfrmMain& w = f.start();
     const QString source = f.writeFile("source.ini", bytes);
     f.platform.queueYesNoCancel(Answer::No);  // very large files are loaded anyway
-    w.OpenDocument(source);
+    f.files().OpenDocument(source);
     QCOMPARE(QString::fromStdString(w.document().fileName()), source);
     const QString target = f.path("copy.ini");
     f.platform.queueSaveFileName(target);
-    QVERIFY(w.SaveDocument(1));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::SaveAs));
     const QByteArray written = MainWindowFixture::readBytes(target);
     QCOMPARE(written.size(), bytes.size());
     QVERIFY2(written == bytes, qPrintable(QStringLiteral("first difference at byte %1").arg([&] {
@@ -808,7 +785,7 @@ void TestOpenSave::recentFilesOnOpen() {
     w.recentFiles().clear();
     w.recentFiles().setCount(count);
     for (const QString& name : opened)
-        w.OpenDocument(f.writeFile(name + ".ini", Join({"[" + name + "]"})));
+        f.files().OpenDocument(f.writeFile(name + ".ini", Join({"[" + name + "]"})));
     QStringList paths;
     for (const std::string& p : w.recentFiles().paths())
         paths << QString::fromStdString(p);
@@ -828,7 +805,7 @@ void TestOpenSave::targetPageHint() {
     QCOMPARE(page->statusTip(), same);
     w.document().setTextMirrorsList(false, "当前文本内容为上次操作:提取钩选项(&S) ...");
     QCOMPARE(page->statusTip(), QStringLiteral("当前文本内容为上次操作:提取钩选项(&S) ..."));
-    w.OpenDocument(f.writeFile("h.ini", Join(kPhpLines)));
+    f.files().OpenDocument(f.writeFile("h.ini", Join(kPhpLines)));
     QCOMPARE(page->statusTip(), same);
     QVERIFY(w.document().textMirrorsList());
     // The caret stands at the start of the loaded text.
@@ -853,22 +830,22 @@ void TestOpenSave::saveAsNeedsText() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     if (state == "empty file")
-        w.OpenDocument(f.writeFile("e.ini", QByteArray()));
+        f.files().OpenDocument(f.writeFile("e.ini", QByteArray()));
     else if (state == "break only")
-        w.OpenDocument(f.writeFile("b.ini", "\r\n"));
+        f.files().OpenDocument(f.writeFile("b.ini", "\r\n"));
     else if (state == "file")
-        w.OpenDocument(f.writeFile("f.ini", Join(kPhpLines)));
+        f.files().OpenDocument(f.writeFile("f.ini", Join(kPhpLines)));
     else if (state == "extracted nothing") {
-        w.OpenDocument(f.writeFile("x.ini", Join(kPhpLines)));
+        f.files().OpenDocument(f.writeFile("x.ini", Join(kPhpLines)));
         w.document().setTextMirrorsList(false, "当前文本内容为上次操作:提取钩选项(&S) ...");
         w.document().replaceTarget({});
         QVERIFY(f.list()->model()->rowCount() > 0);
-        QVERIFY(w.action("actSave")->isEnabled());
+        QVERIFY(f.action("actSave")->isEnabled());
     } else if (state == "all deleted") {
-        w.OpenDocument(f.writeFile("d.ini", Join({"only=1"})));
-        w.DeleteLineEntry(0);
+        f.files().OpenDocument(f.writeFile("d.ini", Join({"only=1"})));
+        f.treeAndRows().DeleteLineEntry(0);
     }
-    QCOMPARE(w.action("actSaveAs")->isEnabled(), enabled);
+    QCOMPARE(f.action("actSaveAs")->isEnabled(), enabled);
 }
 
 // A target text made by an extraction is what Save writes: its lines only, each with the
@@ -890,8 +867,8 @@ void TestOpenSave::extractedTextSaved() {
     w.document().setTextMirrorsList(false, "当前文本内容为上次操作:提取钩选项(&S) ...");
     w.document().replaceTarget({w.document().caption(0), w.document().caption(8)});
     QCOMPARE(w.windowTitle(), "Varnoquil-" + path + " *");
-    QVERIFY(w.action("actSave")->isEnabled());
-    w.action("actSave")->trigger();
+    QVERIFY(f.action("actSave")->isEnabled());
+    f.action("actSave")->trigger();
     QCOMPARE(MainWindowFixture::readBytes(path), "[PHP]" + lineBreak + "host=local" + lineBreak);
     // Editing a row now leaves text and Modified alone.
     w.document().setCaption(8, "host=else");
@@ -924,7 +901,7 @@ void TestOpenSave::saveKeepsFileKind() {
     }
     vq::TfrmMain& w = f.start({path});
     w.document().setCaption(0, "[Saved]");
-    QVERIFY(w.SaveDocument(0));
+    QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QStringList expected = kPhpLines;
     expected[0] = "[Saved]";
     QCOMPARE(MainWindowFixture::readBytes(real), Join(expected));

@@ -7,6 +7,7 @@
 #include "settings/TfrmOption.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -113,7 +114,7 @@ void TestSettings::runDialog(std::function<void(vq::TfrmOption*)> act) {
         if (dialog->isVisible())
             dialog->reject();  // a failed check above must not leave the dialog open
     });
-    m_f->window().action("actConfiguration")->trigger();
+    m_f->action("actConfiguration")->trigger();
     QVERIFY(ran);
 }
 
@@ -125,13 +126,13 @@ void TestSettings::firstRunWithoutFile() {
     vq::TfrmMain& w = m_f->start();
     QCOMPARE(w.recentFiles().count(), 5);
     QVERIFY(w.recentFiles().paths().empty());
-    QCOMPARE(w.defaultPattern(), 2);
+    QCOMPARE(w.settings().defaultPattern(), 2);
     QVERIFY(m_f->find<QAction>("mnuPtn2")->isChecked());
-    QVERIFY(w.autoExpand());
+    QVERIFY(w.settings().autoExpand());
     const QFont font = m_f->text()->font();
     QCOMPARE(font.family(), QString("宋体"));
     QCOMPARE(font.pointSize(), 9);
-    QCOMPARE(w.codec().legacyName(), QString("GB18030"));
+    QCOMPARE(w.session().codec().legacyName(), QString("GB18030"));
     QCOMPARE(boxItems("cboRem"), (QStringList{";", "#", " "}));
     QCOMPARE(boxItems("cboSplit"), (QStringList{"=", " "}));
     QCOMPARE(boxItems("cboTitleSign"), (QStringList{";;;;;;", ";;;", "######", "###"}));
@@ -159,10 +160,10 @@ void TestSettings::preparedFileIsRead() {
     vq::TfrmMain& w = m_f->start();
     QCOMPARE(w.recentFiles().count(), 3);
     QCOMPARE(recentPaths(), files);  // all five offered until the next open
-    QCOMPARE(w.defaultPattern(), 3);
+    QCOMPARE(w.settings().defaultPattern(), 3);
     QVERIFY(m_f->find<QAction>("mnuPtn3")->isChecked());  // the default pattern was applied
     QCOMPARE(m_f->find<QComboBox>("cboRem")->currentText(), QString("#"));
-    QVERIFY(!w.autoExpand());
+    QVERIFY(!w.settings().autoExpand());
     QCOMPARE(boxItems("cboRem"), (QStringList{"#", "//"}));
     QCOMPARE(boxItems("cboSplit"), (QStringList{":"}));
     QCOMPARE(boxItems("cboTitleSign"), (QStringList{"***"}));
@@ -171,12 +172,12 @@ void TestSettings::preparedFileIsRead() {
     QCOMPARE(font.pointSize(), 14);
     QVERIFY(font.bold());
     QCOMPARE(m_f->text()->palette().color(QPalette::Text), QColor(255, 0, 0));
-    QCOMPARE(w.codec().legacyName(), QString("Big5"));
+    QCOMPARE(w.session().codec().legacyName(), QString("Big5"));
 
     // Auto-expand off: selecting a section leaves it closed.
     m_f->show();
     const QString doc = m_f->writeFile("tree.ini", "[One]\na=1\n[Two]\nb=2\n");
-    w.OpenDocument(doc);
+    w.files().OpenDocument(doc);
     QTreeView* tree = m_f->tree();
     tree->setCurrentIndex(tree->model()->index(1, 0));
     QVERIFY(!tree->isExpanded(tree->model()->index(1, 0)));
@@ -191,7 +192,7 @@ void TestSettings::junkFileGivesDefaults() {
     m_f->writeFile("tolvry.ini", junk);
     vq::TfrmMain& w = m_f->start();
     QCOMPARE(w.recentFiles().count(), 10);
-    QCOMPARE(w.defaultPattern(), 2);
+    QCOMPARE(w.settings().defaultPattern(), 2);
     QVERIFY(m_f->find<QAction>("mnuPtn2")->isChecked());
     QCOMPARE(m_f->text()->font().pointSize(), 9);
     m_f->show();
@@ -285,7 +286,7 @@ void TestSettings::dialogOkTakesEverythingOver() {
     vq::TfrmMain& w = m_f->start();
     m_f->show();
     const QString a = m_f->writeFile("a.ini", "a=1\n");
-    w.OpenDocument(a);
+    w.files().OpenDocument(a);
     QComboBox* rem = m_f->find<QComboBox>("cboRem");
     w.signToolBar().setHistoryTexts(vq::SignBox::Rem, {";", "#", " ", "//", "--"});
     rem->setEditText("//");
@@ -310,9 +311,9 @@ void TestSettings::dialogOkTakesEverythingOver() {
     QCOMPARE(QString::fromStdString(w.signToolBar().settings().remSign), QString("//"));
     QVERIFY(recentPaths().isEmpty());
     QCOMPARE(w.recentFiles().count(), 4);
-    QCOMPARE(w.defaultPattern(), 0);
+    QCOMPARE(w.settings().defaultPattern(), 0);
     QVERIFY(m_f->find<QAction>("mnuPtn2")->isChecked());  // the current pattern stays until the next start
-    QVERIFY(!w.autoExpand());
+    QVERIFY(!w.settings().autoExpand());
     QCOMPARE(m_f->text()->font().family(), QString("DejaVu Serif"));
     QCOMPARE(m_f->text()->font().pointSize(), 15);
     QCOMPARE(openRecentSubmenu(), QStringList{"<<无>>"});
@@ -331,7 +332,7 @@ void TestSettings::dialogCancelTakesNothingOver() {
     vq::TfrmMain& w = m_f->start();
     m_f->show();
     const QString a = m_f->writeFile("a.ini", "a=1\n");
-    w.OpenDocument(a);
+    w.files().OpenDocument(a);
     w.signToolBar().setHistoryTexts(vq::SignBox::TitleSign, {";;;;;;", ";;;", "######", "###", "==="});
     m_f->find<QComboBox>("cboTitleSign")->setEditText("===");
     m_f->platform.queueFont(QFont("DejaVu Serif", 15));
@@ -354,8 +355,8 @@ void TestSettings::dialogCancelTakesNothingOver() {
     QCOMPARE(boxItems("cboTitleSign"), (QStringList{";;;;;;", ";;;", "######", "###", "==="}));
     QCOMPARE(recentPaths(), QStringList{a});
     QCOMPARE(w.recentFiles().count(), 5);
-    QCOMPARE(w.defaultPattern(), 2);
-    QVERIFY(w.autoExpand());
+    QCOMPARE(w.settings().defaultPattern(), 2);
+    QVERIFY(w.settings().autoExpand());
     QCOMPARE(m_f->text()->font().family(), QString("宋体"));
 }
 
@@ -413,7 +414,7 @@ void TestSettings::lowerCountKeepsTheMostRecent() {
     QStringList opened;
     for (const char* name : {"1.ini", "2.ini", "3.ini", "4.ini", "5.ini"}) {
         opened.prepend(m_f->writeFile(name, "a=1\n"));
-        w.OpenDocument(opened.first());
+        w.files().OpenDocument(opened.first());
     }
     QCOMPARE(recentPaths(), opened);
     runDialog([&](vq::TfrmOption* d) {
@@ -428,17 +429,19 @@ void TestSettings::lowerCountKeepsTheMostRecent() {
 
 void TestSettings::settingsSurviveARestart() {
     vq::TfrmMain& w = m_f->start();
-    m_f->show();
+    QVERIFY(m_f->showActive());
     const QString a = m_f->writeFile("a.ini", "a=1\n");
     const QString b = m_f->writeFile("b.ini", "b=1\n");
-    w.OpenDocument(a);
-    w.OpenDocument(b);
+    w.files().OpenDocument(a);
+    w.files().OpenDocument(b);
     // A sign typed into the box joins its history when the box is left.
     QComboBox* title = m_f->find<QComboBox>("cboTitleSign");
+    QTest::mouseClick(title->lineEdit(), Qt::LeftButton);
+    QTRY_VERIFY(title->hasFocus());
     title->lineEdit()->selectAll();
     QTest::keyClicks(title->lineEdit(), "-=-");
-    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);  // leaving the box, as a click elsewhere does
-    QCoreApplication::sendEvent(title->lineEdit(), &out);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // leaving the box
+    QTRY_VERIFY(!title->hasFocus());
     QCOMPARE(boxItems("cboTitleSign").last(), QString("-=-"));
     m_f->platform.queueFont(QFont("DejaVu Sans Mono", 13));
     runDialog([&](vq::TfrmOption* d) {
@@ -451,7 +454,7 @@ void TestSettings::settingsSurviveARestart() {
 
     vq::TfrmMain& again = m_f->start();
     QCOMPARE(recentPaths(), (QStringList{b, a}));
-    QCOMPARE(again.defaultPattern(), 3);
+    QCOMPARE(again.settings().defaultPattern(), 3);
     QVERIFY(m_f->find<QAction>("mnuPtn3")->isChecked());
     QCOMPARE(m_f->text()->font().family(), QString("DejaVu Sans Mono"));
     QCOMPARE(m_f->text()->font().pointSize(), 13);

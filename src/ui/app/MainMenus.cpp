@@ -1,0 +1,154 @@
+// The window's menus as lists of entries.
+#include "app/MainMenus.h"
+
+#include "settings/SignToolBar.h"
+
+#include "Texts.h"
+
+#include <QAbstractScrollArea>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace vq {
+
+namespace {
+
+QAction* AddMenuItem(QMenu* menu, QAction* target, const char* itemName) {
+    auto* item = new QAction(target->icon(), target->text(), menu);
+    item->setObjectName(itemName);
+    item->setStatusTip(target->statusTip());
+    item->setShortcut(target->shortcut());
+    item->setShortcutContext(Qt::WidgetShortcut);  // the action itself owns the key
+    item->setEnabled(target->isEnabled());
+    item->setVisible(target->isVisible());
+    QObject::connect(target, &QAction::changed, item, [item, target] {
+        item->setEnabled(target->isEnabled());
+        item->setVisible(target->isVisible());
+        item->setText(target->text());
+    });
+    QObject::connect(item, &QAction::triggered, target, &QAction::trigger);
+    menu->addAction(item);
+    return item;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* title, const char* name) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(title));
+    menu->setObjectName(name);
+    return menu;
+}
+
+}  // namespace
+
+void AddMenuItems(QMenu* menu, const ActionTable& actions, std::initializer_list<MenuEntry> entries) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.item)
+            AddMenuItem(menu, actions[entry.action], entry.item);
+        else
+            menu->addSeparator();
+    }
+}
+
+QMenu* BuildMainMenu(QMenuBar* bar, const ActionTable& actions, SignToolBar& signs) {
+    bar->setObjectName("MainMenu");
+
+    QMenu* file = AddMenu(bar, texts::kMenuFile, "mnuFile");
+    file->menuAction()->setStatusTip(QString::fromUtf8(texts::kMenuFileHint));
+    AddMenuItems(file, actions, {
+        {Act::NewIniFile, "mnuNewIniFile"},
+        {Act::OpenIniFile, "mnuOpenIniFile"},
+        {Act::OpenSamples, "mnuOpenSamples"},
+    });
+    QMenu* recent = file->addMenu(QString::fromUtf8(texts::kMenuRecent));
+    recent->setObjectName("mnuRecentMenus");
+    recent->menuAction()->setIcon(QIcon(QStringLiteral(":/icons/recentFile.svg")));
+    file->addSeparator();
+    AddMenuItems(file, actions, {
+        {Act::Reload, "mnuReload"},
+        {Act::OpenWithNotepad, "mnuOpenWithNotepad"},
+        kSeparator,
+        {Act::Save, "mnuSave"},
+        {Act::SaveAs, "mnuSaveAs"},
+        kSeparator,
+        {Act::Exit, "mnuExit"},
+    });
+
+    AddMenuItems(AddMenu(bar, texts::kMenuEdit, "mnuEdit"), actions, {
+        {Act::InsertLine, "mnuInsertLine"},
+        {Act::InsertLineDn, "mnuInsertLineDn"},
+        {Act::EditLine, "mnuEditLine"},
+        kSeparator,
+        {Act::UnRem, "mnuUnRem"},
+        {Act::RemLine, "N6"},
+        {Act::RestoreLine, "N12"},
+        {Act::Restore, "mnuRestore"},
+        kSeparator,
+        {Act::DelLine, "mnuDelLine"},
+    });
+
+    AddMenuItems(AddMenu(bar, texts::kMenuTools, "mnuTools"), actions, {
+        {Act::Find, "mnuFind"},
+        {Act::FindNext, "mnuFindNext"},
+        kSeparator,
+        {Act::SaveAll, "mnuSaveAll"},
+        {Act::SaveSel, "mnuSaveSel"},
+        {Act::SaveTree, "mnuSaveTree"},
+        kSeparator,
+        {Act::RefreshTree, "mnuRefreshTree"},
+    });
+
+    QMenu* options = AddMenu(bar, texts::kMenuOptions, "mnuOptions");
+    AddMenuItems(options, actions, {{Act::Configuration, "mnuConfiguration"}, kSeparator});
+    signs.addPatternItems(options, "mnuPtn");
+
+    AddMenuItems(AddMenu(bar, texts::kMenuHelp, "mnuHelp"), actions, {
+        {Act::HelpTopic, "mnuHelpTopic"},
+        {Act::Report, "mnuReport"},
+        kSeparator,
+        {Act::About, "mnuAbout"},
+    });
+    return recent;
+}
+
+QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name) {
+    auto* menu = new QMenu(window);
+    menu->setObjectName(name);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, menu,
+                     [menu, view](const QPoint& p) { menu->popup(view->viewport()->mapToGlobal(p)); });
+    return menu;
+}
+
+void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list,
+                     QAbstractScrollArea* log, QAbstractScrollArea* text) {
+    AddMenuItems(AttachPopup(window, list, "PopupMenu_ListView"), actions, {
+        {Act::InsertLine, "mnuInsertLine1"},
+        {Act::InsertLineDn, "mnuInsertLineDn2"},
+        {Act::EditLine, "mnuEditLine1"},
+        kSeparator,
+        {Act::UnRem, "mnuUnRem1"},
+        {Act::RemLine, "N10"},
+        {Act::RestoreLine, "N13"},
+        kSeparator,
+        {Act::DelLine, "mnuDelLine1"},
+    });
+
+    QMenu* popupLog = AttachPopup(window, log, "PopupMenu_Log");
+    AddMenuItems(popupLog, actions, {{Act::GotoLineByLog, "N16"}, {Act::CopyLogLine, "N17"}});
+    QAction* gotoItem = popupLog->actions().first();
+    QFont bold = gotoItem->font();
+    bold.setBold(true);
+    gotoItem->setFont(bold);  // the default item
+    popupLog->setDefaultAction(gotoItem);
+
+    AddMenuItems(AttachPopup(window, text, "PopupMenu_RE"), actions, {
+        {Act::RECopy, "mnuRECopy"},
+        {Act::RESelAll, "mnuRESelAll"},
+        kSeparator,
+        {Act::Save, "mnuRESave"},
+        {Act::SaveAs, "mnuRESaveAs"},
+        kSeparator,
+        {Act::OpenIniFile, "mnuREOpen"},
+    });
+}
+
+}  // namespace vq

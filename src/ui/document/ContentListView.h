@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace vq {
+
+// The content list `lvContent`: one row per line in two columns, check boxes, several rows
+// selectable, whole rows, no sorting, and the full text of a cut-off row as a tip.
+class ContentListView : public QTreeView {
+    Q_OBJECT
+public:
+    explicit ContentListView(QWidget* parent = nullptr);
+
+    // Makes the row the single selected and focused row, about 60 pixels below the top.
+    void RevealLineEntry(int row);
+    // Column 0 takes two thirds of the width and column 1 one third, unless one of them is
+    // collapsed to 50 pixels; then the other takes all the rest.
+    void fitColumns();
+
+signals:
+    // The list's visible area changed size: the window's or a splitter's doing.
+    void viewportResized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+}  // namespace vq

@@ -1,0 +1,98 @@
+#include "document/DocumentSession.h"
+
+#include "document/RowModel.h"
+#include "document/TargetTextBinder.h"
+#include "document/TopicTreeModel.h"
+#include "document/TreeBuilder.h"
+#include "editing/LogModel.h"
+
+#include "Texts.h"
+
+namespace vq {
+
+DocumentSession::DocumentSession()
+    : m_codec(m_document),
+      m_rows(std::make_unique<RowModel>(m_document, m_codec)),
+      m_tree(std::make_unique<TopicTreeModel>(m_document, m_codec)),
+      m_log(std::make_unique<LogModel>(m_document, m_codec)) {
+    m_document.addListener(&m_relay);
+}
+
+DocumentSession::~DocumentSession() { m_document.removeListener(&m_relay); }
+
+void DocumentSession::bindTargetText(QPlainTextEdit* view) {
+    m_textBinder = std::make_unique<TargetTextBinder>(m_document, m_codec, view);
+}
+
+bool DocumentSession::setCharset(int charset) {
+    if (LegacyCodecName(charset) == m_codec.legacyName())
+        return false;
+    m_codec.setCharset(charset);
+    if (m_textBinder)
+        m_textBinder->reload();
+    m_rows->refreshAll();
+    return true;
+}
+
+void DocumentSession::startNew() {
+    m_document.setFileName(texts::kUntitled);
+    m_document.showFileNameInCaption();
+    m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
+    m_document.clearLog();
+    m_fileForm = FileForm::Bytes;
+}
+
+void DocumentSession::unload() {
+    m_document.clearViews();
+    m_document.setModified(false);
+    m_document.setFileName(texts::kUntitled);
+    m_document.showFileNameInCaption(false);
+}
+
+void DocumentSession::beginLoad(const std::string& path) {
+    m_document.setFileName(path);
+    m_document.setLoading(true);
+    m_document.setTextMirrorsList(false, {});
+    m_document.addLogEntry(kLogSummary, FormatMessage(texts::kOpenLogEntry, {path}), {});
+}
+
+bool DocumentSession::fill(std::string bytes, const Progress& progress) {
+    try {
+        ShownText shown = FromFileBytes(std::move(bytes));
+        m_fileForm = shown.form;
+        m_document.load(std::move(shown.bytes), progress);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void DocumentSession::endLoad(bool read) {
+    if (!read)
+        m_document.setFileName(texts::kUntitled);
+    m_document.setTextMirrorsList(true, {});
+    m_document.setLoading(false);
+    if (read)
+        m_document.setModified(false);
+    m_document.showFileNameInCaption();
+}
+
+bool DocumentSession::analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error) {
+    return BuildTopicTree(m_document, settingsForDocument(typed), progress, error);
+}
+
+// A sign the document's code page cannot hold cannot occur in it; its UTF-8 bytes stand in.
+std::string DocumentSession::encodeSign(const std::string& sign) const {
+    return m_codec.encode(QString::fromStdString(sign)).value_or(sign);
+}
+
+AnalysisSettings DocumentSession::settingsForDocument(const AnalysisSettings& typed) const {
+    AnalysisSettings s = typed;
+    s.remSign = encodeSign(typed.remSign);
+    s.splitSign = encodeSign(typed.splitSign);
+    s.titleBeginSign = encodeSign(typed.titleBeginSign);
+    s.titleEndSign = encodeSign(typed.titleEndSign);
+    return s;
+}
+
+}  // namespace vq

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "Progress.h"
+#include "document/Document.h"
+#include "document/TextCodec.h"
+#include "files/Utf16Text.h"
+#include "settings/AnalysisSettings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QPlainTextEdit;
+
+namespace vq {
+
+class LogModel;
+class RowModel;
+class TargetTextBinder;
+class TopicTreeModel;
+
+// The open document and everything that presents it: the core document, the codec that reads its
+// bytes, the item models of the rows, the tree and the log, and the binding of the target text
+// view. Each member looks only into those declared before it, so they are taken down in the right
+// order by construction. The views are the window's; they outlive the models, which they let go
+// of when a model is destroyed.
+class DocumentSession : public QObject {
+    Q_OBJECT
+public:
+    DocumentSession();
+    ~DocumentSession() override;
+
+    Document& document() { return m_document; }
+    const Document& document() const { return m_document; }
+    const TextCodec& codec() const { return m_codec; }
+    RowModel* rows() const { return m_rows.get(); }
+    TopicTreeModel* tree() const { return m_tree.get(); }
+    LogModel* log() const { return m_log.get(); }
+    // How the document's file holds its text: as the bytes themselves, or as UTF-16.
+    FileForm fileForm() const { return m_fileForm; }
+
+    // Shows the target text in this view from now on.
+    void bindTargetText(QPlainTextEdit* view);
+    // Reads a legacy document in the code page of this font character set (TextCharset) from now
+    // on; true when that changed the code page, and the rows and the target text show again.
+    bool setCharset(int charset);
+
+    // --- the document's life ------------------------------------------------------------------
+    // These are the steps of new, open and unload on the document, in one place.
+    // An empty, unchanged document named "Untitled", mirroring the list, with an empty log.
+    void startNew();
+    // Empties the target text, the rows and the tree; the document is unchanged and untitled, and
+    // the caption is the bare program name.
+    void unload();
+    // Opening a file: the document takes the file's name and the open's log entry; from here
+    // until endLoad() changes do not count as the user's.
+    void beginLoad(const std::string& path);
+    // The file's bytes become the target text and one row per line (a UTF-16 file as UTF-8).
+    // False when making the rows failed part-way; the rows made so far stay.
+    bool fill(std::string bytes, const Progress& progress);
+    // Ends the open: an unchanged document under the file's name, or, when the file was not read,
+    // an untitled one.
+    void endLoad(bool read);
+
+    // The analysis pass under the signs the user typed, encoded for this document.
+    bool analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error);
+    // Signs are the user's text (UTF-8); the document compares bytes in its own encoding.
+    AnalysisSettings settingsForDocument(const AnalysisSettings& typed) const;
+
+signals:
+    // FileName, Modified, the caption, mirroring or the target page's hint changed.
+    void stateChanged();
+    // The target text changed.
+    void targetChanged();
+
+private:
+    // Passes the document's notifications on as the session's signals.
+    class Relay : public DocumentListener {
+    public:
+        explicit Relay(DocumentSession& session) : m_session(session) {}
+        void stateChanged() override { emit m_session.stateChanged(); }
+        void targetReset() override { emit m_session.targetChanged(); }
+        void targetLinesReplaced(Range) override { emit m_session.targetChanged(); }
+        void targetLinesInserted(Range) override { emit m_session.targetChanged(); }
+        void targetLinesRemoved(Range) override { emit m_session.targetChanged(); }
+
+    private:
+        DocumentSession& m_session;
+    };
+
+    std::string encodeSign(const std::string& sign) const;
+
+    Document m_document;
+    TextCodec m_codec;
+    std::unique_ptr<RowModel> m_rows;
+    std::unique_ptr<TopicTreeModel> m_tree;
+    std::unique_ptr<LogModel> m_log;
+    std::unique_ptr<TargetTextBinder> m_textBinder;
+    Relay m_relay{*this};
+    FileForm m_fileForm = FileForm::Bytes;
+};
+
+}  // namespace vq

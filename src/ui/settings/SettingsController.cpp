@@ -1,0 +1,152 @@
+// The settings file and the configuration dialog: what is read at start, written at close, and
+// taken over from the dialog on OK.
+#include "settings/SettingsController.h"
+
+#include "app/LocalPath.h"
+#include "app/Platform.h"
+#include "document/DocumentSession.h"
+#include "document/TopicTreeView.h"
+#include "settings/ProgramSettings.h"
+#include "settings/RecentFiles.h"
+#include "settings/SettingsFile.h"
+#include "settings/SignToolBar.h"
+#include "settings/TextFont.h"
+#include "settings/TfrmOption.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+
+namespace vq {
+
+namespace {
+
+std::vector<std::string> Utf8(const QStringList& texts) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<size_t>(texts.size()));
+    for (const QString& text : texts)
+        out.push_back(text.toStdString());
+    return out;
+}
+
+QStringList Texts(const std::vector<std::string>& utf8) {
+    QStringList out;
+    for (const std::string& text : utf8)
+        out << QString::fromStdString(text);
+    return out;
+}
+
+// The entry the box shows, as an index into its history; -1 for a text typed that is not in it.
+int ShownIndex(const QComboBox* box) { return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive); }
+}  // namespace
+
+SettingsController::SettingsController(const Context& context)
+    : m_context(context), m_defaultPattern(kDefaultPatternSetting) {}
+
+void SettingsController::bindActions(ActionTable& actions) {
+    actions.bind(Act::Configuration, this, &SettingsController::actConfigurationExecute);
+}
+
+void SettingsController::updateActions(const ActionTable& actions) const {
+    actions.setEnabled(Act::Configuration, true);
+}
+
+bool SettingsController::autoExpand() const { return m_context.tree->autoExpand(); }
+
+// The settings file holds text as the desktop writes it (UTF-8), whatever the document's encoding.
+ProgramSettings SettingsController::currentSettings() const {
+    const RecentFiles& recent = m_context.recent;
+    SignToolBar& signs = m_context.signs;
+    ProgramSettings s;
+    s.recentCount = recent.count();
+    s.defaultPattern = m_defaultPattern;
+    s.autoExpand = autoExpand();
+    s.font = m_textFont;
+    s.recentFiles = recent.paths();
+    s.remSigns = Utf8(signs.historyTexts(SignBox::Rem));
+    s.splitSigns = Utf8(signs.historyTexts(SignBox::Split));
+    s.titleSigns = Utf8(signs.historyTexts(SignBox::TitleSign));
+    return s;
+}
+
+// Runs before the default pattern is applied and before a command-line file is opened. Junk in
+// the file never stops the start: whatever cannot be read keeps its default.
+bool SettingsController::LoadSettings() {
+    m_settingsPath = m_context.platform.settingsFilePath();
+    ProgramSettings s = currentSettings();
+    if (!m_settingsPath.isEmpty())
+        LoadSettingsFile(LocalPath(m_settingsPath), s);
+    RecentFiles& recent = m_context.recent;
+    recent.setCount(s.recentCount);
+    m_defaultPattern = s.defaultPattern;
+    m_textFont = s.font;
+    applyTextFont();
+    m_context.tree->setAutoExpand(s.autoExpand);
+    recent.assign(s.recentFiles);  // trimmed to the count only at the next open
+    m_context.signs.setHistoryTexts(SignBox::Rem, Texts(s.remSigns));
+    m_context.signs.setHistoryTexts(SignBox::Split, Texts(s.splitSigns));
+    m_context.signs.setHistoryTexts(SignBox::TitleSign, Texts(s.titleSigns));
+    return true;
+}
+
+// A file that cannot be written is reported once; the window closes all the same.
+void SettingsController::SaveSettings() {
+    if (m_settingsPath.isEmpty())
+        return;
+    const std::string error = SaveSettingsFile(LocalPath(m_settingsPath), currentSettings());
+    if (!error.empty())
+        m_context.platform.showError(m_context.window, QString::fromStdString(error));
+}
+
+void SettingsController::applyTextFont() {
+    QPlainTextEdit* text = m_context.text;
+    text->setFont(TextFont(m_textFont));
+    if (const auto colour = WindowsColour(m_textFont.colour)) {
+        QPalette palette = text->palette();
+        palette.setColor(QPalette::Text, *colour);
+        text->setPalette(palette);
+    }
+    // The character set picks the legacy encoding a file is shown in; what is on screen is
+    // decoded again in the new one.
+    if (m_context.session.setCharset(m_textFont.charset))
+        m_context.tree->viewport()->update();
+}
+
+void SettingsController::actConfigurationExecute() {
+    SignToolBar& signs = m_context.signs;
+    RecentFiles& recent = m_context.recent;
+    TfrmOption dialog(m_context.platform, m_context.window);
+    OptionValues values;
+    values.remSigns = signs.historyTexts(SignBox::Rem);
+    values.splitSigns = signs.historyTexts(SignBox::Split);
+    values.titleSigns = signs.historyTexts(SignBox::TitleSign);
+    values.remIndex = ShownIndex(signs.box(SignBox::Rem));
+    values.splitIndex = ShownIndex(signs.box(SignBox::Split));
+    values.titleIndex = ShownIndex(signs.box(SignBox::TitleSign));
+    values.font = TextFont(m_textFont);
+    values.charset = m_textFont.charset;
+    values.recentCount = recent.count();
+    values.defaultPattern = m_defaultPattern;
+    values.autoExpand = autoExpand();
+    dialog.setValues(values);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    const OptionValues chosen = dialog.values();
+    // The histories change; the boxes' texts and the current signs stay as they were.
+    signs.setHistoryTexts(SignBox::Rem, chosen.remSigns);
+    signs.setHistoryTexts(SignBox::Split, chosen.splitSigns);
+    signs.setHistoryTexts(SignBox::TitleSign, chosen.titleSigns);
+    m_textFont = TextFontSetting(chosen.font, m_textFont);
+    m_textFont.charset = chosen.charset;
+    applyTextFont();
+    if (dialog.clearRecent())
+        recent.clear();
+    recent.setCount(chosen.recentCount);
+    recent.TrimRecentFiles();
+    // The new default applies at the next start; the current pattern stays.
+    if (chosen.defaultPattern >= 0)
+        m_defaultPattern = chosen.defaultPattern;
+    m_context.tree->setAutoExpand(chosen.autoExpand);
+}
+
+}  // namespace vq

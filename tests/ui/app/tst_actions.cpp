@@ -1,0 +1,89 @@
+// The window's table of actions: built from the catalogue, bound to handlers, and brought up to
+// date in one pass however many changes asked for it.
+#include "app/ActionTable.h"
+
+#include <QAction>
+#include <QTest>
+#include <QWidget>
+
+#include <set>
+
+namespace {
+
+// Counts what its slot was asked to do.
+class Handler : public QObject {
+    Q_OBJECT
+public:
+    int runs = 0;
+public slots:
+    void actSaveExecute() { ++runs; }
+};
+
+}  // namespace
+
+class TestActions : public QObject {
+    Q_OBJECT
+private slots:
+    void everyCommandOnceDisabled();
+    void boundActionRunsItsSlot();
+    void requestsJoinIntoOnePass_data();
+    void requestsJoinIntoOnePass();
+};
+
+void TestActions::everyCommandOnceDisabled() {
+    QWidget window;
+    vq::ActionTable actions(&window);
+    std::set<QString> names;
+    for (const vq::ActionInfo& info : vq::ActionCatalog()) {
+        QAction* a = actions[info.id];
+        QVERIFY(a);
+        QCOMPARE(a->objectName(), QString::fromLatin1(info.name));
+        QCOMPARE(a->parent(), &window);
+        QVERIFY2(!a->isEnabled(), info.name);
+        names.insert(a->objectName());
+    }
+    QCOMPARE(names.size(), vq::kActionCount);
+    QCOMPARE(window.findChildren<QAction*>().size(), qsizetype(vq::kActionCount));
+}
+
+void TestActions::boundActionRunsItsSlot() {
+    QWidget window;
+    vq::ActionTable actions(&window);
+    Handler handler;
+    actions.bind(vq::Act::Save, &handler, &Handler::actSaveExecute);
+    actions[vq::Act::Save]->trigger();
+    QCOMPARE(handler.runs, 0);  // disabled: nothing happens
+    actions.setEnabled(vq::Act::Save, true);
+    actions[vq::Act::Save]->trigger();
+    actions[vq::Act::SaveAs]->setEnabled(true);
+    actions[vq::Act::SaveAs]->trigger();
+    QCOMPARE(handler.runs, 1);
+}
+
+// However many changes ask for the pass while the program is busy, it runs once, when the
+// program is idle again; a request after that pass asks for a new one.
+void TestActions::requestsJoinIntoOnePass_data() {
+    QTest::addColumn<int>("requests");
+    QTest::newRow("one request") << 1;
+    QTest::newRow("a burst of requests") << 10000;
+}
+
+void TestActions::requestsJoinIntoOnePass() {
+    QFETCH(int, requests);
+    QWidget window;
+    vq::ActionTable actions(&window);
+    int passes = 0;
+    actions.setUpdatePass([&] { ++passes; });
+    for (int i = 0; i < requests; ++i)
+        actions.requestUpdate();
+    QCOMPARE(passes, 0);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(passes, 1);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(passes, 1);
+    actions.requestUpdate();
+    QTRY_COMPARE(passes, 2);
+}
+
+QTEST_MAIN(TestActions)
+#include "tst_actions.moc"

@@ -1,0 +1,171 @@
+// The document session without a window: the steps of new, open and unload, signs encoded for
+// each document, and models that let go of their views when the session goes.
+#include "TestFiles.h"
+
+#include "document/DocumentSession.h"
+#include "document/RowModel.h"
+#include "document/TopicTreeModel.h"
+#include "editing/LogModel.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace vqtest;
+
+class TestSession : public QObject {
+    Q_OBJECT
+private slots:
+    void openSteps_data();
+    void openSteps();
+    void unreadFileLeavesUntitled();
+    void unloadEmptiesEverything();
+    void newDocument();
+    void signsEncodedPerDocument_data();
+    void signsEncodedPerDocument();
+    void viewsOutliveTheSession();
+};
+
+namespace {
+
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+// Opening: the log entry comes first, nothing counts as the user's change, and the document ends
+// unchanged under the file's name with the rows, the target text and the tree filled.
+void TestSession::openSteps_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("ini file") << QByteArray("[a]\r\nb=1\r\n;c=2\r\n") << 3;
+    QTest::newRow("empty file") << QByteArray() << 0;
+    QTest::newRow("GBK file") << Gb18030(QStringLiteral("[甲]\r\n乙=1\r\n")) << 2;
+}
+
+void TestSession::openSteps() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, rows);
+    vq::DocumentSession session;
+    session.startNew();
+    QSignalSpy state(&session, &vq::DocumentSession::stateChanged);
+    QSignalSpy target(&session, &vq::DocumentSession::targetChanged);
+    session.beginLoad("/tmp/a.ini");
+    QCOMPARE(session.log()->rowCount(), 1);
+    QCOMPARE(session.log()->entryText(0), OpenLogEntry("/tmp/a.ini"));
+    QVERIFY(session.document().loading());
+    QVERIFY(session.fill(bytes.toStdString(), {}));
+    session.analyse(vq::AnalysisSettings{}, {}, nullptr);
+    session.endLoad(true);
+
+    const vq::Document& doc = session.document();
+    QCOMPARE(session.rows()->rowCount(), rows);
+    QCOMPARE(Bytes(doc.saveBytes()), bytes);
+    QVERIFY(!doc.modified());
+    QVERIFY(!doc.loading());
+    QVERIFY(doc.textMirrorsList());
+    QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil-/tmp/a.ini"));
+    QCOMPARE(session.tree()->rowCount() > 0, rows > 0);
+    QVERIFY(state.count() > 0);
+    QVERIFY(target.count() > 0);
+}
+
+void TestSession::unreadFileLeavesUntitled() {
+    vq::DocumentSession session;
+    session.startNew();
+    session.beginLoad("/no/such/file.ini");
+    session.endLoad(false);
+    const vq::Document& doc = session.document();
+    QCOMPARE(QString::fromStdString(doc.fileName()), QStringLiteral("Untitled"));
+    QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil-Untitled"));
+    QVERIFY(!doc.loading());
+    QVERIFY(doc.textMirrorsList());
+    QCOMPARE(session.log()->rowCount(), 1);  // the open was tried
+}
+
+void TestSession::unloadEmptiesEverything() {
+    vq::DocumentSession session;
+    session.startNew();
+    session.beginLoad("/tmp/u.ini");
+    QVERIFY(session.fill("[a]\r\nb=1\r\n", {}));
+    session.analyse(vq::AnalysisSettings{}, {}, nullptr);
+    session.endLoad(true);
+    session.document().setCaption(1, "b=2");
+    QVERIFY(session.document().modified());
+
+    session.unload();
+    const vq::Document& doc = session.document();
+    QCOMPARE(session.rows()->rowCount(), 0);
+    QCOMPARE(session.tree()->rowCount(), 0);
+    QVERIFY(doc.target().empty());
+    QVERIFY(!doc.modified());
+    QCOMPARE(QString::fromStdString(doc.fileName()), QStringLiteral("Untitled"));
+    QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil"));
+    QCOMPARE(session.log()->rowCount(), 1);  // the log is New's to empty
+}
+
+void TestSession::newDocument() {
+    vq::DocumentSession session;
+    session.document().addLogEntry(0, "w", "t");
+    session.document().setTextMirrorsList(false, "other");
+    session.startNew();
+    const vq::Document& doc = session.document();
+    QCOMPARE(session.log()->rowCount(), 0);
+    QVERIFY(doc.textMirrorsList());
+    QCOMPARE(QString::fromStdString(doc.targetHint()), QStringLiteral("当前文本内容与列表相同"));
+    QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil-Untitled"));
+}
+
+// The user's signs (UTF-8) become the bytes of the open document's encoding.
+void TestSession::signsEncodedPerDocument_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("titleBytes");
+    const QString sign = QStringLiteral("＃＃");
+    QTest::newRow("UTF-8 document") << QByteArray("a=1\r\n") << sign.toUtf8();
+    QTest::newRow("GBK document") << Gb18030(QStringLiteral("甲=1\r\n")) << Gb18030(sign);
+}
+
+void TestSession::signsEncodedPerDocument() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, titleBytes);
+    vq::DocumentSession session;
+    session.startNew();
+    session.beginLoad("/tmp/s.ini");
+    QVERIFY(session.fill(file.toStdString(), {}));
+    session.endLoad(true);
+    vq::AnalysisSettings typed;
+    typed.titleBeginSign = typed.titleEndSign = QStringLiteral("＃＃").toStdString();
+    typed.remSign = "#";
+    const vq::AnalysisSettings s = session.settingsForDocument(typed);
+    QCOMPARE(Bytes(s.titleBeginSign), titleBytes);
+    QCOMPARE(Bytes(s.titleEndSign), titleBytes);
+    QCOMPARE(Bytes(s.remSign), QByteArray("#"));
+    QCOMPARE(Bytes(s.splitSign), QByteArray("="));
+}
+
+// The session may go before the views that show its models; they then show nothing.
+void TestSession::viewsOutliveTheSession() {
+    auto session = std::make_unique<vq::DocumentSession>();
+    session->startNew();
+    session->beginLoad("/tmp/v.ini");
+    QVERIFY(session->fill("[a]\r\nb=1\r\n", {}));
+    session->endLoad(true);
+    QTreeView rows;
+    QTreeView tree;
+    rows.setModel(session->rows());
+    tree.setModel(session->tree());
+    rows.show();
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rows));
+    QCOMPARE(rows.model()->rowCount(), 2);
+    session.reset();
+    QVERIFY(rows.model() == nullptr || rows.model()->rowCount() == 0);
+    QVERIFY(tree.model() == nullptr || tree.model()->rowCount() == 0);
+    rows.update();
+    QCoreApplication::processEvents();
+    QVERIFY(rows.grab().width() > 0);
+}
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
