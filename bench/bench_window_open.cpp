@@ -6,6 +6,7 @@
 
 #include "app/Platform.h"
 #include "app/TfrmMain.h"
+#include "document/TargetTextView.h"
 #include "files/FileController.h"
 
 #include <benchmark/benchmark.h>
@@ -15,7 +16,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QPlainTextEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -107,9 +108,9 @@ void BM_OpenInWindow(benchmark::State& state) {
     vq::TfrmMain window(platform, {});
     window.show();
     ProcessUntilIdle();
-    auto* list = window.findChild<QTreeView*>(QStringLiteral("lvContent"));
+    auto* list = window.findChild<QTableView*>(QStringLiteral("lvContent"));
     auto* tree = window.findChild<QTreeView*>(QStringLiteral("tvTopic"));
-    auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("reContent"));
+    auto* text = window.findChild<vq::TargetTextView*>(QStringLiteral("reContent"));
 
     for (auto _ : state) {
         state.PauseTiming();
@@ -125,7 +126,7 @@ void BM_OpenInWindow(benchmark::State& state) {
 
         state.PauseTiming();
         if (list->model()->rowCount() != kLines || tree->model()->rowCount() == 0 ||
-            text->document()->blockCount() < kLines) {
+            text->lineCount() < kLines) {
             state.SkipWithError("the file did not reach the views");
             return;
         }

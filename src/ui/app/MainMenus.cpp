@@ -1,6 +1,7 @@
 // The window's menus as lists of entries.
 #include "app/MainMenus.h"
 
+#include "document/TargetTextView.h"
 #include "settings/SignToolBar.h"
 
 #include "Texts.h"
@@ -119,7 +120,7 @@ QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name)
 }
 
 void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list,
-                     QAbstractScrollArea* log, QAbstractScrollArea* text) {
+                     QAbstractScrollArea* log, TargetTextView* text) {
     AddMenuItems(AttachPopup(window, list, "PopupMenu_ListView"), actions, {
         {Act::InsertLine, "mnuInsertLine1"},
         {Act::InsertLineDn, "mnuInsertLineDn2"},
@@ -140,7 +141,11 @@ void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrol
     gotoItem->setFont(bold);  // the default item
     popupLog->setDefaultAction(gotoItem);
 
-    AddMenuItems(AttachPopup(window, text, "PopupMenu_RE"), actions, {
+    auto* popupText = new QMenu(window);
+    popupText->setObjectName("PopupMenu_RE");
+    QObject::connect(text, &TargetTextView::rightButtonReleased, popupText,
+                     [popupText](const QPoint& globalPos) { popupText->popup(globalPos); });
+    AddMenuItems(popupText, actions, {
         {Act::RECopy, "mnuRECopy"},
         {Act::RESelAll, "mnuRESelAll"},
         kSeparator,

@@ -12,6 +12,7 @@ class QWidget;
 namespace vq {
 
 class SignToolBar;
+class TargetTextView;
 
 // A menu entry: the action it stands for and the item's own object name. An entry without an
 // item name is a separator.
@@ -32,8 +33,9 @@ QMenu* BuildMainMenu(QMenuBar* bar, const ActionTable& actions, SignToolBar& sig
 // A pop-up menu of its own name that opens on a right click in a view.
 QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name);
 
-// The pop-up menus of the content list, the log and the target text.
+// The pop-up menus of the content list, the log and the target text; the target text's opens
+// when the right button is released over it.
 void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list,
-                     QAbstractScrollArea* log, QAbstractScrollArea* text);
+                     QAbstractScrollArea* log, TargetTextView* text);
 
 }  // namespace vq

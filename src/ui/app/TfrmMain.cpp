@@ -5,6 +5,7 @@
 #include "app/UiResources.h"
 #include "app/UiTexts.h"
 #include "document/ContentListView.h"
+#include "document/TargetTextView.h"
 #include "document/TreeAndRows.h"
 #include "editing/LogController.h"
 #include "files/FileAccess.h"
@@ -19,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -111,6 +113,12 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::FormResize() { m_lvContent->fitColumns(); }
+
+void TfrmMain::reContentSelectionChange() {
+    const TextPoint start = m_reContent->selectionStartPoint();
+    m_pnlCaret->setText(FormatMessageQ(texts::kCaretPanel, static_cast<long long>(start.line + 1),
+                                       static_cast<long long>(start.column)));
+}
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-class QPlainTextEdit;
+class QLabel;
 class QSplitter;
 class QTabWidget;
 
@@ -26,6 +26,7 @@ class LogView;
 class RecentMenu;
 class SettingsController;
 class SignToolBar;
+class TargetTextView;
 class TopicTreeView;
 class TreeAndRows;
 
@@ -77,6 +78,8 @@ private:
     void FormCreate(const QStringList& arguments);
     void FormShow();
     void FormResize();
+    // The Caret panel shows where the target text's selection starts.
+    void reContentSelectionChange();
     void documentStateChanged();
 
     Platform& m_platform;  // Not owned.
@@ -85,12 +88,13 @@ private:
     RecentFiles m_recent;
     ActionTable m_actions;
     std::optional<StatusMessages> m_messages;
+    QLabel* m_pnlCaret = nullptr;
     bool m_shownOnce = false;
 
     // Views; the window owns them as its children.
     TopicTreeView* m_tvTopic = nullptr;
     ContentListView* m_lvContent = nullptr;
-    QPlainTextEdit* m_reContent = nullptr;
+    TargetTextView* m_reContent = nullptr;
     LogView* m_lstLog = nullptr;
     QTabWidget* m_pcPages = nullptr;
     QWidget* m_tabSheet1 = nullptr;

@@ -3,6 +3,7 @@
 #include "app/TfrmMain.h"
 #include "document/ContentListView.h"
 #include "document/RowModel.h"
+#include "document/TargetTextView.h"
 #include "document/TopicTreeModel.h"
 #include "document/TopicTreeView.h"
 #include "editing/LogModel.h"
@@ -14,7 +15,6 @@
 #include "Texts.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -68,19 +68,12 @@ void TfrmMain::createViews() {
     m_lvContent->setObjectName("lvContent");
     m_lvContent->setModel(m_session.rows());
 
-    m_reContent = new QPlainTextEdit;
+    // Read-only, no wrapping, both scroll bars, silver-grey: the view's own defaults.
+    m_reContent = new TargetTextView;
     m_reContent->setObjectName("reContent");
-    m_reContent->setReadOnly(true);
-    m_reContent->setUndoRedoEnabled(false);
-    m_reContent->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_reContent->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_reContent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_reContent->setFont(SongTiFont(12));
-    QPalette palette = m_reContent->palette();
-    palette.setColor(QPalette::Base, QColor(192, 192, 192));
-    m_reContent->setPalette(palette);
-    m_reContent->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_session.bindTargetText(m_reContent);
+    connect(m_reContent, &TargetTextView::selectionChanged, this, &TfrmMain::reContentSelectionChange);
 
     m_lstLog = new LogView;
     m_lstLog->setObjectName("lstLog");
@@ -147,7 +140,7 @@ void TfrmMain::createStatusBar() {
         return label;
     };
     panel("pnlLine", 65, Qt::AlignHCenter, 0);
-    panel("pnlCaret", 120, Qt::AlignHCenter, 0);
+    m_pnlCaret = panel("pnlCaret", 120, Qt::AlignHCenter, 0);
     m_messages.emplace(panel("pnlMessage", 0, Qt::AlignLeft, 1), m_platform);
 }
 

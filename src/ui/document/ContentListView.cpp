@@ -2,26 +2,44 @@
 
 #include "document/InfoTip.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace vq {
 
-ContentListView::ContentListView(QWidget* parent) : QTreeView(parent) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSortingEnabled(false);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
-    header()->resizeSection(0, 250);
-    header()->resizeSection(1, 150);
+    QHeaderView* rows = verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    fitRowHeight();
+    QHeaderView* columns = horizontalHeader();
+    columns->setStretchLastSection(false);
+    columns->setSectionsMovable(false);
+    columns->setHighlightSections(false);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columns->resizeSection(0, 250);
+    columns->resizeSection(1, 150);
     new InfoTip(this);
+}
+
+void ContentListView::fitRowHeight() {
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this);
+    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), indicator) + 4);
+    verticalHeader()->setMinimumSectionSize(1);
 }
 
 void ContentListView::RevealLineEntry(int row) {
@@ -37,20 +55,27 @@ void ContentListView::RevealLineEntry(int row) {
 }
 
 void ContentListView::fitColumns() {
+    QHeaderView* columns = horizontalHeader();
     const int w = viewport()->width();
-    if (header()->sectionSize(0) == 50) {
-        header()->resizeSection(1, w - 50);
-    } else if (header()->sectionSize(1) == 50) {
-        header()->resizeSection(0, w - 50);
+    if (columns->sectionSize(0) == 50) {
+        columns->resizeSection(1, w - 50);
+    } else if (columns->sectionSize(1) == 50) {
+        columns->resizeSection(0, w - 50);
     } else {
-        header()->resizeSection(0, w * 2 / 3);
-        header()->resizeSection(1, w / 3);
+        columns->resizeSection(0, w * 2 / 3);
+        columns->resizeSection(1, w / 3);
     }
 }
 
 void ContentListView::resizeEvent(QResizeEvent* event) {
-    QTreeView::resizeEvent(event);
+    QTableView::resizeEvent(event);
     emit viewportResized();
+}
+
+void ContentListView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitRowHeight();
 }
 
 }  // namespace vq

@@ -8,6 +8,8 @@
 
 #include "Texts.h"
 
+#include <utility>
+
 namespace vq {
 
 DocumentSession::DocumentSession()
@@ -20,8 +22,25 @@ DocumentSession::DocumentSession()
 
 DocumentSession::~DocumentSession() { m_document.removeListener(&m_relay); }
 
-void DocumentSession::bindTargetText(QPlainTextEdit* view) {
+void DocumentSession::bindTargetText(TargetTextView* view) {
+    m_textBinder.reset();
     m_textBinder = std::make_unique<TargetTextBinder>(m_document, m_codec, view);
+    // The session's signals go out after the view has caught up.
+    m_document.removeListener(&m_relay);
+    m_document.addListener(&m_relay);
+}
+
+void DocumentSession::Relay::targetChanged() {
+    if (m_inBatch)
+        m_targetChanged = true;
+    else
+        emit m_session.targetChanged();
+}
+
+void DocumentSession::Relay::changesEnd() {
+    m_inBatch = false;
+    if (std::exchange(m_targetChanged, false))
+        emit m_session.targetChanged();
 }
 
 bool DocumentSession::setCharset(int charset) {

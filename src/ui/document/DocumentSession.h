@@ -12,13 +12,12 @@
 #include <memory>
 #include <string>
 
-class QPlainTextEdit;
-
 namespace vq {
 
 class LogModel;
 class RowModel;
 class TargetTextBinder;
+class TargetTextView;
 class TopicTreeModel;
 
 // The open document and everything that presents it: the core document, the codec that reads its
@@ -42,7 +41,7 @@ public:
     FileForm fileForm() const { return m_fileForm; }
 
     // Shows the target text in this view from now on.
-    void bindTargetText(QPlainTextEdit* view);
+    void bindTargetText(TargetTextView* view);
     // Reads a legacy document in the code page of this font character set (TextCharset) from now
     // on; true when that changed the code page, and the rows and the target text show again.
     bool setCharset(int charset);
@@ -72,22 +71,29 @@ public:
 signals:
     // FileName, Modified, the caption, mirroring or the target page's hint changed.
     void stateChanged();
-    // The target text changed.
+    // The target text changed: once per command, however many lines it changed.
     void targetChanged();
 
 private:
-    // Passes the document's notifications on as the session's signals.
+    // Passes the document's notifications on as the session's signals, a command's target
+    // changes as one.
     class Relay : public DocumentListener {
     public:
         explicit Relay(DocumentSession& session) : m_session(session) {}
+        void changesBegin() override { m_inBatch = true; }
+        void changesEnd() override;
         void stateChanged() override { emit m_session.stateChanged(); }
-        void targetReset() override { emit m_session.targetChanged(); }
-        void targetLinesReplaced(Range) override { emit m_session.targetChanged(); }
-        void targetLinesInserted(Range) override { emit m_session.targetChanged(); }
-        void targetLinesRemoved(Range) override { emit m_session.targetChanged(); }
+        void targetReset() override { targetChanged(); }
+        void targetLinesReplaced(Range) override { targetChanged(); }
+        void targetLinesInserted(Range) override { targetChanged(); }
+        void targetLinesRemoved(Range) override { targetChanged(); }
 
     private:
+        void targetChanged();
+
         DocumentSession& m_session;
+        bool m_inBatch = false;
+        bool m_targetChanged = false;
     };
 
     std::string encodeSign(const std::string& sign) const;

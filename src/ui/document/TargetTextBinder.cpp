@@ -1,112 +1,77 @@
 #include "document/TargetTextBinder.h"
 
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include "document/TargetTextView.h"
+
+#include <algorithm>
 
 namespace vq {
 
-TargetTextBinder::TargetTextBinder(Document& document, const TextCodec& codec, QPlainTextEdit* view)
-    : m_document(document), m_codec(codec), m_view(view) {
+TargetTextBinder::TargetTextBinder(Document& document, const TextCodec& codec, TargetTextView* view)
+    : m_document(document), m_source(document, codec), m_view(view) {
     m_document.addListener(this);
+    if (m_view)
+        m_view->setSource(&m_source);
 }
 
-TargetTextBinder::~TargetTextBinder() { m_document.removeListener(this); }
+TargetTextBinder::~TargetTextBinder() {
+    m_document.removeListener(this);
+    if (m_view)
+        m_view->setSource(nullptr);
+}
 
 void TargetTextBinder::targetReset() {
-    if (!m_view)
-        return;
-    const TargetText target = m_document.target();
-    const size_t n = target.lineCount();
-    QString text;
-    if (n > 0) {
-        // Decode the lines in one pass over the bytes they share where possible.
-        size_t bytes = 0;
-        for (size_t i = 0; i < n; ++i)
-            bytes += target.line(i).size() + 1;
-        text.reserve(static_cast<qsizetype>(bytes));
-        for (size_t i = 0; i < n; ++i) {
-            if (i > 0)
-                text += QChar('\n');
-            text += m_codec.decodeLine(target.line(i));
-        }
-        if (target.endsWithBreak())
-            text += QChar('\n');
-    }
-    m_view->setPlainText(text);
-    m_view->moveCursor(QTextCursor::Start);
-    emit changed();
-}
-
-QString TargetTextBinder::decodedLines(Range r) const {
-    const TargetText target = m_document.target();
-    QString text;
-    for (size_t i = r.first; i <= r.last(); ++i) {
-        if (i > r.first)
-            text += QChar('\n');
-        text += m_codec.decodeLine(target.line(i));
-    }
-    return text;
+    m_replacedFirst = m_replacedEnd = 0;
+    m_source.reset();
+    if (m_view)
+        m_view->resetLines();
 }
 
 void TargetTextBinder::targetLinesReplaced(Range r) {
-    if (!m_view)
-        return;
-    QTextDocument* doc = m_view->document();
-    const QTextBlock first = doc->findBlockByNumber(static_cast<int>(r.first));
-    const QTextBlock last = doc->findBlockByNumber(static_cast<int>(r.last()));
-    if (!first.isValid() || !last.isValid())
-        return targetReset();
-    QTextCursor cursor(doc);
-    cursor.setPosition(first.position());
-    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
-    cursor.insertText(decodedLines(r));
-    emit changed();
+    m_source.linesChanged(r);
+    if (m_replacedFirst == m_replacedEnd) {
+        m_replacedFirst = r.first;
+        m_replacedEnd = r.first + r.count;
+    } else {
+        m_replacedFirst = std::min(m_replacedFirst, r.first);
+        m_replacedEnd = std::max(m_replacedEnd, r.first + r.count);
+    }
+    // Outside a command's batch nothing else would pass the change on.
+    if (!m_inBatch)
+        flushReplaced();
 }
 
-// The view shows the lines joined by breaks, plus one empty block when the text ends with a
-// break; an empty text is one empty block. Inserts and removals keep that shape.
+void TargetTextBinder::flushReplaced() {
+    if (m_replacedFirst == m_replacedEnd)
+        return;
+    const auto first = static_cast<qsizetype>(m_replacedFirst);
+    const auto count = static_cast<qsizetype>(m_replacedEnd - m_replacedFirst);
+    m_replacedFirst = m_replacedEnd = 0;
+    if (m_view)
+        m_view->linesReplaced(first, count);
+}
+
+// The view shows an empty text as one empty line and a text ending with a break with one more,
+// empty line; a change to or from no line at all is shown whole.
 void TargetTextBinder::targetLinesInserted(Range r) {
+    flushReplaced();
+    m_source.linesChanged(r);
     if (!m_view)
         return;
     if (m_document.target().lineCount() == r.count)
-        return targetReset();
-    QTextDocument* doc = m_view->document();
-    QTextCursor cursor(doc);
-    const QTextBlock at = doc->findBlockByNumber(static_cast<int>(r.first));
-    if (at.isValid()) {
-        cursor.setPosition(at.position());
-        cursor.insertText(decodedLines(r) + QChar('\n'));
-    } else {
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(QChar('\n') + decodedLines(r));
-    }
-    emit changed();
+        m_view->resetLines();
+    else
+        m_view->linesInserted(static_cast<qsizetype>(r.first), static_cast<qsizetype>(r.count));
 }
 
 void TargetTextBinder::targetLinesRemoved(Range r) {
+    flushReplaced();
+    m_source.linesRemoved();
     if (!m_view)
         return;
     if (m_document.target().lineCount() == 0)
-        return targetReset();
-    QTextDocument* doc = m_view->document();
-    const QTextBlock first = doc->findBlockByNumber(static_cast<int>(r.first));
-    const QTextBlock last = doc->findBlockByNumber(static_cast<int>(r.last()));
-    if (!first.isValid() || !last.isValid())
-        return targetReset();
-    QTextCursor cursor(doc);
-    if (last.next().isValid()) {
-        cursor.setPosition(first.position());
-        cursor.setPosition(last.next().position(), QTextCursor::KeepAnchor);
-    } else {
-        // The last lines of a text without final break: remove the break before them instead.
-        const QTextBlock previous = first.previous();
-        cursor.setPosition(previous.position() + previous.length() - 1);
-        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
-    }
-    cursor.removeSelectedText();
-    emit changed();
+        m_view->resetLines();
+    else
+        m_view->linesRemoved(static_cast<qsizetype>(r.first), static_cast<qsizetype>(r.count));
 }
 
 }  // namespace vq

@@ -1,41 +1,49 @@
 #pragma once
 
 #include "document/Document.h"
-#include "document/TextCodec.h"
+#include "document/TargetTextSource.h"
 
-#include <QObject>
-#include <QPlainTextEdit>
 #include <QPointer>
 
 namespace vq {
 
-// Keeps the read-only target text view in step with the document's target text: line i of the
-// document is block i of the view. A text ending with a line break shows one more, empty block.
-// The document session owns the binder; the view is the window's.
-class TargetTextBinder : public QObject, public DocumentListener {
-    Q_OBJECT
-public:
-    TargetTextBinder(Document& document, const TextCodec& codec, QPlainTextEdit* view);
-    ~TargetTextBinder() override;
+class TargetTextView;
 
+// Keeps the target text view in step with the document's target text. The view reads the
+// document through a TargetTextSource; the binder passes each change on as a range of lines.
+// Replaced lines of one command reach the view as one range (they only make it read them
+// again), inserted and removed lines as they come. The document session owns the binder; the
+// view is the window's.
+class TargetTextBinder : public DocumentListener {
+public:
+    TargetTextBinder(Document& document, const TextCodec& codec, TargetTextView* view);
+    ~TargetTextBinder() override;
+    TargetTextBinder(const TargetTextBinder&) = delete;
+    TargetTextBinder& operator=(const TargetTextBinder&) = delete;
+
+    const TargetTextSource& source() const { return m_source; }
     // Shows the whole target text again (after the encoding changed).
     void reload() { targetReset(); }
 
-signals:
-    // The target text changed (the view's own textChanged also fires for selections).
-    void changed();
-
 private:
+    void changesBegin() override { m_inBatch = true; }
+    void changesEnd() override {
+        m_inBatch = false;
+        flushReplaced();
+    }
     void targetReset() override;
     void targetLinesReplaced(Range r) override;
     void targetLinesInserted(Range r) override;
     void targetLinesRemoved(Range r) override;
-    // The lines of the range, decoded and joined by line breaks.
-    QString decodedLines(Range r) const;
+    void flushReplaced();
 
-    Document& m_document;      // Not owned.
-    const TextCodec& m_codec;  // Not owned.
-    QPointer<QPlainTextEdit> m_view;  // Not owned.
+    Document& m_document;  // Not owned.
+    TargetTextSource m_source;
+    QPointer<TargetTextView> m_view;  // Not owned.
+    // Replaced lines not yet passed on: [m_replacedFirst, m_replacedEnd).
+    size_t m_replacedFirst = 0;
+    size_t m_replacedEnd = 0;
+    bool m_inBatch = false;
 };
 
 }  // namespace vq

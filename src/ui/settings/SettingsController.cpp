@@ -5,6 +5,7 @@
 #include "app/LocalPath.h"
 #include "app/Platform.h"
 #include "document/DocumentSession.h"
+#include "document/TargetTextView.h"
 #include "document/TopicTreeView.h"
 #include "settings/ProgramSettings.h"
 #include "settings/RecentFiles.h"
@@ -14,7 +15,6 @@
 #include "settings/TfrmOption.h"
 
 #include <QComboBox>
-#include <QPlainTextEdit>
 
 namespace vq {
 
@@ -98,7 +98,7 @@ void SettingsController::SaveSettings() {
 }
 
 void SettingsController::applyTextFont() {
-    QPlainTextEdit* text = m_context.text;
+    TargetTextView* text = m_context.text;
     text->setFont(TextFont(m_textFont));
     if (const auto colour = WindowsColour(m_textFont.colour)) {
         QPalette palette = text->palette();

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 
-class QPlainTextEdit;
 class QWidget;
 
 namespace vq {
@@ -16,6 +15,7 @@ class Platform;
 class RecentFiles;
 struct ProgramSettings;
 class SignToolBar;
+class TargetTextView;
 class TopicTreeView;
 
 // The settings file and the configuration dialog: what is read at start, written at close, and
@@ -30,7 +30,7 @@ public:
         SignToolBar& signs;
         RecentFiles& recent;
         TopicTreeView* tree;
-        QPlainTextEdit* text;  // shows the target text in the chosen font
+        TargetTextView* text;  // shows the target text in the chosen font
         Platform& platform;
         QWidget* window;  // the dialogs' parent
     };

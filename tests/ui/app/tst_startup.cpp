@@ -68,7 +68,7 @@ void TestStartup::emptyDocument() {
     QCOMPARE(w.document().modified(), false);
     QCOMPARE(f.list()->model()->rowCount(), 0);
     QCOMPARE(f.tree()->model()->rowCount(), 0);
-    QCOMPARE(f.text()->toPlainText(), QString());
+    QCOMPARE(f.targetText(), QString());
     QCOMPARE(f.logEntries(), QStringList());
     QCOMPARE(f.platform.shown().size(), 0);
 }

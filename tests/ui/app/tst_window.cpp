@@ -2,6 +2,7 @@
 // status bar panels and the hints that reach the Message panel.
 #include "MainWindowFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QHeaderView>
 #include <QSplitter>
@@ -43,8 +44,9 @@ void TestWindow::firstLayout() {
     QCOMPARE(f.list()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("修改后"));
     QCOMPARE(f.list()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("修改前"));
     QCOMPARE(f.text()->palette().color(QPalette::Base), QColor(192, 192, 192));
-    QVERIFY(f.text()->isReadOnly());
-    QCOMPARE(f.text()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QVERIFY(QAccessible::queryAccessibleInterface(f.text())->state().readOnly);
+    QCOMPARE(f.text()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);  // no wrapping: lines scroll
+    QCOMPARE(f.text()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
 // Widening the window: both columns expanded keep 2 : 1 of the list's width; a column collapsed
@@ -70,7 +72,7 @@ void TestWindow::columnsFollowWidth() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     f.show();
-    QHeaderView* header = f.list()->header();
+    QHeaderView* header = f.list()->horizontalHeader();
     header->resizeSection(0, column0);
     header->resizeSection(1, column1);
 
@@ -203,15 +205,16 @@ void TestWindow::toolBarOrder() {
 void TestWindow::contentListKind() {
     MainWindowFixture f;
     f.start({f.writeFile("k.ini", "[a]\r\nb=1\r\n")});
-    QTreeView* list = f.list();
+    QTableView* list = f.list();
     QCOMPARE(list->model()->columnCount(), 2);
     QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(list->selectionMode() == QAbstractItemView::ExtendedSelection ||
             list->selectionMode() == QAbstractItemView::MultiSelection);
     QVERIFY(!list->isSortingEnabled());
     QVERIFY(list->model()->index(0, 0).flags() & Qt::ItemIsUserCheckable);
-    QVERIFY(list->uniformRowHeights());
-    QVERIFY(!list->rootIsDecorated());
+    QCOMPARE(list->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);  // uniform rows
+    QVERIFY(list->verticalHeader()->isHidden());
+    QVERIFY(!list->horizontalHeader()->isHidden());
 }
 
 QTEST_MAIN(TestWindow)

@@ -432,7 +432,7 @@ void TestOpenSave::saveQuestionOnNew() {
         QCOMPARE(w.windowTitle(), QStringLiteral("Varnoquil-Untitled"));
         QCOMPARE(f.list()->model()->rowCount(), 0);
         QCOMPARE(f.tree()->model()->rowCount(), 0);
-        QCOMPARE(f.text()->toPlainText(), QString());
+        QCOMPARE(f.targetText(), QString());
         QCOMPARE(f.logEntries(), QStringList());
         QVERIFY(!w.document().modified());
         // The new document is not changed: New asks nothing the second time.
@@ -699,7 +699,7 @@ void TestOpenSave::closing() {
     QCOMPARE(w.windowTitle(), QStringLiteral("Varnoquil"));
     QCOMPARE(f.list()->model()->rowCount(), 0);
     QCOMPARE(f.tree()->model()->rowCount(), 0);
-    QCOMPARE(f.text()->toPlainText(), QString());
+    QCOMPARE(f.targetText(), QString());
     QCOMPARE(f.platform.questions(), QStringList());
 }
 
@@ -809,7 +809,7 @@ void TestOpenSave::targetPageHint() {
     QCOMPARE(page->statusTip(), same);
     QVERIFY(w.document().textMirrorsList());
     // The caret stands at the start of the loaded text.
-    QCOMPARE(f.text()->textCursor().position(), 0);
+    QCOMPARE(f.text()->caretPosition(), 0);
 }
 
 // Save As needs at least one line of target text, rows or not.

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -9,8 +10,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 
 namespace vqtest {
 
@@ -91,9 +90,18 @@ QList<bool> MainWindowFixture::checked() const {
 
 QStringList MainWindowFixture::targetLines() const {
     QStringList out;
-    for (QTextBlock b = text()->document()->firstBlock(); b.isValid(); b = b.next())
-        out << b.text();
+    const vq::TargetTextView* view = text();
+    for (qsizetype line = 0; line < view->lineCount(); ++line)
+        out << view->lineText(line);
     return out;
+}
+
+QString MainWindowFixture::targetText() const {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(text());
+    QAccessibleTextInterface* textInterface = accessible ? accessible->textInterface() : nullptr;
+    if (!textInterface)
+        return QStringLiteral("<<no accessible text>>");
+    return textInterface->text(0, textInterface->characterCount());
 }
 
 QStringList MainWindowFixture::logEntries() const {

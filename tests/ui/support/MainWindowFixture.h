@@ -5,6 +5,7 @@
 
 #include "about/AboutController.h"
 #include "app/TfrmMain.h"
+#include "document/TargetTextView.h"
 #include "document/TreeAndRows.h"
 #include "editing/LogController.h"
 #include "files/FileController.h"
@@ -15,8 +16,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QObject>
-#include <QPlainTextEdit>
 #include <QStringList>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -78,8 +79,8 @@ public:
 
     // --- views ----------------------------------------------------------------------------------
     QTreeView* tree() const { return find<QTreeView>("tvTopic"); }
-    QTreeView* list() const { return find<QTreeView>("lvContent"); }
-    QPlainTextEdit* text() const { return find<QPlainTextEdit>("reContent"); }
+    QTableView* list() const { return find<QTableView>("lvContent"); }
+    vq::TargetTextView* text() const { return find<vq::TargetTextView>("reContent"); }
     QListView* log() const { return find<QListView>("lstLog"); }
     QLabel* panel(const char* name) const { return find<QLabel>(name); }
 
@@ -87,8 +88,10 @@ public:
     QStringList column(int column) const;
     // Checked state of every row.
     QList<bool> checked() const;
-    // The lines the target text view shows (its blocks).
+    // The lines the target text view shows (a text ending with a break shows one more, empty).
     QStringList targetLines() const;
+    // The whole target text as assistive tools read it, each line break as '\n'.
+    QString targetText() const;
     QStringList logEntries() const;
     // Texts of the top-level nodes of the topic tree and of their children, depth first, each
     // child indented by two spaces.
