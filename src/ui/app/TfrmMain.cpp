@@ -40,7 +40,7 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
         move(screen->availableGeometry().center() - rect().center());
 
     createStatusBar();
-    m_signs = std::make_unique<SignToolBar>(this, m_session.codec());
+    m_signs = std::make_unique<SignToolBar>(this, m_session.codec(), m_platform);
     createViews();
     createFeatures();
     createMenus();
