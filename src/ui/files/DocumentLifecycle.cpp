@@ -31,10 +31,7 @@ void FileController::bindActions(ActionTable& actions) {
     connect(&m_context.session, &DocumentSession::targetChanged, &actions, request);
 }
 
-bool FileController::titled() const {
-    const Document& document = m_context.session.document();
-    return !document.isUntitled() && !document.fileName().empty();
-}
+bool FileController::titled() const { return !m_context.session.document().isUntitled(); }
 
 void FileController::updateActions(const ActionTable& actions) const {
     const Document& document = m_context.session.document();
