@@ -66,6 +66,15 @@ QStringList QtFilterList(const FileDialogSettings& settings) {
     return filters;
 }
 
+// The chosen file as a URL: its path keeps the name's bytes, also where they are not UTF-8 (a
+// desktop's own dialog can offer such a file; Qt's file names would have lost them).
+static QString ChosenPath(const QFileDialog& dialog) {
+    const QList<QUrl> urls = dialog.selectedUrls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        return PathOfUrl(urls.first());
+    return dialog.selectedFiles().value(0);
+}
+
 QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& settings) {
     QFileDialog dialog(parent, settings.title, settings.initialFolder);
     dialog.setObjectName("OpenDlg");
@@ -73,25 +82,42 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& sett
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(QtFilterList(settings));
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().first();
+    return ChosenPath(dialog);
 }
 
+// Qt's dialog would add the default extension to every name without one, an existing "hosts"
+// too, and then ask about "hosts.ini". So the extension is added here, to new names only, and
+// the overwrite question is about the file that will be written.
 QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSettings& settings) {
     QFileDialog dialog(parent, settings.title, settings.initialFolder);
     dialog.setObjectName("SaveDlg");
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QtFilterList(settings));
-    dialog.setDefaultSuffix(settings.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!m_lastSaveName.isEmpty())
         dialog.selectFile(m_lastSaveName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    m_lastSaveName = dialog.selectedFiles().first();
-    return m_lastSaveName;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        const QString chosen = ChosenPath(dialog);
+        if (chosen.isEmpty())
+            return {};
+        const QString path = SaveAsPath(chosen, settings.defaultSuffix);
+        if (settings.confirmOverwrite && PathExists(path) && !confirmOverwrite(&dialog, settings.title, path))
+            continue;
+        m_lastSaveName = chosen;
+        return path;
+    }
+}
+
+bool QtPlatform::confirmOverwrite(QWidget* parent, const QString& title, const QString& path) {
+    const QString name = ShownPath(path).section(QLatin1Char('/'), -1);
+    const QString text = QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(name);
+    return QMessageBox::warning(parent, title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtPlatform::textEditor() {
