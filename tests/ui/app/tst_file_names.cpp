@@ -185,6 +185,12 @@ void TestFileNames::nonUtf8NameFromTheCommandLine() {
     QCOMPARE(ReadBytes(path), "x=1\r\n" + content);
     QCOMPARE(Names(folder), std::vector<std::string>{kGbkName});
     QCOMPARE(w.windowTitle(), QStringLiteral("Varnoquil-") + f.dir() + QStringLiteral("/测试.ini"));
+
+    // The text editor gets the same file.
+    f.action("actOpenWithNotepad")->trigger();
+    QCOMPARE(f.platform.started().size(), 1);
+    QCOMPARE(f.platform.started().first().arguments.size(), 1);
+    QCOMPARE(vq::LocalPath(f.platform.started().first().arguments.first()), path);
 }
 
 void TestFileNames::nonUtf8NameFromTheRecentFiles() {

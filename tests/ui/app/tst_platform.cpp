@@ -4,6 +4,7 @@
 #include "Texts.h"
 
 #include "MainWindowFixture.h"
+#include "app/LocalPath.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <memory>
 
 class TestPlatform : public QObject {
@@ -35,6 +37,7 @@ private slots:
     void saveDialogAddsTheExtensionOnlyToNewNames_data();
     void saveDialogAddsTheExtensionOnlyToNewNames();
     void missingProgramIsNotFound();
+    void startedProgramGetsTheBytesOfItsArguments();
     void missingDocumentIsNotFound();
     void textEditorIsFoundOnThePath_data();
     void textEditorIsFoundOnThePath();
@@ -107,6 +110,28 @@ void TestPlatform::saveDialogAddsTheExtensionOnlyToNewNames() {
 void TestPlatform::missingProgramIsNotFound() {
     vq::QtPlatform platform;
     QCOMPARE(platform.startProgram("no-such-program-vq", {"x"}), vq::Platform::StartResult::NotFound);
+}
+
+// A file name that is not UTF-8 (GBK from Windows) reaches the started program as its bytes: the
+// text editor opens the document's own file.
+void TestPlatform::startedProgramGetsTheBytesOfItsArguments() {
+    QTemporaryDir dir;
+    const std::string name = QFile::encodeName(dir.path()).toStdString() + "/\xb2\xe2\xca\xd4.ini";
+    {
+        std::FILE* file = std::fopen(name.c_str(), "wb");
+        QVERIFY(file);
+        std::fputs("[GBK]\n", file);
+        std::fclose(file);
+    }
+    const QString copy = dir.filePath("copy.ini");
+    vq::QtPlatform platform;
+    QCOMPARE(platform.startProgram("sh", {"-c", "cp \"$1\" \"$2\"", "sh", vq::PathText(name), copy}),
+             vq::Platform::StartResult::Started);
+    const auto copied = [&copy] {
+        QFile in(copy);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    QTRY_COMPARE(copied(), QByteArray("[GBK]\n"));
 }
 
 void TestPlatform::missingDocumentIsNotFound() {
