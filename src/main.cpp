@@ -2,6 +2,7 @@
 #include "app/TfrmMain.h"
 
 #include "app/Application.h"
+#include "app/LocalPath.h"
 
 #include "HeadlessRun.h"
 
@@ -12,9 +13,9 @@ int main(int argc, char* argv[]) {
 
     vq::Application app(argc, argv);
     vq::QtPlatform platform;
-    QStringList arguments = vq::Application::arguments();
-    arguments.removeFirst();
-    vq::TfrmMain window(platform, arguments);
+    // Taken from argv, which Qt has left without its own options: a file name's bytes stay
+    // whole, also when they are not UTF-8.
+    vq::TfrmMain window(platform, vq::ArgumentsOf(argc, argv));
     window.show();
     return app.exec();
 }

@@ -206,24 +206,21 @@ private:
         return true;
     }
 
-    // A sign as given, or in its space-count form ("3|_|" for three spaces).
+    // A sign as given, or in its space-count form ("3|_|" for three spaces); no longer than the
+    // sign boxes take.
     bool sign(std::string_view option, std::string_view value, std::optional<std::string>& out) {
+        if (IsSignTooLong(value)) {
+            m_error = FormatMessage(texts::kCliSignTooLong, {option});
+            return false;
+        }
         if (!EndsWithSpaceSignSuffix(value)) {
-            if (value.size() > kMaxSignBytes) {
-                m_error = FormatMessage(texts::kCliSignTooLong, {option});
-                return false;
-            }
             out = std::string(value);
             return true;
         }
         const std::string_view count = TrimBlanks(value.substr(0, value.size() - kSpaceSignSuffix.size()));
-        const auto n = NumberIn(count, 0, INT32_MAX);
+        const auto n = NumberIn(count, 0, static_cast<int>(kMaxSignBytes));
         if (!n) {
             m_error = FormatMessage(texts::kCliBadSpaceCount, {option, value});
-            return false;
-        }
-        if (static_cast<size_t>(*n) > kMaxSignBytes) {
-            m_error = FormatMessage(texts::kCliSignTooLong, {option});
             return false;
         }
         out = std::string(static_cast<size_t>(*n), ' ');

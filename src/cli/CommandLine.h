@@ -30,8 +30,6 @@ struct ParseResult {
     std::string error;  // the usage error when there is no request
 };
 
-// Signs longer than this are refused: no box of the window offers one.
-inline constexpr size_t kMaxSignBytes = 255;
 inline constexpr int kDefaultPattern = 2;
 
 // True when an argument (before a lone "--") is one of the options above: then the program

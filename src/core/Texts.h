@@ -287,20 +287,21 @@ inline constexpr const char* kTitleTypeHints[5] = {"无标题", "标志和标题
                                                    "标志头尾两行相同，中间一行为标题",
                                                    "头尾两行标志不同，中间一行为标题"};
 
-// Open and save dialogs: (description, pattern) pairs, in order
+// Open and save dialogs: (description, pattern) pairs, in order. "All Files" is "*": many
+// configuration files have no dot in their name (hosts, sshd_config).
 inline const std::vector<std::pair<std::string, std::string>> kOpenFilters = {
     {"Supported Files(*.ini;*.inf;*.conf;*.txt)", "*.ini;*.inf;*.conf;*.txt"},
     {"Ini File(*.ini)", "*.ini"},
     {"Inf File(*.inf)", "*.inf"},
     {"Apache Configuration File(*.conf)", "*.conf"},
     {"Text File(*.txt)", "*.txt"},
-    {"All Files(*.*)", "*.*"}};
+    {"All Files(*)", "*"}};
 inline const std::vector<std::pair<std::string, std::string>> kSaveFilters = {
     {"Ini File(*.ini)", "*.ini"},
     {"Inf File(*.inf)", "*.inf"},
     {"Apache Configuration File(*.conf)", "*.conf"},
     {"Text File(*.txt)", "*.txt"},
-    {"All Files(*.*)", "*.*"}};
+    {"All Files(*)", "*"}};
 inline constexpr const char* kSaveDefaultSuffix = "ini";
 
 }  // namespace vq::texts

@@ -52,6 +52,8 @@ const std::vector<UsageCase> kUsageErrors = {
     {"sign_too_long", {"--outline", "--title-begin", std::string(256, ';'), "FILE"},
      "选项 --title-begin 的标志太长，最多 255 字节。"},
     {"space_count_too_long", {"--outline", "--rem", "256|_|", "FILE"}, "选项 --rem 的标志太长，最多 255 字节。"},
+    {"space_count_beyond_int", {"--outline", "--title-begin", "99999999999|_|", "FILE"},
+     "选项 --title-begin 的标志太长，最多 255 字节。"},
     {"space_count_not_a_number", {"--outline", "--split", "x|_|", "FILE"}, "选项 --split 的空格数无效: x|_|"},
     {"error_before_help", {"--bogus", "--help"}, "未知的选项: --bogus"},
 };

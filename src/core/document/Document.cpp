@@ -183,6 +183,14 @@ void Document::clearLog() {
 void Document::setFileName(std::string name) {
     ChangeBatch batch(*this);
     m_fileName = std::move(name);
+    m_untitled = false;
+    markStateChanged();
+}
+
+void Document::setUntitled() {
+    ChangeBatch batch(*this);
+    m_fileName = texts::kUntitled;
+    m_untitled = true;
     markStateChanged();
 }
 
@@ -197,7 +205,5 @@ void Document::showFileNameInCaption(bool named) {
     m_caption = named ? std::string(texts::kCaptionPrefix) + m_fileName : std::string(texts::kAppTitle);
     markStateChanged();
 }
-
-bool Document::isUntitled() const { return m_fileName == texts::kUntitled; }
 
 }  // namespace vq

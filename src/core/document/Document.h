@@ -177,8 +177,14 @@ public:
     void clearLog();
 
     // --- document state ---------------------------------------------------------------------
+    // FileName: the bytes of the document's path, or "Untitled" while it has none. Whether the
+    // document has a file is its own state, not a comparison of names: a file may well be named
+    // "Untitled".
     const std::string& fileName() const { return m_fileName; }
+    // The document now has this file.
     void setFileName(std::string name);
+    // The document has no file; FileName reads "Untitled".
+    void setUntitled();
     bool modified() const { return m_modified; }
     void setModified(bool modified);
     bool loading() const { return m_loading; }
@@ -192,7 +198,8 @@ public:
     const std::string& windowCaption() const { return m_caption; }
     // "Varnoquil-" + FileName, or "Varnoquil" alone when `named` is false.
     void showFileNameInCaption(bool named = true);
-    bool isUntitled() const;
+    // True from the start until a file is named, and again after setUntitled().
+    bool isUntitled() const { return m_untitled; }
     TextEncoding encoding() const { return m_c->encoding; }
     bool hasBom() const { return m_c->lines.hasBom(); }
 
@@ -235,6 +242,7 @@ private:
     std::string m_fileName;
     std::string m_caption;
     std::string m_targetHint;
+    bool m_untitled = true;
     bool m_modified = false;
     bool m_loading = false;
 };

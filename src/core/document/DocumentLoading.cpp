@@ -188,7 +188,7 @@ void UnloadDocument(Document& doc, const Progress& progress) {
     doc.clearViews();
     progress.message(texts::kDone);
     doc.setModified(false);
-    doc.setFileName(texts::kUntitled);
+    doc.setUntitled();
     doc.showFileNameInCaption(false);
 }
 

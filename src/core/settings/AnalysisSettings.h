@@ -42,11 +42,19 @@ inline constexpr std::string_view kSpaceSignSuffix = "|_|";
 std::string EncodeSpaceSign(std::string_view s);
 // Strips blanks, drops the last three bytes and reads the rest as a decimal count of spaces.
 // Anything that is not a number that fits a 32-bit int counts as 0; 0 or less gives "", and so
-// does a count above kMaxSpaceSignCount.
-inline constexpr int kMaxSpaceSignCount = 4096;
+// does a count above kMaxSignBytes (such a sign is refused before it gets here).
 std::string DecodeSpaceSign(std::string_view t);
 // True when t ends with the suffix of the space-count form.
 bool EndsWithSpaceSignSuffix(std::string_view t);
+
+// The longest sign that the sign boxes and the command line take, in bytes. A longer one is
+// refused: no line of a configuration file needs it, and "2000000000|_|" would cost gigabytes.
+inline constexpr size_t kMaxSignBytes = 255;
+// The length in bytes of the sign a box text stands for, found without making the sign: the
+// count of the space-count form (SIZE_MAX for a count too large to read), else the text's own
+// length.
+size_t SignLength(std::string_view text);
+inline bool IsSignTooLong(std::string_view text) { return SignLength(text) > kMaxSignBytes; }
 
 // What a pattern puts into the boxes and menus. The comment box text goes through the box's
 // change handler, so "1|_|" becomes the blank comment sign.

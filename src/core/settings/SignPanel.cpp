@@ -73,19 +73,28 @@ void SignPanel::SetTitleType(TitleType type) {
     // The box text stays as it is, even when it showed the end sign.
 }
 
-void SignPanel::cboRemChange(std::string_view text) {
+bool SignPanel::cboRemChange(std::string_view text) {
+    if (IsSignTooLong(text))
+        return false;
     boxOf(SignBox::Rem).text = text;
     remChanged();
+    return true;
 }
 
-void SignPanel::cboSplitChange(std::string_view text) {
+bool SignPanel::cboSplitChange(std::string_view text) {
+    if (IsSignTooLong(text))
+        return false;
     boxOf(SignBox::Split).text = text;
     splitChanged();
+    return true;
 }
 
-void SignPanel::cboTitleSignChange(std::string_view text) {
+bool SignPanel::cboTitleSignChange(std::string_view text) {
+    if (IsSignTooLong(text))
+        return false;
     boxOf(SignBox::TitleSign).text = text;
     titleSignChanged();
+    return true;
 }
 
 void SignPanel::remChanged() {

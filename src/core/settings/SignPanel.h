@@ -38,10 +38,12 @@ public:
     // The title-type menu; also enables and colours the title-sign box and the begin/end menu.
     void SetTitleType(TitleType type);
     // The box texts changed (typed or chosen from the list). Every box reads a text in the
-    // space-count form as the blanks it stands for.
-    void cboRemChange(std::string_view text);
-    void cboSplitChange(std::string_view text);
-    void cboTitleSignChange(std::string_view text);
+    // space-count form as the blanks it stands for. A text that stands for a sign longer than
+    // kMaxSignBytes is refused: false, and box and signs stay as they were (the view shows the
+    // old text again and beeps).
+    bool cboRemChange(std::string_view text);
+    bool cboSplitChange(std::string_view text);
+    bool cboTitleSignChange(std::string_view text);
     // The begin/end menu: tag 0 edits the begin sign, any other tag the end sign.
     void popSignClick(int tag);
     // Leaving a box: its text (a blank one in its space-count form) joins the history unless

@@ -40,7 +40,10 @@ public:
     virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void beep() = 0;
 
-    // The chosen path, or an empty string when the user cancelled.
+    // The chosen path as a path text (LocalPath.h: its bytes kept), or an empty string when the
+    // user cancelled. The save dialog gives the path that will be written: the default suffix
+    // added only to a new name without one (SaveAsPath), and the overwrite question asked about
+    // that file.
     virtual QString openFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
 

@@ -4,6 +4,7 @@
 #include "files/ProgramFiles.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QString>
 
 namespace vq {

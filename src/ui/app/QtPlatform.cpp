@@ -15,8 +15,15 @@
 #include <QUrl>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vq {
 
@@ -66,6 +73,15 @@ QStringList QtFilterList(const FileDialogSettings& settings) {
     return filters;
 }
 
+// The chosen file as a URL: its path keeps the name's bytes, also where they are not UTF-8 (a
+// desktop's own dialog can offer such a file; Qt's file names would have lost them).
+static QString ChosenPath(const QFileDialog& dialog) {
+    const QList<QUrl> urls = dialog.selectedUrls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        return PathOfUrl(urls.first());
+    return dialog.selectedFiles().value(0);
+}
+
 QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& settings) {
     QFileDialog dialog(parent, settings.title, settings.initialFolder);
     dialog.setObjectName("OpenDlg");
@@ -73,25 +89,42 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& sett
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(QtFilterList(settings));
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().first();
+    return ChosenPath(dialog);
 }
 
+// Qt's dialog would add the default extension to every name without one, an existing "hosts"
+// too, and then ask about "hosts.ini". So the extension is added here, to new names only, and
+// the overwrite question is about the file that will be written.
 QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSettings& settings) {
     QFileDialog dialog(parent, settings.title, settings.initialFolder);
     dialog.setObjectName("SaveDlg");
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QtFilterList(settings));
-    dialog.setDefaultSuffix(settings.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!m_lastSaveName.isEmpty())
         dialog.selectFile(m_lastSaveName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    m_lastSaveName = dialog.selectedFiles().first();
-    return m_lastSaveName;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        const QString chosen = ChosenPath(dialog);
+        if (chosen.isEmpty())
+            return {};
+        const QString path = SaveAsPath(chosen, settings.defaultSuffix);
+        if (settings.confirmOverwrite && PathExists(path) && !confirmOverwrite(&dialog, settings.title, path))
+            continue;
+        m_lastSaveName = chosen;
+        return path;
+    }
+}
+
+bool QtPlatform::confirmOverwrite(QWidget* parent, const QString& title, const QString& path) {
+    const QString name = ShownPath(path).section(QLatin1Char('/'), -1);
+    const QString text = QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(name);
+    return QMessageBox::warning(parent, title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtPlatform::textEditor() {
@@ -103,16 +136,66 @@ QString QtPlatform::textEditor() {
     return kEditors[0];
 }
 
+// QProcess would hand over a file name's bytes that are not UTF-8 as U+FFFD, and the editor would
+// not find the document. Here every argument goes out as the bytes it stands for (LocalPath.h).
+// The program runs as a grandchild in a session of its own, so nobody waits for it; a pipe that
+// closes on exec tells whether it started.
+static bool StartDetached(const QString& executable, const QStringList& arguments) {
+    std::vector<std::string> args{LocalPath(executable)};
+    for (const QString& argument : arguments)
+        args.push_back(LocalPath(argument));
+    std::vector<char*> argv;
+    for (std::string& argument : args)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0)
+        return false;
+    const pid_t middle = ::fork();
+    if (middle == 0) {
+        ::close(report[0]);
+        const pid_t program = ::fork();
+        if (program == 0) {
+            ::setsid();
+            ::execv(argv[0], argv.data());
+        }
+        if (program <= 0) {  // the exec failed (in the program's process), or the fork did
+            const int error = errno;
+            [[maybe_unused]] const ssize_t written = ::write(report[1], &error, sizeof error);
+        }
+        ::_exit(program == 0 ? 127 : 0);
+    }
+    ::close(report[1]);
+    if (middle < 0) {
+        ::close(report[0]);
+        return false;
+    }
+    int status = 0;
+    while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+    }
+    int error = 0;
+    ssize_t n = 0;
+    while ((n = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+    }
+    ::close(report[0]);
+    return n == 0;
+}
+
 Platform::StartResult QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
-    if (QStandardPaths::findExecutable(program).isEmpty() && !QFileInfo(program).isExecutable())
+    QString executable = QStandardPaths::findExecutable(program);
+    if (executable.isEmpty() && program.contains(QLatin1Char('/')) && QFileInfo(program).isExecutable())
+        executable = program;
+    if (executable.isEmpty())
         return StartResult::NotFound;
-    return QProcess::startDetached(program, arguments) ? StartResult::Started : StartResult::Failed;
+    return StartDetached(executable, arguments) ? StartResult::Started : StartResult::Failed;
 }
 
 Platform::StartResult QtPlatform::openDocument(const QString& path) {
-    if (!QFileInfo::exists(path))
+    if (!PathExists(path))
         return StartResult::NotFound;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? StartResult::Started : StartResult::Failed;
+    const QUrl url = QUrl::fromEncoded("file://" + QByteArray::fromStdString(LocalPath(path)).toPercentEncoding("/"));
+    return QDesktopServices::openUrl(url) ? StartResult::Started : StartResult::Failed;
 }
 
 void QtPlatform::showHelp(const QString& page, const QString& topic) {
@@ -180,7 +263,7 @@ quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed())
 QString QtPlatform::settingsFilePath() {
     const SettingsPlace place{LocalPath(QCoreApplication::applicationDirPath()),
                               qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString()};
-    return QFile::decodeName(QByteArray::fromStdString(SettingsFilePath(place)));
+    return PathText(SettingsFilePath(place));  // $HOME's bytes kept, UTF-8 or not
 }
 
 }  // namespace vq

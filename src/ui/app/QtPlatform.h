@@ -40,6 +40,9 @@ public:
     int soundLength(const QString& name);
 
 private:
+    // Asks whether the existing file may be replaced, in the words of Qt's own file dialog.
+    bool confirmOverwrite(QWidget* parent, const QString& title, const QString& path);
+
     struct SoundClip {
         QByteArray samples;
         QAudioFormat format;

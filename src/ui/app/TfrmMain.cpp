@@ -40,7 +40,7 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
         move(screen->availableGeometry().center() - rect().center());
 
     createStatusBar();
-    m_signs = std::make_unique<SignToolBar>(this, m_session.codec());
+    m_signs = std::make_unique<SignToolBar>(this, m_session.codec(), m_platform);
     createViews();
     createFeatures();
     createMenus();
@@ -79,8 +79,9 @@ void TfrmMain::updateActions() {
 // Start-up: application title, dropped files, the settings file, the default pattern, then the
 // command-line file or an empty document.
 void TfrmMain::FormCreate(const QStringList& arguments) {
+    // The name only: Qt appends a display name, once one is set, to every window title, and the
+    // title bar must show the caption alone. Message boxes take the name as their title.
     QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(texts::kAppTitle));
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));
     m_settings->LoadSettings();
@@ -91,7 +92,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
         if (IsExistingFile(LocalPath(path)))
             m_files->OpenDocument(path);
         else
-            m_platform.showMessage(this, FormatMessageQ(texts::kFileMissing, path));
+            m_platform.showMessage(this, FormatMessageQ(texts::kFileMissing, ShownPath(path)));
     }
     // Every path ends with a document set up, also when the file was missing or its open was
     // cancelled at the size question.
@@ -153,7 +154,8 @@ void TfrmMain::ShowApplicationHint(const QString& hint) { m_messages->show(hint)
 
 void TfrmMain::documentStateChanged() {
     const Document& doc = document();
-    setWindowTitle(QString::fromStdString(doc.windowCaption()));
+    // The caption holds the path's bytes: a file name from Windows is shown in its code page.
+    setWindowTitle(ShownBytes(doc.windowCaption(), m_session.codec().legacyName()));
     const QString hint = QString::fromStdString(doc.targetHint());
     m_tabSheet1->setStatusTip(hint);
     m_pcPages->setTabToolTip(0, hint);
@@ -164,13 +166,15 @@ void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
         event->acceptProposedAction();
 }
 
-// Only the first dropped file is opened.
+// Only the first dropped file is opened, and only once the drop has ended: the program that the
+// file was dragged from waits for the drop, and must not wait for the questions of the open.
 void TfrmMain::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty())
         return;
     event->acceptProposedAction();
-    m_files->openDroppedFile(urls.first().toLocalFile());
+    const QString path = PathOfUrl(urls.first());
+    QMetaObject::invokeMethod(this, [this, path] { m_files->openDroppedFile(path); }, Qt::QueuedConnection);
 }
 
 }  // namespace vq

@@ -54,7 +54,7 @@ bool DocumentSession::setCharset(int charset) {
 }
 
 void DocumentSession::startNew() {
-    m_document.setFileName(texts::kUntitled);
+    m_document.setUntitled();
     m_document.showFileNameInCaption();
     m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
     m_document.clearLog();
@@ -64,7 +64,7 @@ void DocumentSession::startNew() {
 void DocumentSession::unload() {
     m_document.clearViews();
     m_document.setModified(false);
-    m_document.setFileName(texts::kUntitled);
+    m_document.setUntitled();
     m_document.showFileNameInCaption(false);
 }
 
@@ -88,7 +88,7 @@ bool DocumentSession::fill(std::string bytes, const Progress& progress) {
 
 void DocumentSession::endLoad(bool read) {
     if (!read)
-        m_document.setFileName(texts::kUntitled);
+        m_document.setUntitled();
     m_document.setTextMirrorsList(true, {});
     m_document.setLoading(false);
     if (read)

@@ -31,10 +31,7 @@ void FileController::bindActions(ActionTable& actions) {
     connect(&m_context.session, &DocumentSession::targetChanged, &actions, request);
 }
 
-bool FileController::titled() const {
-    const Document& document = m_context.session.document();
-    return !document.isUntitled() && !document.fileName().empty();
-}
+bool FileController::titled() const { return !m_context.session.document().isUntitled(); }
 
 void FileController::updateActions(const ActionTable& actions) const {
     const Document& document = m_context.session.document();
@@ -92,7 +89,7 @@ bool FileController::SaveDocument(SaveMode mode) {
         result = written.ok;
         if (!result)
             m_context.platform.showMessage(m_context.window,
-                                           QString::fromStdString(SaveErrorMessage(document.fileName(), written)));
+                                           QString::fromStdString(SaveErrorMessage(ShownBytes(document.fileName()).toStdString(), written)));
     }
     if (result) {
         document.showFileNameInCaption();
@@ -109,16 +106,18 @@ bool FileController::SaveDocumentAs() {
     dialog.defaultSuffix = QString::fromUtf8(texts::kSaveDefaultSuffix);
     dialog.initialFolder = QDir::homePath();
     dialog.confirmOverwrite = true;
-    const QString path = m_context.platform.saveFileName(m_context.window, dialog);
-    if (path.isEmpty())
+    const QString chosen = m_context.platform.saveFileName(m_context.window, dialog);
+    if (chosen.isEmpty())
         return false;
+    const QString path = SaveAsPath(AbsolutePath(chosen), dialog.defaultSuffix);
     Document& document = m_context.session.document();
     const WriteResult written = WriteTextFile(LocalPath(path), document.saveBytes(), m_context.session.fileForm());
     if (!written.ok) {
-        m_context.platform.showMessage(m_context.window, QString::fromStdString(SaveErrorMessage(path.toStdString(), written)));
+        m_context.platform.showMessage(m_context.window,
+                                       QString::fromStdString(SaveErrorMessage(ShownPath(path).toStdString(), written)));
         return false;
     }
-    document.setFileName(path.toStdString());
+    document.setFileName(LocalPath(path));
     return true;
 }
 

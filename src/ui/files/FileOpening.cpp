@@ -21,7 +21,7 @@ void FileController::OpenDocument(const QString& path) {
     const SizeResult size = QueryFileSize(LocalPath(path));
     if (!size.ok) {
         m_context.platform.showError(m_context.window,
-                                     QString::fromStdString(OpenErrorMessage(path.toStdString(), size.error)));
+                                     QString::fromStdString(OpenErrorMessage(ShownPath(path).toStdString(), size.error)));
         return;
     }
     switch (CheckFileSize(size.size)) {
@@ -45,11 +45,11 @@ void FileController::OpenDocument(const QString& path) {
     }
     if (!NewDocument())
         return;
-    m_context.session.beginLoad(path.toStdString());
+    m_context.session.beginLoad(LocalPath(path));
     const bool loaded = LoadDocument(path);
     m_context.session.endLoad(loaded);
     if (loaded)
-        m_context.recent.AddRecentFile(AbsolutePath(path).toStdString());
+        m_context.recent.AddRecentFile(LocalPath(AbsolutePath(path)));
 }
 
 bool FileController::LoadDocument(const QString& path) {
@@ -58,7 +58,7 @@ bool FileController::LoadDocument(const QString& path) {
     if (!read.ok) {
         // Nothing of the file is shown: the document is left empty and untitled.
         m_context.platform.showError(m_context.window,
-                                     QString::fromStdString(OpenErrorMessage(path.toStdString(), read.error)));
+                                     QString::fromStdString(OpenErrorMessage(ShownPath(path).toStdString(), read.error)));
         return false;
     }
     bool filled = false;
@@ -88,14 +88,14 @@ void FileController::actOpenIniFileExecute() {
 
 void FileController::actReloadExecute() {
     if (titled())
-        OpenDocument(QString::fromStdString(m_context.session.document().fileName()));
+        OpenDocument(PathText(m_context.session.document().fileName()));
 }
 
 void FileController::openDroppedFile(const QString& path) {
     if (!path.isEmpty() && IsExistingFile(LocalPath(path)))
         OpenDocument(path);
     else
-        m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, path));
+        m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, ShownPath(path)));
 }
 
 // The desktop's plain-text editor gets the path as its one parameter, unquoted; the program
@@ -107,7 +107,7 @@ void FileController::OpenWithNotepad(const QString& path) {
 }
 
 void FileController::actOpenWithNotepadExecute() {
-    OpenWithNotepad(QString::fromStdString(m_context.session.document().fileName()));
+    OpenWithNotepad(PathText(m_context.session.document().fileName()));
 }
 
 }  // namespace vq

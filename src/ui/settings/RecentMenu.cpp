@@ -15,7 +15,7 @@ constexpr const char* kItemNames[RecentFiles::kMaxRecent] = {"N110", "N22", "N31
                                                              "N61",  "N71", "N81", "N91", "N101"};
 
 // A path as a menu caption: "&" would otherwise be taken for a mnemonic.
-QString Caption(const std::string& path) { return QString::fromStdString(path).replace('&', QStringLiteral("&&")); }
+QString Caption(const std::string& path) { return ShownBytes(path).replace('&', QStringLiteral("&&")); }
 }  // namespace
 
 RecentMenu::RecentMenu(QMenu* menu, RecentFiles& recent, Platform& platform, QWidget* window, OpenPath open)
@@ -55,12 +55,12 @@ void RecentMenu::RecentItemClick(int tag) {
         m_platform.beep();
         return;
     }
-    const QString path = QString::fromStdString(m_recent.paths()[static_cast<size_t>(tag)]);
+    const QString path = PathText(m_recent.paths()[static_cast<size_t>(tag)]);
     if (IsExistingFile(LocalPath(path))) {
         m_open(path);
         return;
     }
-    m_platform.showMessage(m_window, FormatMessageQ(texts::kFileMissing, path));
+    m_platform.showMessage(m_window, FormatMessageQ(texts::kFileMissing, ShownPath(path)));
     m_recent.remove(static_cast<size_t>(tag));
 }
 

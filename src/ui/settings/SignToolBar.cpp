@@ -1,5 +1,6 @@
 #include "settings/SignToolBar.h"
 
+#include "app/Platform.h"
 #include "app/UiTexts.h"
 #include "document/TextCodec.h"
 
@@ -43,7 +44,8 @@ public:
 };
 }  // namespace
 
-SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec) : m_window(window) {
+SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec, Platform& platform)
+    : m_window(window), m_platform(platform) {
     // The hint counts a title sign in bytes of the legacy code page: two for a Chinese character.
     m_panel.setSignLength([&codec](std::string_view sign) {
         return codec.legacyLength(QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())));
@@ -245,11 +247,14 @@ void SignToolBar::onTextChanged(SignBox which, const QString& text) {
     if (m_refreshing)
         return;
     const std::string bytes = bytesOf(text);
+    bool taken = true;
     switch (which) {
-    case SignBox::Rem: m_panel.cboRemChange(bytes); break;
-    case SignBox::Split: m_panel.cboSplitChange(bytes); break;
-    case SignBox::TitleSign: m_panel.cboTitleSignChange(bytes); break;
+    case SignBox::Rem: taken = m_panel.cboRemChange(bytes); break;
+    case SignBox::Split: taken = m_panel.cboSplitChange(bytes); break;
+    case SignBox::TitleSign: taken = m_panel.cboTitleSignChange(bytes); break;
     }
+    if (!taken)
+        m_platform.beep();
     refresh();
 }
 

@@ -13,16 +13,18 @@ class QToolButton;
 
 namespace vq {
 
+class Platform;
 class TextCodec;
 
 // Binds the tool bar's sign boxes, the begin/end, title-type and pattern menus, and the pattern
 // items of the Options menu to the sign panel. Every handler passes the event on to the panel
 // and then shows the panel's state again. The signs are the user's text (UTF-8); the codec only
-// counts a title sign for the box's hint.
+// counts a title sign for the box's hint. A text the panel refuses (a sign that would be too
+// long) beeps and the box shows its text from before.
 class SignToolBar : public QObject {
     Q_OBJECT
 public:
-    SignToolBar(QWidget* window, const TextCodec& codec);
+    SignToolBar(QWidget* window, const TextCodec& codec, Platform& platform);
 
     void addToolBarWidgets(QToolBar* toolBar);
     void addPatternItems(QMenu* menu, const char* prefix);
@@ -51,6 +53,7 @@ private:
     void refresh();
 
     QWidget* m_window;  // Not owned.
+    Platform& m_platform;  // Not owned.
     SignPanel m_panel;
     bool m_refreshing = false;
     QComboBox* m_cboRem = nullptr;

@@ -303,5 +303,24 @@ INSTANTIATE_TEST_SUITE_P(Handlers, SignEdits, ::testing::Values(
               {{"remHistory", "[;][#][ ][%]"}, {"remSign", "[#]"}}}),
     [](const auto& info) { return info.param.name; });
 
+// A text for a sign longer than 255 bytes is refused by every box and changes nothing the view
+// shows; the longest allowed sign is taken.
+TEST(SignPanelLength, OverlongSignsAreRefused) {
+    using Change = bool (SignPanel::*)(std::string_view);
+    for (Change change : {&SignPanel::cboRemChange, &SignPanel::cboSplitChange, &SignPanel::cboTitleSignChange}) {
+        SignPanel panel;
+        panel.PatternClick(3);
+        const Observed before = Observe(panel);
+        for (const std::string& text : {std::string("2000000000|_|"), std::string("256|_|"), std::string(256, '#'),
+                                        std::string("99999999999|_|")}) {
+            EXPECT_FALSE((panel.*change)(text)) << text.substr(0, 20);
+            EXPECT_EQ(Observe(panel), before) << text.substr(0, 20);
+        }
+        EXPECT_TRUE((panel.*change)("255|_|"));
+        EXPECT_TRUE((panel.*change)(std::string(255, '#')));
+        EXPECT_NE(Observe(panel), before);
+    }
+}
+
 }  // namespace
 }  // namespace vq

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace vq {
@@ -61,8 +62,41 @@ INSTANTIATE_TEST_SUITE_P(Texts, SpaceSignDecode, ::testing::Values(
     DecodeCase{"ShorterThanSuffix", "12", 0},
     DecodeCase{"AnyLastThreeDropped", "5abc", 5},
     DecodeCase{"TooLargeForInt", "99999999999|_|", 0},
-    DecodeCase{"LargestCount", "4096|_|", 4096},
+    DecodeCase{"LargestCount", "255|_|", 255},
+    DecodeCase{"OneTooMany", "256|_|", 0},
     DecodeCase{"AbsurdCountIsEmpty", "2000000000|_|", 0}),
+    [](const auto& info) { return info.param.name; });
+
+// The length a sign would have, read without making it; what the boxes and the command line
+// refuse above kMaxSignBytes.
+struct LengthCase {
+    std::string name;
+    std::string text;
+    size_t length;
+};
+
+void PrintTo(const LengthCase& c, std::ostream* os) { *os << c.name; }
+
+class SignLengthOf : public ::testing::TestWithParam<LengthCase> {};
+
+TEST_P(SignLengthOf, CountsWithoutMaking) {
+    EXPECT_EQ(SignLength(GetParam().text), GetParam().length);
+    EXPECT_EQ(IsSignTooLong(GetParam().text), GetParam().length > 255);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SignLengthOf, ::testing::Values(
+    LengthCase{"Plain", ";;;", 3},
+    LengthCase{"Empty", "", 0},
+    LengthCase{"LongestPlain", std::string(255, ';'), 255},
+    LengthCase{"PlainTooLong", std::string(256, ';'), 256},
+    LengthCase{"DoubleByteCountsBytes", "\xE6\xA0\x87", 3},
+    LengthCase{"SpaceCount", "255|_|", 255},
+    LengthCase{"SpaceCountTooLong", "256|_|", 256},
+    LengthCase{"TwoBillion", "2000000000|_|", 2000000000},
+    LengthCase{"BeyondInt", "99999999999|_|", SIZE_MAX},
+    LengthCase{"NegativeIsEmpty", "-5|_|", 0},
+    LengthCase{"LetterIsEmpty", "x|_|", 0},
+    LengthCase{"BlanksBefore", "  7|_|", 7}),
     [](const auto& info) { return info.param.name; });
 
 TEST(SpaceSignRoundTrip, BlankSignsSurvive) {

@@ -239,12 +239,27 @@ TEST(Unload, ClearViewsEmptiesEverything) {
 TEST(Caption, Forms) {
     Document doc;
     EXPECT_EQ(doc.windowCaption(), "Varnoquil");
-    doc.setFileName("Untitled");
+    doc.setUntitled();
     doc.showFileNameInCaption();
     EXPECT_EQ(doc.windowCaption(), "Varnoquil-Untitled");
     EXPECT_TRUE(doc.isUntitled());
     doc.showFileNameInCaption(false);
     EXPECT_EQ(doc.windowCaption(), "Varnoquil");
+}
+
+// Having no file is the document's state: a file named "Untitled" is a file like any other.
+TEST(Caption, UntitledIsStateNotName) {
+    Document doc;
+    EXPECT_TRUE(doc.isUntitled());
+    doc.setFileName("Untitled");
+    EXPECT_FALSE(doc.isUntitled());
+    doc.showFileNameInCaption();
+    EXPECT_EQ(doc.windowCaption(), "Varnoquil-Untitled");
+    doc.setUntitled();
+    EXPECT_TRUE(doc.isUntitled());
+    EXPECT_EQ(doc.fileName(), "Untitled");
+    doc.setFileName("/etc/hosts");
+    EXPECT_FALSE(doc.isUntitled());
 }
 
 struct SizeCase {

@@ -3,11 +3,19 @@
 
 #include "Texts.h"
 
+#include "MainWindowFixture.h"
+#include "app/LocalPath.h"
+
+#include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <memory>
 
 class TestPlatform : public QObject {
@@ -26,7 +34,10 @@ private slots:
     void unknownSoundPlaysNothing();
     void platformGoesWhileASoundPlays();
     void filtersReadByQtDialogs();
+    void saveDialogAddsTheExtensionOnlyToNewNames_data();
+    void saveDialogAddsTheExtensionOnlyToNewNames();
     void missingProgramIsNotFound();
+    void startedProgramGetsTheBytesOfItsArguments();
     void missingDocumentIsNotFound();
     void textEditorIsFoundOnThePath_data();
     void textEditorIsFoundOnThePath();
@@ -41,12 +52,86 @@ void TestPlatform::filtersReadByQtDialogs() {
     const QStringList filters = vq::QtFilterList(settings);
     QCOMPARE(filters.size(), 6);
     QCOMPARE(filters.first(), QString("Supported Files(*.ini;*.inf;*.conf;*.txt) (*.ini *.inf *.conf *.txt)"));
-    QCOMPARE(filters.last(), QString("All Files(*.*) (*.*)"));
+    QCOMPARE(filters.last(), QString("All Files(*) (*)"));
+}
+
+// The name typed into the real save dialog: an existing file is taken as it is named (after the
+// overwrite question); only a new name without an extension gets the default one.
+void TestPlatform::saveDialogAddsTheExtensionOnlyToNewNames_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<int>("questions");  // overwrite questions answered Yes
+    QTest::newRow("existing, no extension") << "hosts" << QStringList{"hosts"} << "hosts" << 1;
+    QTest::newRow("new, no extension") << "fresh" << QStringList() << "fresh.ini" << 0;
+    QTest::newRow("new, own extension") << "fresh.conf" << QStringList() << "fresh.conf" << 0;
+    QTest::newRow("new name, its .ini exists") << "old" << QStringList{"old.ini"} << "old.ini" << 1;
+}
+
+void TestPlatform::saveDialogAddsTheExtensionOnlyToNewNames() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, chosen);
+    QFETCH(int, questions);
+    QTemporaryDir dir;
+    for (const QString& name : existing) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    vq::FileDialogSettings settings;
+    settings.title = QStringLiteral("另存为");
+    settings.filters = {{"Ini File(*.ini)", "*.ini"}, {"All Files(*)", "*"}};
+    settings.defaultSuffix = "ini";
+    settings.initialFolder = dir.path();
+    settings.confirmOverwrite = true;
+    int asked = 0;
+    vqtest::OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(edit);
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        if (questions > 0) {
+            vqtest::OnNextModal([&](QWidget* box) {
+                auto* question = qobject_cast<QMessageBox*>(box);
+                QVERIFY(question);
+                ++asked;
+                question->button(QMessageBox::Yes)->click();
+            });
+        }
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    vq::QtPlatform platform;
+    QCOMPARE(platform.saveFileName(nullptr, settings), dir.filePath(chosen));
+    QCOMPARE(asked, questions);
 }
 
 void TestPlatform::missingProgramIsNotFound() {
     vq::QtPlatform platform;
     QCOMPARE(platform.startProgram("no-such-program-vq", {"x"}), vq::Platform::StartResult::NotFound);
+}
+
+// A file name that is not UTF-8 (GBK from Windows) reaches the started program as its bytes: the
+// text editor opens the document's own file.
+void TestPlatform::startedProgramGetsTheBytesOfItsArguments() {
+    QTemporaryDir dir;
+    const std::string name = QFile::encodeName(dir.path()).toStdString() + "/\xb2\xe2\xca\xd4.ini";
+    {
+        std::FILE* file = std::fopen(name.c_str(), "wb");
+        QVERIFY(file);
+        std::fputs("[GBK]\n", file);
+        std::fclose(file);
+    }
+    const QString copy = dir.filePath("copy.ini");
+    vq::QtPlatform platform;
+    QCOMPARE(platform.startProgram("sh", {"-c", "cp \"$1\" \"$2\"", "sh", vq::PathText(name), copy}),
+             vq::Platform::StartResult::Started);
+    const auto copied = [&copy] {
+        QFile in(copy);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    QTRY_COMPARE(copied(), QByteArray("[GBK]\n"));
 }
 
 void TestPlatform::missingDocumentIsNotFound() {

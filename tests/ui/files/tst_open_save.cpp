@@ -561,14 +561,14 @@ void TestOpenSave::dialogSettings() {
                                             {"Inf File(*.inf)", "*.inf"},
                                             {"Apache Configuration File(*.conf)", "*.conf"},
                                             {"Text File(*.txt)", "*.txt"},
-                                            {"All Files(*.*)", "*.*"}}));
+                                            {"All Files(*)", "*"}}));
     QCOMPARE(open.defaultSuffix, QString());
     QCOMPARE(save.title, QStringLiteral("另存为"));
     QCOMPARE(save.filters, (QVector<Filter>{{"Ini File(*.ini)", "*.ini"},
                                             {"Inf File(*.inf)", "*.inf"},
                                             {"Apache Configuration File(*.conf)", "*.conf"},
                                             {"Text File(*.txt)", "*.txt"},
-                                            {"All Files(*.*)", "*.*"}}));
+                                            {"All Files(*)", "*"}}));
     QCOMPARE(save.defaultSuffix, QStringLiteral("ini"));
     QVERIFY(save.confirmOverwrite);
     // Both cancelled: nothing changed.
@@ -666,7 +666,7 @@ void TestOpenSave::dropEventOpensFirstFile() {
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&w, &drop);
-    QCOMPARE(w.windowTitle(), "Varnoquil-" + first);
+    QTRY_COMPARE(w.windowTitle(), "Varnoquil-" + first);  // opened once the drop has ended
     QCOMPARE(f.column(0), QStringList{"[One]"});
     QCOMPARE(f.logEntries().size(), 1);
 }

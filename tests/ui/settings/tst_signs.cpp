@@ -36,6 +36,10 @@ private slots:
     void signIsEncodedForEachDocument();
     void spaceCountFormChosenFromTheHistory_data();
     void spaceCountFormChosenFromTheHistory();
+    void overlongTypedSignIsRefused_data();
+    void overlongTypedSignIsRefused();
+    void overlongSignChosenFromTheHistoryIsRefused_data();
+    void overlongSignChosenFromTheHistoryIsRefused();
 
 private:
     // A new window, shown and active, started on a file of these bytes, or untitled.
@@ -306,6 +310,71 @@ void TestSigns::spaceCountFormChosenFromTheHistory() {
     QTRY_VERIFY(!combo->view()->isVisible());
     QCOMPARE(combo->currentText(), QStringLiteral("0|_|"));
     QCOMPARE(QString::fromStdString(box == "cboRem" ? settings().remSign : settings().splitSign), QStringLiteral(" "));
+}
+
+// A sign of more than 255 bytes is refused with the beep as it is typed, without being made: the
+// box and the sign keep the text before the keystroke.
+void TestSigns::overlongTypedSignIsRefused_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("sign");  // the title sign afterwards
+    QTest::newRow("two billion spaces") << "2000000000|_|" << 1 << "2000000000|_";
+    QTest::newRow("256 spaces") << "256|_|" << 1 << "256|_";
+    QTest::newRow("255 spaces") << "255|_|" << 0 << QString(255, ' ');
+    QTest::newRow("256 letters") << QString(256, 'x') << 1 << QString(255, 'x');
+    QTest::newRow("255 letters") << QString(255, 'x') << 0 << QString(255, 'x');
+    // Bytes count, not characters: 86 Chinese characters are 258 bytes of UTF-8.
+    QTest::newRow("86 Chinese characters") << QString(86, QChar(0x6807)) << 1 << QString(85, QChar(0x6807));
+}
+
+void TestSigns::overlongTypedSignIsRefused() {
+    QFETCH(QString, typed);
+    QFETCH(int, beeps);
+    QFETCH(QString, sign);
+    QComboBox* combo = box("cboTitleSign");
+    typeInto(combo, QString());
+    // One key press per character; a character without a key of its own comes as an input
+    // method sends it, a key event that carries only its text.
+    for (const QChar c : typed) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(combo->lineEdit(), c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, combo->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QCOMPARE(m_f->platform.beeps(), beeps);
+    QCOMPARE(QString::fromStdString(settings().titleBeginSign), sign);
+    QCOMPARE(combo->currentText(), beeps ? typed.chopped(1) : typed);
+}
+
+void TestSigns::overlongSignChosenFromTheHistoryIsRefused_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("comment") << "cboRem";
+    QTest::newRow("split") << "cboSplit";
+    QTest::newRow("title") << "cboTitleSign";
+}
+
+// A hand-edited settings file may hold such an entry; choosing it changes nothing but beeps.
+void TestSigns::overlongSignChosenFromTheHistoryIsRefused() {
+    QFETCH(QString, box);
+    const vq::SignBox which = box == "cboRem" ? vq::SignBox::Rem
+                              : box == "cboSplit" ? vq::SignBox::Split : vq::SignBox::TitleSign;
+    vq::SignToolBar& signs = m_f->window().signToolBar();
+    signs.setHistoryTexts(which, signs.historyTexts(which) << "2000000000|_|");
+    QComboBox* combo = this->box(box);
+    const QString before = combo->currentText();
+    const vq::AnalysisSettings settingsBefore = settings();
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    QTRY_VERIFY(combo->hasFocus());
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_End);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(m_f->platform.beeps(), 1);
+    QCOMPARE(combo->currentText(), before);
+    QCOMPARE(settings().remSign, settingsBefore.remSign);
+    QCOMPARE(settings().splitSign, settingsBefore.splitSign);
+    QCOMPARE(settings().titleBeginSign, settingsBefore.titleBeginSign);
 }
 
 QTEST_MAIN(TestSigns)
