@@ -36,6 +36,7 @@ public:
     void showMessage(QWidget*, const QString&) override {}
     void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
     Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
     Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
     void beep() override {}
@@ -44,7 +45,7 @@ public:
     QString textEditor() override { return QStringLiteral("true"); }
     StartResult startProgram(const QString&, const QStringList&) override { return StartResult::Failed; }
     StartResult openDocument(const QString&) override { return StartResult::Failed; }
-    void showHelp(const QString&, const QString&) override {}
+    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
     bool chooseFont(QWidget*, QFont&) override { return false; }
     void playSound(const QString&, bool) override {}
     void stopSound() override {}

@@ -34,6 +34,8 @@ public:
     virtual void showError(QWidget* parent, const QString& text) = 0;
     // A confirmation with a question icon and Yes/No/Cancel buttons.
     virtual Answer confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A confirmation with a question icon and OK/Cancel buttons: Ok or Cancel.
+    virtual Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No/Cancel buttons.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No buttons.
@@ -55,8 +57,10 @@ public:
 
     // Opens a document or folder with the desktop's program for it, without waiting.
     virtual StartResult openDocument(const QString& path) = 0;
-    // Shows a topic of the program's help page (an HTML page with one anchor per topic).
-    virtual void showHelp(const QString& page, const QString& topic) = 0;
+    // Shows a topic of the program's help page (an HTML page with one anchor per topic) in the
+    // desktop's browser, without waiting: NotFound when the page is missing, Failed when no
+    // browser took it.
+    virtual StartResult showHelp(const QString& page, const QString& topic) = 0;
     // The font dialog, starting from `font`; false when the user cancelled.
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
 

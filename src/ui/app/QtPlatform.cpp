@@ -54,6 +54,10 @@ Platform::Answer QtPlatform::confirm(QWidget* parent, const QString& title, cons
                                           QMessageBox::Yes));
 }
 
+Platform::Answer QtPlatform::confirmOkCancel(QWidget* parent, const QString& title, const QString& text) {
+    return ToAnswer(QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok));
+}
+
 Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
     return ToAnswer(QMessageBox::warning(parent, title, text,
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -198,10 +202,12 @@ Platform::StartResult QtPlatform::openDocument(const QString& path) {
     return QDesktopServices::openUrl(url) ? StartResult::Started : StartResult::Failed;
 }
 
-void QtPlatform::showHelp(const QString& page, const QString& topic) {
+Platform::StartResult QtPlatform::showHelp(const QString& page, const QString& topic) {
+    if (!QFileInfo(page).isFile())
+        return StartResult::NotFound;
     QUrl url = QUrl::fromLocalFile(page);
     url.setFragment(topic);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url) ? StartResult::Started : StartResult::Failed;
 }
 
 bool QtPlatform::chooseFont(QWidget* parent, QFont& font) {

@@ -21,6 +21,7 @@ public:
     void showMessage(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
+    Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void beep() override;
@@ -29,7 +30,7 @@ public:
     QString textEditor() override;
     StartResult startProgram(const QString& program, const QStringList& arguments) override;
     StartResult openDocument(const QString& path) override;
-    void showHelp(const QString& page, const QString& topic) override;
+    StartResult showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     void playSound(const QString& name, bool wait) override;
     void stopSound() override;

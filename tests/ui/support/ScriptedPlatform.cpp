@@ -53,6 +53,21 @@ ScriptedPlatform::Answer ScriptedPlatform::confirm(QWidget*, const QString& titl
     return answer;
 }
 
+ScriptedPlatform::Answer ScriptedPlatform::confirmOkCancel(QWidget*, const QString& title, const QString& text) {
+    Answer answer = m_confirmAnswers.isEmpty() ? Answer::Cancel : m_confirmAnswers.dequeue();
+    if (answer == Answer::Yes)
+        answer = Answer::Ok;
+    else if (answer != Answer::Ok)
+        answer = Answer::Cancel;
+    m_shown.append({Kind::Confirm, title, text, answer});
+    return answer;
+}
+
+ScriptedPlatform::StartResult ScriptedPlatform::showHelp(const QString& page, const QString& topic) {
+    m_helpShown << page + "#" + topic;
+    return m_helpResult;
+}
+
 ScriptedPlatform::Answer ScriptedPlatform::askYesNoCancel(QWidget*, const QString& title, const QString& text) {
     const Answer answer = m_yesNoCancelAnswers.isEmpty() ? Answer::Cancel : m_yesNoCancelAnswers.dequeue();
     m_shown.append({Kind::YesNoCancel, title, text, answer});

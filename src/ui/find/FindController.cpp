@@ -1,0 +1,134 @@
+#include "find/FindController.h"
+
+#include "app/Platform.h"
+#include "app/StatusMessages.h"
+#include "app/UiTexts.h"
+#include "document/DocumentSession.h"
+#include "document/TargetTextView.h"
+#include "document/TreeAndRows.h"
+#include "find/FindDlg.h"
+#include "find/FindText.h"
+
+#include "Texts.h"
+
+#include <QAbstractItemView>
+#include <QTabWidget>
+
+namespace vq {
+
+FindController::FindController(const Context& context) : m_context(context) {}
+
+FindController::~FindController() = default;
+
+void FindController::bindActions(ActionTable& actions) {
+    actions.bind(Act::Find, this, &FindController::actFindExecute);
+    actions.bind(Act::FindNext, this, &FindController::actFindNextExecute);
+    const auto request = [&actions] { actions.requestUpdate(); };
+    connect(&m_context.session, &DocumentSession::stateChanged, &actions, request);
+    connect(&m_context.session, &DocumentSession::targetChanged, &actions, request);
+}
+
+// Both follow the rows, not the target text: an empty text with rows can still be searched.
+void FindController::updateActions(const ActionTable& actions) const {
+    const bool rows = m_context.session.document().rowCount() > 0;
+    actions.setEnabled(Act::Find, rows);
+    actions.setEnabled(Act::FindNext, rows);
+}
+
+FindDlg* FindController::findDialog() {
+    if (!m_dialog) {
+        m_dialog = new FindDlg([this](const QString& text) { return limitFindText(text); }, m_context.window);
+        connect(m_dialog, &FindDlg::findRequested, this, &FindController::FindDlgFind);
+    }
+    return m_dialog;
+}
+
+QString FindController::limitFindText(const QString& text) const {
+    const TextCodec& codec = m_context.session.codec();
+    return CutToBytes(text, kMaxFindTextBytes, [&codec](QStringView character) -> qsizetype {
+        const QString c = character.toString();
+        if (const auto bytes = codec.encode(c))
+            return static_cast<qsizetype>(bytes->size());
+        return c.toUtf8().size();  // a character the encoding lacks weighs what it would in UTF-8
+    });
+}
+
+// Only the selection's start can end up in the find box, so no more than that is read: a whole
+// text selected costs no more than a word.
+QString FindController::selectedFindText() const {
+    const TargetTextView* view = m_context.text;
+    if (!view->hasSelection())
+        return {};
+    const qsizetype start = view->selectionStart();
+    const qsizetype end = start + std::min(view->selectionLength(), kMaxFindTextBytes);
+    return view->textBetween(view->pointAt(start), view->pointAt(end));
+}
+
+void FindController::ShowFindDialog() {
+    m_context.messages.show(QString::fromUtf8(texts::kFindNextHint));
+    FindDlg* dialog = findDialog();
+    dialog->setFindText(selectedFindText());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void FindController::actFindNextExecute() {
+    if (m_dialog && !m_dialog->findText().isEmpty())
+        FindNextInText();
+    else
+        ShowFindDialog();
+}
+
+void FindController::FindDlgFind() {
+    findDialog()->close();
+    m_context.list->clearSelection();
+    FindNextInText();
+}
+
+bool FindController::FindNextInText() {
+    FindDlg* dialog = findDialog();
+    const QString what = dialog->findText();
+    if (what.isEmpty())
+        return false;
+    TargetTextView* view = m_context.text;
+    const qsizetype start = view->selectionStart() + view->selectionLength();
+    qsizetype from = start;
+    for (;;) {
+        const qsizetype hit = view->find(what, from, dialog->matchCase(), dialog->wholeWord());
+        if (hit >= 0) {
+            showHit(hit, what.size());
+            return true;
+        }
+        const Platform::Answer again = m_context.platform.askYesNo(
+            m_context.window, QString::fromUtf8(texts::kFindFailedTitle), FormatMessageQ(texts::kFindFailed, what));
+        if (again != Platform::Answer::Yes) {
+            // Declined: the caret goes back where this search began, with nothing selected.
+            view->setCaretPosition(start);
+            return false;
+        }
+        view->setCaretPosition(0);
+        from = 0;
+    }
+}
+
+void FindController::showHit(qsizetype position, qsizetype length) {
+    TargetTextView* view = m_context.text;
+    // A hit on a page behind the log would be selected unseen.
+    for (QWidget* w = view; w; w = w->parentWidget()) {
+        if (const int page = m_context.pages->indexOf(w); page >= 0) {
+            m_context.pages->setCurrentIndex(page);
+            break;
+        }
+    }
+    view->setFocus();
+    view->setSelection(position, length);
+    const Document& document = m_context.session.document();
+    if (document.textMirrorsList()) {
+        const qsizetype line = view->pointAt(position).line;
+        if (static_cast<size_t>(line) < document.rowCount())
+            m_context.rows.RevealLineEntry(static_cast<int>(line));
+    }
+}
+
+}  // namespace vq
