@@ -5,7 +5,9 @@
 #include "app/UiTexts.h"
 #include "document/DocumentSession.h"
 #include "document/TargetTextView.h"
+#include "document/TextFinder.h"
 #include "document/TreeAndRows.h"
+#include "find/CandidateLines.h"
 #include "find/FindDlg.h"
 #include "find/FindText.h"
 
@@ -92,27 +94,29 @@ bool FindController::FindNextInText() {
     if (what.isEmpty())
         return false;
     TargetTextView* view = m_context.text;
-    const qsizetype start = view->selectionStart() + view->selectionLength();
-    qsizetype from = start;
+    const CandidateLines lines(view->source(), m_context.session.document(), m_context.session.codec(), what,
+                               dialog->matchCase());
+    // Points, not positions: a hit far down costs no count of the characters before it.
+    const TextPoint start = view->selectionEndPoint();
+    TextPoint from = start;
     for (;;) {
-        const qsizetype hit = view->find(what, from, dialog->matchCase(), dialog->wholeWord());
-        if (hit >= 0) {
-            showHit(hit, what.size());
+        if (const auto hit = FindInLines(&lines, what, from, dialog->matchCase(), dialog->wholeWord())) {
+            showHit(hit->point, what);
             return true;
         }
         const Platform::Answer again = m_context.platform.askYesNo(
             m_context.window, QString::fromUtf8(texts::kFindFailedTitle), FormatMessageQ(texts::kFindFailed, what));
         if (again != Platform::Answer::Yes) {
             // Declined: the caret goes back where this search began, with nothing selected.
-            view->setCaretPosition(start);
+            view->setCaret(start);
             return false;
         }
-        view->setCaretPosition(0);
-        from = 0;
+        from = TextPoint{};
+        view->setCaret(from);
     }
 }
 
-void FindController::showHit(qsizetype position, qsizetype length) {
+void FindController::showHit(TextPoint at, const QString& what) {
     TargetTextView* view = m_context.text;
     // A hit on a page behind the log would be selected unseen.
     for (QWidget* w = view; w; w = w->parentWidget()) {
@@ -122,13 +126,14 @@ void FindController::showHit(qsizetype position, qsizetype length) {
         }
     }
     view->setFocus();
-    view->setSelection(position, length);
+    // The hit is as long as the find text; a break in it ends a line.
+    const qsizetype breaks = what.count(QLatin1Char('\n'));
+    const qsizetype lastPart = what.size() - (what.lastIndexOf(QLatin1Char('\n')) + 1);
+    const TextPoint end = breaks == 0 ? TextPoint{at.line, at.column + what.size()} : TextPoint{at.line + breaks, lastPart};
+    view->setSelection(at, end);
     const Document& document = m_context.session.document();
-    if (document.textMirrorsList()) {
-        const qsizetype line = view->pointAt(position).line;
-        if (static_cast<size_t>(line) < document.rowCount())
-            m_context.rows.RevealLineEntry(static_cast<int>(line));
-    }
+    if (document.textMirrorsList() && static_cast<size_t>(at.line) < document.rowCount())
+        m_context.rows.RevealLineEntry(static_cast<int>(at.line));
 }
 
 }  // namespace vq

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ActionTable.h"
+#include "document/TextPoint.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,8 +21,9 @@ class TreeAndRows;
 
 // Find and find next in the target text, the text that Save writes. The search runs forward
 // from the end of the selection and offers to start again from the top; while the text mirrors
-// the list, a hit's line also selects its row. All positions are the text view's, so the search
-// range, the selected hit and the hit's line agree.
+// the list, a hit's line also selects its row. All places are the text view's, so the search
+// range, the selected hit and the hit's line agree. A search works in the view's (line, column)
+// points, so a hit at the end of a long text costs no count of the characters before it.
 class FindController : public QObject, public CommandSet {
     Q_OBJECT
 public:
@@ -59,7 +61,7 @@ public slots:
 
 private:
     QString selectedFindText() const;
-    void showHit(qsizetype position, qsizetype length);
+    void showHit(TextPoint at, const QString& what);
 
     Context m_context;           // Not owned, all of it.
     QPointer<FindDlg> m_dialog;  // Not owned: a child of the window.

@@ -5,7 +5,9 @@
 #include "document/TargetTextView.h"
 #include "extraction/ExtractionController.h"
 #include "find/FindController.h"
+#include "find/CandidateLines.h"
 #include "find/FindDlg.h"
+#include "document/TextFinder.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -101,6 +103,8 @@ private slots:
     void f3WithoutTextOpensDialog();
     void hitBringsTextPageForward();
     void enabledByRows();
+    void candidatesFindWhatTheViewFinds_data();
+    void candidatesFindWhatTheViewFinds();
 };
 
 // The dialog runs one search and closes; F3 goes on from the end of each hit, so hits never
@@ -341,6 +345,49 @@ void TestFind::enabledByRows() {
     f.files().OpenDocument(f.writeFile("e.ini", Join({"k=1"})));
     QVERIFY(f.action("actFind")->isEnabled());
     QVERIFY(f.action("actFindNext")->isEnabled());
+}
+
+// Ruling lines out by their bytes never loses a hit: every hit over the shown lines is found,
+// at the same place, over the candidate lines, whatever the encoding, case or odd characters.
+void TestFind::candidatesFindWhatTheViewFinds_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("matchCase");
+    const QByteArray utf8 = Join({"Key=1", "x=key", QString::fromUtf8("k\u00e9y=\u212a"), "KEY_2=kEy", "\tkey"});
+    for (bool matchCase : {false, true}) {
+        const char* suffix = matchCase ? " (case)" : "";
+        QTest::newRow(qPrintable(QString("ascii word") + suffix)) << utf8 << "key" << matchCase;
+        QTest::newRow(qPrintable(QString("kelvin sign") + suffix)) << utf8 << "=k" << matchCase;
+        QTest::newRow(qPrintable(QString("accented") + suffix)) << utf8 << QString::fromUtf8("K\u00c9Y") << matchCase;
+        QTest::newRow(qPrintable(QString("legacy Chinese") + suffix))
+            << Gb18030(QString::fromUtf8("\u4e2d\u6587=1\r\nkey=\u4e2d\r\nAB\u4e2dab\r\n")) << "ab" << matchCase;
+        QTest::newRow(qPrintable(QString("legacy trail bytes") + suffix))
+            << Gb18030(QString::fromUtf8("\u4e2d\u6587@\r\n@\r\n")) << "@" << matchCase;
+        QTest::newRow(qPrintable(QString("lone CR shown as a symbol") + suffix))
+            << QByteArray("a\rb=1\r\nab\r\n") << QString::fromUtf8("a\u240db") << matchCase;
+        QTest::newRow(qPrintable(QString("across a break") + suffix)) << utf8 << "1\nx" << matchCase;
+    }
+}
+
+void TestFind::candidatesFindWhatTheViewFinds() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, what);
+    QFETCH(bool, matchCase);
+    FindWindow w({}, file);
+    const vq::TextLineSource* shown = w.view()->source();
+    const vq::CandidateLines candidates(shown, w.doc(), w.window().session().codec(), what, matchCase);
+    const auto allHits = [&](const vq::TextLineSource* lines) {
+        QStringList hits;
+        vq::TextPoint from;
+        while (const auto hit = vq::FindInLines(lines, what, from, matchCase, false)) {
+            hits << QStringLiteral("%1:%2").arg(hit->point.line).arg(hit->point.column);
+            from = {hit->point.line, hit->point.column + 1};
+        }
+        return hits;
+    };
+    const QStringList expected = allHits(shown);
+    QVERIFY(matchCase || !expected.isEmpty());  // every case has hits without match case
+    QCOMPARE(allHits(&candidates), expected);
 }
 
 QTEST_MAIN(TestFind)
