@@ -52,8 +52,9 @@ public:
     // The desktop's plain-text editor: the first of a short list found on the search path, or
     // the first name of that list when none is installed.
     virtual QString textEditor() = 0;
-    // Starts a program without waiting for it.
-    virtual StartResult startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Starts a program without waiting for it, in `workingFolder` (empty: this program's own).
+    virtual StartResult startProgram(const QString& program, const QStringList& arguments,
+                                     const QString& workingFolder = {}) = 0;
 
     // Opens a document or folder with the desktop's program for it, without waiting.
     virtual StartResult openDocument(const QString& path) = 0;

@@ -28,7 +28,8 @@ public:
     QString openFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString textEditor() override;
-    StartResult startProgram(const QString& program, const QStringList& arguments) override;
+    StartResult startProgram(const QString& program, const QStringList& arguments,
+                             const QString& workingFolder = {}) override;
     StartResult openDocument(const QString& path) override;
     StartResult showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;

@@ -69,7 +69,7 @@ void ToolsController::actRESelAllExecute() { m_context.text->selectAll(); }
 
 void ToolsController::actReportExecute() {
     const QString program = m_programFolder + QLatin1Char('/') + kReportProgram;
-    if (m_context.platform.startProgram(program, {}) == Platform::StartResult::NotFound)
+    if (m_context.platform.startProgram(program, {}, m_programFolder) == Platform::StartResult::NotFound)
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kProgramNotFound, kReportProgram));
 }
 

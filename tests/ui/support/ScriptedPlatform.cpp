@@ -104,8 +104,9 @@ QString ScriptedPlatform::saveFileName(QWidget*, const vq::FileDialogSettings& d
     return m_savePaths.isEmpty() ? QString() : m_savePaths.dequeue();
 }
 
-ScriptedPlatform::StartResult ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
-    m_started.append({program, arguments});
+ScriptedPlatform::StartResult ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments,
+                                                             const QString& workingFolder) {
+    m_started.append({program, arguments, workingFolder});
     return m_startResult;
 }
 

@@ -39,6 +39,7 @@ public:
     struct Started {
         QString program;
         QStringList arguments;
+        QString workingFolder;
     };
 
     // --- the script -----------------------------------------------------------------------------
@@ -103,7 +104,8 @@ public:
     StartResult openDocument(const QString& path) override;
     StartResult showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
-    StartResult startProgram(const QString& program, const QStringList& arguments) override;
+    StartResult startProgram(const QString& program, const QStringList& arguments,
+                             const QString& workingFolder = {}) override;
     void playSound(const QString& name, bool wait) override;
     void stopSound() override { ++m_soundStops; }
     quint32 tickCount() override;

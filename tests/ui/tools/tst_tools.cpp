@@ -48,6 +48,8 @@ private slots:
     void helpTopic_data();
     void helpTopic();
     void helpPageMissingOnDesktop();
+    void textEditorFollowsFileName();
+    void programStartsInItsFolder();
 };
 
 // "复制(&C)" follows the selection; it copies the selected text and changes nothing.
@@ -158,6 +160,7 @@ void TestTools::report() {
     QCOMPARE(w.platform.started().size(), 1);
     QCOMPARE(w.platform.started().first().program, w.dir() + "/vendrak");
     QVERIFY(w.platform.started().first().arguments.isEmpty());
+    QCOMPARE(w.platform.started().first().workingFolder, w.dir());
     QCOMPARE(w.platform.messages(), messages);
 }
 
@@ -228,6 +231,39 @@ void TestTools::helpPageMissingOnDesktop() {
     QTemporaryDir dir;
     QCOMPARE(platform.showHelp(dir.filePath("index.html"), "ID_INDEX"), StartResult::NotFound);
     QCOMPARE(platform.showHelp(dir.path(), "ID_INDEX"), StartResult::NotFound);
+}
+
+// The text editor needs a file: Untitled disables it, Save As gives it the new path, blanks and
+// all, as one argument.
+void TestTools::textEditorFollowsFileName() {
+    ToolsWindow w;
+    QVERIFY(!w.action("actOpenWithNotepad")->isEnabled());
+    w.doc().insertRow(0, "k=1");
+    const QString path = w.path("with blanks in it.ini");
+    w.platform.queueSaveFileName(path);
+    w.action("actSaveAs")->trigger();
+    QCOMPARE(QString::fromStdString(w.doc().fileName()), path);
+    QVERIFY(w.action("actOpenWithNotepad")->isEnabled());
+    w.action("actOpenWithNotepad")->trigger();
+    QCOMPARE(w.platform.started().size(), 1);
+    QCOMPARE(w.platform.started().first().program, w.platform.textEditor());
+    QCOMPARE(w.platform.started().first().arguments, QStringList{path});
+    QVERIFY(w.platform.messages().isEmpty());
+}
+
+// The desktop's side starts a program in the folder asked for (the report program in its own),
+// and a folder that is gone is a failure to start, not a silent start elsewhere.
+void TestTools::programStartsInItsFolder() {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("where.txt");
+    vq::QtPlatform platform;
+    QCOMPARE(platform.startProgram("sh", {"-c", "pwd > \"$1\"", "sh", out}, dir.path()), StartResult::Started);
+    const auto written = [&out] {
+        QFile in(out);
+        return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()).trimmed() : QString();
+    };
+    QTRY_COMPARE(written(), QDir(dir.path()).canonicalPath());
+    QCOMPARE(platform.startProgram("sh", {"-c", "true"}, dir.filePath("gone")), StartResult::Failed);
 }
 
 QTEST_MAIN(TestTools)
