@@ -55,15 +55,23 @@ QString FindController::limitFindText(const QString& text) const {
     });
 }
 
-// Only the selection's start can end up in the find box, so no more than that is read: a whole
-// text selected costs no more than a word.
+// Only the selection's first characters can end up in the find box, so no more than those are
+// read, line by line: a whole text selected costs no more than a word.
 QString FindController::selectedFindText() const {
     const TargetTextView* view = m_context.text;
     if (!view->hasSelection())
         return {};
-    const qsizetype start = view->selectionStart();
-    const qsizetype end = start + std::min(view->selectionLength(), kMaxFindTextBytes);
-    return view->textBetween(view->pointAt(start), view->pointAt(end));
+    const TextPoint end = view->selectionEndPoint();
+    QString text;
+    for (TextPoint at = view->selectionStartPoint(); text.size() < kMaxFindTextBytes; at = {at.line + 1, 0}) {
+        const qsizetype room = kMaxFindTextBytes - text.size();
+        const qsizetype stop = at.line < end.line ? view->lineLength(at.line) : end.column;
+        text += view->textBetween(at, {at.line, std::min(stop, at.column + room)});
+        if (at.line >= end.line || text.size() >= kMaxFindTextBytes)
+            break;
+        text += QLatin1Char('\n');
+    }
+    return text;
 }
 
 void FindController::ShowFindDialog() {
