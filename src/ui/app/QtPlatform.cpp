@@ -3,6 +3,7 @@
 #include "app/UiResources.h"
 
 #include "app/LocalPath.h"
+#include "files/FileAccess.h"
 #include "settings/SettingsFile.h"
 #include "Texts.h"
 #include "about/WaveFile.h"
@@ -206,9 +207,9 @@ Platform::StartResult QtPlatform::openDocument(const QString& path) {
 }
 
 Platform::StartResult QtPlatform::showHelp(const QString& page, const QString& topic) {
-    if (!QFileInfo(page).isFile())
+    if (!IsExistingFile(LocalPath(page)))
         return StartResult::NotFound;
-    QUrl url = QUrl::fromLocalFile(page);
+    QUrl url = QUrl::fromEncoded("file://" + QByteArray::fromStdString(LocalPath(page)).toPercentEncoding("/"));
     url.setFragment(topic);
     return QDesktopServices::openUrl(url) ? StartResult::Started : StartResult::Failed;
 }

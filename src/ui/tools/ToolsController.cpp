@@ -13,10 +13,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFileInfo>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <filesystem>
+#include <system_error>
 
 namespace vq {
 
@@ -59,7 +61,7 @@ void ToolsController::updateActions(const ActionTable& actions) const {
 }
 
 QString ToolsController::programFile(const QString& name) const {
-    return QFile::decodeName(QByteArray::fromStdString(FindProgramFile(LocalPath(m_programFolder), LocalPath(name))));
+    return PathText(FindProgramFile(LocalPath(m_programFolder), LocalPath(name)));
 }
 
 // The text stays as it is: neither command changes it, so neither marks the document Modified.
@@ -77,7 +79,8 @@ void ToolsController::actReportExecute() {
 // without it the user is told, and the open dialog still comes.
 void ToolsController::actOpenSamplesExecute() {
     const QString samples = programFile(kSamplesFolder);
-    if (QFileInfo(samples).isDir())
+    std::error_code error;
+    if (std::filesystem::is_directory(LocalPath(samples), error))
         m_context.files.setOpenFolder(samples);
     else
         m_context.platform.showMessage(m_context.window,
@@ -91,10 +94,10 @@ void ToolsController::actHelpTopicExecute() {
     case Platform::StartResult::Started:
         break;
     case Platform::StartResult::NotFound:
-        m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, page));
+        m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, ShownPath(page)));
         break;
     case Platform::StartResult::Failed:
-        m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kHelpNotShown, page));
+        m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kHelpNotShown, ShownPath(page)));
         break;
     }
 }
