@@ -36,15 +36,18 @@ public:
     void showMessage(QWidget*, const QString&) override {}
     void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
     Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
     Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
     void beep() override {}
     QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString textEditor() override { return QStringLiteral("true"); }
-    StartResult startProgram(const QString&, const QStringList&) override { return StartResult::Failed; }
+    StartResult startProgram(const QString&, const QStringList&, const QString&) override {
+        return StartResult::Failed;
+    }
     StartResult openDocument(const QString&) override { return StartResult::Failed; }
-    void showHelp(const QString&, const QString&) override {}
+    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
     bool chooseFont(QWidget*, QFont&) override { return false; }
     void playSound(const QString&, bool) override {}
     void stopSound() override {}

@@ -61,6 +61,26 @@ inline constexpr const char* kConfirmSaveTree = "确定要\"提取目录树\"吗
 inline constexpr const char* kConfirmSaveAll = "确定要\"提取所有项\"吗?";
 inline constexpr const char* kInvalidTreeNodes = "目录树有 %d 项无效！";
 
+// Find: the status text, the wrap-around question and the find dialog's own captions
+inline constexpr const char* kFindNextHint = "按 F3 键,查找下一个";
+inline constexpr const char* kFindFailedTitle = "查找失败";
+inline constexpr const char* kFindFailed = "找不到 \"%S\" !\n是否要从头开始查找?";
+inline constexpr const char* kFindDlgTitle = "查找";
+inline constexpr const char* kFindWhat = "查找内容(&N):";
+inline constexpr const char* kFindWholeWord = "全字匹配(&W)";
+inline constexpr const char* kFindMatchCase = "区分大小写(&C)";
+inline constexpr const char* kFindDirection = "方向";
+inline constexpr const char* kFindUp = "向上(&U)";
+inline constexpr const char* kFindDown = "向下(&D)";
+inline constexpr const char* kFindNextButton = "查找下一个(&F)";
+inline constexpr const char* kFindCancel = "取消";
+
+// Target text commands and external programs: the samples folder, the help page, the report
+// program
+inline constexpr const char* kPathMissing = "路径 \"%S\" 不存在！";
+inline constexpr const char* kSamplesShownPath = "./Samples";
+inline constexpr const char* kHelpNotShown = "无法打开帮助页 \"%S\"，请检查是否安装了网页浏览器。";
+
 // Command line (varnoquil --outline / --extract): errors on standard error, then the usage
 // hint; the help text is made from kCliHelp with the pattern and title-type captions
 inline constexpr const char* kCliUnknownOption = "未知的选项: %S";

@@ -1,8 +1,8 @@
 # Installs the build into a scratch prefix and checks that the executable, the samples, the
 # help page and read-me (when the sources have them), the desktop entry and the icon are in the
-# places the desktop and the program look; and that the build tree has its samples beside the
-# executable too.
-#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -P CheckInstall.cmake
+# places the desktop and the program look; that the build tree has its samples beside the
+# executable too; and that the installed program runs and tells its version.
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=... -P CheckInstall.cmake
 
 function(fail what)
   message(FATAL_ERROR "install check: ${what}")
@@ -48,6 +48,13 @@ file(GLOB helpFiles RELATIVE "${SOURCE_DIR}/resources/help" "${SOURCE_DIR}/resou
 foreach(help ${helpFiles})
   expect_file("${data}/${help}")
 endforeach()
+# The help command opens this page at this anchor.
+if(EXISTS "${SOURCE_DIR}/resources/help/index.html")
+  file(READ "${data}/index.html" page)
+  if(NOT page MATCHES "id=\"ID_INDEX\"")
+    fail("${data}/index.html has no anchor ID_INDEX")
+  endif()
+endif()
 if(EXISTS "${SOURCE_DIR}/resources/Readme.txt")
   expect_file("${data}/Readme.txt")
 endif()
@@ -88,5 +95,20 @@ if(lddFailed OR libraries MATCHES "not found")
   fail("the installed program lacks libraries:\n${libraries}")
 endif()
 
+# The installed program runs without a display and says which version it is, on one line.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=
+                        "${PREFIX}/bin/varnoquil" --version
+                RESULT_VARIABLE versionStatus OUTPUT_VARIABLE versionText ERROR_VARIABLE versionError
+                TIMEOUT 30)
+if(NOT versionStatus EQUAL 0)
+  fail("varnoquil --version exited with ${versionStatus}: ${versionError}")
+endif()
+if(NOT versionText STREQUAL "Varnoquil v${VERSION}\n")
+  fail("varnoquil --version printed \"${versionText}\", not \"Varnoquil v${VERSION}\"")
+endif()
+if(NOT versionError STREQUAL "")
+  fail("varnoquil --version wrote to standard error: ${versionError}")
+endif()
+
 file(REMOVE_RECURSE "${PREFIX}")
-message(STATUS "install check passed: ${count} samples, desktop entry, icon")
+message(STATUS "install check passed: ${count} samples, desktop entry, icon, ${versionText}")

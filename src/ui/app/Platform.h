@@ -34,6 +34,8 @@ public:
     virtual void showError(QWidget* parent, const QString& text) = 0;
     // A confirmation with a question icon and Yes/No/Cancel buttons.
     virtual Answer confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A confirmation with a question icon and OK/Cancel buttons: Ok or Cancel.
+    virtual Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No/Cancel buttons.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No buttons.
@@ -50,13 +52,16 @@ public:
     // The desktop's plain-text editor: the first of a short list found on the search path, or
     // the first name of that list when none is installed.
     virtual QString textEditor() = 0;
-    // Starts a program without waiting for it.
-    virtual StartResult startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Starts a program without waiting for it, in `workingFolder` (empty: this program's own).
+    virtual StartResult startProgram(const QString& program, const QStringList& arguments,
+                                     const QString& workingFolder = {}) = 0;
 
     // Opens a document or folder with the desktop's program for it, without waiting.
     virtual StartResult openDocument(const QString& path) = 0;
-    // Shows a topic of the program's help page (an HTML page with one anchor per topic).
-    virtual void showHelp(const QString& page, const QString& topic) = 0;
+    // Shows a topic of the program's help page (an HTML page with one anchor per topic) in the
+    // desktop's browser, without waiting: NotFound when the page is missing, Failed when no
+    // browser took it.
+    virtual StartResult showHelp(const QString& page, const QString& topic) = 0;
     // The font dialog, starting from `font`; false when the user cancelled.
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
 

@@ -3,6 +3,7 @@
 #include "app/UiResources.h"
 
 #include "app/LocalPath.h"
+#include "files/FileAccess.h"
 #include "settings/SettingsFile.h"
 #include "Texts.h"
 #include "about/WaveFile.h"
@@ -52,6 +53,10 @@ Platform::Answer QtPlatform::confirm(QWidget* parent, const QString& title, cons
     return ToAnswer(QMessageBox::question(parent, title, text,
                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                           QMessageBox::Yes));
+}
+
+Platform::Answer QtPlatform::confirmOkCancel(QWidget* parent, const QString& title, const QString& text) {
+    return ToAnswer(QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok));
 }
 
 Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
@@ -138,9 +143,10 @@ QString QtPlatform::textEditor() {
 
 // QProcess would hand over a file name's bytes that are not UTF-8 as U+FFFD, and the editor would
 // not find the document. Here every argument goes out as the bytes it stands for (LocalPath.h).
-// The program runs as a grandchild in a session of its own, so nobody waits for it; a pipe that
-// closes on exec tells whether it started.
-static bool StartDetached(const QString& executable, const QStringList& arguments) {
+// The program runs as a grandchild in a session of its own, in `workingFolder` when one is given,
+// so nobody waits for it; a pipe that closes on exec tells whether it started.
+static bool StartDetached(const QString& executable, const QStringList& arguments, const QString& workingFolder) {
+    const std::string folder = workingFolder.isEmpty() ? std::string() : LocalPath(workingFolder);
     std::vector<std::string> args{LocalPath(executable)};
     for (const QString& argument : arguments)
         args.push_back(LocalPath(argument));
@@ -158,7 +164,8 @@ static bool StartDetached(const QString& executable, const QStringList& argument
         const pid_t program = ::fork();
         if (program == 0) {
             ::setsid();
-            ::execv(argv[0], argv.data());
+            if (folder.empty() || ::chdir(folder.c_str()) == 0)
+                ::execv(argv[0], argv.data());
         }
         if (program <= 0) {  // the exec failed (in the program's process), or the fork did
             const int error = errno;
@@ -182,13 +189,14 @@ static bool StartDetached(const QString& executable, const QStringList& argument
     return n == 0;
 }
 
-Platform::StartResult QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
+Platform::StartResult QtPlatform::startProgram(const QString& program, const QStringList& arguments,
+                                               const QString& workingFolder) {
     QString executable = QStandardPaths::findExecutable(program);
     if (executable.isEmpty() && program.contains(QLatin1Char('/')) && QFileInfo(program).isExecutable())
         executable = program;
     if (executable.isEmpty())
         return StartResult::NotFound;
-    return StartDetached(executable, arguments) ? StartResult::Started : StartResult::Failed;
+    return StartDetached(executable, arguments, workingFolder) ? StartResult::Started : StartResult::Failed;
 }
 
 Platform::StartResult QtPlatform::openDocument(const QString& path) {
@@ -198,10 +206,12 @@ Platform::StartResult QtPlatform::openDocument(const QString& path) {
     return QDesktopServices::openUrl(url) ? StartResult::Started : StartResult::Failed;
 }
 
-void QtPlatform::showHelp(const QString& page, const QString& topic) {
-    QUrl url = QUrl::fromLocalFile(page);
+Platform::StartResult QtPlatform::showHelp(const QString& page, const QString& topic) {
+    if (!IsExistingFile(LocalPath(page)))
+        return StartResult::NotFound;
+    QUrl url = QUrl::fromEncoded("file://" + QByteArray::fromStdString(LocalPath(page)).toPercentEncoding("/"));
     url.setFragment(topic);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url) ? StartResult::Started : StartResult::Failed;
 }
 
 bool QtPlatform::chooseFont(QWidget* parent, QFont& font) {

@@ -21,15 +21,17 @@ public:
     void showMessage(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
+    Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void beep() override;
     QString openFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString textEditor() override;
-    StartResult startProgram(const QString& program, const QStringList& arguments) override;
+    StartResult startProgram(const QString& program, const QStringList& arguments,
+                             const QString& workingFolder = {}) override;
     StartResult openDocument(const QString& path) override;
-    void showHelp(const QString& page, const QString& topic) override;
+    StartResult showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     void playSound(const QString& name, bool wait) override;
     void stopSound() override;

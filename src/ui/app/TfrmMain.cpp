@@ -8,6 +8,9 @@
 #include "document/TargetTextView.h"
 #include "document/TreeAndRows.h"
 #include "editing/LogController.h"
+#include "extraction/ExtractionController.h"
+#include "find/FindController.h"
+#include "tools/ToolsController.h"
 #include "files/FileAccess.h"
 #include "files/FileController.h"
 #include "settings/SettingsController.h"
@@ -62,10 +65,17 @@ void TfrmMain::createFeatures() {
         LogController::Context{m_session, m_lstLog, m_lvContent, m_platform, *m_messages});
     m_files = std::make_unique<FileController>(
         FileController::Context{m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this});
+    m_extraction = std::make_unique<ExtractionController>(
+        ExtractionController::Context{m_session, m_reContent, *m_treeAndRows, m_platform, this});
+    m_find = std::make_unique<FindController>(FindController::Context{
+        m_session, m_reContent, m_lvContent, *m_treeAndRows, m_pcPages, m_platform, *m_messages, this});
+    m_tools = std::make_unique<ToolsController>(ToolsController::Context{
+        m_session, m_reContent, m_pcPages, *m_files, m_platform, this});
     m_settings = std::make_unique<SettingsController>(
         SettingsController::Context{m_session, *m_signs, m_recent, m_tvTopic, m_reContent, m_platform, this});
     m_about = std::make_unique<AboutController>(this, m_platform);
-    m_commandSets = {m_files.get(), m_treeAndRows.get(), m_log.get(), m_settings.get(), m_about.get()};
+    m_commandSets = {m_files.get(),      m_extraction.get(), m_find.get(),     m_tools.get(),
+                     m_treeAndRows.get(), m_log.get(),       m_settings.get(), m_about.get()};
     for (CommandSet* commands : m_commandSets)
         commands->bindActions(m_actions);
     m_actions.setUpdatePass([this] { updateActions(); });
@@ -158,7 +168,6 @@ void TfrmMain::documentStateChanged() {
     setWindowTitle(ShownBytes(doc.windowCaption(), m_session.codec().legacyName()));
     const QString hint = QString::fromStdString(doc.targetHint());
     m_tabSheet1->setStatusTip(hint);
-    m_pcPages->setTabToolTip(0, hint);
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {

@@ -20,13 +20,16 @@ namespace vq {
 
 class AboutController;
 class ContentListView;
+class ExtractionController;
 class FileController;
+class FindController;
 class LogController;
 class LogView;
 class RecentMenu;
 class SettingsController;
 class SignToolBar;
 class TargetTextView;
+class ToolsController;
 class TopicTreeView;
 class TreeAndRows;
 
@@ -55,6 +58,9 @@ public:
     TreeAndRows& treeAndRows() { return *m_treeAndRows; }
     LogController& logCommands() { return *m_log; }
     FileController& files() { return *m_files; }
+    ExtractionController& extraction() { return *m_extraction; }
+    FindController& finder() { return *m_find; }
+    ToolsController& tools() { return *m_tools; }
 
     void ShowApplicationHint(const QString& hint);
     // Applies the enabled rule of every command, asking each feature object for its part.
@@ -106,6 +112,9 @@ private:
     std::unique_ptr<TreeAndRows> m_treeAndRows;
     std::unique_ptr<LogController> m_log;
     std::unique_ptr<FileController> m_files;
+    std::unique_ptr<ExtractionController> m_extraction;
+    std::unique_ptr<FindController> m_find;
+    std::unique_ptr<ToolsController> m_tools;
     std::unique_ptr<SettingsController> m_settings;
     std::unique_ptr<AboutController> m_about;
     RecentMenu* m_recentMenu = nullptr;  // Not owned: a child of its menu.

@@ -87,7 +87,6 @@ void TfrmMain::createViews() {
     tabSheet2->setStatusTip(QString::fromUtf8(texts::kPageLog));
     m_pcPages->addTab(m_tabSheet1, QString::fromUtf8(texts::kPageTarget));
     m_pcPages->addTab(tabSheet2, QString::fromUtf8(texts::kPageLog));
-    m_pcPages->setTabToolTip(1, QString::fromUtf8(texts::kPageLog));
 
     m_splitterH = Splitter(Qt::Vertical, "SplitterH", m_lvContent, Holder("Panel_Pages", m_pcPages), 1);
     m_splitterH->setHandleWidth(3);

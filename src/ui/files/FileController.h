@@ -44,6 +44,8 @@ public:
     void OpenDocument(const QString& path);
     void OpenWithNotepad(const QString& path);
     void openDroppedFile(const QString& path);
+    // The open dialog starts in this folder from now on.
+    void setOpenFolder(const QString& folder) { m_openFolder = folder; }
 
 public slots:
     void actNewIniFileExecute();

@@ -2,6 +2,10 @@
 // window's command catalogue.
 #include "MainWindowFixture.h"
 
+#include "extraction/ExtractionController.h"
+#include "find/FindController.h"
+#include "tools/ToolsController.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -237,8 +241,9 @@ void TestStartup::commandsWithoutHandlerAreDisabled() {
     QCoreApplication::sendPostedEvents();
 
     // The handlers are the feature objects' slots.
-    const QList<const QObject*> features = {&w.files(), &w.treeAndRows(), &w.logCommands(), &w.settings(),
-                                            &w.about()};
+    const QList<const QObject*> features = {&w.files(),       &w.extraction(), &w.finder(),
+                                            &w.tools(),       &w.treeAndRows(), &w.logCommands(),
+                                            &w.settings(),    &w.about()};
     const auto handled = [&](const QByteArray& slot) {
         return std::any_of(features.begin(), features.end(),
                            [&](const QObject* o) { return o->metaObject()->indexOfSlot(slot.constData()) >= 0; });

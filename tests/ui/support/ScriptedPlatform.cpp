@@ -53,6 +53,21 @@ ScriptedPlatform::Answer ScriptedPlatform::confirm(QWidget*, const QString& titl
     return answer;
 }
 
+ScriptedPlatform::Answer ScriptedPlatform::confirmOkCancel(QWidget*, const QString& title, const QString& text) {
+    Answer answer = m_confirmAnswers.isEmpty() ? Answer::Cancel : m_confirmAnswers.dequeue();
+    if (answer == Answer::Yes)
+        answer = Answer::Ok;
+    else if (answer != Answer::Ok)
+        answer = Answer::Cancel;
+    m_shown.append({Kind::Confirm, title, text, answer});
+    return answer;
+}
+
+ScriptedPlatform::StartResult ScriptedPlatform::showHelp(const QString& page, const QString& topic) {
+    m_helpShown << page + "#" + topic;
+    return m_helpResult;
+}
+
 ScriptedPlatform::Answer ScriptedPlatform::askYesNoCancel(QWidget*, const QString& title, const QString& text) {
     const Answer answer = m_yesNoCancelAnswers.isEmpty() ? Answer::Cancel : m_yesNoCancelAnswers.dequeue();
     m_shown.append({Kind::YesNoCancel, title, text, answer});
@@ -89,8 +104,9 @@ QString ScriptedPlatform::saveFileName(QWidget*, const vq::FileDialogSettings& d
     return m_savePaths.isEmpty() ? QString() : m_savePaths.dequeue();
 }
 
-ScriptedPlatform::StartResult ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
-    m_started.append({program, arguments});
+ScriptedPlatform::StartResult ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments,
+                                                             const QString& workingFolder) {
+    m_started.append({program, arguments, workingFolder});
     return m_startResult;
 }
 

@@ -39,6 +39,7 @@ public:
     struct Started {
         QString program;
         QStringList arguments;
+        QString workingFolder;
     };
 
     // --- the script -----------------------------------------------------------------------------
@@ -53,6 +54,8 @@ public:
     void queueOpenFileName(const QString& path) { m_openPaths.enqueue(path); }
     void queueSaveFileName(const QString& path) { m_savePaths.enqueue(path); }
     void setStartResult(StartResult result) { m_startResult = result; }
+    // What showing the help page gives; Started unless set.
+    void setHelpResult(StartResult result) { m_helpResult = result; }
     void setTextEditor(const QString& name) { m_textEditor = name; }
     // The settings file the window reads at start and writes at close.
     void setSettingsFilePath(const QString& path) { m_settingsFilePath = path; }
@@ -90,6 +93,8 @@ public:
     void showMessage(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
+    // Takes its answers from the confirmations' queue; a Yes there counts as OK.
+    Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     void beep() override { ++m_beeps; }
     QString openFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
@@ -97,9 +102,10 @@ public:
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     QString textEditor() override { return m_textEditor; }
     StartResult openDocument(const QString& path) override;
-    void showHelp(const QString& page, const QString& topic) override { m_helpShown << page + "#" + topic; }
+    StartResult showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
-    StartResult startProgram(const QString& program, const QStringList& arguments) override;
+    StartResult startProgram(const QString& program, const QStringList& arguments,
+                             const QString& workingFolder = {}) override;
     void playSound(const QString& name, bool wait) override;
     void stopSound() override { ++m_soundStops; }
     quint32 tickCount() override;
@@ -113,6 +119,7 @@ private:
     QQueue<QString> m_openPaths;
     QQueue<QString> m_savePaths;
     StartResult m_startResult = StartResult::Started;
+    StartResult m_helpResult = StartResult::Started;
     QString m_textEditor = QStringLiteral("mousepad");
     QString m_settingsFilePath;
 
