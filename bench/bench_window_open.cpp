@@ -4,6 +4,8 @@
 // Figure printed:
 //   "open 100000 lines in window: N ms"  (target: under 1000)
 
+#include "WindowBenchSupport.h"
+
 #include "app/Platform.h"
 #include "app/TfrmMain.h"
 #include "document/TargetTextView.h"
@@ -28,34 +30,6 @@
 namespace {
 
 constexpr int kLines = 100000;
-
-// A user who loads the very large file anyway and drops any changes; everything else is silent.
-class BenchPlatform : public vq::Platform {
-public:
-    BenchPlatform() { m_clock.start(); }
-    void showMessage(QWidget*, const QString&) override {}
-    void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
-    Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    void beep() override {}
-    QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
-    QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
-    QString textEditor() override { return QStringLiteral("true"); }
-    StartResult startProgram(const QString&, const QStringList&, const QString&) override {
-        return StartResult::Failed;
-    }
-    StartResult openDocument(const QString&) override { return StartResult::Failed; }
-    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
-    bool chooseFont(QWidget*, QFont&) override { return false; }
-    void playSound(const QString&, bool) override {}
-    void stopSound() override {}
-    quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
-
-private:
-    QElapsedTimer m_clock;
-};
 
 // Sections of keys, commented keys, plain comments, blank lines and framed titles, as php.ini has.
 QByteArray PhpIniLike(int lines) {
@@ -86,15 +60,6 @@ QByteArray PhpIniLike(int lines) {
     return out;
 }
 
-// Lets the window finish what the open posted (layouts, paints) until nothing is left.
-void ProcessUntilIdle() {
-    for (int round = 0; round < 3; ++round) {
-        QEventLoop loop;
-        QTimer::singleShot(0, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-}
-
 std::vector<double> g_millis;
 
 void BM_OpenInWindow(benchmark::State& state) {
@@ -107,10 +72,10 @@ void BM_OpenInWindow(benchmark::State& state) {
             return;
         }
     }
-    BenchPlatform platform;
+    vqbench::BenchPlatform platform;
     vq::TfrmMain window(platform, {});
     window.show();
-    ProcessUntilIdle();
+    vqbench::ProcessUntilIdle();
     auto* list = window.findChild<QTableView*>(QStringLiteral("lvContent"));
     auto* tree = window.findChild<QTreeView*>(QStringLiteral("tvTopic"));
     auto* text = window.findChild<vq::TargetTextView*>(QStringLiteral("reContent"));
@@ -118,13 +83,13 @@ void BM_OpenInWindow(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         window.files().NewDocument();
-        ProcessUntilIdle();
+        vqbench::ProcessUntilIdle();
         state.ResumeTiming();
 
         QElapsedTimer timer;
         timer.start();
         window.files().OpenDocument(path);
-        ProcessUntilIdle();
+        vqbench::ProcessUntilIdle();
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 
         state.PauseTiming();

@@ -41,6 +41,9 @@ public:
     virtual void rowsInserted(Range) {}
     virtual void rowsAboutToBeRemoved(Range) {}
     virtual void rowsRemoved(Range) {}
+    // The next `runs` removed ranges are one removal (sent before them, when there are
+    // several), so that a view that follows runs one by one at a cost can decide up front.
+    virtual void rowRunsAhead(size_t /*runs*/) {}
     // Text, check mark or flags of these rows changed.
     virtual void rowsChanged(Range) {}
 

@@ -150,6 +150,8 @@ void Document::removeRuns(std::span<const Range> runs) {
         return;
     ChangeBatch batch(*this);
     flushRowChanges();
+    if (runs.size() > 1)
+        notify([&](DocumentListener& l) { l.rowRunsAhead(runs.size()); });
     DocumentContent& c = *m_c;
     const bool mirrored = c.targetIsRows;
     std::vector<NodeId> orphans;

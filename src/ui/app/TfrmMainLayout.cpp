@@ -67,6 +67,7 @@ void TfrmMain::createViews() {
     m_lvContent = new ContentListView;
     m_lvContent->setObjectName("lvContent");
     m_lvContent->setModel(m_session.rows());
+    connect(m_session.rows(), &RowModel::rowsRenumbered, m_lvContent, &ContentListView::keepPlaceAfterReset);
 
     // Read-only, no wrapping, both scroll bars, silver-grey: the view's own defaults.
     m_reContent = new TargetTextView;

@@ -67,6 +67,13 @@ void ContentListView::fitColumns() {
     }
 }
 
+void ContentListView::reset() {
+    m_scrollBeforeReset = verticalScrollBar()->value();
+    QTableView::reset();
+}
+
+void ContentListView::keepPlaceAfterReset() { verticalScrollBar()->setValue(m_scrollBeforeReset); }
+
 void ContentListView::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
     emit viewportResized();

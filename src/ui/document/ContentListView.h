@@ -18,6 +18,9 @@ public:
     // Column 0 takes two thirds of the width and column 1 one third, unless one of them is
     // collapsed to 50 pixels; then the other takes all the rest.
     void fitColumns();
+    void reset() override;
+    // After a reset that only renumbered rows: back to where the list was scrolled before it.
+    void keepPlaceAfterReset();
 
 signals:
     // The list's visible area changed size: the window's or a splitter's doing.
@@ -28,6 +31,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    int m_scrollBeforeReset = 0;
     // Every row is as high as a line of text or a check box, whichever is taller.
     void fitRowHeight();
 };

@@ -35,12 +35,14 @@ bool InfoTip::eventFilter(QObject* watched, QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = m_view->indexAt(help->pos());
     const QString text = index.data(Qt::DisplayRole).toString();
+    const QVariant tip = index.data(Qt::ToolTipRole);
     const QRect rect = m_view->visualRect(index);
     const int textWidth = m_view->fontMetrics().horizontalAdvance(text);
     // The check box and the margins take part of the cell; count them as the cell's padding.
     const int room = rect.width() - (index.flags() & Qt::ItemIsUserCheckable ? 28 : 8);
     if (index.isValid() && textWidth > room)
-        QToolTip::showText(help->globalPos(), text, m_view->viewport(), rect, kTipShowMs);
+        QToolTip::showText(help->globalPos(), tip.isValid() ? tip.toString() : text, m_view->viewport(), rect,
+                           kTipShowMs);
     else
         QToolTip::hideText();
     return true;

@@ -1,5 +1,7 @@
 #include "document/RowModel.h"
 
+#include "document/ShownLine.h"
+
 #include "Texts.h"
 
 namespace vq {
@@ -34,10 +36,15 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-    case Qt::ToolTipRole:
-        if (index.column() == 0)
-            return m_codec.decodeLine(row.caption);
-        return row.record.newLine ? QString::fromUtf8(texts::kNewLineMark) : m_codec.decodeLine(row.original);
+    case Qt::ToolTipRole: {
+        if (index.column() == 1 && row.record.newLine)
+            return QString::fromUtf8(texts::kNewLineMark);
+        const std::string_view text = index.column() == 0 ? row.caption : row.original;
+        // A row shows the start of a very long line; the edit gets all of it.
+        if (role == Qt::EditRole)
+            return m_codec.decodeLine(text);
+        return m_codec.decodeShown(text, role == Qt::ToolTipRole ? kMaxTipChars : kMaxShownLineChars);
+    }
     case Qt::CheckStateRole:
         if (index.column() == 0)
             return row.checked ? Qt::Checked : Qt::Unchecked;
@@ -88,16 +95,87 @@ void RowModel::refreshAll() {
         emit dataChanged(index(0, 0), index(rowCount() - 1, 1));
 }
 
-void RowModel::rowsAboutToBeInserted(Range r) {
-    beginInsertRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
+void RowModel::emitChanged(Range r) {
+    emit dataChanged(index(static_cast<int>(r.first), 0), index(static_cast<int>(r.last()), 1));
 }
 
-void RowModel::rowsAboutToBeRemoved(Range r) {
-    beginRemoveRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
+void RowModel::sendChanged() {
+    for (const Range& r : m_batch.takeChanged())
+        emitChanged(r);
 }
 
 void RowModel::rowsChanged(Range r) {
-    emit dataChanged(index(static_cast<int>(r.first), 0), index(static_cast<int>(r.last()), 1));
+    if (m_resetting)
+        return;
+    if (m_batch.open())
+        m_batch.changed(r);
+    else
+        emitChanged(r);
+}
+
+bool RowModel::resetInsteadOfRun() {
+    if (m_resetting)
+        return true;
+    sendChanged();
+    if (!m_batch.runTooCostly(m_document.rowCount()))
+        return false;
+    beginResetModel();
+    m_resetting = true;
+    return true;
+}
+
+void RowModel::rowRunsAhead(size_t runs) {
+    if (m_resetting)
+        return;
+    sendChanged();
+    if (!m_batch.runsTooCostly(runs, m_document.rowCount()))
+        return;
+    beginResetModel();
+    m_resetting = true;
+}
+
+void RowModel::rowsAboutToBeInserted(Range r) {
+    if (!resetInsteadOfRun())
+        beginInsertRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
+}
+
+void RowModel::rowsInserted(Range) {
+    if (!m_resetting)
+        endInsertRows();
+}
+
+void RowModel::rowsAboutToBeRemoved(Range r) {
+    if (!resetInsteadOfRun())
+        beginRemoveRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
+}
+
+void RowModel::rowsRemoved(Range) {
+    if (!m_resetting)
+        endRemoveRows();
+}
+
+// The document's own reset (a load, an unload) shows other rows: the views start afresh.
+void RowModel::rowsAboutToBeReset() {
+    m_batch.takeChanged();
+    if (!m_resetting)
+        beginResetModel();
+}
+
+void RowModel::rowsReset() {
+    if (!m_resetting)
+        endResetModel();
+}
+
+void RowModel::changesEnd() {
+    if (!m_resetting)
+        sendChanged();
+    m_batch.takeChanged();
+    m_batch.end();
+    if (m_resetting) {
+        m_resetting = false;
+        endResetModel();
+        emit rowsRenumbered();
+    }
 }
 
 }  // namespace vq

@@ -19,6 +19,20 @@ TargetTextBinder::~TargetTextBinder() {
         m_view->setSource(nullptr);
 }
 
+// A command's changes reach the view as one change: it lays out and repaints once.
+void TargetTextBinder::changesBegin() {
+    m_inBatch = true;
+    if (m_view)
+        m_view->beginChanges();
+}
+
+void TargetTextBinder::changesEnd() {
+    m_inBatch = false;
+    flushReplaced();
+    if (m_view)
+        m_view->endChanges();
+}
+
 void TargetTextBinder::targetReset() {
     m_replacedFirst = m_replacedEnd = 0;
     m_source.reset();

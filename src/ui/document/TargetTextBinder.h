@@ -26,11 +26,8 @@ public:
     void reload() { targetReset(); }
 
 private:
-    void changesBegin() override { m_inBatch = true; }
-    void changesEnd() override {
-        m_inBatch = false;
-        flushReplaced();
-    }
+    void changesBegin() override;
+    void changesEnd() override;
     void targetReset() override;
     void targetLinesReplaced(Range r) override;
     void targetLinesInserted(Range r) override;

@@ -79,17 +79,8 @@ qsizetype TargetTextSource::lineLength(qsizetype line) const {
     return length;
 }
 
-// A character takes at most four bytes, so 4 * maxChars bytes decode to at least maxChars
-// characters before any sequence cut at their end.
 QString TargetTextSource::linePrefix(qsizetype line, qsizetype maxChars) const {
-    std::string_view bytes = bytesOf(line);
-    const size_t enough = static_cast<size_t>(std::max<qsizetype>(maxChars, 0)) * 4;
-    if (bytes.size() > enough)
-        bytes = bytes.substr(0, enough);
-    QString text = m_codec.decodeLine(bytes);
-    if (text.size() > maxChars)
-        text.truncate(maxChars);
-    return text;
+    return m_codec.decodeLinePrefix(bytesOf(line), maxChars);
 }
 
 void TargetTextSource::noteLength(size_t bytes) {

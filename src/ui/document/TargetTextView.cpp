@@ -192,9 +192,38 @@ void TargetTextView::notifyTextChanged(qsizetype firstLine) {
     QAccessible::updateAccessibility(&event);
 }
 
+void TargetTextView::beginChanges() {
+    if (m_batchDepth++ > 0)
+        return;
+    m_batchFirst = -1;
+    m_batchTop = topLine();
+    m_batchAnchor = m_anchor;
+    m_batchCaret = m_caret;
+}
+
+void TargetTextView::noteBatchChange(qsizetype first) {
+    m_batchFirst = m_batchFirst < 0 ? first : std::min(m_batchFirst, first);
+    m_lines.clear();  // a laid-out line may be gone or renumbered
+}
+
+void TargetTextView::endChanges() {
+    if (m_batchDepth == 0 || --m_batchDepth > 0 || m_batchFirst < 0)
+        return;
+    textChanged(m_batchFirst);
+    m_batchFirst = -1;
+    m_anchor = clamp(m_anchor);
+    m_caret = clamp(m_caret);
+    updateScrollBars();
+    verticalScrollBar()->setValue(static_cast<int>(m_batchTop));
+    viewport()->update();
+    notifySelection(m_batchAnchor, m_batchCaret);
+}
+
 void TargetTextView::linesReplaced(qsizetype first, qsizetype count) {
     if (count <= 0)
         return;
+    if (m_batchDepth > 0)
+        return noteBatchChange(first);
     const TextPoint oldAnchor = m_anchor;
     const TextPoint oldCaret = m_caret;
     textChanged(first);
@@ -224,6 +253,11 @@ void TargetTextView::linesInserted(qsizetype first, qsizetype count) {
     };
     m_anchor = follow(m_anchor);
     m_caret = follow(m_caret);
+    if (m_batchDepth > 0) {
+        if (!wasEmpty && first < m_batchTop)
+            m_batchTop += count;
+        return noteBatchChange(first);
+    }
     textChanged(first);
     m_anchor = clamp(m_anchor);
     m_caret = clamp(m_caret);
@@ -253,6 +287,15 @@ void TargetTextView::linesRemoved(qsizetype first, qsizetype count) {
         const qsizetype last = lineCount() - 1;
         return TextPoint{last, lineLength(last)};
     };
+    if (m_batchDepth > 0) {
+        m_anchor = follow(m_anchor);
+        m_caret = follow(m_caret);
+        if (m_batchTop >= first + count)
+            m_batchTop -= count;
+        else if (m_batchTop > first)
+            m_batchTop = first;
+        return noteBatchChange(first);
+    }
     textChanged(first);
     m_anchor = clamp(follow(m_anchor));
     m_caret = clamp(follow(m_caret));
@@ -267,6 +310,12 @@ void TargetTextView::linesRemoved(qsizetype first, qsizetype count) {
 
 void TargetTextView::resetLines() {
     const bool hadSelection = hasSelection();
+    if (m_batchDepth > 0) {
+        // Shown whole now; only later changes of the batch are left for its end.
+        m_batchFirst = -1;
+        m_batchTop = 0;
+        m_batchAnchor = m_batchCaret = TextPoint{};
+    }
     m_lines.resetWidest();
     m_estimatedWidth = 0;
     textChanged(0);

@@ -105,6 +105,11 @@ public slots:
     void linesRemoved(qsizetype first, qsizetype count);
     // Everything changed: shown from the top with the caret at the start.
     void resetLines();
+    // The range calls between these two are one change: the view follows each by moving its
+    // caret, selection and top line, and lays out, scrolls and repaints once, at the end.
+    // They nest.
+    void beginChanges();
+    void endChanges();
 
 signals:
     // The caret or the selection moved (also when the lines under them moved).
@@ -150,6 +155,8 @@ private:
     TextPoint verticalMove(TextPoint point, qsizetype lines) const;
     void extendDrag(QPoint pos);
     void restartBlink();
+    // Inside beginChanges(): notes that lines from `first` on changed.
+    void noteBatchChange(qsizetype first);
 
     const TextLineSource* m_source = nullptr;  // Not owned.
     mutable LinePositionIndex m_positions;
@@ -168,6 +175,13 @@ private:
     bool m_caretOn = true;
     QBasicTimer m_blinkTimer;
     QBasicTimer m_dragTimer;
+    // Between beginChanges() and endChanges(): the first changed line (-1: none yet), the top
+    // line to show, and the caret and anchor before the changes.
+    int m_batchDepth = 0;
+    qsizetype m_batchFirst = -1;
+    qsizetype m_batchTop = 0;
+    TextPoint m_batchAnchor;
+    TextPoint m_batchCaret;
 };
 
 }  // namespace vq

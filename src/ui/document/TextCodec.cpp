@@ -1,5 +1,7 @@
 #include "document/TextCodec.h"
 
+#include <algorithm>
+
 namespace vq {
 
 QString LegacyCodecName(int charset) {
@@ -46,6 +48,30 @@ void ProtectLineBreaks(QString& text) {
 QString TextCodec::decodeLine(std::string_view bytes) const {
     QString text = decode(bytes);
     ProtectLineBreaks(text);
+    return text;
+}
+
+// A character takes at most four bytes, so 4 * maxChars bytes decode to at least maxChars
+// characters before any sequence cut at their end.
+QString TextCodec::decodeLinePrefix(std::string_view bytes, qsizetype maxChars) const {
+    maxChars = std::max<qsizetype>(maxChars, 0);
+    const size_t enough = static_cast<size_t>(maxChars) * 4;
+    if (bytes.size() > enough)
+        bytes = bytes.substr(0, enough);
+    QString text = decodeLine(bytes);
+    if (text.size() > maxChars)
+        text.truncate(maxChars);
+    return text;
+}
+
+QString TextCodec::decodeShown(std::string_view bytes, qsizetype maxChars) const {
+    QString text = decodeLinePrefix(bytes, maxChars + 1);
+    if (text.size() <= maxChars)
+        return text;
+    text.truncate(maxChars);
+    if (!text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1);  // never half a character
+    text += QChar(0x2026);  // …
     return text;
 }
 

@@ -25,6 +25,11 @@ public:
     // The same, but safe to show as one line of a text view: characters that the view would
     // take as a line break (a lone CR, paragraph separators) are shown as visible symbols.
     QString decodeLine(std::string_view bytes) const;
+    // The first `maxChars` characters of decodeLine(bytes), decoding no more of the bytes than
+    // that needs: the start of a line of any length, at the cost of its start.
+    QString decodeLinePrefix(std::string_view bytes, qsizetype maxChars) const;
+    // decodeLine(bytes) cut after `maxChars` characters, with "…" standing for the rest.
+    QString decodeShown(std::string_view bytes, qsizetype maxChars) const;
     // The bytes for typed text; nothing when the document's encoding cannot hold a character.
     std::optional<std::string> encode(const QString& text) const;
     // The length of text in bytes of the legacy code page, whatever the document's encoding;

@@ -1,5 +1,8 @@
 #include "document/TopicTreeModel.h"
 
+#include "document/RowModel.h"
+#include "document/ShownLine.h"
+
 #include <array>
 
 namespace vq {
@@ -64,8 +67,9 @@ QVariant TopicTreeModel::data(const QModelIndex& index, int role) const {
     const TopicNode& node = m_document.tree().node(id);
     switch (role) {
     case Qt::DisplayRole:
+        return m_codec.decodeShown(node.text, kMaxShownLineChars);
     case Qt::ToolTipRole:
-        return m_codec.decodeLine(node.text);
+        return m_codec.decodeShown(node.text, kMaxTipChars);
     case Qt::DecorationRole:
         return treeImage(imageOf(index));
     case Qt::ForegroundRole:
@@ -97,11 +101,34 @@ void TopicTreeModel::setExpanded(const QModelIndex& index, bool expanded) {
 }
 
 void TopicTreeModel::treeAboutToBeReset() {
+    m_lostRows.clear();
     beginResetModel();
     m_expanded.clear();
 }
 
 void TopicTreeModel::treeNodesLostRows(std::span<const NodeId> nodes) {
+    m_lostRows.insert(m_lostRows.end(), nodes.begin(), nodes.end());
+    if (!m_inBatch)
+        sendLostRows();
+}
+
+void TopicTreeModel::changesEnd() {
+    m_inBatch = false;
+    sendLostRows();
+}
+
+// Past a few nodes, one signal over the top-level nodes repaints the view at once; a signal per
+// node costs the tree view a search through its shown nodes each.
+void TopicTreeModel::sendLostRows() {
+    constexpr size_t kNodesOneByOne = 32;
+    std::vector<NodeId> nodes;
+    nodes.swap(m_lostRows);
+    if (nodes.size() > kNodesOneByOne) {
+        const int top = rowCount();
+        if (top > 0)
+            emit dataChanged(index(0, 0), index(top - 1, 0), {Qt::ForegroundRole});
+        return;
+    }
     for (const NodeId node : nodes) {
         const QModelIndex i = indexOf(node);
         if (i.isValid())

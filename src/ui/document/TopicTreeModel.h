@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QSet>
 
+#include <vector>
+
 namespace vq {
 
 inline const QColor kRowlessNodeText(255, 0, 0);
@@ -41,11 +43,17 @@ public:
 private:
     void treeAboutToBeReset() override;
     void treeReset() override { endResetModel(); }
+    // Nodes that lost their rows are repainted once the command ends.
     void treeNodesLostRows(std::span<const NodeId> nodes) override;
+    void changesBegin() override { m_inBatch = true; }
+    void changesEnd() override;
+    void sendLostRows();
 
     Document& m_document;      // Not owned.
     const TextCodec& m_codec;  // Not owned.
     QSet<NodeId> m_expanded;
+    bool m_inBatch = false;
+    std::vector<NodeId> m_lostRows;  // not yet repainted
 };
 
 }  // namespace vq

@@ -5,6 +5,7 @@
 #include "app/StatusMessages.h"
 #include "document/ContentListView.h"
 #include "document/DocumentSession.h"
+#include "document/RowModel.h"
 #include "editing/LogModel.h"
 #include "editing/LogView.h"
 
@@ -61,7 +62,7 @@ void LogController::actCopyLogLineExecute() {
 // Over an entry the Message panel shows its full text; over the empty part how to use the log.
 void LogController::lstLogMouseMove(int entry) {
     if (entry >= 0)
-        m_context.messages.show(m_context.session.log()->entryText(entry));
+        m_context.messages.show(m_context.session.log()->shownText(entry, kMaxTipChars));
     else
         m_context.messages.show(QString::fromUtf8(texts::kLogHoverEmpty));
 }

@@ -1,5 +1,7 @@
 #include "editing/LogModel.h"
 
+#include "document/RowModel.h"
+#include "document/ShownLine.h"
 #include "editing/OperationLog.h"
 
 #include <QPainter>
@@ -18,20 +20,24 @@ LogModel::~LogModel() { m_document.removeListener(this); }
 
 int LogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_shown; }
 
-QString LogModel::entryText(int i) const {
+QString LogModel::entryText(int i) const { return shownText(i, -1); }
+
+QString LogModel::shownText(int i, qsizetype maxChars) const {
     const LogEntryView e = m_document.log().entry(static_cast<size_t>(i));
     QString text = QString::fromUtf8(e.head.data(), static_cast<qsizetype>(e.head.size()));
     if (!e.note.empty() || !e.text.empty())
         text += QStringLiteral(": ") + QString::fromUtf8(e.note.data(), static_cast<qsizetype>(e.note.size())) +
-                m_codec.decodeLine(e.text);
+                (maxChars < 0 ? m_codec.decodeLine(e.text) : m_codec.decodeShown(e.text, maxChars));
     return text;
 }
 
 QVariant LogModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_shown)
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return entryText(index.row());
+    if (role == Qt::DisplayRole)
+        return shownText(index.row(), kMaxShownLineChars);
+    if (role == Qt::ToolTipRole)
+        return shownText(index.row(), kMaxTipChars);
     if (role == Qt::UserRole)
         return RowOfLogEntry(m_document.log().entry(static_cast<size_t>(index.row())).head);
     return {};

@@ -25,7 +25,10 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
+    // The entry's whole text, as copied.
     QString entryText(int i) const;
+    // The entry's text as shown: the document's text in it cut after `maxChars` characters.
+    QString shownText(int i, qsizetype maxChars) const;
 
 private:
     void logAppended(Range added) override;

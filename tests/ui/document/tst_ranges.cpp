@@ -2,6 +2,7 @@
 // into the log per command, and the target text kept line for line.
 #include "MainWindowFixture.h"
 
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -41,6 +42,8 @@ private slots:
     void insertedRunIsOneSignal();
     void aCommandsLogEntriesAreOneInsert();
     void changedRowsAreRepaintedByRanges();
+    void manyRunsAreOneResetAndTheListKeepsItsPlace();
+    void manyChangedRunsAreOneSignal();
 };
 
 void TestRanges::removedRunsAreOneSignalEach_data() {
@@ -128,6 +131,50 @@ void TestRanges::changedRowsAreRepaintedByRanges() {
     QCOMPARE(rows, (QList<QPair<int, int>>{{4, 6}, {12, 12}}));
     QCOMPARE(f.targetLines().mid(4, 3), (QStringList{";key4=4", ";key5=5", ";key6=6"}));
     QCOMPARE(f.checked().mid(3, 4), (QList<bool>{true, false, false, false}));
+}
+
+// Removing every other row of thousands is one reset, not thousands of removals; the list stays
+// scrolled where it was and every view shows the rows that are left.
+void TestRanges::manyRunsAreOneResetAndTheListKeepsItsPlace() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("a.ini", NumberedFile(6000, "\n"))});
+    f.show();
+    f.list()->verticalScrollBar()->setValue(f.list()->verticalScrollBar()->maximum() / 4);
+    const int scrolled = f.list()->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    QSignalSpy removed(f.list()->model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(f.list()->model(), &QAbstractItemModel::modelReset);
+    std::vector<size_t> everyOther;
+    for (size_t i = 0; i < 6000; i += 2)
+        everyOther.push_back(i);
+    {
+        vq::Document::ChangeBatch batch(w.document());
+        w.document().removeRows(everyOther);
+    }
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(removed.count(), 0);
+    QCOMPARE(f.list()->model()->rowCount(), 3000);
+    QCOMPARE(f.column(0).mid(0, 3), Numbered({1, 3, 5}));
+    QCOMPARE(f.targetLines().mid(2997), (QStringList{"key5995=5995", "key5997=5997", "key5999=5999", ""}));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.list()->verticalScrollBar()->value(), scrolled);
+}
+
+// Past a thousand runs of changed rows, one signal around them all repaints them.
+void TestRanges::manyChangedRunsAreOneSignal() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start({f.writeFile("a.ini", NumberedFile(5000, "\n"))});
+    f.show();
+    QSignalSpy changed(f.list()->model(), &QAbstractItemModel::dataChanged);
+    {
+        vq::Document::ChangeBatch batch(w.document());
+        for (size_t i = 10; i < 5000; i += 3)
+            w.document().setChecked(i, false);
+    }
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 10);
+    QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 4999 - (4999 - 10) % 3);
+    QCOMPARE(f.checked().mid(9, 4), (QList<bool>{true, false, true, true}));
 }
 
 QTEST_MAIN(TestRanges)

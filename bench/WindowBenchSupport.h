@@ -1,0 +1,51 @@
+#pragma once
+// What the window benchmarks share: a silent platform and a way to let the window finish.
+
+#include "app/Platform.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace vqbench {
+
+// A user who loads the very large file anyway and drops any changes; everything else is silent.
+class BenchPlatform : public vq::Platform {
+public:
+    BenchPlatform() { m_clock.start(); }
+    void showMessage(QWidget*, const QString&) override {}
+    void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
+    Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    void beep() override {}
+    QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
+    QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
+    QString textEditor() override { return QStringLiteral("true"); }
+    StartResult startProgram(const QString&, const QStringList&, const QString&) override {
+        return StartResult::Failed;
+    }
+    StartResult openDocument(const QString&) override { return StartResult::Failed; }
+    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
+    bool chooseFont(QWidget*, QFont&) override { return false; }
+    void playSound(const QString&, bool) override {}
+    void stopSound() override {}
+    quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
+
+private:
+    QElapsedTimer m_clock;
+};
+
+// Lets the window finish what a command posted (layouts, paints) until nothing is left.
+inline void ProcessUntilIdle() {
+    for (int round = 0; round < 3; ++round) {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+}  // namespace vqbench

@@ -1,0 +1,236 @@
+// Edits of a 1,000,000-row php.ini-like file in the real main window: each command runs through
+// the window's document session, so the rows, the tree, the log and the target text follow it,
+// and the time runs until the window has finished what the command posted (layouts, paints).
+//
+// Figures printed, each with its limit:
+//   "comment 10000 scattered rows: N ms"           (limit 50 ms)
+//   "delete 10000 selected rows: N ms"             (limit 50 ms)
+//   "10000 log entries: N ms"                      (limit 50 ms)
+//   "comment every row (select all): N ms"         (limit 1000 ms)
+//   "delete every other row: N ms"                 (limit 1000 ms)
+//   "memory after ten comment/uncomment passes / after the first: X"  (limit 1.5)
+
+#include "MemoryUse.h"
+#include "PhpIniLike.h"
+#include "WindowBenchSupport.h"
+
+#include "app/TfrmMain.h"
+#include "document/TargetTextView.h"
+#include "editing/CommentCommands.h"
+#include "editing/DeleteRestore.h"
+#include "files/FileController.h"
+#include "settings/SignToolBar.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr int kLines = 1'000'000;
+constexpr int kScattered = 10'000;
+
+struct Window {
+    QTemporaryDir dir;
+    vqbench::BenchPlatform platform;
+    std::unique_ptr<vq::TfrmMain> window;
+    QTableView* list = nullptr;
+
+    bool open() {
+        const QString path = dir.filePath(QStringLiteral("php.ini"));
+        QFile file(path);
+        const std::string bytes = bench::PhpIniLike(kLines);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+            return false;
+        file.close();
+        window = std::make_unique<vq::TfrmMain>(platform, QStringList{});
+        window->show();
+        vqbench::ProcessUntilIdle();
+        window->files().OpenDocument(path);
+        vqbench::ProcessUntilIdle();
+        list = window->findChild<QTableView*>(QStringLiteral("lvContent"));
+        return window->document().rowCount() == static_cast<size_t>(kLines);
+    }
+    vq::Document& doc() { return window->document(); }
+    vq::AnalysisSettings signs() {
+        return window->session().settingsForDocument(window->signToolBar().settings());
+    }
+    // Selects these rows in the list, as the user's clicks would have.
+    void select(const std::vector<size_t>& rows) {
+        QItemSelection selection;
+        const QAbstractItemModel* model = list->model();
+        for (size_t i = 0; i < rows.size();) {
+            size_t end = i + 1;
+            while (end < rows.size() && rows[end] == rows[end - 1] + 1)
+                ++end;
+            selection.select(model->index(static_cast<int>(rows[i]), 0),
+                             model->index(static_cast<int>(rows[end - 1]), model->columnCount() - 1));
+            i = end;
+        }
+        list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+        vqbench::ProcessUntilIdle();
+    }
+};
+
+double g_commandMs = 0;  // of the last Timed(): the command alone, models and views included
+
+// Milliseconds from the command's start until the window is idle again.
+double Timed(const std::function<void()>& command) {
+    QElapsedTimer timer;
+    timer.start();
+    command();
+    g_commandMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    vqbench::ProcessUntilIdle();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+std::vector<size_t> Scattered(size_t rows) {
+    std::vector<size_t> out;
+    for (size_t k = 0; k < kScattered; ++k)
+        out.push_back(k * (rows / kScattered) + 7);
+    return out;
+}
+
+std::vector<size_t> AllRows(size_t rows) {
+    std::vector<size_t> out(rows);
+    std::iota(out.begin(), out.end(), size_t{0});
+    return out;
+}
+
+bool g_over = false;
+const char* g_only = nullptr;  // runs only the figures whose text holds this
+
+bool Wanted(const char* what) { return !g_only || std::strstr(what, g_only); }
+
+void Print(const char* what, double figure, double limit, const char* unit = "ms") {
+    const bool ok = figure <= limit;
+    g_over = g_over || !ok;
+    std::printf("%-58s %9.2f %s (limit %g %s) %s", what, figure, unit, limit, unit, ok ? "ok" : "OVER");
+    if (std::strcmp(unit, "ms") == 0)
+        std::printf("  [command until it returns %.2f ms]", g_commandMs);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+// The best of a few runs, each on the state the setup makes.
+double Best(int runs, const std::function<void()>& setup, const std::function<void()>& command) {
+    double best = 1e9;
+    double bestCommand = 0;
+    for (int k = 0; k < runs; ++k) {
+        setup();
+        const double ms = Timed(command);
+        if (ms < best) {
+            best = ms;
+            bestCommand = g_commandMs;
+        }
+    }
+    g_commandMs = bestCommand;
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc > 1)
+        g_only = argv[1];
+    Window w;
+    if (!w.open()) {
+        std::fprintf(stderr, "the file did not open\n");
+        return 1;
+    }
+    vq::Document& doc = w.doc();
+    const vq::AnalysisSettings s = w.signs();
+
+    const std::vector<size_t> scattered = Scattered(doc.rowCount());
+    if (Wanted("comment 10000 scattered rows:"))
+        Print("comment 10000 scattered rows:",
+          Best(
+              3,
+              [&] {
+                  vq::RestoreAllRows(doc);
+                  doc.clearLog();
+                  w.select(scattered);
+              },
+              [&] { vq::CommentRows(doc, s, scattered); }),
+          50);
+
+    if (Wanted("delete 10000 selected rows:"))
+        Print("delete 10000 selected rows:",
+          Best(
+              3, [&] { w.select(Scattered(doc.rowCount())); },
+              [&] { vq::DeleteRows(doc, Scattered(doc.rowCount())); }),
+          50);
+
+    if (Wanted("10000 log entries (one command):"))
+        Print("10000 log entries (one command):",
+          Best(
+              3, [&] { doc.clearLog(); },
+              [&] {
+                  vq::Document::ChangeBatch batch(doc);
+                  for (int k = 0; k < kScattered; ++k)
+                      doc.addLogEntry(k * 100, "恢复", "key_12345 = value 12345 ; default");
+              }),
+          50);
+
+    if (Wanted("comment every row (select all):"))
+        Print("comment every row (select all):",
+          Best(
+              1,
+              [&] {
+                  doc.clearLog();
+                  w.list->selectAll();
+                  vqbench::ProcessUntilIdle();
+              },
+              [&] { vq::CommentRows(doc, s, AllRows(doc.rowCount())); }),
+          1000);
+
+    if (Wanted("delete every other row:"))
+        Print("delete every other row:",
+          Best(
+              1, [&] { doc.clearLog(); },
+              [&] {
+                  std::vector<size_t> everyOther;
+                  for (size_t i = 0; i < doc.rowCount(); i += 2)
+                      everyOther.push_back(i);
+                  vq::DeleteRows(doc, everyOther);
+              }),
+          1000);
+
+    // Ten passes of comment and uncomment over every row. The log keeps every entry by design,
+    // so it is emptied between passes: the figure is what rows, texts and views hold.
+    long long afterFirst = 0;
+    long long afterTenth = 0;
+    for (int pass = 1; pass <= 10 && Wanted("memory"); ++pass) {
+        const std::vector<size_t> all = AllRows(doc.rowCount());
+        vq::CommentRows(doc, s, all);
+        vq::UncommentRows(doc, s, all);
+        doc.clearLog();
+        vqbench::ProcessUntilIdle();
+        const long long now = vqbench::HeapInUse();
+        if (pass == 1)
+            afterFirst = now;
+        afterTenth = now;
+    }
+    if (Wanted("memory"))
+        std::printf("(heap in use after the first pass %.1f MB, after the tenth %.1f MB)\n", vqbench::Megabytes(afterFirst),
+                vqbench::Megabytes(afterTenth));
+    if (Wanted("memory after ten comment/uncomment passes / after the first:"))
+        Print("memory after ten comment/uncomment passes / after the first:",
+          static_cast<double>(std::max(afterTenth, 1LL)) / static_cast<double>(std::max(afterFirst, 1LL)), 1.5, "x");
+    return g_over ? 2 : 0;
+}
