@@ -28,9 +28,17 @@ MainWindowFixture::MainWindowFixture() { platform.setSettingsFilePath(path(QStri
 MainWindowFixture::~MainWindowFixture() { destroy(); }
 
 vq::TfrmMain& MainWindowFixture::start(const QStringList& arguments) {
+    startWithoutWaiting(arguments);
+    waitForLoad();
+    return *m_window;
+}
+
+vq::TfrmMain& MainWindowFixture::startWithoutWaiting(const QStringList& arguments) {
     m_window = std::make_unique<vq::TfrmMain>(platform, arguments);
     return *m_window;
 }
+
+void MainWindowFixture::waitForLoad() { m_window->files().waitForLoad(); }
 
 void MainWindowFixture::show() {
     m_window->show();
