@@ -95,12 +95,15 @@ LoadJob FileController::makeJob(const QString& path, std::uint64_t size) const {
 void FileController::loadFinished() {
     LoadOutcome outcome = m_loader.takeOutcome();
     const QString path = m_loadingPath;
-    endLoading();
     LoadResult& result = outcome.result;
-    switch (result.status) {
-    case LoadStatus::Loaded:
+    if (result.status == LoadStatus::Loaded) {
         m_context.session.takeLoaded(LocalPath(path), result);
         result.document.reset();  // the old content
+    }
+    // The window is whole again before any message box of the end shows.
+    endLoading();
+    switch (result.status) {
+    case LoadStatus::Loaded:
         m_context.rows.selectFirstNode();
         if (!outcome.analysisError.empty())
             m_context.platform.showMessage(m_context.window, QString::fromStdString(outcome.analysisError));

@@ -4,12 +4,16 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QThread>
 #include <QTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QAction>
 #include <QCoreApplication>
 #include <QTest>
+
+#include <chrono>
+#include <thread>
 
 namespace vqtest {
 
@@ -39,6 +43,14 @@ vq::TfrmMain& MainWindowFixture::startWithoutWaiting(const QStringList& argument
 }
 
 void MainWindowFixture::waitForLoad() { m_window->files().waitForLoad(); }
+
+void MainWindowFixture::slowLoads() {
+    platform.setTickStep(1);
+    platform.setTickHook([] {
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+}
 
 void MainWindowFixture::show() {
     m_window->show();

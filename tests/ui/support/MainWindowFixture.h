@@ -58,6 +58,9 @@ public:
     vq::TfrmMain& startWithoutWaiting(const QStringList& arguments = {});
     // Waits for the load that runs, if any, to end (loaded, failed or cancelled).
     void waitForLoad();
+    // Makes every load crawl from now on: the clock moves at each read and the loading thread
+    // pauses a millisecond there, as on a slow disk, so a test can act while a load runs.
+    void slowLoads();
     // Shows the window and waits until it is on screen.
     void show();
     // Shows the window, makes it the active one and waits for that, so that it has the focus.
