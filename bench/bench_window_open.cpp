@@ -30,6 +30,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <fstream>
 #include <vector>
@@ -164,15 +165,6 @@ BENCHMARK(BM_OpenInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 constexpr long long kBigBytes = 100LL << 20;
 
-struct BigFigures {
-    std::vector<double> millis;
-    double longestStallMs = 0;
-    long long fileBytes = 0;
-    long long baselineResident = 0;
-    long long peakResident = 0;
-    int rows = 0;
-};
-BigFigures g_big;
 
 // The kernel's peak resident set of the process starts again from what is resident now.
 void ResetPeakResident() {
@@ -209,35 +201,64 @@ long long WriteBigFile(const std::string& path) {
     return written;
 }
 
-// The longest time between two runs of a 10 ms timer, while it runs.
+// The longest time between two runs of a 10 ms timer, while it runs, and how much of it the
+// window's thread spent working: on a busy machine the rest is time the thread waited for a core.
 class StallMeter {
 public:
+    struct Stall {
+        double wallMs = 0;
+        double cpuMs = 0;
+    };
     StallMeter() {
         m_timer.setInterval(10);
         m_timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             const double now = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
-            m_longest = std::max(m_longest, now - m_last);
+            const double cpu = ThreadCpuMs();
+            if (now - m_last > m_longest.wallMs)
+                m_longest = {now - m_last, cpu - m_lastCpu};
             m_last = now;
+            m_lastCpu = cpu;
         });
     }
     void start() {
         m_clock.start();
         m_last = 0;
-        m_longest = 0;
+        m_lastCpu = ThreadCpuMs();
+        m_longest = {};
         m_timer.start();
     }
-    double stop() {
+    // The timer's own interval is not a stall.
+    Stall stop() {
         m_timer.stop();
-        return std::max(0.0, m_longest - 10.0);  // the timer's own interval is not a stall
+        return {std::max(0.0, m_longest.wallMs - 10.0), m_longest.cpuMs};
     }
 
 private:
+    static double ThreadCpuMs() {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+    }
+
     QTimer m_timer;
     QElapsedTimer m_clock;
     double m_last = 0;
-    double m_longest = 0;
+    double m_lastCpu = 0;
+    Stall m_longest;
 };
+
+struct BigFigures {
+    std::vector<double> millis;
+    StallMeter::Stall longestStall;
+    long long fileBytes = 0;
+    long long baselineResident = 0;
+    long long peakResident = 0;
+    int rows = 0;
+    double reloadMs = 0;
+    StallMeter::Stall reloadStall;
+};
+BigFigures g_big;
 
 void BM_Open100MBInWindow(benchmark::State& state) {
     QTemporaryDir dir;
@@ -248,8 +269,9 @@ void BM_Open100MBInWindow(benchmark::State& state) {
     window.resize(1024, 700);
     window.show();
     ProcessUntilIdle();
-    auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
+    auto* list = window.findChild<QTableView*>(QStringLiteral("lvContent"));
     auto* tree = window.findChild<QTreeView*>(QStringLiteral("tvTopic"));
+    auto* text = window.findChild<vq::TargetTextView*>(QStringLiteral("reContent"));
     StallMeter stalls;
     bool first = true;
 
@@ -268,7 +290,7 @@ void BM_Open100MBInWindow(benchmark::State& state) {
         stalls.start();
         OpenAndShow(window, path);
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-        const double stall = stalls.stop();
+        const StallMeter::Stall stall = stalls.stop();
 
         state.PauseTiming();
         if (first) {
@@ -276,14 +298,22 @@ void BM_Open100MBInWindow(benchmark::State& state) {
             first = false;
         }
         g_big.rows = list->model()->rowCount();
-        if (g_big.rows < 1000000 || tree->model()->rowCount() == 0) {
+        if (g_big.rows < 1000000 || tree->model()->rowCount() == 0 || text->lineCount() < g_big.rows) {
             state.SkipWithError("the file did not reach the views");
             return;
         }
         g_big.millis.push_back(ms);
-        g_big.longestStallMs = std::max(g_big.longestStallMs, stall);
+        if (stall.wallMs > g_big.longestStall.wallMs)
+            g_big.longestStall = stall;
         state.ResumeTiming();
     }
+    // Reloading over the open document: the old 100 MB go when the new ones come in.
+    QElapsedTimer timer;
+    timer.start();
+    stalls.start();
+    OpenAndShow(window, path);
+    g_big.reloadMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    g_big.reloadStall = stalls.stop();
 }
 BENCHMARK(BM_Open100MBInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -308,8 +338,12 @@ int main(int argc, char** argv) {
         std::printf("peak memory: %.0f MB = %.2f times the file (target under 3) %s; the window before: %.0f MB\n",
                     vqbench::Megabytes(g_big.peakResident), peak / file, peak < 3 * file ? "ok" : "OVER",
                     vqbench::Megabytes(g_big.baselineResident));
-        std::printf("longest event-loop stall: %.0f ms (target at most 50) %s\n", g_big.longestStallMs,
-                    g_big.longestStallMs <= 50 ? "ok" : "OVER");
+        std::printf("longest event-loop stall: %.0f ms, the window's thread working %.0f ms of it (target at most 50) %s\n",
+                    g_big.longestStall.wallMs, g_big.longestStall.cpuMs, g_big.longestStall.wallMs <= 50 ? "ok" : "OVER");
+        std::printf("reload 100 MB over itself: %.0f ms, longest event-loop stall %.0f ms, working %.0f ms of it "
+                    "(target at most 50) %s\n",
+                    g_big.reloadMs, g_big.reloadStall.wallMs, g_big.reloadStall.cpuMs,
+                    g_big.reloadStall.wallMs <= 50 ? "ok" : "OVER");
     }
     if (!g_millis.empty()) {
         std::sort(g_millis.begin(), g_millis.end());
