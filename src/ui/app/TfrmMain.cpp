@@ -53,10 +53,16 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
     m_splitterH->setSizes({height() - 178, 178});
     connect(&m_session, &DocumentSession::stateChanged, this, &TfrmMain::documentStateChanged);
     connect(m_lvContent, &ContentListView::viewportResized, this, &TfrmMain::FormResize);
+    m_lvContent->installEventFilter(this);
+    m_lvContent->viewport()->installEventFilter(this);
     FormCreate(arguments);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // The list outlives the feature objects the filter asks.
+    m_lvContent->viewport()->removeEventFilter(this);
+    m_lvContent->removeEventFilter(this);
+}
 
 // The feature objects get the parts they work on; each binds its own actions.
 void TfrmMain::createFeatures() {
@@ -97,21 +103,29 @@ void TfrmMain::updateActions() {
     }
 }
 
-// The views take no input while a file loads: a change made now would be lost with the document
-// the load replaces. The focus goes back where it was.
+// While a file loads the content list takes no clicks or keys: a check mark or an edit made now
+// would be lost with the document the load replaces. The views still scroll and show the old
+// document, and nothing of theirs is restyled, so the swap at the end costs no more than it must.
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (m_files->loading() && (watched == m_lvContent || watched == m_lvContent->viewport()))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TfrmMain::loadingChanged(bool loading) {
-    if (loading) {
-        m_focusBeforeLoad = QApplication::focusWidget();
-        centralWidget()->setEnabled(false);
-    } else {
-        centralWidget()->setEnabled(true);
-        if (m_focusBeforeLoad && centralWidget()->isAncestorOf(m_focusBeforeLoad) && isActiveWindow())
-            m_focusBeforeLoad->setFocus();
-        m_focusBeforeLoad = nullptr;
-        if (m_firstRowPending) {
-            m_firstRowPending = false;
-            FormShow();
-        }
+    if (!loading && m_firstRowPending) {
+        m_firstRowPending = false;
+        FormShow();
     }
     m_actions.requestUpdate();
 }

@@ -69,6 +69,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -88,7 +89,7 @@ private:
     // The Caret panel shows where the target text's selection starts.
     void reContentSelectionChange();
     void documentStateChanged();
-    // While a file loads, what would touch the document is disabled.
+    // While a file loads, what would touch the document is disabled (and see eventFilter).
     void loadingChanged(bool loading);
 
     Platform& m_platform;  // Not owned.
@@ -101,7 +102,6 @@ private:
     LoadIndicator* m_loadIndicator = nullptr;  // Not owned: a child of the window.
     bool m_shownOnce = false;
     bool m_firstRowPending = false;  // shown while the start-up file still loaded
-    QWidget* m_focusBeforeLoad = nullptr;
 
     // Views; the window owns them as its children.
     TopicTreeView* m_tvTopic = nullptr;
