@@ -17,6 +17,7 @@ LoadIndicator::LoadIndicator(QStatusBar* bar, QWidget* window)
     m_bar->setFixedWidth(160);
     m_bar->setMaximumHeight(16);
     m_bar->setTextVisible(false);
+    m_bar->setAccessibleName(QString::fromUtf8(texts::kOpening));
     m_cancel->setObjectName("btnCancelLoading");
     m_cancel->setText(QString::fromUtf8(texts::kCancelLoading));
     m_cancel->setToolTip(QString::fromUtf8(texts::kCancelLoadingHint));
