@@ -3,6 +3,7 @@
 #include "Texts.h"
 
 #include <atomic>
+#include <cstddef>
 #include <concepts>
 #include <cstdint>
 #include <functional>
@@ -16,6 +17,8 @@ namespace vq {
 struct Progress {
     std::function<std::uint32_t()> tick;
     std::function<void(const std::string&)> show;
+    // With each "... line i of n" text: i and n, for a progress bar. May be empty.
+    std::function<void(std::size_t done, std::size_t total)> count;
 
     void message(const std::string& text) const {
         if (show)
@@ -50,7 +53,10 @@ public:
         adjustStride(now);
         // Unsigned difference, so a clock that wraps around still paces correctly.
         if (static_cast<std::uint32_t>(now - m_last) > kProgressIntervalMs) {
-            m_progress.show(FormatMessage(m_format, {static_cast<long long>(i + 1), static_cast<long long>(total())}));
+            const size_t n = total();
+            m_progress.show(FormatMessage(m_format, {static_cast<long long>(i + 1), static_cast<long long>(n)}));
+            if (m_progress.count)
+                m_progress.count(i + 1, n);
             m_last = m_lastRead = m_progress.tick();
         }
     }

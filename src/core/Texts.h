@@ -42,6 +42,15 @@ inline constexpr const char* kOpened = "打开成功！";
 inline constexpr const char* kRowsFailed = "打开文件时，出现错误！可能是系统资源不足";
 inline constexpr const char* kFileTooLarge = "该文件超过 4 GB，无法打开！";
 inline constexpr const char* kProgramNotFound = "可执行文件\"%S\"未找到！";
+// A file that cannot be opened at all, with its size and why; loads that are stopped
+inline constexpr const char* kTooLargeToOpen = "文件 \"%S\" 太大（%S），无法打开！";
+inline constexpr const char* kTooLargeForLines = "最多只能打开 4 GB 的文件。";
+inline constexpr const char* kTooLargeForMemory = "打开它约需 %S 内存，现在只有 %S 可用。";
+inline constexpr const char* kOutOfMemoryOnOpen = "打开时内存不足。";
+inline constexpr const char* kByteUnit = "字节";
+inline constexpr const char* kOpenCancelled = "已取消打开文件。";
+inline constexpr const char* kCancelLoading = "取消";
+inline constexpr const char* kCancelLoadingHint = "停止打开文件 (Esc)";
 
 // Topic tree
 inline constexpr const char* kBuildingTree = "正在处理目录树和内容列表 ... %d行, 共%d行";

@@ -7,6 +7,7 @@
 #include "files/Utf16Text.h"
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <thread>
 
@@ -154,6 +155,10 @@ LoadResult OpenBytesIntoDocument(ByteBuffer bytes, const LoadOptions& options) {
         return Failure(texts::kFileTooLarge);
     try {
         return Open(std::move(bytes), options);
+    } catch (const std::bad_alloc&) {
+        LoadResult result = Failure(texts::kRowsFailed);
+        result.outOfMemory = true;
+        return result;
     } catch (const std::exception&) {
         // Out of memory or a failing progress panel: nothing half-made is kept.
         return Failure(texts::kRowsFailed);

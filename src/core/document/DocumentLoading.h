@@ -36,6 +36,7 @@ struct LoadResult {
     // with Document::takeContentFrom, on the thread that owns that one.
     std::unique_ptr<Document> document;
     std::string error;  // the text to show when Failed
+    bool outOfMemory = false;  // Failed because memory ran out part-way
     // How the file's bytes relate to the document's: a UTF-16 file is opened as UTF-8 and is
     // saved back in its own form (ReadFileIntoDocument only).
     FileForm form = FileForm::Bytes;

@@ -49,6 +49,8 @@ public:
     // False when the file's last line has no break.
     bool endsWithBreak() const { return m_endsWithBreak; }
     bool hasBom() const { return m_hasBom; }
+    // The length in bytes of the longest line's text, without its break.
+    size_t longestLine() const { return m_longest; }
     // The bytes after any byte-order mark.
     std::string_view text() const { return m_bytes.view().substr(m_hasBom ? kUtf8Bom.size() : 0); }
     size_t memoryBytes() const { return m_bytes.capacity() + m_starts.capacityBytes(); }
@@ -60,6 +62,7 @@ private:
     LineBreak m_docBreak = LineBreak::CRLF;
     bool m_endsWithBreak = true;
     bool m_hasBom = false;
+    size_t m_longest = 0;
 };
 
 // The first LF in [p, end), or null. Lines are short, so the first bytes are searched here, eight
@@ -99,11 +102,13 @@ public:
             m_table.m_endsWithBreak = false;
             m_pos = m_end;
             text = {start, static_cast<size_t>(m_end - start)};
+            noteLength(text.size());
             return true;
         }
         m_pos = lf + 1;
         const char* textEnd = lf > start && lf[-1] == '\r' ? lf - 1 : lf;
         text = {start, static_cast<size_t>(textEnd - start)};
+        noteLength(text.size());
         return true;
     }
     size_t linesSoFar() const { return m_table.m_starts.size(); }
@@ -113,6 +118,11 @@ public:
     LineTable finish();
 
 private:
+    void noteLength(size_t length) {
+        if (length > m_table.m_longest)
+            m_table.m_longest = length;
+    }
+
     LineTable m_table;
     const char* m_pos;
     const char* m_end;

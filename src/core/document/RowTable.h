@@ -40,6 +40,9 @@ public:
     RowId id(size_t i) const { return m_ids.empty() ? static_cast<RowId>(i) : m_ids[physical(i)]; }
     // Rows with ids below this were read from the file; their line has the same number.
     RowId loadedCount() const { return m_loadedCount; }
+    // True while no row was inserted or deleted and none got a text of its own other than the
+    // empty one: each row is still its line, or empty.
+    bool textsAsLoaded() const { return m_ids.empty() && m_ownText.empty() && size() == m_loadedCount; }
     // Where a row is now; nothing for a deleted row. Immediate while no row was inserted or
     // deleted (the ids are then the indexes), else a table look-up.
     std::optional<size_t> indexOf(RowId id) const {

@@ -4,6 +4,7 @@
 #include "files/TextLines.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,14 @@ public:
     LineBreak defaultBreak() const { return m_c->lines.docBreak(); }
     // True while the text is the rows' text line for line.
     bool followsRows() const { return m_c->targetIsRows; }
+    // A bound on the longest line's length in bytes, when it is known without a walk over the
+    // lines: while the text is the rows' and the rows are their lines as read (a load counts
+    // the longest line as it splits the file).
+    std::optional<size_t> longestLineBound() const {
+        if (m_c->targetIsRows && m_c->rows.textsAsLoaded())
+            return m_c->lines.longestLine();
+        return std::nullopt;
+    }
 
     // The bytes Save writes (without any byte-order mark), after `prefix`.
     std::string bytes(std::string_view prefix = {}) const;

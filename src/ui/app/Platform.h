@@ -1,9 +1,13 @@
 #pragma once
 
+#include "files/OpenLimit.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <QPair>
+
+#include <cstdint>
 
 class QFont;
 class QWidget;
@@ -72,8 +76,12 @@ public:
     // Stops a sound that plays.
     virtual void stopSound() = 0;
 
-    // Milliseconds since some fixed moment; wraps around.
+    // Milliseconds since some fixed moment; wraps around. Called from the thread that loads a
+    // file too, so it must be safe to call from any thread.
     virtual quint32 tickCount() = 0;
+
+    // Bytes of memory the program can still get: what a file to open is measured against.
+    virtual std::uint64_t allocatableBytes() { return AllocatableBytes(); }
 
     // The settings file read at start and written at close; empty when this run keeps none.
     virtual QString settingsFilePath() { return {}; }

@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 
 #include "about/AboutController.h"
+#include "app/LoadIndicator.h"
 #include "app/LocalPath.h"
 #include "app/UiResources.h"
 #include "app/UiTexts.h"
@@ -52,10 +53,16 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
     m_splitterH->setSizes({height() - 178, 178});
     connect(&m_session, &DocumentSession::stateChanged, this, &TfrmMain::documentStateChanged);
     connect(m_lvContent, &ContentListView::viewportResized, this, &TfrmMain::FormResize);
+    m_lvContent->installEventFilter(this);
+    m_lvContent->viewport()->installEventFilter(this);
     FormCreate(arguments);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // The list outlives the feature objects the filter asks.
+    m_lvContent->viewport()->removeEventFilter(this);
+    m_lvContent->removeEventFilter(this);
+}
 
 // The feature objects get the parts they work on; each binds its own actions.
 void TfrmMain::createFeatures() {
@@ -64,7 +71,9 @@ void TfrmMain::createFeatures() {
     m_log = std::make_unique<LogController>(
         LogController::Context{m_session, m_lstLog, m_lvContent, m_platform, *m_messages});
     m_files = std::make_unique<FileController>(
-        FileController::Context{m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this});
+        FileController::Context{m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this, *m_loadIndicator,
+                                m_signs->settings()});
+    connect(m_files.get(), &FileController::loadingChanged, this, &TfrmMain::loadingChanged);
     m_extraction = std::make_unique<ExtractionController>(
         ExtractionController::Context{m_session, m_reContent, *m_treeAndRows, m_platform, this});
     m_find = std::make_unique<FindController>(FindController::Context{
@@ -84,6 +93,41 @@ void TfrmMain::createFeatures() {
 void TfrmMain::updateActions() {
     for (const CommandSet* commands : m_commandSets)
         commands->updateActions(m_actions);
+    if (!m_files->loading())
+        return;
+    // Only what leaves the document alone stays while a file loads.
+    for (QAction* action : m_actions.all()) {
+        if (action != m_actions[Act::Exit] && action != m_actions[Act::About] && action != m_actions[Act::HelpTopic] &&
+            action != m_actions[Act::Report])
+            action->setEnabled(false);
+    }
+}
+
+// While a file loads the content list takes no clicks or keys: a check mark or an edit made now
+// would be lost with the document the load replaces. The views still scroll and show the old
+// document, and nothing of theirs is restyled, so the swap at the end costs no more than it must.
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (m_files->loading() && (watched == m_lvContent || watched == m_lvContent->viewport()))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::loadingChanged(bool loading) {
+    if (!loading && m_firstRowPending) {
+        m_firstRowPending = false;
+        FormShow();
+    }
+    m_actions.requestUpdate();
 }
 
 // Start-up: application title, dropped files, the settings file, the default pattern, then the
@@ -97,17 +141,16 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
     m_settings->LoadSettings();
     m_signs->ApplyDefaultPattern(m_settings->defaultPattern());
 
+    // An untitled document first: the window shows it while the command-line file loads, and it
+    // stays when that file is missing, cannot be opened or its open is cancelled.
+    m_files->NewDocument();
     if (arguments.size() == 1) {
         const QString path = AbsolutePath(arguments.first());
         if (IsExistingFile(LocalPath(path)))
-            m_files->OpenDocument(path);
+            m_files->startOpening(path);
         else
             m_platform.showMessage(this, FormatMessageQ(texts::kFileMissing, ShownPath(path)));
     }
-    // Every path ends with a document set up, also when the file was missing or its open was
-    // cancelled at the size question.
-    if (document().fileName().empty())
-        m_files->NewDocument();
 
     const QString report = QCoreApplication::applicationDirPath() + "/vendrak";
     action(Act::Report)->setVisible(QFileInfo(report).isExecutable());
@@ -135,7 +178,10 @@ void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        FormShow();
+        if (m_files->loading())
+            m_firstRowPending = true;  // the start-up file is not there yet
+        else
+            FormShow();
     }
 }
 
@@ -150,6 +196,8 @@ bool TfrmMain::event(QEvent* event) {
 // Whether the window may close is the unsaved-changes question's answer; then the settings are
 // written.
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    // A load that runs stops first; the document it would have replaced is the one to close.
+    m_files->abandonLoading();
     if (!m_files->ConfirmAndUnload()) {
         event->ignore();
         return;

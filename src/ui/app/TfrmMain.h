@@ -23,6 +23,7 @@ class ContentListView;
 class ExtractionController;
 class FileController;
 class FindController;
+class LoadIndicator;
 class LogController;
 class LogView;
 class RecentMenu;
@@ -68,6 +69,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -87,6 +89,8 @@ private:
     // The Caret panel shows where the target text's selection starts.
     void reContentSelectionChange();
     void documentStateChanged();
+    // While a file loads, what would touch the document is disabled (and see eventFilter).
+    void loadingChanged(bool loading);
 
     Platform& m_platform;  // Not owned.
     // Declared before everything that looks into it, so it goes last.
@@ -95,7 +99,9 @@ private:
     ActionTable m_actions;
     std::optional<StatusMessages> m_messages;
     QLabel* m_pnlCaret = nullptr;
+    LoadIndicator* m_loadIndicator = nullptr;  // Not owned: a child of the window.
     bool m_shownOnce = false;
+    bool m_firstRowPending = false;  // shown while the start-up file still loaded
 
     // Views; the window owns them as its children.
     TopicTreeView* m_tvTopic = nullptr;

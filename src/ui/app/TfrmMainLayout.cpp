@@ -1,4 +1,5 @@
 // Builds the main window's furniture: views, menus, tool bar, status bar.
+#include "app/LoadIndicator.h"
 #include "app/MainMenus.h"
 #include "app/TfrmMain.h"
 #include "document/ContentListView.h"
@@ -98,7 +99,7 @@ void TfrmMain::createViews() {
 void TfrmMain::createMenus() {
     QMenu* recent = BuildMainMenu(menuBar(), m_actions, *m_signs);
     m_recentMenu = new RecentMenu(recent, m_recent, m_platform, this,
-                                  [this](const QString& path) { m_files->OpenDocument(path); });
+                                  [this](const QString& path) { m_files->startOpening(path); });
     BuildPopupMenus(this, m_actions, m_lvContent, m_lstLog, m_reContent);
     // The window's shortcuts work wherever the focus is.
     for (QAction* action : m_actions.all())
@@ -142,6 +143,7 @@ void TfrmMain::createStatusBar() {
     panel("pnlLine", 65, Qt::AlignHCenter, 0);
     m_pnlCaret = panel("pnlCaret", 120, Qt::AlignHCenter, 0);
     m_messages.emplace(panel("pnlMessage", 0, Qt::AlignLeft, 1), m_platform);
+    m_loadIndicator = new LoadIndicator(bar, this);
 }
 
 }  // namespace vq

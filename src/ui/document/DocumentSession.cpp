@@ -68,31 +68,17 @@ void DocumentSession::unload() {
     m_document.showFileNameInCaption(false);
 }
 
-void DocumentSession::beginLoad(const std::string& path) {
-    m_document.setFileName(path);
+void DocumentSession::takeLoaded(const std::string& path, LoadResult& loaded) {
+    Document::ChangeBatch batch(m_document);
     m_document.setLoading(true);
-    m_document.setTextMirrorsList(false, {});
+    m_document.clearLog();
+    m_document.setFileName(path);
     m_document.addLogEntry(kLogSummary, FormatMessage(texts::kOpenLogEntry, {path}), {});
-}
-
-bool DocumentSession::fill(std::string bytes, const Progress& progress) {
-    try {
-        ShownText shown = FromFileBytes(std::move(bytes));
-        m_fileForm = shown.form;
-        m_document.load(std::move(shown.bytes), progress);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-void DocumentSession::endLoad(bool read) {
-    if (!read)
-        m_document.setUntitled();
-    m_document.setTextMirrorsList(true, {});
+    m_document.takeContentFrom(*loaded.document);
+    m_fileForm = loaded.form;
+    m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
     m_document.setLoading(false);
-    if (read)
-        m_document.setModified(false);
+    m_document.setModified(false);
     m_document.showFileNameInCaption();
 }
 
@@ -101,16 +87,22 @@ bool DocumentSession::analyse(const AnalysisSettings& typed, const Progress& pro
 }
 
 // A sign the document's code page cannot hold cannot occur in it; its UTF-8 bytes stand in.
-std::string DocumentSession::encodeSign(const std::string& sign) const {
-    return m_codec.encode(QString::fromStdString(sign)).value_or(sign);
+std::string DocumentSession::encodeSign(const std::string& sign, TextEncoding encoding) const {
+    if (encoding == TextEncoding::Utf8)
+        return sign;
+    return m_codec.encodeLegacy(QString::fromStdString(sign)).value_or(sign);
 }
 
 AnalysisSettings DocumentSession::settingsForDocument(const AnalysisSettings& typed) const {
+    return settingsFor(typed, m_document.encoding());
+}
+
+AnalysisSettings DocumentSession::settingsFor(const AnalysisSettings& typed, TextEncoding encoding) const {
     AnalysisSettings s = typed;
-    s.remSign = encodeSign(typed.remSign);
-    s.splitSign = encodeSign(typed.splitSign);
-    s.titleBeginSign = encodeSign(typed.titleBeginSign);
-    s.titleEndSign = encodeSign(typed.titleEndSign);
+    s.remSign = encodeSign(typed.remSign, encoding);
+    s.splitSign = encodeSign(typed.splitSign, encoding);
+    s.titleBeginSign = encodeSign(typed.titleBeginSign, encoding);
+    s.titleEndSign = encodeSign(typed.titleEndSign, encoding);
     return s;
 }
 

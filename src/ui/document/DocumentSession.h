@@ -2,6 +2,7 @@
 
 #include "Progress.h"
 #include "document/Document.h"
+#include "document/DocumentLoading.h"
 #include "document/TextCodec.h"
 #include "files/Utf16Text.h"
 #include "settings/AnalysisSettings.h"
@@ -53,20 +54,18 @@ public:
     // Empties the target text, the rows and the tree; the document is unchanged and untitled, and
     // the caption is the bare program name.
     void unload();
-    // Opening a file: the document takes the file's name and the open's log entry; from here
-    // until endLoad() changes do not count as the user's.
-    void beginLoad(const std::string& path);
-    // The file's bytes become the target text and one row per line (a UTF-16 file as UTF-8).
-    // False when making the rows failed part-way; the rows made so far stay.
-    bool fill(std::string bytes, const Progress& progress);
-    // Ends the open: an unchanged document under the file's name, or, when the file was not read,
-    // an untitled one.
-    void endLoad(bool read);
+    // Opening a file, in one step: the document takes the loaded document's rows, target text,
+    // tree and encoding (`loaded` gets the old ones, to be freed by the caller), the file's name
+    // and form, and the open's log entry in an emptied log; it ends unchanged and mirroring.
+    // The views reset once.
+    void takeLoaded(const std::string& path, LoadResult& loaded);
 
     // The analysis pass under the signs the user typed, encoded for this document.
     bool analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error);
     // Signs are the user's text (UTF-8); the document compares bytes in its own encoding.
     AnalysisSettings settingsForDocument(const AnalysisSettings& typed) const;
+    // The same for a document of that encoding (one being loaded).
+    AnalysisSettings settingsFor(const AnalysisSettings& typed, TextEncoding encoding) const;
 
 signals:
     // FileName, Modified, the caption, mirroring or the target page's hint changed.
@@ -96,7 +95,7 @@ private:
         bool m_targetChanged = false;
     };
 
-    std::string encodeSign(const std::string& sign) const;
+    std::string encodeSign(const std::string& sign, TextEncoding encoding) const;
 
     Document m_document;
     TextCodec m_codec;

@@ -91,6 +91,12 @@ void TargetTextSource::reset() {
     m_measured = {};
     m_longest = 0;
     const TargetText target = m_document.target();
+    // A text just loaded knows its longest line: no walk over millions of lines while the window
+    // waits.
+    if (const auto bound = target.longestLineBound()) {
+        noteLength(*bound);
+        return;
+    }
     const size_t n = target.lineCount();
     // The view shows no more than this of a line, so a longer bound tells it nothing more.
     for (size_t i = 0; i < n && m_longest <= kMaxShownLineChars; ++i)

@@ -35,9 +35,11 @@ public:
     // The length of text in bytes of the legacy code page, whatever the document's encoding;
     // text that code page cannot hold counts its UTF-8 bytes.
     size_t legacyLength(const QString& text) const;
+    // The bytes for text in the legacy code page, whatever the document's encoding; nothing when
+    // that code page cannot hold a character.
+    std::optional<std::string> encodeLegacy(const QString& text) const;
 
 private:
-    std::optional<std::string> encodeLegacy(const QString& text) const;
 
     const Document& m_document;  // Not owned: its encoding decides how bytes are read.
     QString m_legacyName;

@@ -35,6 +35,8 @@ void TreeAndRows::BuildTopicTree() {
     m_context.tree->selectFirstNode();
 }
 
+void TreeAndRows::selectFirstNode() { m_context.tree->selectFirstNode(); }
+
 void TreeAndRows::RevealLineEntry(int row) { m_context.list->RevealLineEntry(row); }
 
 PaintPause TreeAndRows::pauseRows() const { return PaintPause{m_context.list}; }

@@ -34,6 +34,8 @@ public:
 
     // Classifies every row, rebuilds the tree, then selects its first node.
     void BuildTopicTree();
+    // After a tree built elsewhere (a load): selects its first node, as the analysis pass does.
+    void selectFirstNode();
     void RevealLineEntry(int row);
     void DeleteLineEntry(int row);
 

@@ -1,6 +1,7 @@
 // New, save, save as and close: the life of the document as a whole.
 #include "files/FileController.h"
 
+#include "app/LoadIndicator.h"
 #include "app/LocalPath.h"
 #include "app/Platform.h"
 #include "app/StatusMessages.h"
@@ -15,7 +16,12 @@
 
 namespace vq {
 
-FileController::FileController(const Context& context) : m_context(context) {}
+FileController::FileController(const Context& context) : m_context(context) {
+    connect(&m_loader, &DocumentLoader::progressed, this, [this](const QString& text) { m_context.messages.show(text, true); });
+    connect(&m_loader, &DocumentLoader::counted, &m_context.indicator, &LoadIndicator::setCount);
+    connect(&m_loader, &DocumentLoader::finished, this, &FileController::loadFinished);
+    connect(&m_context.indicator, &LoadIndicator::cancelRequested, this, &FileController::cancelLoading);
+}
 
 void FileController::bindActions(ActionTable& actions) {
     actions.bind(Act::NewIniFile, this, &FileController::actNewIniFileExecute);
@@ -45,6 +51,7 @@ void FileController::updateActions(const ActionTable& actions) const {
 }
 
 bool FileController::NewDocument() {
+    abandonLoading();
     Document& document = m_context.session.document();
     document.setLoading(true);
     const bool ok = document.fileName().empty() || ConfirmAndUnload();
@@ -55,6 +62,21 @@ bool FileController::NewDocument() {
 }
 
 bool FileController::ConfirmAndUnload() {
+    abandonLoading();
+    if (!ConfirmChanges())
+        return false;
+    const Document& document = m_context.session.document();
+    if (document.rowCount() > 2000)
+        m_context.messages.show(QString::fromUtf8(texts::kUnloading), true);
+    {
+        const PaintPause pause = m_context.rows.pauseRowsAndTree();
+        m_context.session.unload();
+    }
+    m_context.messages.show(QString::fromUtf8(texts::kDone));
+    return true;
+}
+
+bool FileController::ConfirmChanges() {
     const Document& document = m_context.session.document();
     if (document.modified()) {
         switch (m_context.platform.confirm(m_context.window, QString::fromUtf8(texts::kConfirmTitle),
@@ -69,13 +91,6 @@ bool FileController::ConfirmAndUnload() {
             return false;
         }
     }
-    if (document.rowCount() > 2000)
-        m_context.messages.show(QString::fromUtf8(texts::kUnloading), true);
-    {
-        const PaintPause pause = m_context.rows.pauseRowsAndTree();
-        m_context.session.unload();
-    }
-    m_context.messages.show(QString::fromUtf8(texts::kDone));
     return true;
 }
 

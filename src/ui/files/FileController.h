@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ActionTable.h"
+#include "files/DocumentLoader.h"
 
 #include <QObject>
 #include <QString>
@@ -10,10 +11,12 @@ class QWidget;
 namespace vq {
 
 class DocumentSession;
+class LoadIndicator;
 class Platform;
 class RecentFiles;
 class StatusMessages;
 class TreeAndRows;
+struct AnalysisSettings;
 
 enum class SaveMode { Save, SaveAs };
 
@@ -28,26 +31,51 @@ public:
         StatusMessages& messages;
         RecentFiles& recent;
         QWidget* window;  // the dialogs' parent; Exit closes it
+        LoadIndicator& indicator;  // the progress bar and the cancel button of a load
+        const AnalysisSettings& signs;  // as the user typed them; a load analyses with these
     };
     explicit FileController(const Context& context);
 
     void bindActions(ActionTable& actions) override;
     void updateActions(const ActionTable& actions) const override;
 
-    // Document life (new, save, close)
+    // Document life (new, save, close). New and unload stop a load that runs first.
     bool NewDocument();
     bool ConfirmAndUnload();
+    // The unsaved-changes question, and the save the user asks for there; false when the user
+    // cancelled or that save did not happen. Nothing else changes.
+    bool ConfirmChanges();
     bool SaveDocument(SaveMode mode);
     bool SaveDocumentAs();
 
-    // File loading
+    // File loading. Every open (the open dialog, reload, a recent file, a dropped file, the
+    // command line) starts here: the size questions and the unsaved-changes question come first,
+    // then the file is read and analysed on a thread of its own while the window goes on; the new
+    // document replaces the current one in one step when it is ready. A load that is cancelled,
+    // fails or finds the file too large leaves the current document as it was. Returns whether a
+    // load started; false while another one runs.
+    bool startOpening(const QString& path);
+    // The same as one call that returns when the open has ended (loaded, failed, cancelled or not
+    // started), for callers that need the document loaded: it waits in a local event loop, so the
+    // window paints, shows progress and can cancel meanwhile. The window's commands do not use it.
     void OpenDocument(const QString& path);
+    // Returns when no load runs (at once when none does).
+    void waitForLoad();
+    bool loading() const { return m_loader.running(); }
+    // Stops the running load and waits for its thread; the current document stays as it was.
+    void abandonLoading();
     void OpenWithNotepad(const QString& path);
     void openDroppedFile(const QString& path);
     // The open dialog starts in this folder from now on.
     void setOpenFolder(const QString& folder) { m_openFolder = folder; }
 
+signals:
+    // A load started (true) or ended (false): the window disables what would touch the document.
+    void loadingChanged(bool loading);
+
 public slots:
+    // Esc and the cancel button: the running load stops soon, the current document stays.
+    void cancelLoading();
     void actNewIniFileExecute();
     void actOpenIniFileExecute();
     void actReloadExecute();
@@ -57,12 +85,16 @@ public slots:
     void actExitExecute();
 
 private:
-    // Fills the views from the file; false when it could not be read.
-    bool LoadDocument(const QString& path);
+    // The end of a load, on the window's thread: the swap, or the message why not.
+    void loadFinished();
+    void endLoading();
+    LoadJob makeJob(const QString& path, std::uint64_t size) const;
     bool titled() const;
 
     Context m_context;  // Not owned, all of it.
     QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
+    DocumentLoader m_loader;
+    QString m_loadingPath;  // the file the running load reads
 };
 
 }  // namespace vq

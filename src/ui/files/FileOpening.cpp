@@ -1,7 +1,9 @@
-// Opening files: the open and reload commands, dropped files, the size questions, loading the
-// rows and the text editor offered for very large files.
+// Opening files: the open and reload commands, dropped files, the size questions, the load on a
+// thread of its own with its progress and cancel, and the text editor offered for very large
+// files.
 #include "files/FileController.h"
 
+#include "app/LoadIndicator.h"
 #include "app/LocalPath.h"
 #include "app/Platform.h"
 #include "app/StatusMessages.h"
@@ -11,18 +13,36 @@
 #include "files/FileAccess.h"
 #include "files/FileErrorText.h"
 #include "files/FileSizeCheck.h"
+#include "files/OpenLimit.h"
 #include "settings/RecentFiles.h"
+
+#include <QEventLoop>
 
 namespace vq {
 
-void FileController::OpenDocument(const QString& path) {
+namespace {
+
+bool SameSigns(const AnalysisSettings& a, const AnalysisSettings& b) {
+    return a.remSign == b.remSign && a.splitSign == b.splitSign && a.titleBeginSign == b.titleBeginSign &&
+           a.titleEndSign == b.titleEndSign;
+}
+
+QString FirstLine(const std::string& text) { return QString::fromStdString(text.substr(0, text.find('\n'))); }
+
+}  // namespace
+
+bool FileController::startOpening(const QString& path) {
+    if (m_loader.running()) {
+        m_context.platform.beep();
+        return false;
+    }
     // Measuring opens the file for reading, so a file that cannot be read ends the open here,
     // before anything of the current document changes.
     const SizeResult size = QueryFileSize(LocalPath(path));
     if (!size.ok) {
         m_context.platform.showError(m_context.window,
                                      QString::fromStdString(OpenErrorMessage(ShownPath(path).toStdString(), size.error)));
-        return;
+        return false;
     }
     switch (CheckFileSize(size.size)) {
     case SizeVerdict::Question:
@@ -30,11 +50,11 @@ void FileController::OpenDocument(const QString& path) {
                                                   QString::fromUtf8(texts::kHugeFileQuestion))) {
         case Platform::Answer::Yes:
             OpenWithNotepad(path);
-            return;
+            return false;
         case Platform::Answer::No:
             break;
         default:
-            return;
+            return false;
         }
         break;
     case SizeVerdict::Notice:
@@ -43,37 +63,98 @@ void FileController::OpenDocument(const QString& path) {
     case SizeVerdict::Quiet:
         break;
     }
-    if (!NewDocument())
-        return;
-    m_context.session.beginLoad(LocalPath(path));
-    const bool loaded = LoadDocument(path);
-    m_context.session.endLoad(loaded);
-    if (loaded)
-        m_context.recent.AddRecentFile(LocalPath(AbsolutePath(path)));
-}
-
-bool FileController::LoadDocument(const QString& path) {
-    m_context.messages.show(QString::fromUtf8(texts::kOpening), true);
-    ReadResult read = ReadWholeFile(LocalPath(path));
-    if (!read.ok) {
-        // Nothing of the file is shown: the document is left empty and untitled.
-        m_context.platform.showError(m_context.window,
-                                     QString::fromStdString(OpenErrorMessage(ShownPath(path).toStdString(), read.error)));
+    // A file that cannot fit is refused before the current document is put at risk.
+    if (const auto tooLarge = TooLargeToOpen(ShownPath(path).toStdString(), size.size, m_context.platform.allocatableBytes())) {
+        m_context.platform.showMessage(m_context.window, QString::fromStdString(*tooLarge));
         return false;
     }
-    bool filled = false;
-    {
-        const PaintPause pause = m_context.rows.pauseRows();
-        filled = m_context.session.fill(std::move(read.bytes), m_context.messages.progress());
-    }
-    if (!filled) {
-        // The rows made so far stay; the open goes on with the analysis.
-        m_context.platform.showMessage(m_context.window, QString::fromUtf8(texts::kRowsFailed));
-        m_context.messages.show(QString::fromUtf8(texts::kDone));
-    }
-    m_context.rows.BuildTopicTree();
-    m_context.messages.show(QString::fromUtf8(texts::kOpened));
+    if (!ConfirmChanges())
+        return false;
+    m_loadingPath = path;
+    m_context.messages.show(QString::fromUtf8(texts::kOpening), true);
+    m_loader.start(makeJob(path, size.size));
+    m_context.indicator.begin();
+    emit loadingChanged(true);
     return true;
+}
+
+LoadJob FileController::makeJob(const QString& path, std::uint64_t size) const {
+    LoadJob job;
+    job.path = LocalPath(path);
+    job.shownPath = ShownPath(path).toStdString();
+    job.size = size;
+    job.utf8Signs = m_context.session.settingsFor(m_context.signs, TextEncoding::Utf8);
+    AnalysisSettings legacy = m_context.session.settingsFor(m_context.signs, TextEncoding::Legacy);
+    if (!SameSigns(legacy, job.utf8Signs))
+        job.legacySigns = std::move(legacy);
+    Platform& platform = m_context.platform;  // outlives the window and so the load
+    job.tick = [&platform] { return platform.tickCount(); };
+    return job;
+}
+
+void FileController::loadFinished() {
+    LoadOutcome outcome = m_loader.takeOutcome();
+    const QString path = m_loadingPath;
+    LoadResult& result = outcome.result;
+    if (result.status == LoadStatus::Loaded) {
+        m_context.session.takeLoaded(LocalPath(path), result);
+        result.document.reset();  // the old content
+    }
+    // The window is whole again before any message box of the end shows.
+    endLoading();
+    switch (result.status) {
+    case LoadStatus::Loaded:
+        m_context.rows.selectFirstNode();
+        if (!outcome.analysisError.empty())
+            m_context.platform.showMessage(m_context.window, QString::fromStdString(outcome.analysisError));
+        m_context.messages.show(QString::fromUtf8(texts::kOpened));
+        m_context.recent.AddRecentFile(LocalPath(AbsolutePath(path)));
+        break;
+    case LoadStatus::Cancelled:
+        m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled));
+        break;
+    case LoadStatus::Failed:
+        m_context.messages.show(FirstLine(result.error));
+        if (outcome.outOfMemory)
+            m_context.platform.showMessage(m_context.window, QString::fromStdString(result.error));
+        else
+            m_context.platform.showError(m_context.window, QString::fromStdString(result.error));
+        break;
+    }
+}
+
+void FileController::endLoading() {
+    m_loadingPath.clear();
+    m_context.indicator.end();
+    emit loadingChanged(false);
+}
+
+void FileController::cancelLoading() { m_loader.cancel(); }
+
+void FileController::abandonLoading() {
+    if (!m_loader.running())
+        return;
+    m_loader.abandon();
+    endLoading();
+    m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled));
+}
+
+void FileController::OpenDocument(const QString& path) {
+    if (startOpening(path))
+        waitForLoad();
+}
+
+void FileController::waitForLoad() {
+    if (!m_loader.running())
+        return;
+    QEventLoop loop;
+    connect(this, &FileController::loadingChanged, &loop, [&loop](bool on) {
+        if (!on)
+            loop.quit();
+    });
+    loop.exec();
+    // The application quits every event loop when it ends; the load goes with it.
+    abandonLoading();
 }
 
 void FileController::actOpenIniFileExecute() {
@@ -83,17 +164,17 @@ void FileController::actOpenIniFileExecute() {
     dialog.initialFolder = m_openFolder;
     const QString path = m_context.platform.openFileName(m_context.window, dialog);
     if (!path.isEmpty())
-        OpenDocument(path);
+        startOpening(path);
 }
 
 void FileController::actReloadExecute() {
     if (titled())
-        OpenDocument(PathText(m_context.session.document().fileName()));
+        startOpening(PathText(m_context.session.document().fileName()));
 }
 
 void FileController::openDroppedFile(const QString& path) {
     if (!path.isEmpty() && IsExistingFile(LocalPath(path)))
-        OpenDocument(path);
+        startOpening(path);
     else
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, ShownPath(path)));
 }

@@ -205,6 +205,7 @@ void TestFileNames::nonUtf8NameFromTheRecentFiles() {
     emit menu->aboutToShow();
     QCOMPARE(item->text(), f.dir() + QStringLiteral("/测试.ini"));
     item->trigger();
+    f.waitForLoad();  // the file loads on its own thread
     QCOMPARE(f.platform.messages(), QStringList());
     QCOMPARE(f.column(0), QStringList{"[A]"});
     QCOMPARE(w.recentFiles().paths(), std::vector<std::string>{path});

@@ -20,7 +20,7 @@ class TestSession : public QObject {
 private slots:
     void openSteps_data();
     void openSteps();
-    void unreadFileLeavesUntitled();
+    void openOverExtractionMirrorsAgain();
     void unloadEmptiesEverything();
     void newDocument();
     void signsEncodedPerDocument_data();
@@ -31,6 +31,22 @@ private slots:
 namespace {
 
 QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
+
+// What a load makes on its thread: a document of the bytes, analysed under the default signs.
+vq::LoadResult Loaded(const QByteArray& bytes) {
+    static const vq::AnalysisSettings signs;
+    vq::LoadOptions options;
+    options.analysis = &signs;
+    return vq::OpenBytesIntoDocument(vq::ByteBuffer::copyOf(std::string_view(bytes.constData(), size_t(bytes.size()))),
+                                     options);
+}
+
+// Opens the bytes into the session in one step, as the window does once a load has ended.
+void Open(vq::DocumentSession& session, const std::string& path, const QByteArray& bytes) {
+    vq::LoadResult loaded = Loaded(bytes);
+    QVERIFY(loaded.document);
+    session.takeLoaded(path, loaded);
+}
 
 }  // namespace
 
@@ -49,48 +65,57 @@ void TestSession::openSteps() {
     QFETCH(int, rows);
     vq::DocumentSession session;
     session.startNew();
+    Open(session, "/tmp/old.ini", "[old]\r\nx=1\r\n");
+    session.document().setCaption(1, "x=2");
+    QVERIFY(session.document().modified());
     QSignalSpy state(&session, &vq::DocumentSession::stateChanged);
     QSignalSpy target(&session, &vq::DocumentSession::targetChanged);
-    session.beginLoad("/tmp/a.ini");
-    QCOMPARE(session.log()->rowCount(), 1);
-    QCOMPARE(session.log()->entryText(0), OpenLogEntry("/tmp/a.ini"));
-    QVERIFY(session.document().loading());
-    QVERIFY(session.fill(bytes.toStdString(), {}));
-    session.analyse(vq::AnalysisSettings{}, {}, nullptr);
-    session.endLoad(true);
+    QSignalSpy rowResets(session.rows(), &QAbstractItemModel::modelReset);
+    QSignalSpy treeResets(session.tree(), &QAbstractItemModel::modelReset);
+
+    vq::LoadResult loaded = Loaded(bytes);
+    session.takeLoaded("/tmp/a.ini", loaded);
 
     const vq::Document& doc = session.document();
     QCOMPARE(session.rows()->rowCount(), rows);
     QCOMPARE(Bytes(doc.saveBytes()), bytes);
+    QCOMPARE(session.log()->rowCount(), 1);
+    QCOMPARE(session.log()->entryText(0), OpenLogEntry("/tmp/a.ini"));
     QVERIFY(!doc.modified());
     QVERIFY(!doc.loading());
     QVERIFY(doc.textMirrorsList());
     QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil-/tmp/a.ini"));
     QCOMPARE(session.tree()->rowCount() > 0, rows > 0);
+    // One step: the views reset once, and the old content went to the loaded document.
+    QCOMPARE(rowResets.count(), 1);
+    QCOMPARE(treeResets.count(), 1);
     QVERIFY(state.count() > 0);
     QVERIFY(target.count() > 0);
+    QCOMPARE(loaded.document->rowCount(), size_t(2));
+    QCOMPARE(QByteArray(loaded.document->caption(1).data(), 3), QByteArray("x=2"));
 }
 
-void TestSession::unreadFileLeavesUntitled() {
+// A document whose target text came from an extraction mirrors the rows again once a file is
+// opened over it, with the hint of a mirroring text.
+void TestSession::openOverExtractionMirrorsAgain() {
     vq::DocumentSession session;
     session.startNew();
-    session.beginLoad("/no/such/file.ini");
-    session.endLoad(false);
+    Open(session, "/tmp/x.ini", "[a]\r\nb=1\r\n");
+    session.document().setTextMirrorsList(false, "extracted");
+    session.document().replaceTarget({"b=1"});
+    Open(session, "/tmp/y.ini", "[c]\r\n");
     const vq::Document& doc = session.document();
-    QCOMPARE(QString::fromStdString(doc.fileName()), QStringLiteral("Untitled"));
-    QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil-Untitled"));
-    QVERIFY(!doc.loading());
     QVERIFY(doc.textMirrorsList());
-    QCOMPARE(session.log()->rowCount(), 1);  // the open was tried
+    QCOMPARE(QString::fromStdString(doc.targetHint()), QStringLiteral("当前文本内容与列表相同"));
+    QCOMPARE(Bytes(doc.saveBytes()), QByteArray("[c]\r\n"));
+    QVERIFY(!doc.modified());
+    QCOMPARE(QString::fromStdString(doc.fileName()), QStringLiteral("/tmp/y.ini"));
 }
 
 void TestSession::unloadEmptiesEverything() {
     vq::DocumentSession session;
     session.startNew();
-    session.beginLoad("/tmp/u.ini");
-    QVERIFY(session.fill("[a]\r\nb=1\r\n", {}));
-    session.analyse(vq::AnalysisSettings{}, {}, nullptr);
-    session.endLoad(true);
+    Open(session, "/tmp/u.ini", "[a]\r\nb=1\r\n");
     session.document().setCaption(1, "b=2");
     QVERIFY(session.document().modified());
 
@@ -131,9 +156,7 @@ void TestSession::signsEncodedPerDocument() {
     QFETCH(QByteArray, titleBytes);
     vq::DocumentSession session;
     session.startNew();
-    session.beginLoad("/tmp/s.ini");
-    QVERIFY(session.fill(file.toStdString(), {}));
-    session.endLoad(true);
+    Open(session, "/tmp/s.ini", file);
     vq::AnalysisSettings typed;
     typed.titleBeginSign = typed.titleEndSign = QStringLiteral("＃＃").toStdString();
     typed.remSign = "#";
@@ -148,9 +171,7 @@ void TestSession::signsEncodedPerDocument() {
 void TestSession::viewsOutliveTheSession() {
     auto session = std::make_unique<vq::DocumentSession>();
     session->startNew();
-    session->beginLoad("/tmp/v.ini");
-    QVERIFY(session->fill("[a]\r\nb=1\r\n", {}));
-    session->endLoad(true);
+    Open(*session, "/tmp/v.ini", "[a]\r\nb=1\r\n");
     QTreeView rows;
     QTreeView tree;
     rows.setModel(session->rows());

@@ -4,12 +4,16 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QThread>
 #include <QTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QAction>
 #include <QCoreApplication>
 #include <QTest>
+
+#include <chrono>
+#include <thread>
 
 namespace vqtest {
 
@@ -28,8 +32,24 @@ MainWindowFixture::MainWindowFixture() { platform.setSettingsFilePath(path(QStri
 MainWindowFixture::~MainWindowFixture() { destroy(); }
 
 vq::TfrmMain& MainWindowFixture::start(const QStringList& arguments) {
+    startWithoutWaiting(arguments);
+    waitForLoad();
+    return *m_window;
+}
+
+vq::TfrmMain& MainWindowFixture::startWithoutWaiting(const QStringList& arguments) {
     m_window = std::make_unique<vq::TfrmMain>(platform, arguments);
     return *m_window;
+}
+
+void MainWindowFixture::waitForLoad() { m_window->files().waitForLoad(); }
+
+void MainWindowFixture::slowLoads() {
+    platform.setTickStep(1);
+    platform.setTickHook([] {
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
 }
 
 void MainWindowFixture::show() {

@@ -51,8 +51,16 @@ public:
 
     ScriptedPlatform platform;
 
-    // Builds the main window; its construction runs the start-up with these parameters.
+    // Builds the main window; its construction runs the start-up with these parameters. Returns
+    // when the command-line file, if any, has loaded (or failed to).
     vq::TfrmMain& start(const QStringList& arguments = {});
+    // Builds the main window and returns while the command-line file may still be loading.
+    vq::TfrmMain& startWithoutWaiting(const QStringList& arguments = {});
+    // Waits for the load that runs, if any, to end (loaded, failed or cancelled).
+    void waitForLoad();
+    // Makes every load crawl from now on: the clock moves at each read and the loading thread
+    // pauses a millisecond there, as on a slow disk, so a test can act while a load runs.
+    void slowLoads();
     // Shows the window and waits until it is on screen.
     void show();
     // Shows the window, makes it the active one and waits for that, so that it has the focus.

@@ -118,8 +118,7 @@ void ScriptedPlatform::playSound(const QString& name, bool wait) {
 
 quint32 ScriptedPlatform::tickCount() {
     ++m_tickReads;
-    const quint32 now = m_tick;
-    m_tick += m_tickStep;
+    const quint32 now = m_tick.fetch_add(m_tickStep);
     if (m_tickHook)
         m_tickHook();
     return now;

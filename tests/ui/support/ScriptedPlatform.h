@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace vqtest {
 
@@ -61,11 +64,15 @@ public:
     void setSettingsFilePath(const QString& path) { m_settingsFilePath = path; }
 
     // The clock: it stands still unless the test moves it, or moves by `step` after every read.
+    // A load reads it on its own thread; set it up before the load starts.
     void setTickStep(quint32 step) { m_tickStep = step; }
     void advanceTicks(quint32 ms) { m_tick += ms; }
     void setTick(quint32 ms) { m_tick = ms; }
-    // Runs after every read of the clock (for example to record the status bar's text).
+    // Runs after every read of the clock, on the thread that read it (for example to record the
+    // status bar's text, or to slow a load down).
     void setTickHook(std::function<void()> hook) { m_tickHook = std::move(hook); }
+    // The memory the program may still allocate; by default what the system says.
+    void setAllocatableBytes(std::uint64_t bytes) { m_allocatable = bytes; }
 
     // --- what happened --------------------------------------------------------------------------
     const QList<Shown>& shown() const { return m_shown; }
@@ -81,7 +88,7 @@ public:
     int saveDialogs() const { return m_saveDialogs; }
     const QList<vq::FileDialogSettings>& saveDialogSettings() const { return m_saveSettings; }
     const QList<vq::FileDialogSettings>& openDialogSettings() const { return m_openSettings; }
-    int tickReads() const { return m_tickReads; }
+    int tickReads() const { return m_tickReads.load(); }
     const QList<Sound>& sounds() const { return m_sounds; }
     int soundStops() const { return m_soundStops; }
     // Runs while a sound plays (before playSound returns), for a test to act during it.
@@ -109,6 +116,7 @@ public:
     void playSound(const QString& name, bool wait) override;
     void stopSound() override { ++m_soundStops; }
     quint32 tickCount() override;
+    std::uint64_t allocatableBytes() override { return m_allocatable ? *m_allocatable : vq::AllocatableBytes(); }
     QString settingsFilePath() override { return m_settingsFilePath; }
 
 private:
@@ -123,8 +131,8 @@ private:
     QString m_textEditor = QStringLiteral("mousepad");
     QString m_settingsFilePath;
 
-    quint32 m_tick = 1000;
-    quint32 m_tickStep = 0;
+    std::atomic<quint32> m_tick{1000};
+    std::atomic<quint32> m_tickStep{0};
     std::function<void()> m_tickHook;
 
     QList<Shown> m_shown;
@@ -139,7 +147,8 @@ private:
     int m_beeps = 0;
     int m_openDialogs = 0;
     int m_saveDialogs = 0;
-    int m_tickReads = 0;
+    std::atomic<int> m_tickReads{0};
+    std::optional<std::uint64_t> m_allocatable;
 };
 
 }  // namespace vqtest

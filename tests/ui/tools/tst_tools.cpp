@@ -193,6 +193,7 @@ void TestTools::samples() {
         w.platform.queueOpenFileName(samples + "/s.ini");
     }
     w.action("actOpenSamples")->trigger();
+    w.waitForLoad();  // the file loads on its own thread
     QCOMPARE(w.platform.openDialogs(), 1);
     const QString folder = present ? samples : QString();
     QCOMPARE(w.platform.openDialogSettings().first().initialFolder, folder);

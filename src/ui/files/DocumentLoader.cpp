@@ -1,0 +1,110 @@
+#include "files/DocumentLoader.h"
+
+#include "document/TreeBuilder.h"
+#include "files/OpenLimit.h"
+
+#include "Texts.h"
+
+#include <new>
+
+namespace vq {
+
+DocumentLoader::DocumentLoader(QObject* parent) : QObject(parent) {}
+
+DocumentLoader::~DocumentLoader() { abandon(); }
+
+template <typename F>
+void DocumentLoader::post(std::uint64_t id, F&& deliver) {
+    // The loader outlives its thread (it joins it before it goes), and a call queued to a
+    // destroyed loader is dropped with it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, id, deliver = std::forward<F>(deliver)]() mutable {
+            if (m_running && id == m_id)
+                deliver();
+        },
+        Qt::QueuedConnection);
+}
+
+bool DocumentLoader::start(LoadJob job) {
+    if (m_running)
+        return false;
+    join();
+    m_cancel = false;
+    m_outcome = {};
+    m_running = true;
+    const std::uint64_t id = ++m_id;
+    m_thread = std::thread([this, job = std::move(job), id] { run(job, id); });
+    return true;
+}
+
+void DocumentLoader::cancel() {
+    if (m_running)
+        m_cancel = true;
+}
+
+void DocumentLoader::abandon() {
+    m_cancel = true;
+    join();
+    m_running = false;
+    m_outcome = {};
+}
+
+void DocumentLoader::join() {
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+LoadOutcome DocumentLoader::takeOutcome() {
+    join();
+    return std::exchange(m_outcome, {});
+}
+
+Progress DocumentLoader::workerProgress(const LoadJob& job, std::uint64_t id) {
+    Progress progress;
+    progress.tick = job.tick;
+    progress.show = [this, id](const std::string& text) {
+        post(id, [this, text = QString::fromStdString(text)] { emit progressed(text); });
+    };
+    progress.count = [this, id](size_t done, size_t total) {
+        post(id, [this, done, total] { emit counted(static_cast<qint64>(done), static_cast<qint64>(total)); });
+    };
+    return progress;
+}
+
+void DocumentLoader::run(const LoadJob& job, std::uint64_t id) {
+    LoadOutcome outcome;
+    try {
+        LoadOptions options;
+        options.analysis = &job.utf8Signs;
+        options.progress = workerProgress(job, id);
+        options.cancel = &m_cancel;
+        outcome.result = ReadFileIntoDocument(job.path, options);
+        Document* document = outcome.result.document.get();
+        // Signs outside ASCII are other bytes in the legacy code page: analyse again with those.
+        if (document && document->encoding() == TextEncoding::Legacy && job.legacySigns &&
+            !BuildTopicTree(*document, *job.legacySigns, options.progress, &outcome.analysisError) &&
+            outcome.analysisError.empty())
+            outcome.analysisError = texts::kTitleSettingsError;
+    } catch (const std::bad_alloc&) {
+        outcome = {};
+        outcome.outOfMemory = true;
+        outcome.result.error = OutOfMemoryOnOpen(job.shownPath, job.size);
+    } catch (const std::exception&) {
+        outcome = {};
+        outcome.result.error = texts::kRowsFailed;
+    }
+    if (outcome.result.outOfMemory) {
+        outcome.outOfMemory = true;
+        outcome.result.error = OutOfMemoryOnOpen(job.shownPath, job.size);
+    }
+    if (outcome.result.status == LoadStatus::Failed && outcome.result.error.empty())
+        outcome.result.error = FormatMessage(texts::kOpenFailed, {job.shownPath});
+    m_outcome = std::move(outcome);
+    post(id, [this] {
+        m_running = false;
+        emit finished();
+    });
+}
+
+}  // namespace vq
