@@ -20,11 +20,13 @@ namespace vq {
 
 class AboutController;
 class ContentListView;
+class EditingController;
 class ExtractionController;
 class FileController;
 class FindController;
 class LogController;
 class LogView;
+class Navigation;
 class RecentMenu;
 class SettingsController;
 class SignToolBar;
@@ -56,6 +58,8 @@ public:
     RecentMenu& recentMenu() { return *m_recentMenu; }
     AboutController& about() { return *m_about; }
     TreeAndRows& treeAndRows() { return *m_treeAndRows; }
+    Navigation& navigation() { return *m_navigation; }
+    EditingController& editing() { return *m_editing; }
     LogController& logCommands() { return *m_log; }
     FileController& files() { return *m_files; }
     ExtractionController& extraction() { return *m_extraction; }
@@ -84,8 +88,6 @@ private:
     void FormCreate(const QStringList& arguments);
     void FormShow();
     void FormResize();
-    // The Caret panel shows where the target text's selection starts.
-    void reContentSelectionChange();
     void documentStateChanged();
 
     Platform& m_platform;  // Not owned.
@@ -94,6 +96,7 @@ private:
     RecentFiles m_recent;
     ActionTable m_actions;
     std::optional<StatusMessages> m_messages;
+    QLabel* m_pnlLine = nullptr;
     QLabel* m_pnlCaret = nullptr;
     bool m_shownOnce = false;
 
@@ -110,6 +113,8 @@ private:
     // Feature objects, in the order they are made; each may use those before it.
     std::unique_ptr<SignToolBar> m_signs;
     std::unique_ptr<TreeAndRows> m_treeAndRows;
+    std::unique_ptr<Navigation> m_navigation;
+    std::unique_ptr<EditingController> m_editing;
     std::unique_ptr<LogController> m_log;
     std::unique_ptr<FileController> m_files;
     std::unique_ptr<ExtractionController> m_extraction;

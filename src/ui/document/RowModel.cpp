@@ -32,8 +32,12 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
         return {};
     const LineEntry& row = m_document.row(static_cast<size_t>(index.row()));
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::EditRole:
+        // The editor starts from the text itself: what it gives back is written as it stands.
+        if (index.column() == 0)
+            return m_codec.decode(row.caption);
+        return {};
+    case Qt::DisplayRole:
     case Qt::ToolTipRole:
         if (index.column() == 0)
             return m_codec.decodeLine(row.caption);
@@ -79,7 +83,7 @@ Qt::ItemFlags RowModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (index.column() == 0)
-        f |= Qt::ItemIsUserCheckable;
+        f |= Qt::ItemIsUserCheckable | Qt::ItemIsEditable;
     return f;
 }
 
