@@ -27,7 +27,7 @@ EditingController::EditingController(const Context& context)
     : m_context(context), m_frmInsert(new TfrmInsert(context.platform, context.window)) {
     // OK keeps the dialog open on text the document's encoding cannot hold.
     m_frmInsert->setCheck(
-        [this](const QString& typed) { return EncodeTyped(m_context.session.codec(), typed).refusal; });
+        [this](const QString& text) { return typed(text).refusal; });
     ContentListView* list = m_context.list;
     list->installEventFilter(this);
     connect(m_context.session.rows(), &RowModel::captionEdited, this, &EditingController::lvContentEdited);
@@ -55,7 +55,7 @@ void EditingController::bindActions(ActionTable& actions) {
     connect(rows, &QAbstractItemModel::rowsInserted, &actions, request);
     connect(rows, &QAbstractItemModel::rowsRemoved, &actions, request);
     connect(rows, &QAbstractItemModel::dataChanged, &actions, request);
-    connect(m_context.signs.box(SignBox::Rem), &QComboBox::currentTextChanged, &actions, request);
+    connect(m_context.signs.box(SignBox::Rem), &QComboBox::editTextChanged, &actions, request);
 }
 
 void EditingController::updateActions(const ActionTable& actions) const {
@@ -77,6 +77,10 @@ void EditingController::updateActions(const ActionTable& actions) const {
 
 AnalysisSettings EditingController::documentSigns() const {
     return m_context.session.settingsForDocument(m_context.signs.settings());
+}
+
+TypedText EditingController::typed(const QString& text) const {
+    return EncodeTyped(m_context.session.codec(), m_context.session.document().encoding(), text);
 }
 
 SelectedRowRuns EditingController::selection() const { return SelectedRowRuns(m_context.list->selectionModel()); }

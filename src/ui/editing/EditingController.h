@@ -20,6 +20,7 @@ class Platform;
 class SelectedRowRuns;
 class SignToolBar;
 class TfrmInsert;
+struct TypedText;
 
 // The editing commands on the content list's rows: comment and uncomment, insert lines and
 // titles, edit in place and in the dialog, delete, restore the selected rows and restore all;
@@ -65,6 +66,8 @@ protected:
 private:
     AnalysisSettings documentSigns() const;
     SelectedRowRuns selection() const;
+    // What the user typed, in the document's encoding.
+    TypedText typed(const QString& text) const;
     std::optional<size_t> focusedRow() const;
     void insertLinesAt(InsertWhere where);
     // InsertLines without inserting: shows the dialog under the caption and, when it was

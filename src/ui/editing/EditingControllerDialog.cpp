@@ -36,9 +36,8 @@ std::optional<std::vector<std::string>> EditingController::dialogLines(const cha
     if (!m_frmInsert->execute(QString::fromUtf8(caption), TitleTypeIndex(m_context.signs.settings().titleType)))
         return std::nullopt;
     // The dialog took only what the document's encoding holds.
-    const TextCodec& codec = m_context.session.codec();
-    const std::string text = EncodeTyped(codec, m_frmInsert->text()).bytes.value_or(std::string());
-    const std::string title = EncodeTyped(codec, m_frmInsert->title()).bytes.value_or(std::string());
+    const std::string text = typed(m_frmInsert->text()).bytes.value_or(std::string());
+    const std::string title = typed(m_frmInsert->title()).bytes.value_or(std::string());
     InsertDialogValues values;
     values.page = m_frmInsert->insertPage() == TfrmInsert::TitlePage ? InsertPage::Title : InsertPage::Plain;
     values.text = text;

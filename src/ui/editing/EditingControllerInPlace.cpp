@@ -19,12 +19,12 @@ void EditingController::lvContentEdited(int row, const QString& text) {
     Document& doc = m_context.session.document();
     if (row < 0 || static_cast<size_t>(row) >= doc.rowCount())
         return;
-    const TypedText typed = EncodeTyped(m_context.session.codec(), text);
-    if (!typed.bytes) {
-        refuseLater(typed.refusal);
+    const TypedText bytes = typed(text);
+    if (!bytes.bytes) {
+        refuseLater(bytes.refusal);
         return;
     }
-    const EditError error = EditRowInPlace(doc, static_cast<size_t>(row), *typed.bytes);
+    const EditError error = EditRowInPlace(doc, static_cast<size_t>(row), *bytes.bytes);
     if (error != EditError::None) {
         const std::string_view message = EditErrorText(error);
         refuseLater(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -89,6 +91,14 @@ inline void TypePlainLines(vq::TfrmInsert& dialog, const QStringList& lines) {
             QTest::keyClick(text, Qt::Key_Return);
         QTest::keyClicks(text, lines[i]);
     }
+}
+
+// A click on the box itself: a check box reacts only to clicks on its box and caption.
+inline void Toggle(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, indicator.center());
 }
 
 inline void ClickOk(vq::TfrmInsert& dialog) {
