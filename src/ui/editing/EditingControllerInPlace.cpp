@@ -32,13 +32,14 @@ void EditingController::lvContentEdited(int row, const QString& text) {
 }
 
 // Enter released in the list edits the first selected row, as a double click does. Only a press
-// the list itself saw counts: the Enter that confirms the editor is released over the list too.
+// made while the list had the focus counts: the Enter that confirms the editor reaches the list
+// too, the press passed on by the editor and the release once the editor has gone.
 bool EditingController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_context.list && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (event->type() == QEvent::KeyPress) {
-            m_enterDown = enter;
+            m_enterDown = enter && m_context.list->hasFocus();
         } else if (enter && !key->isAutoRepeat() && m_enterDown) {
             m_enterDown = false;
             lvContentKeyUp(key->key());
