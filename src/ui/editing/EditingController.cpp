@@ -31,8 +31,8 @@ EditingController::EditingController(const Context& context)
     ContentListView* list = m_context.list;
     list->installEventFilter(this);
     connect(m_context.session.rows(), &RowModel::captionEdited, this, &EditingController::lvContentEdited);
-    list->header()->setSectionsClickable(true);
-    connect(list->header(), &QHeaderView::sectionClicked, this, &EditingController::lvContentColumnClick);
+    list->horizontalHeader()->setSectionsClickable(true);
+    connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, &EditingController::lvContentColumnClick);
 }
 
 EditingController::~EditingController() = default;

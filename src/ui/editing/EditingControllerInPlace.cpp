@@ -54,7 +54,7 @@ void EditingController::lvContentKeyUp(int key) {
 }
 
 void EditingController::lvContentColumnClick(int column) {
-    QHeaderView* header = m_context.list->header();
+    QHeaderView* header = m_context.list->horizontalHeader();
     const ColumnWidths now =
         ColumnClickWidths(column, m_context.list->viewport()->width(), {header->sectionSize(0), header->sectionSize(1)});
     header->resizeSection(0, now.after);

@@ -15,7 +15,7 @@ namespace {
 
 QByteArray FiveRows() { return "[a]\r\nk1=1\nk2=2\r\n;k3=3\r\nk4=4\r\n"; }
 
-QHeaderView* Header(MainWindowFixture& f) { return f.list()->header(); }
+QHeaderView* Header(MainWindowFixture& f) { return f.list()->horizontalHeader(); }
 
 }  // namespace
 
