@@ -19,6 +19,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vq {
 
 static QString U(const char* text) { return QString::fromUtf8(text); }
@@ -106,15 +108,16 @@ QWidget* TfrmInsert::makeTitlePage() {
 QWidget* TfrmInsert::makeButtonPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName("Panel2");
-    panel->setFixedWidth(75);
     auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 8, 6, 8);
+    column->setContentsMargins(2, 8, 4, 8);
 
     m_chkAllRem = new QCheckBox(InTwoLines(U(texts::kInsertAllRem)), panel);
     m_chkAllRem->setObjectName("chkAllRem");
     m_chkAllRem->setAccessibleName(U(texts::kInsertAllRem));
     m_chkAllRem->setChecked(false);
     column->addWidget(m_chkAllRem);
+    // 75 pixels, or as wide as the wrapped caption needs in the font the desktop gives.
+    panel->setFixedWidth(std::max(75, m_chkAllRem->sizeHint().width() + 6));
     column->addStretch(1);
 
     auto* ok = new QPushButton(U(texts::kOptionOk), panel);

@@ -6,6 +6,9 @@
 
 #include "Texts.h"
 
+#include "document/TargetTextView.h"
+
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTreeView>
 
@@ -34,6 +37,9 @@ private slots:
     void linePanelFollowsTheSelection();
     void focusTexts();
     void doubleClickWithoutMirroringOnlyEdits();
+    void doubleClickShowsTheLine_data();
+    void doubleClickShowsTheLine();
+    void caretPanel();
 };
 
 void TestNavigation::clickOnNodeRevealsItsRow_data() {
@@ -129,6 +135,8 @@ void TestNavigation::focusTexts() {
     QTRY_COMPARE(f.message(), U(vq::texts::kFocusTree));
     ListView(f)->setFocus();
     QTRY_COMPARE(f.message(), U(vq::texts::kFocusList));
+    f.text()->setFocus();
+    QTRY_COMPARE(f.message(), U(vq::texts::kFocusText));
     f.log()->setFocus();  // a view without a focus text of its own
     QTRY_COMPARE(f.message(), QString(" "));
 }
@@ -147,6 +155,57 @@ void TestNavigation::doubleClickWithoutMirroringOnlyEdits() {
     DoubleClickRow(f, 1);
     QVERIFY(OpenedRowEditor(f));
     QCOMPARE(pages->currentIndex(), 1);
+}
+
+// A double click selects the row's line in the target text (a line that fits with its break, of
+// a longer one as much as the view shows), brings the page "目标文本" to the front and opens the
+// editor on the row.
+void TestNavigation::doubleClickShowsTheLine_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("wholeLine");
+    QTest::newRow("first row") << 0 << true;
+    QTest::newRow("a row further down") << 5 << true;
+    QTest::newRow("a line wider than the view") << 11 << false;
+    QTest::newRow("the last line, without a break after it") << 12 << true;
+}
+
+void TestNavigation::doubleClickShowsTheLine() {
+    QFETCH(int, row);
+    QFETCH(bool, wholeLine);
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", kFile + "long=" + QByteArray(2000, 'x') + "\r\nlast=1")});
+    f.show();
+    auto* pages = f.find<QTabWidget>("pcPages");
+    pages->setCurrentIndex(1);
+    vq::TargetTextView* text = f.text();
+    DoubleClickRow(f, row);
+    QLineEdit* editor = OpenedRowEditor(f);
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), f.column(0).at(row));
+    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(text->selectionStartPoint(), (vq::TextPoint{row, 0}));
+    const qsizetype length = text->lineLength(row);
+    const bool last = row == text->lineCount() - 1;
+    if (wholeLine) {
+        QCOMPARE(text->selectionLength(), length + (last ? 0 : 1));
+    } else {
+        // As many characters as the view's width holds of the letter "t".
+        const int fit = text->viewport()->width() / QFontMetrics(text->font()).horizontalAdvance(QLatin1Char('t'));
+        QCOMPARE(text->selectionLength(), qsizetype(fit));
+        QCOMPARE(text->selectionEndPoint().line, qsizetype(row));
+    }
+    QCOMPARE(f.panel("pnlCaret")->text(), QString("Row:%1 Col:0").arg(row + 1));
+    QTest::keyClick(editor, Qt::Key_Escape);
+}
+
+// The Caret panel shows where the selection starts: line from 1, column from 0.
+void TestNavigation::caretPanel() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", kFile)});
+    f.show();
+    QCOMPARE(f.panel("pnlCaret")->text(), QString("Row:1 Col:0"));
+    f.text()->setSelection(vq::TextPoint{2, 5}, vq::TextPoint{1, 3});
+    QCOMPARE(f.panel("pnlCaret")->text(), QString("Row:2 Col:3"));
 }
 
 QTEST_MAIN(TestNavigation)
