@@ -12,6 +12,7 @@
 #include "editing/SelectedRowRuns.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -34,14 +35,20 @@ Navigation::Navigation(const Context& context) : m_context(context) {
 
     if (TargetTextView* text = m_context.text) {
         connect(text, &TargetTextView::selectionChanged, this, &Navigation::reContentSelectionChange);
-        connect(text, &TargetTextView::focusEntered, this,
-                [this] { m_context.messages.show(QString::fromUtf8(texts::kFocusText)); });
-        connect(text, &TargetTextView::focusLeft, this, [this] { m_context.messages.show(QStringLiteral(" ")); });
+        text->installEventFilter(this);
         reContentSelectionChange();
     }
 }
 
-// Key releases in the tree, and the focus texts of the tree and the list.
+// The focus text of each view while the focus moves between the window's controls. The window
+// losing the focus to another window or to a menu, or closing, is no move: the Message panel
+// keeps what it shows.
+static bool MovesWithinWindow(const QEvent* event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+// Key releases in the tree, and the focus texts of the three views.
 bool Navigation::eventFilter(QObject* watched, QEvent* event) {
     const bool isTree = watched == m_context.tree;
     switch (event->type()) {
@@ -52,10 +59,15 @@ bool Navigation::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::FocusIn:
-        m_context.messages.show(QString::fromUtf8(isTree ? texts::kFocusTree : texts::kFocusList));
+        if (MovesWithinWindow(event)) {
+            const char* text = isTree ? texts::kFocusTree : watched == m_context.list ? texts::kFocusList
+                                                                                     : texts::kFocusText;
+            m_context.messages.show(QString::fromUtf8(text));
+        }
         break;
     case QEvent::FocusOut:
-        m_context.messages.show(QStringLiteral(" "));
+        if (MovesWithinWindow(event))
+            m_context.messages.show(QStringLiteral(" "));
         break;
     default:
         break;

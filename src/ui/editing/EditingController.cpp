@@ -142,10 +142,14 @@ void EditingController::actRestoreExecute() {
     RestoreAllRows(doc);
 }
 
+QString EditingController::ErrorText(EditError error) {
+    const std::string_view text = EditErrorText(error);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void EditingController::refuse(EditError error) {
     if (error != EditError::None)
-        m_context.platform.showMessage(m_context.window, QString::fromUtf8(EditErrorText(error).data(),
-                                                                           static_cast<qsizetype>(EditErrorText(error).size())));
+        m_context.platform.showMessage(m_context.window, ErrorText(error));
 }
 
 // A refusal met while the list still closes its editor is shown once the editor is gone.

@@ -74,6 +74,7 @@ private:
     // confirmed, gives its final lines in the document's encoding.
     std::optional<std::vector<std::string>> dialogLines(const char* caption);
     QString dialogBlockText(size_t start, size_t end) const;
+    static QString ErrorText(EditError error);
     void refuse(EditError error);
     void refuseLater(const QString& message);
 

@@ -25,10 +25,8 @@ void EditingController::lvContentEdited(int row, const QString& text) {
         return;
     }
     const EditError error = EditRowInPlace(doc, static_cast<size_t>(row), *bytes.bytes);
-    if (error != EditError::None) {
-        const std::string_view message = EditErrorText(error);
-        refuseLater(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
-    }
+    if (error != EditError::None)
+        refuseLater(ErrorText(error));
 }
 
 // Enter released in the list edits the first selected row, as a double click does. Only a press

@@ -50,10 +50,11 @@ public:
 
 public slots:
     void pcPagesChange(int index);
+    // OK: closes the dialog unless the check refuses what was typed.
+    void accept() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void accept() override;
 
 private:
     void FormCreate();
