@@ -40,6 +40,7 @@ public:
     void showMessage(QWidget*, const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
     void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
     Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
     Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
     void beep() override {}

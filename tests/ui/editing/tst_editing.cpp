@@ -72,10 +72,10 @@ void TestEditing::sessionSavesExpectedBytes() {
 
     // Restore all: Cancel keeps everything, OK takes every change back.
     const QStringList before = Rows(f);
-    f.platform.queueOkCancel(vq::Platform::Answer::Cancel);
+    f.platform.queueConfirm(vq::Platform::Answer::Cancel);
     QVERIFY(Trigger(f, "actRestore"));
     QCOMPARE(Rows(f), before);
-    f.platform.queueOkCancel(vq::Platform::Answer::Ok);
+    f.platform.queueConfirm(vq::Platform::Answer::Ok);
     QVERIFY(Trigger(f, "actRestore"));
     QCOMPARE(f.doc().saveBytes(), SessionFile().toStdString());
 
@@ -273,12 +273,12 @@ void TestEditing::restoreAllAsksFirst() {
     f.show();
     QVERIFY(Trigger(f, "actRestore"));  // no answer queued: Cancel
     const auto& asked = f.platform.shown().last();
-    QCOMPARE(asked.kind, ScriptedPlatform::Kind::OkCancel);
+    QCOMPARE(asked.kind, ScriptedPlatform::Kind::Confirm);
     QCOMPARE(asked.title, QString("Confirm"));
     QCOMPARE(asked.text, QString::fromUtf8("确定要\"恢复所有行\"吗?"));
     QCOMPARE(f.logEntries().size(), 1);
     // Without changes it still writes its frame, with nothing restored.
-    f.platform.queueOkCancel(vq::Platform::Answer::Ok);
+    f.platform.queueConfirm(vq::Platform::Answer::Ok);
     QVERIFY(Trigger(f, "actRestore"));
     QCOMPARE(f.logEntries().mid(1), QStringList({"(0)恢复所有行(&O) ...: <<操作开始>>", "(-1)<<共恢复了 0 行>>",
                                                  "(0)恢复所有行(&O) ...: <<操作结束>>"}));
