@@ -47,9 +47,11 @@ public:
     QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString textEditor() override { return QStringLiteral("true"); }
-    StartResult startProgram(const QString&, const QStringList&) override { return StartResult::Failed; }
+    StartResult startProgram(const QString&, const QStringList&, const QString&) override {
+        return StartResult::Failed;
+    }
     StartResult openDocument(const QString&) override { return StartResult::Failed; }
-    void showHelp(const QString&, const QString&) override {}
+    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
     bool chooseFont(QWidget*, QFont&) override { return false; }
     void playSound(const QString&, bool) override {}
     void stopSound() override {}
