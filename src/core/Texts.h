@@ -176,6 +176,16 @@ inline constexpr const char* kWordRestore = "恢复";
 inline constexpr const char* kRemovedNewRowMark = "<<删除>>";
 inline constexpr const char* kRestoreAllQuestion = "确定要\"恢复所有行\"吗?";
 inline constexpr const char* kLineBreakInRow = "一行文本中不能含有换行符，未作任何修改。";
+// Typed text with a character the document's encoding cannot hold: the character and its number
+inline constexpr const char* kCharNotEncodable = "本文件的编码无法保存字符 \"%S\" (U+%S)，未作任何修改。";
+
+// Insert dialog (its buttons read as the configuration dialog's)
+inline constexpr const char* kInsertCaption = "插入文本";
+inline constexpr const char* kInsertPagePlain = "普通";
+inline constexpr const char* kInsertPageTitle = "标题";
+inline constexpr const char* kInsertTitleLabel = "标题:";
+inline constexpr const char* kInsertAddRem = "注释标题";
+inline constexpr const char* kInsertAllRem = "将每行强迫为注释";
 
 // Analysis settings
 inline constexpr const char* kTitleSignHint = "开始标志(当前字数:%d)";

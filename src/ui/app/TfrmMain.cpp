@@ -6,8 +6,10 @@
 #include "app/UiResources.h"
 #include "app/UiTexts.h"
 #include "document/ContentListView.h"
+#include "document/Navigation.h"
 #include "document/TargetTextView.h"
 #include "document/TreeAndRows.h"
+#include "editing/EditingController.h"
 #include "editing/LogController.h"
 #include "extraction/ExtractionController.h"
 #include "find/FindController.h"
@@ -68,6 +70,10 @@ TfrmMain::~TfrmMain() {
 void TfrmMain::createFeatures() {
     m_treeAndRows = std::make_unique<TreeAndRows>(
         TreeAndRows::Context{m_session, m_tvTopic, m_lvContent, m_platform, *m_messages, m_signs->settings()});
+    m_navigation = std::make_unique<Navigation>(Navigation::Context{
+        m_session, m_tvTopic, m_lvContent, m_reContent, m_pcPages, m_pnlLine, m_pnlCaret, m_platform, *m_messages});
+    m_editing = std::make_unique<EditingController>(
+        EditingController::Context{m_session, m_lvContent, *m_navigation, *m_signs, m_platform, this});
     m_log = std::make_unique<LogController>(
         LogController::Context{m_session, m_lstLog, m_lvContent, m_platform, *m_messages});
     m_files = std::make_unique<FileController>(
@@ -83,8 +89,8 @@ void TfrmMain::createFeatures() {
     m_settings = std::make_unique<SettingsController>(
         SettingsController::Context{m_session, *m_signs, m_recent, m_tvTopic, m_reContent, m_platform, this});
     m_about = std::make_unique<AboutController>(this, m_platform);
-    m_commandSets = {m_files.get(),      m_extraction.get(), m_find.get(),     m_tools.get(),
-                     m_treeAndRows.get(), m_log.get(),       m_settings.get(), m_about.get()};
+    m_commandSets = {m_files.get(),    m_extraction.get(), m_find.get(),     m_tools.get(),   m_treeAndRows.get(),
+                     m_editing.get(),  m_log.get(),        m_settings.get(), m_about.get()};
     for (CommandSet* commands : m_commandSets)
         commands->bindActions(m_actions);
     m_actions.setUpdatePass([this] { updateActions(); });
@@ -167,12 +173,6 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::FormResize() { m_lvContent->fitColumns(); }
-
-void TfrmMain::reContentSelectionChange() {
-    const TextPoint start = m_reContent->selectionStartPoint();
-    m_pnlCaret->setText(FormatMessageQ(texts::kCaretPanel, static_cast<long long>(start.line + 1),
-                                       static_cast<long long>(start.column)));
-}
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -20,12 +20,14 @@ namespace vq {
 
 class AboutController;
 class ContentListView;
+class EditingController;
 class ExtractionController;
 class FileController;
 class FindController;
 class LoadIndicator;
 class LogController;
 class LogView;
+class Navigation;
 class RecentMenu;
 class SettingsController;
 class SignToolBar;
@@ -57,6 +59,8 @@ public:
     RecentMenu& recentMenu() { return *m_recentMenu; }
     AboutController& about() { return *m_about; }
     TreeAndRows& treeAndRows() { return *m_treeAndRows; }
+    Navigation& navigation() { return *m_navigation; }
+    EditingController& editing() { return *m_editing; }
     LogController& logCommands() { return *m_log; }
     FileController& files() { return *m_files; }
     ExtractionController& extraction() { return *m_extraction; }
@@ -86,8 +90,6 @@ private:
     void FormCreate(const QStringList& arguments);
     void FormShow();
     void FormResize();
-    // The Caret panel shows where the target text's selection starts.
-    void reContentSelectionChange();
     void documentStateChanged();
     // While a file loads, what would touch the document is disabled (and see eventFilter).
     void loadingChanged(bool loading);
@@ -98,6 +100,7 @@ private:
     RecentFiles m_recent;
     ActionTable m_actions;
     std::optional<StatusMessages> m_messages;
+    QLabel* m_pnlLine = nullptr;
     QLabel* m_pnlCaret = nullptr;
     LoadIndicator* m_loadIndicator = nullptr;  // Not owned: a child of the window.
     bool m_shownOnce = false;
@@ -116,6 +119,8 @@ private:
     // Feature objects, in the order they are made; each may use those before it.
     std::unique_ptr<SignToolBar> m_signs;
     std::unique_ptr<TreeAndRows> m_treeAndRows;
+    std::unique_ptr<Navigation> m_navigation;
+    std::unique_ptr<EditingController> m_editing;
     std::unique_ptr<LogController> m_log;
     std::unique_ptr<FileController> m_files;
     std::unique_ptr<ExtractionController> m_extraction;

@@ -75,7 +75,6 @@ void TfrmMain::createViews() {
     m_reContent->setObjectName("reContent");
     m_reContent->setFont(SongTiFont(12));
     m_session.bindTargetText(m_reContent);
-    connect(m_reContent, &TargetTextView::selectionChanged, this, &TfrmMain::reContentSelectionChange);
 
     m_lstLog = new LogView;
     m_lstLog->setObjectName("lstLog");
@@ -140,7 +139,7 @@ void TfrmMain::createStatusBar() {
         bar->addWidget(label, stretch);
         return label;
     };
-    panel("pnlLine", 65, Qt::AlignHCenter, 0);
+    m_pnlLine = panel("pnlLine", 65, Qt::AlignHCenter, 0);
     m_pnlCaret = panel("pnlCaret", 120, Qt::AlignHCenter, 0);
     m_messages.emplace(panel("pnlMessage", 0, Qt::AlignLeft, 1), m_platform);
     m_loadIndicator = new LoadIndicator(bar, this);

@@ -34,15 +34,17 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
         return {};
     const LineEntry& row = m_document.row(static_cast<size_t>(index.row()));
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::EditRole:
+        // The editor starts from the text itself: what it gives back is written as it stands.
+        if (index.column() == 0)
+            return m_codec.decode(row.caption);
+        return {};
+    case Qt::DisplayRole:
     case Qt::ToolTipRole: {
         if (index.column() == 1 && row.record.newLine)
             return QString::fromUtf8(texts::kNewLineMark);
         const std::string_view text = index.column() == 0 ? row.caption : row.original;
         // A row shows the start of a very long line; the edit gets all of it.
-        if (role == Qt::EditRole)
-            return m_codec.decodeLine(text);
         return m_codec.decodeShown(text, role == Qt::ToolTipRole ? kMaxTipChars : kMaxShownLineChars);
     }
     case Qt::CheckStateRole:
@@ -86,7 +88,7 @@ Qt::ItemFlags RowModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (index.column() == 0)
-        f |= Qt::ItemIsUserCheckable;
+        f |= Qt::ItemIsUserCheckable | Qt::ItemIsEditable;
     return f;
 }
 

@@ -2,6 +2,8 @@
 // window's command catalogue.
 #include "MainWindowFixture.h"
 
+#include "document/Navigation.h"
+#include "editing/EditingController.h"
 #include "extraction/ExtractionController.h"
 #include "find/FindController.h"
 #include "tools/ToolsController.h"
@@ -241,9 +243,10 @@ void TestStartup::commandsWithoutHandlerAreDisabled() {
     QCoreApplication::sendPostedEvents();
 
     // The handlers are the feature objects' slots.
-    const QList<const QObject*> features = {&w.files(),       &w.extraction(), &w.finder(),
-                                            &w.tools(),       &w.treeAndRows(), &w.logCommands(),
-                                            &w.settings(),    &w.about()};
+    const QList<const QObject*> features = {&w.files(),       &w.extraction(),  &w.finder(),
+                                            &w.tools(),       &w.treeAndRows(), &w.editing(),
+                                            &w.navigation(),  &w.logCommands(), &w.settings(),
+                                            &w.about()};
     const auto handled = [&](const QByteArray& slot) {
         return std::any_of(features.begin(), features.end(),
                            [&](const QObject* o) { return o->metaObject()->indexOfSlot(slot.constData()) >= 0; });

@@ -1,0 +1,145 @@
+// The dialog edit of a block of 10,000 selected rows in the real window over a 1,000,000-row
+// php.ini-like file: the rows shown in the insert dialog, every line forced to a comment there,
+// and the confirmed lines written back into the rows, the target text and the log.
+#include "PhpIniLike.h"
+
+#include "app/Platform.h"
+#include "app/TfrmMain.h"
+#include "document/TargetTextView.h"
+#include "editing/EditingController.h"
+#include "editing/TfrmInsert.h"
+#include "files/FileController.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kLines = 1000000;
+constexpr int kBlockStart = 500000;
+constexpr int kBlockRows = 10000;
+constexpr double kLimitMs = 200;
+
+// A user who loads the very large file anyway (not in the text editor) and answers nothing else.
+class BenchPlatform : public vq::Platform {
+public:
+    BenchPlatform() { m_clock.start(); }
+    void showMessage(QWidget*, const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
+    Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    void beep() override {}
+    QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
+    QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
+    QString textEditor() override { return QStringLiteral("true"); }
+    StartResult startProgram(const QString&, const QStringList&, const QString&) override {
+        return StartResult::Failed;
+    }
+    StartResult openDocument(const QString&) override { return StartResult::Failed; }
+    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
+    bool chooseFont(QWidget*, QFont&) override { return false; }
+    void playSound(const QString&, bool) override {}
+    void stopSound() override {}
+    quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
+
+private:
+    QElapsedTimer m_clock;
+};
+
+void ProcessUntilIdle() {
+    for (int round = 0; round < 3; ++round) {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+std::vector<double> g_millis;
+
+void BM_DialogEditInWindow(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("php.ini"));
+    {
+        QFile file(path);
+        const std::string bytes = bench::PhpIniLike(kLines);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) < 0) {
+            state.SkipWithError("cannot write the test file");
+            return;
+        }
+    }
+    BenchPlatform platform;
+    vq::TfrmMain window(platform, {path});
+    window.show();
+    ProcessUntilIdle();
+    auto* list = window.findChild<QTableView*>(QStringLiteral("lvContent"));
+    if (list->model()->rowCount() != kLines) {
+        state.SkipWithError("the file did not load");
+        return;
+    }
+    vq::TfrmInsert& dialog = window.editing().insertDialog();
+    dialog.findChild<QCheckBox*>(QStringLiteral("chkAllRem"))->setChecked(true);
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QModelIndex top = list->model()->index(kBlockStart, 0);
+        const QModelIndex bottom = list->model()->index(kBlockStart + kBlockRows - 1, 1);
+        list->selectionModel()->select(QItemSelection(top, bottom), QItemSelectionModel::ClearAndSelect);
+        list->selectionModel()->setCurrentIndex(top, QItemSelectionModel::NoUpdate);
+        ProcessUntilIdle();
+        const size_t logBefore = window.document().log().size();
+        // The user confirms the dialog as soon as it is up.
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
+        state.ResumeTiming();
+
+        QElapsedTimer timer;
+        timer.start();
+        window.action(vq::Act::EditLine)->trigger();
+        ProcessUntilIdle();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+
+        state.PauseTiming();
+        if (window.document().log().size() != logBefore + kBlockRows ||
+            window.document().caption(kBlockStart + 3).substr(0, 1) != ";") {
+            state.SkipWithError("the edit did not reach the document");
+            return;
+        }
+        g_millis.push_back(ms);
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = kBlockRows;
+}
+BENCHMARK(BM_DialogEditInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (!g_millis.empty()) {
+        std::sort(g_millis.begin(), g_millis.end());
+        const double median = g_millis[g_millis.size() / 2];
+        std::printf("dialog edit of %d rows in a %d-row window: %.0f ms (median of %zu; limit %.0f ms)\n", kBlockRows,
+                    kLines, median, g_millis.size(), kLimitMs);
+    }
+    return 0;
+}

@@ -1,0 +1,160 @@
+// The editing commands: their enabled rules, and the commands on the selected rows.
+#include "editing/EditingController.h"
+
+#include "app/Platform.h"
+#include "document/ContentListView.h"
+#include "document/DocumentSession.h"
+#include "document/PaintPause.h"
+#include "document/RowModel.h"
+#include "editing/CommentCommands.h"
+#include "editing/DeleteRestore.h"
+#include "editing/EditLines.h"
+#include "editing/SelectedRowRuns.h"
+#include "editing/TfrmInsert.h"
+#include "editing/TypedText.h"
+#include "settings/SignToolBar.h"
+
+#include "Texts.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTimer>
+
+namespace vq {
+
+EditingController::EditingController(const Context& context)
+    : m_context(context), m_frmInsert(new TfrmInsert(context.platform, context.window)) {
+    // OK keeps the dialog open on text the document's encoding cannot hold.
+    m_frmInsert->setCheck(
+        [this](const QString& text) { return typed(text).refusal; });
+    ContentListView* list = m_context.list;
+    list->installEventFilter(this);
+    connect(m_context.session.rows(), &RowModel::captionEdited, this, &EditingController::lvContentEdited);
+    list->horizontalHeader()->setSectionsClickable(true);
+    connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, &EditingController::lvContentColumnClick);
+}
+
+EditingController::~EditingController() = default;
+
+void EditingController::bindActions(ActionTable& actions) {
+    actions.bind(Act::RemLine, this, &EditingController::actRemLineExecute);
+    actions.bind(Act::UnRem, this, &EditingController::actUnRemExecute);
+    actions.bind(Act::InsertLine, this, &EditingController::actInsertLineExecute);
+    actions.bind(Act::InsertLineDn, this, &EditingController::actInsertLineDnExecute);
+    actions.bind(Act::EditLine, this, &EditingController::actEditLineExecute);
+    actions.bind(Act::DelLine, this, &EditingController::actDelLineExecute);
+    actions.bind(Act::RestoreLine, this, &EditingController::actRestoreLineExecute);
+    actions.bind(Act::Restore, this, &EditingController::actRestoreExecute);
+
+    // The rules read the selection, the rows' texts and the comment sign.
+    const auto request = [&actions] { actions.requestUpdate(); };
+    QAbstractItemModel* rows = m_context.session.rows();
+    connect(m_context.list->selectionModel(), &QItemSelectionModel::selectionChanged, &actions, request);
+    connect(rows, &QAbstractItemModel::modelReset, &actions, request);
+    connect(rows, &QAbstractItemModel::rowsInserted, &actions, request);
+    connect(rows, &QAbstractItemModel::rowsRemoved, &actions, request);
+    connect(rows, &QAbstractItemModel::dataChanged, &actions, request);
+    connect(m_context.signs.box(SignBox::Rem), &QComboBox::editTextChanged, &actions, request);
+}
+
+void EditingController::updateActions(const ActionTable& actions) const {
+    const Document& doc = m_context.session.document();
+    const SelectedRowRuns selected = selection();
+    const size_t count = selected.count();
+    // One or two rows tell the comment rules all they need: with several, both are enabled.
+    const std::vector<size_t> first = selected.front(2);
+    const AnalysisSettings signs = documentSigns();
+    actions.setEnabled(Act::RemLine, CanCommentRows(doc, signs, first));
+    actions.setEnabled(Act::UnRem, CanUncommentRows(doc, signs, first));
+    actions.setEnabled(Act::InsertLine, CanInsertLines(InsertWhere::Above, count));
+    actions.setEnabled(Act::InsertLineDn, CanInsertLines(InsertWhere::Below, count));
+    actions.setEnabled(Act::EditLine, CanEditLines(count));
+    actions.setEnabled(Act::DelLine, CanDeleteRows(count));
+    actions.setEnabled(Act::RestoreLine, CanRestoreRows(count));
+    actions.setEnabled(Act::Restore, CanRestoreAllRows(doc.rowCount()));
+}
+
+AnalysisSettings EditingController::documentSigns() const {
+    return m_context.session.settingsForDocument(m_context.signs.settings());
+}
+
+TypedText EditingController::typed(const QString& text) const {
+    return EncodeTyped(m_context.session.codec(), m_context.session.document().encoding(), text);
+}
+
+SelectedRowRuns EditingController::selection() const { return SelectedRowRuns(m_context.list->selectionModel()); }
+
+std::optional<size_t> EditingController::focusedRow() const {
+    const QModelIndex current = m_context.list->selectionModel()->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return static_cast<size_t>(current.row());
+}
+
+// Each command checks its own rule again: a key or menu may trigger it before the enabled
+// states caught up with the last change.
+
+void EditingController::actRemLineExecute() {
+    Document& doc = m_context.session.document();
+    const AnalysisSettings signs = documentSigns();
+    const std::vector<size_t> rows = selection().indexes();
+    if (!CanCommentRows(doc, signs, rows))
+        return;
+    const PaintPause pause{m_context.list};
+    CommentRows(doc, signs, rows);
+}
+
+void EditingController::actUnRemExecute() {
+    Document& doc = m_context.session.document();
+    const AnalysisSettings signs = documentSigns();
+    const std::vector<size_t> rows = selection().indexes();
+    if (!CanUncommentRows(doc, signs, rows))
+        return;
+    const PaintPause pause{m_context.list};
+    UncommentRows(doc, signs, rows);
+}
+
+void EditingController::actDelLineExecute() {
+    const std::vector<size_t> rows = selection().indexes();
+    if (!CanDeleteRows(rows.size()))
+        return;
+    const PaintPause pause{m_context.list};
+    DeleteRows(m_context.session.document(), rows);
+}
+
+void EditingController::actRestoreLineExecute() {
+    const std::vector<size_t> rows = selection().indexes();
+    if (!CanRestoreRows(rows.size()))
+        return;
+    const PaintPause pause{m_context.list};
+    RestoreRows(m_context.session.document(), rows);
+}
+
+void EditingController::actRestoreExecute() {
+    Document& doc = m_context.session.document();
+    if (!CanRestoreAllRows(doc.rowCount()))
+        return;
+    if (m_context.platform.confirmOkCancel(m_context.window, QString::fromUtf8(texts::kConfirmTitle),
+                                           QString::fromUtf8(texts::kRestoreAllQuestion)) != Platform::Answer::Ok)
+        return;
+    const PaintPause pause{m_context.list};
+    RestoreAllRows(doc);
+}
+
+QString EditingController::ErrorText(EditError error) {
+    const std::string_view text = EditErrorText(error);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void EditingController::refuse(EditError error) {
+    if (error != EditError::None)
+        m_context.platform.showMessage(m_context.window, ErrorText(error));
+}
+
+// A refusal met while the list still closes its editor is shown once the editor is gone.
+void EditingController::refuseLater(const QString& message) {
+    QTimer::singleShot(0, this, [this, message] { m_context.platform.showMessage(m_context.window, message); });
+}
+
+}  // namespace vq

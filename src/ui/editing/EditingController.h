@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/ActionTable.h"
+#include "editing/InsertLines.h"
+#include "editing/RowText.h"
+
+#include <QObject>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vq {
+
+struct AnalysisSettings;
+class ContentListView;
+class DocumentSession;
+class Navigation;
+class Platform;
+class SelectedRowRuns;
+class SignToolBar;
+class TfrmInsert;
+struct TypedText;
+
+// The editing commands on the content list's rows: comment and uncomment, insert lines and
+// titles, edit in place and in the dialog, delete, restore the selected rows and restore all;
+// and the list's column-header clicks. It gathers the selection, shows the dialogs and leaves
+// the rest to the editing routines of the core.
+class EditingController : public QObject, public CommandSet {
+    Q_OBJECT
+public:
+    struct Context {
+        DocumentSession& session;
+        ContentListView* list;
+        Navigation& navigation;
+        SignToolBar& signs;  // the signs as the user typed them
+        Platform& platform;
+        QWidget* window;     // the dialogs' parent
+    };
+    explicit EditingController(const Context& context);
+    ~EditingController() override;
+
+    void bindActions(ActionTable& actions) override;
+    void updateActions(const ActionTable& actions) const override;
+
+    // The insert dialog, made once and kept for the window's life.
+    TfrmInsert& insertDialog() { return *m_frmInsert; }
+
+public slots:
+    void actRemLineExecute();
+    void actUnRemExecute();
+    void actInsertLineExecute();
+    void actInsertLineDnExecute();
+    void actEditLineExecute();
+    void actDelLineExecute();
+    void actRestoreLineExecute();
+    void actRestoreExecute();
+    // The in-place edit of row `row` was confirmed with this text.
+    void lvContentEdited(int row, const QString& text);
+    void lvContentKeyUp(int key);
+    void lvContentColumnClick(int column);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AnalysisSettings documentSigns() const;
+    SelectedRowRuns selection() const;
+    // What the user typed, in the document's encoding.
+    TypedText typed(const QString& text) const;
+    std::optional<size_t> focusedRow() const;
+    void insertLinesAt(InsertWhere where);
+    // InsertLines without inserting: shows the dialog under the caption and, when it was
+    // confirmed, gives its final lines in the document's encoding.
+    std::optional<std::vector<std::string>> dialogLines(const char* caption);
+    QString dialogBlockText(size_t start, size_t end) const;
+    static QString ErrorText(EditError error);
+    void refuse(EditError error);
+    void refuseLater(const QString& message);
+
+    Context m_context;        // Not owned, all of it.
+    TfrmInsert* m_frmInsert;  // Not owned: a child of the window.
+    bool m_enterDown = false; // Enter went down in the list itself, not in its editor
+};
+
+}  // namespace vq
