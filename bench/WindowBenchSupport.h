@@ -18,7 +18,7 @@ public:
     void showMessage(QWidget*, const QString&) override {}
     void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
+    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return okCancelAnswer; }
     Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
     Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
     void beep() override {}
@@ -34,6 +34,9 @@ public:
     void playSound(const QString&, bool) override {}
     void stopSound() override {}
     quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
+
+    // What the OK/Cancel questions (the extractions') are answered.
+    Answer okCancelAnswer = Answer::Cancel;
 
 private:
     QElapsedTimer m_clock;

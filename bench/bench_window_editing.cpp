@@ -2,6 +2,7 @@
 // php.ini-like file: the rows shown in the insert dialog, every line forced to a comment there,
 // and the confirmed lines written back into the rows, the target text and the log.
 #include "PhpIniLike.h"
+#include "WindowBenchSupport.h"
 
 #include "app/Platform.h"
 #include "app/TfrmMain.h"
@@ -33,41 +34,8 @@ constexpr int kBlockStart = 500000;
 constexpr int kBlockRows = 10000;
 constexpr double kLimitMs = 200;
 
-// A user who loads the very large file anyway (not in the text editor) and answers nothing else.
-class BenchPlatform : public vq::Platform {
-public:
-    BenchPlatform() { m_clock.start(); }
-    void showMessage(QWidget*, const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
-    Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    void beep() override {}
-    QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
-    QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
-    QString textEditor() override { return QStringLiteral("true"); }
-    StartResult startProgram(const QString&, const QStringList&, const QString&) override {
-        return StartResult::Failed;
-    }
-    StartResult openDocument(const QString&) override { return StartResult::Failed; }
-    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
-    bool chooseFont(QWidget*, QFont&) override { return false; }
-    void playSound(const QString&, bool) override {}
-    void stopSound() override {}
-    quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
-
-private:
-    QElapsedTimer m_clock;
-};
-
-void ProcessUntilIdle() {
-    for (int round = 0; round < 3; ++round) {
-        QEventLoop loop;
-        QTimer::singleShot(0, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-}
+using vqbench::BenchPlatform;
+using vqbench::ProcessUntilIdle;
 
 std::vector<double> g_millis;
 

@@ -2,6 +2,7 @@
 // file, offscreen: each extraction (confirmed, the text refilled and painted) under 0.5 s, a find
 // of a word near the end (the hit selected, its row revealed, painted) under 0.3 s.
 #include "PhpIniLike.h"
+#include "WindowBenchSupport.h"
 
 #include "app/Platform.h"
 #include "app/TfrmMain.h"
@@ -27,45 +28,11 @@
 
 namespace {
 
+using vqbench::BenchPlatform;
+using vqbench::ProcessUntilIdle;
+
 constexpr int kLines = 1000000;
 constexpr int kRuns = 5;
-
-// A user who confirms every extraction and declines everything else.
-class BenchPlatform : public vq::Platform {
-public:
-    BenchPlatform() { m_clock.start(); }
-    void showMessage(QWidget*, const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    void showError(QWidget*, const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    Answer confirm(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return Answer::Ok; }
-    Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
-    void beep() override {}
-    QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
-    QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
-    QString textEditor() override { return QStringLiteral("true"); }
-    StartResult startProgram(const QString&, const QStringList&, const QString&) override {
-        return StartResult::Failed;
-    }
-    StartResult openDocument(const QString&) override { return StartResult::Failed; }
-    StartResult showHelp(const QString&, const QString&) override { return StartResult::Failed; }
-    bool chooseFont(QWidget*, QFont&) override { return false; }
-    void playSound(const QString&, bool) override {}
-    void stopSound() override {}
-    quint32 tickCount() override { return static_cast<quint32>(m_clock.elapsed()); }
-
-private:
-    QElapsedTimer m_clock;
-};
-
-// Lets the window finish what a command posted (layouts, paints) until nothing is left.
-void ProcessUntilIdle() {
-    for (int round = 0; round < 3; ++round) {
-        QEventLoop loop;
-        QTimer::singleShot(0, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-}
 
 // The median of kRuns timings of `run`, in milliseconds; `check` must hold after every run.
 double MedianMillis(const std::function<void()>& run, const std::function<bool()>& check, const char* what) {
@@ -111,6 +78,7 @@ int main(int argc, char** argv) {
     file.close();
 
     BenchPlatform platform;
+    platform.okCancelAnswer = vq::Platform::Answer::Ok;
     vq::TfrmMain window(platform, {});
     window.show();
     window.files().OpenDocument(path);
