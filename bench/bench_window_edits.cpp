@@ -199,6 +199,24 @@ int main(int argc, char** argv) {
               [&] { vq::CommentRows(doc, s, AllRows(doc.rowCount())); }),
           1000);
 
+    if (Wanted("uncomment every row:"))
+        Print("uncomment every row:",
+          Best(
+              1, [&] { doc.clearLog(); }, [&] { vq::UncommentRows(doc, s, AllRows(doc.rowCount())); }),
+          1000);
+
+    if (Wanted("restore all rows:"))
+        Print("restore all rows:",
+          Best(
+              1,
+              [&] {
+                  vq::CommentRows(doc, s, AllRows(doc.rowCount()));
+                  doc.clearLog();
+                  vqbench::ProcessUntilIdle();
+              },
+              [&] { vq::RestoreAllRows(doc); }),
+          1000);
+
     if (Wanted("delete every other row:"))
         Print("delete every other row:",
           Best(
