@@ -2,6 +2,7 @@
 // hidden game played with real clicks and keys. The scroller's and the game's timers are driven
 // by calling their handlers, so no test waits for them.
 #include "MainWindowFixture.h"
+#include "UnderValgrind.h"
 
 #include "about/ShapeWidget.h"
 #include "about/TAboutBox.h"
@@ -405,27 +406,8 @@ void TestAbout::closingWithTheDesktopsSoundPlayer() {
 
 // The box's whole life once more under valgrind, with both platforms.
 void TestAbout::noUseOfFreedMemory() {
-    if (qEnvironmentVariableIsSet("VQ_UNDER_VALGRIND"))
-        QSKIP("already running under valgrind");
-    const QString valgrind = QStandardPaths::findExecutable("valgrind");
-    if (valgrind.isEmpty())
-        QSKIP("valgrind is not installed");
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("VQ_UNDER_VALGRIND", "1");
-    child.setProcessEnvironment(env);
-    child.start(valgrind, {"--leak-check=no", "--error-exitcode=9", QCoreApplication::applicationFilePath(),
-                           "closingEndsGameAndSound", "closingWithTheDesktopsSoundPlayer", "closesOnDeactivation"});
-    QVERIFY(child.waitForStarted());
-    QVERIFY(child.waitForFinished(240000));
-    const QStringList report = QString::fromLocal8Bit(child.readAllStandardError()).split('\n');
-    QStringList faults;
-    for (qsizetype i = 0; i < report.size(); ++i)
-        if (report[i].contains("Invalid read") || report[i].contains("Invalid write"))
-            faults << report.mid(i, 4).join('\n');
-    QVERIFY2(faults.isEmpty(), qPrintable(QString("%1 uses of freed memory, the first:\n%2").arg(faults.size()).arg(faults.value(0))));
-    QCOMPARE(child.exitCode(), 0);
+    const ValgrindReport report = RunSelfUnderValgrind({"closingEndsGameAndSound", "closingWithTheDesktopsSoundPlayer", "closesOnDeactivation"});
+    VERIFY_NO_USE_OF_FREED_MEMORY(report);
 }
 
 QTEST_MAIN(TestAbout)
