@@ -9,6 +9,15 @@ namespace vq {
 
 namespace {
 
+// How many bytes at the end of a and b are the same.
+size_t CommonEndLength(std::string_view a, std::string_view b) {
+    const size_t most = std::min(a.size(), b.size());
+    size_t n = 0;
+    while (n < most && a[a.size() - 1 - n] == b[b.size() - 1 - n])
+        ++n;
+    return n;
+}
+
 // Calls f(range) for each run of contiguous indexes; the indexes come in any order and may repeat.
 template <typename F>
 void ForEachRun(std::vector<std::uint32_t>& indexes, F&& f) {
@@ -168,6 +177,19 @@ void Document::addLogEntry(int row, std::string_view word, std::string_view note
     ChangeBatch batch(*this);
     if (m_logPendingFrom == SIZE_MAX)
         m_logPendingFrom = m_log.size();
+    // Most logged texts are a row's line as read, or its end, maybe after a comment sign: those are
+    // kept as a reference to the line, so logging every row of a big file costs a few bytes a row.
+    if (row >= 0 && static_cast<size_t>(row) < rowCount()) {
+        const RowId id = m_c->rows.id(static_cast<size_t>(row));
+        if (id < m_c->rows.loadedCount()) {
+            const std::string_view line = m_c->lines.text(id);
+            const size_t common = CommonEndLength(text, line);
+            if (common > 0 && text.size() - common <= OperationLog::kMaxPrefix) {
+                m_log.addLine(row, word, note, text.substr(0, text.size() - common), m_c->lines, id, line.size() - common);
+                return;
+            }
+        }
+    }
     m_log.add(row, word, note, text);
 }
 

@@ -4,12 +4,19 @@
 
 namespace vq {
 
-LineSplitter::LineSplitter(ByteBuffer bytes) {
-    m_table.m_bytes = std::move(bytes);
-    const std::string_view all = m_table.m_bytes.view();
-    m_table.m_hasBom = StartsWithUtf8Bom(all);
-    m_table.m_docBreak = FirstBreak(all, LineBreak::CRLF);
-    m_pos = all.data() + (m_table.m_hasBom ? kUtf8Bom.size() : 0);
+const std::shared_ptr<LineTable::Lines>& LineTable::noLines() {
+    static const auto none = std::make_shared<Lines>();
+    return none;
+}
+
+LineTable::LineTable() : m_s(noLines()) {}
+
+LineSplitter::LineSplitter(ByteBuffer bytes) : m_lines(std::make_shared<LineTable::Lines>()) {
+    m_lines->bytes = std::move(bytes);
+    const std::string_view all = m_lines->bytes.view();
+    m_lines->hasBom = StartsWithUtf8Bom(all);
+    m_lines->docBreak = FirstBreak(all, LineBreak::CRLF);
+    m_pos = all.data() + (m_lines->hasBom ? kUtf8Bom.size() : 0);
     m_end = all.data() + all.size();
 }
 
@@ -23,8 +30,8 @@ size_t LineSplitter::countRemaining() const {
 }
 
 LineTable LineSplitter::finish() {
-    m_table.m_starts.push_back(static_cast<std::uint32_t>(m_end - m_table.m_bytes.data()));
-    return std::move(m_table);
+    m_lines->starts.push_back(static_cast<std::uint32_t>(m_end - m_lines->bytes.data()));
+    return LineTable(std::move(m_lines));
 }
 
 }  // namespace vq

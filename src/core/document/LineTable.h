@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 namespace vq {
@@ -21,14 +22,16 @@ public:
     // Buffers up to this size can be addressed with four-byte offsets.
     static constexpr std::uint64_t kMaxBytes = UINT32_MAX;
 
-    LineTable() = default;
-    LineTable(LineTable&&) noexcept = default;
-    LineTable& operator=(LineTable&&) noexcept = default;
+    // Copies share the bytes, which never change: the operation log keeps the lines it refers to
+    // alive this way after another file was opened.
+    LineTable();
+    LineTable(const LineTable&) = default;
+    LineTable& operator=(const LineTable&) = default;
 
-    size_t count() const { return m_starts.empty() ? 0 : m_starts.size() - 1; }
+    size_t count() const { return m_s->starts.empty() ? 0 : m_s->starts.size() - 1; }
     std::string_view text(size_t k) const {
-        const char* b = m_bytes.data() + m_starts[k];
-        const char* e = m_bytes.data() + m_starts[k + 1];
+        const char* b = m_s->bytes.data() + m_s->starts[k];
+        const char* e = m_s->bytes.data() + m_s->starts[k + 1];
         if (e > b && e[-1] == '\n') {
             --e;
             if (e > b && e[-1] == '\r')
@@ -38,31 +41,39 @@ public:
     }
     // The line's own break; a last line without one takes the document's break.
     LineBreak lineBreak(size_t k) const {
-        const char* b = m_bytes.data() + m_starts[k];
-        const char* e = m_bytes.data() + m_starts[k + 1];
+        const char* b = m_s->bytes.data() + m_s->starts[k];
+        const char* e = m_s->bytes.data() + m_s->starts[k + 1];
         if (e == b || e[-1] != '\n')
-            return m_docBreak;
+            return m_s->docBreak;
         return e - 1 > b && e[-2] == '\r' ? LineBreak::CRLF : LineBreak::LF;
     }
     // The first break of the file, CR LF for a file without any.
-    LineBreak docBreak() const { return m_docBreak; }
+    LineBreak docBreak() const { return m_s->docBreak; }
     // False when the file's last line has no break.
-    bool endsWithBreak() const { return m_endsWithBreak; }
-    bool hasBom() const { return m_hasBom; }
+    bool endsWithBreak() const { return m_s->endsWithBreak; }
+    bool hasBom() const { return m_s->hasBom; }
     // The length in bytes of the longest line's text, without its break.
-    size_t longestLine() const { return m_longest; }
+    size_t longestLine() const { return m_s->longest; }
     // The bytes after any byte-order mark.
-    std::string_view text() const { return m_bytes.view().substr(m_hasBom ? kUtf8Bom.size() : 0); }
-    size_t memoryBytes() const { return m_bytes.capacity() + m_starts.capacityBytes(); }
+    std::string_view text() const { return m_s->bytes.view().substr(m_s->hasBom ? kUtf8Bom.size() : 0); }
+    size_t memoryBytes() const { return m_s->bytes.capacity() + m_s->starts.capacityBytes(); }
+    // True when both are copies of one table.
+    bool sameLinesAs(const LineTable& other) const { return m_s == other.m_s; }
 
 private:
     friend class LineSplitter;
-    ByteBuffer m_bytes;
-    ChunkedArray<std::uint32_t, 16> m_starts;  // one start per line, then the end of the text
-    LineBreak m_docBreak = LineBreak::CRLF;
-    bool m_endsWithBreak = true;
-    bool m_hasBom = false;
-    size_t m_longest = 0;
+    struct Lines {
+        ByteBuffer bytes;
+        ChunkedArray<std::uint32_t, 16> starts;  // one start per line, then the end of the text
+        LineBreak docBreak = LineBreak::CRLF;
+        bool endsWithBreak = true;
+        bool hasBom = false;
+        size_t longest = 0;
+    };
+    explicit LineTable(std::shared_ptr<Lines> lines) : m_s(std::move(lines)) {}
+    // Every table made empty shares these.
+    static const std::shared_ptr<Lines>& noLines();
+    std::shared_ptr<Lines> m_s;
 };
 
 // The first LF in [p, end), or null. Lines are short, so the first bytes are searched here, eight
@@ -96,10 +107,10 @@ public:
         if (m_pos >= m_end)
             return false;
         const char* start = m_pos;
-        m_table.m_starts.push_back(static_cast<std::uint32_t>(start - m_table.m_bytes.data()));
+        m_lines->starts.push_back(static_cast<std::uint32_t>(start - m_lines->bytes.data()));
         const char* lf = FindLineFeed(start, m_end);
         if (lf == nullptr) {
-            m_table.m_endsWithBreak = false;
+            m_lines->endsWithBreak = false;
             m_pos = m_end;
             text = {start, static_cast<size_t>(m_end - start)};
             noteLength(text.size());
@@ -111,7 +122,7 @@ public:
         noteLength(text.size());
         return true;
     }
-    size_t linesSoFar() const { return m_table.m_starts.size(); }
+    size_t linesSoFar() const { return m_lines->starts.size(); }
     // Lines left after the current one: counted only when asked, for progress texts.
     size_t countRemaining() const;
     // Ends the split; the table then holds every line.
@@ -119,11 +130,11 @@ public:
 
 private:
     void noteLength(size_t length) {
-        if (length > m_table.m_longest)
-            m_table.m_longest = length;
+        if (length > m_lines->longest)
+            m_lines->longest = length;
     }
 
-    LineTable m_table;
+    std::shared_ptr<LineTable::Lines> m_lines;
     const char* m_pos;
     const char* m_end;
 };

@@ -42,7 +42,7 @@ void LogController::actGotoLineByLogExecute() {
     if (entry < 0)
         return;
     const Document& document = m_context.session.document();
-    const int row = RowOfLogEntry(document.log().entry(static_cast<size_t>(entry)).head);
+    const int row = document.log().row(static_cast<size_t>(entry));
     if (row < 0 || static_cast<size_t>(row) >= document.rowCount()) {
         m_context.platform.beep();
         if (m_context.list->selectionModel()->hasSelection())

@@ -23,7 +23,7 @@ int LogModel::rowCount(const QModelIndex& parent) const { return parent.isValid(
 QString LogModel::entryText(int i) const { return shownText(i, -1); }
 
 QString LogModel::shownText(int i, qsizetype maxChars) const {
-    const LogEntryView e = m_document.log().entry(static_cast<size_t>(i));
+    const LogEntry e = m_document.log().entry(static_cast<size_t>(i));
     QString text = QString::fromUtf8(e.head.data(), static_cast<qsizetype>(e.head.size()));
     if (!e.note.empty() || !e.text.empty())
         text += QStringLiteral(": ") + QString::fromUtf8(e.note.data(), static_cast<qsizetype>(e.note.size())) +
@@ -39,7 +39,7 @@ QVariant LogModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole)
         return shownText(index.row(), kMaxTipChars);
     if (role == Qt::UserRole)
-        return RowOfLogEntry(m_document.log().entry(static_cast<size_t>(index.row())).head);
+        return m_document.log().row(static_cast<size_t>(index.row()));
     return {};
 }
 
