@@ -54,15 +54,8 @@ void LogView::mouseDoubleClickEvent(QMouseEvent* event) {
         emit gotoRequested();
 }
 
-// Each new entry is scrolled into view. A hidden log may not have laid out its entries yet, so
-// one that came while it was hidden is scrolled to again once it shows.
-void LogView::rowsInserted(const QModelIndex& parent, int start, int end) {
-    QListView::rowsInserted(parent, start, end);
-    scrollToBottom();
-    if (!isVisible())
-        m_newestOutOfView = true;
-}
-
+// Each new entry is scrolled into view (see rowsInserted). A hidden log may not have laid out its
+// entries yet, so one that came while it was hidden is scrolled to again once it shows.
 void LogView::showEvent(QShowEvent* event) {
     QListView::showEvent(event);
     if (std::exchange(m_newestOutOfView, false))

@@ -4,6 +4,7 @@
 
 #include "editing/LogModel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -55,6 +56,9 @@ private slots:
     void commandsFollowTheSelectionAfterNew();
     void doubleClickOnEmptyPartGoesToSelectedEntry();
     void pressOnEmptyPartKeepsTheSelection();
+    void keysAndClicksInALongLog_data();
+    void keysAndClicksInALongLog();
+    void longLogReadByAccessibility();
 };
 
 // AddLogEntry: "(" row+1 ")" word, then ": " and the text unless the text is blank.
@@ -309,12 +313,17 @@ void TestLog::hoverShowsEntry() {
     QVERIFY(ShowLogPage(f));
     const QString longText = QString(120, QChar('x'));
     w.document().addLogEntry(5, "删除选定行(&T)", longText.toStdString());
-    QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(1, 0)).center());
-    QTRY_COMPARE(f.message(), "(6)删除选定行(&T): " + longText);
-    QTest::mouseMove(f.log()->viewport(), f.log()->visualRect(f.log()->model()->index(0, 0)).center());
-    QTRY_COMPARE(f.message(), OpenLogEntry(path));
+    // An entry wider than the log can be scrolled to; the pointer goes to the part on screen.
+    QTRY_VERIFY(f.log()->horizontalScrollBar()->isVisible());
+    const auto onScreen = [&](int entry) {
+        return (f.log()->visualRect(f.log()->model()->index(entry, 0)) & f.log()->viewport()->rect()).center();
+    };
     QTest::mouseMove(f.log()->viewport(), QPoint(10, f.log()->viewport()->height() - 3));
     QTRY_COMPARE(f.message(), QStringLiteral("双击转到指定行。"));
+    QTest::mouseMove(f.log()->viewport(), onScreen(1));
+    QTRY_COMPARE(f.message(), "(6)删除选定行(&T): " + longText);
+    QTest::mouseMove(f.log()->viewport(), onScreen(0));
+    QTRY_COMPARE(f.message(), OpenLogEntry(path));
 }
 
 // New empties the log; loading writes exactly its one entry.
@@ -398,3 +407,74 @@ void TestLog::pressOnEmptyPartKeepsTheSelection() {
 
 QTEST_MAIN(TestLog)
 #include "tst_log.moc"
+
+namespace {
+
+// A log of 100,000 entries written by one command; the log scrolls to its newest entry.
+void FillLongLog(vq::TfrmMain& w) {
+    vq::Document::ChangeBatch batch(w.document());
+    for (int i = 0; i < 100000; ++i)
+        w.document().addLogEntry(i, "恢复", "key_" + std::to_string(i));
+}
+
+}  // namespace
+
+// Keys and clicks reach the entry the user sees, wherever the long log is scrolled to.
+void TestLog::keysAndClicksInALongLog_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("selected");  // counted from the last entry when negative
+    QTest::newRow("click only") << QList<int>{} << -3;
+    QTest::newRow("down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << -1;
+    QTest::newRow("up") << QList<int>{Qt::Key_Up} << -4;
+    QTest::newRow("home") << QList<int>{Qt::Key_Home} << 0;
+    QTest::newRow("home, down") << QList<int>{Qt::Key_Home, Qt::Key_Down} << 1;
+    QTest::newRow("end") << QList<int>{Qt::Key_Home, Qt::Key_End} << -1;
+    QTest::newRow("page up twice") << QList<int>{Qt::Key_PageUp, Qt::Key_PageUp} << -1000;  // see below
+}
+
+void TestLog::keysAndClicksInALongLog() {
+    QFETCH(QList<int>, keys);
+    QFETCH(int, selected);
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QVERIFY(ShowLogPage(f));
+    FillLongLog(w);
+    QListView* log = f.log();
+    const int count = log->model()->rowCount();
+    QCOMPARE(count, 100000);
+    const QModelIndex newest = log->model()->index(count - 1, 0);
+    QTRY_VERIFY(log->viewport()->rect().contains(log->visualRect(newest)));
+    // The third entry from the end, clicked where it is on screen.
+    ClickEntry(f, count - 3);
+    QCOMPARE(log->currentIndex().row(), count - 3);
+    const int page = log->viewport()->height() / log->visualRect(newest).height();
+    for (int key : keys)
+        QTest::keyClick(log, static_cast<Qt::Key>(key));
+    const int expected = selected == -1000 ? count - 3 - 2 * page : selected < 0 ? count + selected : selected;
+    QCOMPARE(log->currentIndex().row(), expected);
+    QCOMPARE(log->selectionModel()->selectedRows().value(0).row(), expected);
+    const QRect rect = log->visualRect(log->currentIndex());
+    QVERIFY2(log->viewport()->rect().contains(rect), qPrintable(QString::number(rect.top())));
+    // The entry under the pointer is the one on screen there.
+    QCOMPARE(log->indexAt(rect.center()).row(), expected);
+}
+
+// A screen reader reads the long log as the list it is: its entries, their texts and places.
+void TestLog::longLogReadByAccessibility() {
+    MainWindowFixture f;
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QVERIFY(ShowLogPage(f));
+    FillLongLog(w);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.log());
+    QVERIFY(list && list->tableInterface());
+    QCOMPARE(list->tableInterface()->rowCount(), 100000);
+    QAccessibleInterface* cell = list->tableInterface()->cellAt(99999, 0);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("(100000)恢复: key_99999"));
+    QTRY_VERIFY(f.log()->viewport()->rect().contains(f.log()->visualRect(f.log()->model()->index(99999, 0))));
+    const QRect onScreen = cell->rect();
+    QVERIFY(onScreen.isValid());
+    QCOMPARE(f.log()->indexAt(f.log()->viewport()->mapFromGlobal(onScreen.center())).row(), 99999);
+}
