@@ -84,6 +84,10 @@ void OpenAndShow(vq::TfrmMain& window, const QString& path) {
     });
     if (window.files().startOpening(path))
         loop.exec();
+    // The list takes the rows of a big load in steps, an event-loop turn each: all are counted.
+    const auto* list = window.findChild<QTableView*>(QStringLiteral("lvContent"));
+    while (list->model()->rowCount() < static_cast<int>(window.document().rowCount()))
+        QCoreApplication::processEvents();
     ProcessUntilIdle();
 }
 

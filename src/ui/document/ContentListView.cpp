@@ -1,5 +1,7 @@
 #include "document/ContentListView.h"
 
+#include "document/RowModel.h"
+
 #include "document/InfoTip.h"
 
 #include <QEvent>
@@ -42,7 +44,10 @@ void ContentListView::fitRowHeight() {
     verticalHeader()->setMinimumSectionSize(1);
 }
 
+// Rows of a big load still on their way are shown at once: the row asked for may be among them.
 void ContentListView::RevealLineEntry(int row) {
+    if (auto* rows = qobject_cast<RowModel*>(model()))
+        rows->showAllRows();
     const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
     if (!index.isValid())
         return;
@@ -52,6 +57,12 @@ void ContentListView::RevealLineEntry(int row) {
     bar->setValue(bar->value() + visualRect(index).top() - 60);
     scrollTo(index, QAbstractItemView::EnsureVisible);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ContentListView::selectAll() {
+    if (auto* rows = qobject_cast<RowModel*>(model()))
+        rows->showAllRows();
+    QTableView::selectAll();
 }
 
 void ContentListView::fitColumns() {

@@ -4,17 +4,23 @@
 
 #include "Texts.h"
 
+#include <algorithm>
+
 namespace vq {
 
 RowModel::RowModel(Document& document, const TextCodec& codec, QObject* parent)
-    : QAbstractTableModel(parent), m_document(document), m_codec(codec) {
+    : QAbstractTableModel(parent), m_document(document), m_codec(codec),
+      m_shown(static_cast<int>(document.rowCount())) {
     m_document.addListener(this);
+    m_step.setSingleShot(true);
+    m_step.setInterval(0);
+    connect(&m_step, &QTimer::timeout, this, &RowModel::showMoreRows);
 }
 
 RowModel::~RowModel() { m_document.removeListener(this); }
 
 int RowModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_document.rowCount());
+    return parent.isValid() ? 0 : m_shown;
 }
 
 int RowModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
@@ -107,6 +113,7 @@ void RowModel::sendChanged() {
 }
 
 void RowModel::rowsChanged(Range r) {
+    showAllRows();
     if (m_resetting)
         return;
     if (m_batch.open())
@@ -127,6 +134,7 @@ bool RowModel::resetInsteadOfRun() {
 }
 
 void RowModel::rowRunsAhead(size_t runs) {
+    showAllRows();
     if (m_resetting)
         return;
     sendChanged();
@@ -137,35 +145,70 @@ void RowModel::rowRunsAhead(size_t runs) {
 }
 
 void RowModel::rowsAboutToBeInserted(Range r) {
+    showAllRows();
     if (!resetInsteadOfRun())
         beginInsertRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
 }
 
-void RowModel::rowsInserted(Range) {
-    if (!m_resetting)
-        endInsertRows();
+void RowModel::rowsInserted(Range r) {
+    if (m_resetting)
+        return;
+    m_shown += static_cast<int>(r.count);
+    endInsertRows();
 }
 
 void RowModel::rowsAboutToBeRemoved(Range r) {
+    showAllRows();
     if (!resetInsteadOfRun())
         beginRemoveRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
 }
 
-void RowModel::rowsRemoved(Range) {
-    if (!m_resetting)
-        endRemoveRows();
+void RowModel::rowsRemoved(Range r) {
+    if (m_resetting)
+        return;
+    m_shown -= static_cast<int>(r.count);
+    endRemoveRows();
 }
 
 // The document's own reset (a load, an unload) shows other rows: the views start afresh.
 void RowModel::rowsAboutToBeReset() {
     m_batch.takeChanged();
+    m_step.stop();
+    m_shownBeforeReset = m_shown;
+    m_pending = 0;
     if (!m_resetting)
         beginResetModel();
 }
 
 void RowModel::rowsReset() {
-    if (!m_resetting)
-        endResetModel();
+    if (m_resetting)
+        return;
+    const int count = static_cast<int>(m_document.rowCount());
+    m_shown = count - m_shownBeforeReset > kRowStep ? m_shownBeforeReset + kRowStep : count;
+    m_pending = count - m_shown;
+    endResetModel();
+    if (m_pending > 0)
+        m_step.start();
+}
+
+void RowModel::showRows(int count) {
+    if (count <= 0 || m_resetting)
+        return;
+    beginInsertRows({}, m_shown, m_shown + count - 1);
+    m_shown += count;
+    m_pending -= count;
+    endInsertRows();
+}
+
+void RowModel::showMoreRows() {
+    showRows(std::min(m_pending, kRowStep));
+    if (m_pending > 0)
+        m_step.start();
+}
+
+void RowModel::showAllRows() {
+    m_step.stop();
+    showRows(m_pending);
 }
 
 void RowModel::changesEnd() {
@@ -175,6 +218,8 @@ void RowModel::changesEnd() {
     m_batch.end();
     if (m_resetting) {
         m_resetting = false;
+        m_shown = static_cast<int>(m_document.rowCount());
+        m_pending = 0;
         endResetModel();
         emit rowsRenumbered();
     }

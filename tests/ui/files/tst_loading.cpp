@@ -3,6 +3,8 @@
 // too large to open at all.
 #include "MainWindowFixture.h"
 
+#include "document/RowModel.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <sys/resource.h>
 
@@ -60,6 +63,8 @@ private slots:
     void closingDuringLoad_data();
     void closingDuringLoad();
     void startUpLoadsBehindTheWindow();
+    void bigLoadReachesTheListInSteps_data();
+    void bigLoadReachesTheListInSteps();
 
 private:
     // A window with kOld open; `changed` edits a row first.
@@ -370,3 +375,55 @@ void TestLoading::startUpLoadsBehindTheWindow() {
 
 QTEST_MAIN(TestLoading)
 #include "tst_loading.moc"
+
+// A load of more rows than the list takes in one step reaches it in steps while the window goes
+// on; whatever the user does first sees every row, as if the list had taken them all at once.
+void TestLoading::bigLoadReachesTheListInSteps_data() {
+    QTest::addColumn<QString>("first");
+    QTest::newRow("waits") << "wait";
+    QTest::newRow("selects all") << "select all";
+    QTest::newRow("comments the first row") << "comment";
+    QTest::newRow("goes to the last section") << "tree";
+}
+
+void TestLoading::bigLoadReachesTheListInSteps() {
+    QFETCH(QString, first);
+    MainWindowFixture f;
+    f.start();
+    f.show();
+    const int keys = 2 * vq::RowModel::kRowStep + 10;
+    QStringList lines = Lines(keys);
+    lines << QStringLiteral("[Last]") << QStringLiteral("end=1");
+    const QString path = f.writeFile("big.ini", Join(lines, "\n"));
+    f.platform.queueYesNoCancel(Answer::No);  // a file this large: open it here all the same
+    QVERIFY(f.files().startOpening(path));
+    f.waitForLoad();
+    const int rows = static_cast<int>(f.doc().rowCount());
+    QCOMPARE(rows, keys + 2);
+    QTableView* list = f.list();
+    QVERIFY2(list->model()->rowCount() < rows, "the list took all rows in one step");
+    if (first == "select all") {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        int selected = 0;
+        for (const QItemSelectionRange& range : list->selectionModel()->selection())
+            selected += range.height();
+        QCOMPARE(selected, rows);
+    } else if (first == "comment") {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+        f.action("actRemLine")->trigger();
+        QCOMPARE(f.doc().caption(0), std::string(";k0=0"));
+        QCOMPARE(list->model()->rowCount(), rows);
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral(";k0=0"));
+    } else if (first == "tree") {
+        // Every key is a node: the keys to the last node, as a user would press them.
+        QTreeView* tree = f.tree();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(tree->model()->index(0, 0)).center());
+        for (Qt::Key key : {Qt::Key_End, Qt::Key_Up, Qt::Key_Down})
+            QTest::keyClick(tree, key);
+        QCOMPARE(tree->currentIndex().data().toString(), QStringLiteral("[Last]"));
+        QCOMPARE(list->currentIndex().row(), rows - 2);
+    }
+    QTRY_COMPARE(list->model()->rowCount(), rows);
+    QCOMPARE(list->model()->index(rows - 1, 0).data().toString(), QStringLiteral("end=1"));
+}
