@@ -3,6 +3,8 @@
 
 #include "app/Platform.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -49,6 +51,16 @@ inline void ProcessUntilIdle() {
         QTimer::singleShot(0, &loop, &QEventLoop::quit);
         loop.exec();
     }
+}
+
+// Runs the event loop until the list shows `rows` rows (a big load reaches it in steps), for at
+// most ten seconds; false when it did not.
+inline bool WaitForListRows(const QAbstractItemView* list, int rows) {
+    QElapsedTimer waited;
+    waited.start();
+    while (list->model()->rowCount() < rows && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return list->model()->rowCount() == rows;
 }
 
 }  // namespace vqbench

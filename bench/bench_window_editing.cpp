@@ -36,6 +36,7 @@ constexpr double kLimitMs = 200;
 
 using vqbench::BenchPlatform;
 using vqbench::ProcessUntilIdle;
+using vqbench::WaitForListRows;
 
 std::vector<double> g_millis;
 
@@ -55,7 +56,7 @@ void BM_DialogEditInWindow(benchmark::State& state) {
     window.show();
     ProcessUntilIdle();
     auto* list = window.findChild<QTableView*>(QStringLiteral("lvContent"));
-    if (list->model()->rowCount() != kLines) {
+    if (!WaitForListRows(list, kLines)) {
         state.SkipWithError("the file did not load");
         return;
     }

@@ -62,7 +62,7 @@ struct Window {
         window->files().OpenDocument(path);
         vqbench::ProcessUntilIdle();
         list = window->findChild<QTableView*>(QStringLiteral("lvContent"));
-        return window->document().rowCount() == static_cast<size_t>(kLines);
+        return window->document().rowCount() == static_cast<size_t>(kLines) && vqbench::WaitForListRows(list, kLines);
     }
     vq::Document& doc() { return window->document(); }
     vq::AnalysisSettings signs() {

@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
     ProcessUntilIdle();
     vq::Document& doc = window.document();
     auto* text = window.findChild<vq::TargetTextView*>(QStringLiteral("reContent"));
-    if (doc.rowCount() != static_cast<size_t>(kLines) || !text) {
+    const auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
+    if (doc.rowCount() != static_cast<size_t>(kLines) || !text || !vqbench::WaitForListRows(list, kLines)) {
         std::fprintf(stderr, "the file did not reach the window: %zu rows\n", doc.rowCount());
         return 1;
     }
