@@ -20,7 +20,9 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The list's own key for editing a caption in place is F2; double click and Enter are the
+    // window's (see Navigation).
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSortingEnabled(false);
@@ -57,6 +59,13 @@ void ContentListView::RevealLineEntry(int row) {
     bar->setValue(bar->value() + visualRect(index).top() - 60);
     scrollTo(index, QAbstractItemView::EnsureVisible);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// F2 edits the caption of the focused row wherever in the row the focus is.
+bool ContentListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (trigger == EditKeyPressed && index.isValid() && index.column() != 0)
+        return QTableView::edit(index.siblingAtColumn(0), trigger, event);
+    return QTableView::edit(index, trigger, event);
 }
 
 void ContentListView::selectAll() {

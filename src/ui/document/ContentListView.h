@@ -12,6 +12,7 @@ class ContentListView : public QTableView {
     Q_OBJECT
 public:
     explicit ContentListView(QWidget* parent = nullptr);
+    using QTableView::edit;
 
     // Makes the row the single selected and focused row, about 60 pixels below the top.
     void RevealLineEntry(int row);
@@ -29,6 +30,7 @@ signals:
     void viewportResized();
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -28,6 +28,7 @@ private slots:
     void enterInTheListEditsFirstSelectedRow();
     void enterThatConfirmsDoesNotReopen();
     void onlyTheCaptionColumnIsEdited();
+    void f2EditsTheFocusedRowsCaption();
     void refusals_data();
     void refusals();
     void newRowStaysNew();
@@ -133,6 +134,26 @@ void TestInPlace::onlyTheCaptionColumnIsEdited() {
     QVERIFY(editor);
     QVERIFY(editor->geometry().intersects(list->visualRect(list->model()->index(1, 0))));
     QTest::keyClick(editor, Qt::Key_Escape);
+}
+
+// F2, the list's own key for it, edits the caption of the row with the focus, also when the
+// focus is on its column "修改前".
+void TestInPlace::f2EditsTheFocusedRowsCaption() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", FiveRows())});
+    f.show();
+    QAbstractItemView* list = ListView(f);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(3, 1)).center());
+    QTest::keyClick(list, Qt::Key_F2);
+    QLineEdit* editor = OpenedRowEditor(f);
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QString(";k3=3"));
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!RowEditor(f));
+    QCOMPARE(f.doc().caption(3), std::string("k3=3"));
+    QCOMPARE(f.logEntries().last(), QStringLiteral("(4)编辑选定行(&E) ...: ;k3=3"));
 }
 
 // A row never holds a line break, and a legacy file only takes what its code page holds: the
