@@ -4,8 +4,10 @@
 
 #include "document/InfoTip.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -38,6 +40,8 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     columns->resizeSection(0, 250);
     columns->resizeSection(1, 150);
     new InfoTip(this);
+    m_slowClick.setSingleShot(true);
+    connect(&m_slowClick, &QTimer::timeout, this, &ContentListView::startSlowClickEdit);
 }
 
 void ContentListView::fitRowHeight() {
@@ -59,6 +63,59 @@ void ContentListView::RevealLineEntry(int row) {
     bar->setValue(bar->value() + visualRect(index).top() - 60);
     scrollTo(index, QAbstractItemView::EnsureVisible);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool ContentListView::pressOnSoleSelectedCaption(const QModelIndex& index, QPoint point) const {
+    if (!index.isValid() || index.column() != 0 || index.row() != currentIndex().row())
+        return false;
+    // One range of one row: asking for the selected rows would list a million after select-all.
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.size() != 1 || selection.first().top() != index.row() || selection.first().bottom() != index.row())
+        return false;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    return !style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this).contains(point);
+}
+
+void ContentListView::mousePressEvent(QMouseEvent* event) {
+    m_slowClick.stop();
+    const QPoint point = event->position().toPoint();
+    const QModelIndex index = indexAt(point);
+    const bool plainLeft = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier;
+    m_slowClickIndex = plainLeft && pressOnSoleSelectedCaption(index, point) ? index : QModelIndex();
+    QTableView::mousePressEvent(event);
+}
+
+void ContentListView::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    if (m_slowClickIndex.isValid() && indexAt(event->position().toPoint()) == m_slowClickIndex &&
+        state() != EditingState)
+        m_slowClick.start(QApplication::doubleClickInterval());
+}
+
+void ContentListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_slowClick.stop();
+    m_slowClickIndex = QModelIndex();
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void ContentListView::keyPressEvent(QKeyEvent* event) {
+    m_slowClick.stop();
+    QTableView::keyPressEvent(event);
+}
+
+void ContentListView::focusOutEvent(QFocusEvent* event) {
+    m_slowClick.stop();
+    QTableView::focusOutEvent(event);
+}
+
+void ContentListView::startSlowClickEdit() {
+    const QModelIndex index = m_slowClickIndex;
+    m_slowClickIndex = QModelIndex();
+    if (index.isValid() && index.row() == currentIndex().row() && state() != EditingState)
+        edit(index);
 }
 
 // F2 edits the caption of the focused row wherever in the row the focus is.

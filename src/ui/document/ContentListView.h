@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QTableView>
+#include <QTimer>
 
 namespace vq {
 
@@ -33,8 +35,20 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The list's other gesture for editing in place: a click on the caption of the row that was
+    // already the only selected and focused one starts its edit, unless a double click follows.
+    bool pressOnSoleSelectedCaption(const QModelIndex& index, QPoint point) const;
+    void startSlowClickEdit();
+    QTimer m_slowClick;
+    QPersistentModelIndex m_slowClickIndex;
+
     int m_scrollBeforeReset = 0;
     // Every row is as high as a line of text or a check box, whichever is taller.
     void fitRowHeight();

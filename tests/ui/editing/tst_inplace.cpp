@@ -5,6 +5,7 @@
 
 #include "Texts.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -29,6 +30,8 @@ private slots:
     void enterThatConfirmsDoesNotReopen();
     void onlyTheCaptionColumnIsEdited();
     void f2EditsTheFocusedRowsCaption();
+    void secondClickOnTheCaption_data();
+    void secondClickOnTheCaption();
     void refusals_data();
     void refusals();
     void newRowStaysNew();
@@ -154,6 +157,56 @@ void TestInPlace::f2EditsTheFocusedRowsCaption() {
     QTRY_VERIFY(!RowEditor(f));
     QCOMPARE(f.doc().caption(3), std::string("k3=3"));
     QCOMPARE(f.logEntries().last(), QStringLiteral("(4)编辑选定行(&E) ...: ;k3=3"));
+}
+
+// A click on the caption of the row that is already the only selected one starts its edit, once
+// the time for a double click has passed; a click elsewhere, or with other rows selected, does
+// not.
+void TestInPlace::secondClickOnTheCaption_data() {
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("edits");
+    QTest::newRow("on the caption") << "caption" << true;
+    QTest::newRow("on the check box") << "check box" << false;
+    QTest::newRow("on column 修改前") << "column 1" << false;
+    QTest::newRow("with two rows selected") << "two rows" << false;
+    QTest::newRow("followed by a key") << "key" << false;
+}
+
+void TestInPlace::secondClickOnTheCaption() {
+    QFETCH(QString, second);
+    QFETCH(bool, edits);
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", FiveRows())});
+    f.show();
+    QAbstractItemView* list = ListView(f);
+    ClickRow(f, 2);
+    const QList<bool> checked = f.checked();
+    const QRect caption = list->visualRect(list->model()->index(2, 0));
+    if (second == "caption") {
+        ClickRow(f, 2);
+    } else if (second == "check box") {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(caption.left() + 8, caption.center().y()));
+    } else if (second == "column 1") {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 1)).center());
+    } else if (second == "two rows") {
+        ClickRow(f, 4, Qt::ControlModifier);
+        ClickRow(f, 2);  // leaves row 2 the only selected one, as a first click would
+    } else if (second == "key") {
+        ClickRow(f, 2);
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    if (edits) {
+        QLineEdit* editor = OpenedRowEditor(f);
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QString("k2=2"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!RowEditor(f));
+        QCOMPARE(f.logEntries().size(), 1);
+    } else {
+        QTest::qWait(QApplication::doubleClickInterval() + 200);
+        QVERIFY(!RowEditor(f));
+        QCOMPARE(f.checked().at(2), second == "check box" ? !checked.at(2) : checked.at(2));
+    }
 }
 
 // A row never holds a line break, and a legacy file only takes what its code page holds: the
