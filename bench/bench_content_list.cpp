@@ -7,6 +7,7 @@
 //   "tree / table: time X, heap X"
 
 #include "MemoryUse.h"
+#include "OffscreenBenchmarks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +26,8 @@
 #include <vector>
 
 namespace {
+
+using vqbench::Median;
 
 constexpr int kRows = 3400000;
 
@@ -120,23 +123,11 @@ void BM_TableView(benchmark::State& state) { Measure(state, MakeTable, g_table);
 BENCHMARK(BM_TableView)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_TreeView)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-double Median(std::vector<double> values) {
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!vqbench::RunOffscreenBenchmarks(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     const double tree = Median(g_tree.millis);
     const double table = Median(g_table.millis);
     std::printf("content list %d rows, QTreeView: attach + first paint %.1f ms (median), heap %+.1f MB\n", kRows, tree,

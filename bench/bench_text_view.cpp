@@ -10,6 +10,7 @@
 //   "text view 3400000 lines: heap +N KB after attach and paint, +N KB after the end is shown"
 
 #include "MemoryUse.h"
+#include "OffscreenBenchmarks.h"
 
 #include "document/TargetTextView.h"
 #include "document/TextLineSource.h"
@@ -28,6 +29,8 @@
 #include <vector>
 
 namespace {
+
+using vqbench::Median;
 
 constexpr qsizetype kLines = 3400000;
 
@@ -155,23 +158,11 @@ void BM_FindMissing(benchmark::State& state) {
 }
 BENCHMARK(BM_FindMissing)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-double Median(std::vector<double> values) {
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!vqbench::RunOffscreenBenchmarks(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     const long long lines = kLines;
     std::printf("text view %lld lines: attach + first paint %.2f ms (median)\n", lines, Median(g_millis["attach"]));
     std::printf("text view %lld lines: scroll to the end + paint %.2f ms (median)\n", lines, Median(g_millis["end"]));

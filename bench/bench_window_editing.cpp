@@ -1,6 +1,7 @@
 // The dialog edit of a block of 10,000 selected rows in the real window over a 1,000,000-row
 // php.ini-like file: the rows shown in the insert dialog, every line forced to a comment there,
 // and the confirmed lines written back into the rows, the target text and the log.
+#include "OffscreenBenchmarks.h"
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
@@ -97,13 +98,8 @@ BENCHMARK(BM_DialogEditInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!vqbench::RunOffscreenBenchmarks(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     if (!g_millis.empty()) {
         std::sort(g_millis.begin(), g_millis.end());
         const double median = g_millis[g_millis.size() / 2];

@@ -10,6 +10,7 @@
 //   "longest event-loop stall: N ms"  (target: at most 50)
 
 #include "MemoryUse.h"
+#include "OffscreenBenchmarks.h"
 #include "PhpIniLike.h"
 
 #include "WindowBenchSupport.h"
@@ -292,13 +293,8 @@ BENCHMARK(BM_Open100MBInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!vqbench::RunOffscreenBenchmarks(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     if (!g_big.millis.empty()) {
         std::sort(g_big.millis.begin(), g_big.millis.end());
         const double median = g_big.millis[g_big.millis.size() / 2];
