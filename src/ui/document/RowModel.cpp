@@ -206,7 +206,10 @@ void RowModel::showMoreRows() {
         m_step.start();
 }
 
+// Called for every row a command changes: nothing to do is the common case.
 void RowModel::showAllRows() {
+    if (m_pending == 0)
+        return;
     m_step.stop();
     showRows(m_pending);
 }
