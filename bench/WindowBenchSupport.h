@@ -1,7 +1,7 @@
 #pragma once
 // What the window benchmarks share: a silent platform and a way to let the window finish.
 
-#include "app/Platform.h"
+#include "ui/toolbox/Platform.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>

@@ -10,10 +10,10 @@
 #include "HeapAccounting.h"
 #include "PhpIniLike.h"
 
-#include "Texts.h"
-#include "document/DocumentLoading.h"
-#include "document/LineTests.h"
-#include "settings/SignPanel.h"
+#include "core/Texts.h"
+#include "core/document/DocumentLoading.h"
+#include "core/document/LineTests.h"
+#include "core/settings/SignPanel.h"
 
 #include <benchmark/benchmark.h>
 

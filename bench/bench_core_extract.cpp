@@ -7,9 +7,9 @@
 
 #include "PhpIniLike.h"
 
-#include "document/DocumentLoading.h"
-#include "files/Extraction.h"
-#include "settings/SignPanel.h"
+#include "core/document/DocumentLoading.h"
+#include "core/extraction/Extraction.h"
+#include "core/settings/SignPanel.h"
 
 #include <benchmark/benchmark.h>
 

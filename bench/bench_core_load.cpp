@@ -8,8 +8,8 @@
 #include "HeapAccounting.h"
 #include "PhpIniLike.h"
 
-#include "document/DocumentLoading.h"
-#include "settings/SignPanel.h"
+#include "core/document/DocumentLoading.h"
+#include "core/settings/SignPanel.h"
 
 #include <benchmark/benchmark.h>
 

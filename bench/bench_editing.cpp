@@ -14,12 +14,12 @@
 #include "HeapAccounting.h"
 #include "PhpIniLike.h"
 
-#include "document/DocumentLoading.h"
-#include "editing/CommentCommands.h"
-#include "editing/DeleteRestore.h"
-#include "editing/EditLines.h"
-#include "editing/InsertLines.h"
-#include "settings/SignPanel.h"
+#include "core/document/DocumentLoading.h"
+#include "core/editing/CommentCommands.h"
+#include "core/editing/DeleteRestore.h"
+#include "core/editing/EditLines.h"
+#include "core/editing/InsertLines.h"
+#include "core/settings/SignPanel.h"
 
 #include <benchmark/benchmark.h>
 

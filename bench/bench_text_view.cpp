@@ -12,8 +12,8 @@
 #include "MemoryUse.h"
 #include "OffscreenBenchmarks.h"
 
-#include "document/TargetTextView.h"
-#include "document/TextLineSource.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TextLineSource.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,12 +5,12 @@
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
-#include "app/Platform.h"
-#include "app/TfrmMain.h"
-#include "document/TargetTextView.h"
-#include "editing/EditingController.h"
-#include "editing/TfrmInsert.h"
-#include "files/FileController.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/editing/EditingController.h"
+#include "ui/editing/TfrmInsert.h"
+#include "ui/files/FileController.h"
 
 #include <benchmark/benchmark.h>
 

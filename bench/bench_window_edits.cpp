@@ -14,12 +14,12 @@
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
-#include "app/TfrmMain.h"
-#include "document/TargetTextView.h"
-#include "editing/CommentCommands.h"
-#include "editing/DeleteRestore.h"
-#include "files/FileController.h"
-#include "settings/SignToolBar.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/document/TargetTextView.h"
+#include "core/editing/CommentCommands.h"
+#include "core/editing/DeleteRestore.h"
+#include "ui/files/FileController.h"
+#include "ui/settings/SignToolBar.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -4,13 +4,13 @@
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
-#include "app/Platform.h"
-#include "app/TfrmMain.h"
-#include "document/TargetTextView.h"
-#include "extraction/ExtractionController.h"
-#include "files/FileController.h"
-#include "find/FindController.h"
-#include "find/FindDlg.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/extraction/ExtractionController.h"
+#include "ui/files/FileController.h"
+#include "ui/find/FindController.h"
+#include "ui/find/FindDlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -15,10 +15,10 @@
 
 #include "WindowBenchSupport.h"
 
-#include "app/Platform.h"
-#include "app/TfrmMain.h"
-#include "document/TargetTextView.h"
-#include "files/FileController.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/files/FileController.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,21 +1,18 @@
-#include "app/QtPlatform.h"
-#include "app/TfrmMain.h"
+#include "cli/HeadlessRun.h"
+#if VQ_WITH_WINDOW
+#include "ui/app/WindowMain.h"
+#endif
 
-#include "app/Application.h"
-#include "app/LocalPath.h"
-
-#include "HeadlessRun.h"
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // The command line for scripts runs before anything of Qt exists: no display is needed.
     if (vq::cli::IsHeadlessCommandLine(argc, argv))
         return vq::cli::RunHeadless(argc, argv);
-
-    vq::Application app(argc, argv);
-    vq::QtPlatform platform;
-    // Taken from argv, which Qt has left without its own options: a file name's bytes stay
-    // whole, also when they are not UTF-8.
-    vq::TfrmMain window(platform, vq::ArgumentsOf(argc, argv));
-    window.show();
-    return app.exec();
+#if VQ_WITH_WINDOW
+    return vq::RunWindow(argc, argv);
+#else
+    std::fputs("varnoquil: this build has no window; see \"varnoquil --help\" for the command line.\n", stderr);
+    return vq::cli::kExitUsage;
+#endif
 }

@@ -2,9 +2,9 @@
 //   text_view_demo [LINES] [long]
 // Line 6 is 20,000 characters long; tabs, Chinese comments and a selection are on screen. With
 // "long" the view shows the cut end of line 6 instead, selected from a little before the cut.
-#include "app/TfrmMain.h"
-#include "document/TargetTextView.h"
-#include "document/TextLineSource.h"
+#include "ui/toolbox/SongTiFont.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TextLineSource.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -1,8 +1,8 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "Texts.h"
-#include "document/Blanks.h"
-#include "settings/SignPanel.h"
+#include "core/Texts.h"
+#include "core/text/Blanks.h"
+#include "core/settings/SignPanel.h"
 
 #include <algorithm>
 #include <array>

@@ -5,8 +5,8 @@
 //   varnoquil --extract checked|tree|all [options] FILE
 //   varnoquil --help | --version
 
-#include "files/Extraction.h"
-#include "settings/AnalysisSettings.h"
+#include "core/extraction/Extraction.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <optional>
 #include <span>

@@ -1,13 +1,13 @@
-#include "HeadlessRun.h"
+#include "cli/HeadlessRun.h"
 
-#include "CommandLine.h"
-#include "Outline.h"
-#include "WholeOutput.h"
+#include "cli/CommandLine.h"
+#include "cli/Outline.h"
+#include "cli/WholeOutput.h"
 
-#include "Texts.h"
-#include "about/VersionInfo.h"
-#include "document/DocumentLoading.h"
-#include "files/FileErrorText.h"
+#include "core/Texts.h"
+#include "core/about/VersionInfo.h"
+#include "core/document/DocumentLoading.h"
+#include "core/files/FileErrorText.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,7 +1,7 @@
-#include "Outline.h"
+#include "cli/Outline.h"
 
-#include "document/TreeOrder.h"
-#include "files/ByteBuffer.h"
+#include "core/document/TreeOrder.h"
+#include "core/text/ByteBuffer.h"
 
 #include <charconv>
 #include <cstring>

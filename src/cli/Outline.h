@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Document.h"
-#include "files/ByteBuffer.h"
+#include "core/document/Document.h"
+#include "core/text/ByteBuffer.h"
 
 
 namespace vq::cli {

@@ -1,4 +1,4 @@
-#include "WholeOutput.h"
+#include "cli/WholeOutput.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <atomic>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "Texts.h"
+#include "core/Texts.h"
 
 namespace vq {
 

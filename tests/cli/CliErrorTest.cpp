@@ -3,7 +3,7 @@
 
 #include "ProgramRun.h"
 
-#include "about/VersionInfo.h"
+#include "core/about/VersionInfo.h"
 
 #include <gtest/gtest.h>
 

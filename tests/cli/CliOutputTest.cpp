@@ -4,11 +4,11 @@
 
 #include "ProgramRun.h"
 
-#include "document/DocumentLoading.h"
-#include "document/TreeBuilder.h"
-#include "files/Extraction.h"
-#include "files/TextFile.h"
-#include "settings/SignPanel.h"
+#include "core/document/DocumentLoading.h"
+#include "core/document/TreeBuilder.h"
+#include "core/extraction/Extraction.h"
+#include "core/files/TextFile.h"
+#include "core/settings/SignPanel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "about/BrickGame.h"
+#include "core/about/BrickGame.h"
 
 #include <algorithm>
 

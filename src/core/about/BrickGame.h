@@ -1,7 +1,7 @@
 #pragma once
 
-#include "about/GameGeometry.h"
-#include "about/GameSound.h"
+#include "core/about/GameGeometry.h"
+#include "core/about/GameSound.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "about/GameGeometry.h"
+#include "core/about/GameGeometry.h"
 
 #include <algorithm>
 

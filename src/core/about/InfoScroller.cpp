@@ -1,4 +1,4 @@
-#include "about/InfoScroller.h"
+#include "core/about/InfoScroller.h"
 
 namespace vq::about {
 

@@ -1,8 +1,8 @@
-#include "about/VersionInfo.h"
+#include "core/about/VersionInfo.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
-#include "ProgramVersion.h"
+#include "core/about/ProgramVersion.h"
 
 namespace vq::about {
 

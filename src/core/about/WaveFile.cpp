@@ -1,4 +1,4 @@
-#include "about/WaveFile.h"
+#include "core/about/WaveFile.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "document/Document.h"
+#include "core/document/Document.h"
 
-#include "document/DocumentLoading.h"
+#include "core/document/DocumentLoading.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Progress.h"
-#include "document/DocumentContent.h"
-#include "document/DocumentListener.h"
-#include "document/LineEntry.h"
-#include "document/TargetText.h"
-#include "document/TopicTree.h"
-#include "editing/OperationLog.h"
-#include "files/ByteBuffer.h"
+#include "core/Progress.h"
+#include "core/document/DocumentContent.h"
+#include "core/document/DocumentListener.h"
+#include "core/document/LineEntry.h"
+#include "core/document/TargetText.h"
+#include "core/document/TopicTree.h"
+#include "core/document/OperationLog.h"
+#include "core/text/ByteBuffer.h"
 
 #include <initializer_list>
 #include <memory>

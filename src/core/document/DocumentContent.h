@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/LineTable.h"
-#include "document/RowTable.h"
-#include "document/TextStore.h"
-#include "document/TopicTree.h"
+#include "core/document/LineTable.h"
+#include "core/document/RowTable.h"
+#include "core/document/TextStore.h"
+#include "core/document/TopicTree.h"
 
 #include <cstdint>
 #include <string_view>

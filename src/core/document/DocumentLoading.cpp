@@ -1,10 +1,10 @@
-#include "document/DocumentLoading.h"
+#include "core/document/DocumentLoading.h"
 
-#include "document/LineTable.h"
-#include "document/TreePass.h"
-#include "files/FileAccess.h"
-#include "files/FileErrorText.h"
-#include "files/Utf16Text.h"
+#include "core/document/LineTable.h"
+#include "core/document/TreePass.h"
+#include "core/files/FileAccess.h"
+#include "core/files/FileErrorText.h"
+#include "core/text/Utf16Text.h"
 
 #include <algorithm>
 #include <new>

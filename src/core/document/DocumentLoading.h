@@ -4,11 +4,11 @@
 // callable without a window and from a worker thread. They share nothing mutable between calls,
 // so loads on several threads do not meet.
 
-#include "Progress.h"
-#include "document/Document.h"
-#include "files/ByteBuffer.h"
-#include "files/Utf16Text.h"
-#include "settings/AnalysisSettings.h"
+#include "core/Progress.h"
+#include "core/document/Document.h"
+#include "core/text/ByteBuffer.h"
+#include "core/text/Utf16Text.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <atomic>
 #include <memory>

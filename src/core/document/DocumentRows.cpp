@@ -1,5 +1,5 @@
 // Row edits, and the target text they are mirrored into.
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 #include <stdexcept>
 

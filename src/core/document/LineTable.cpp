@@ -1,4 +1,4 @@
-#include "document/LineTable.h"
+#include "core/document/LineTable.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/ChunkedArray.h"
-#include "files/ByteBuffer.h"
-#include "files/TextLines.h"
+#include "core/document/ChunkedArray.h"
+#include "core/text/ByteBuffer.h"
+#include "core/text/TextLines.h"
 
 #include <bit>
 #include <cstdint>

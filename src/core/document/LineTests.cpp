@@ -1,6 +1,6 @@
-#include "document/LineTests.h"
+#include "core/document/LineTests.h"
 
-#include "document/Blanks.h"
+#include "core/text/Blanks.h"
 
 namespace vq {
 

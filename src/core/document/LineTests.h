@@ -3,7 +3,7 @@
 // The tests that decide what a line is. They take the line's own bytes, compare byte for byte,
 // allocate nothing and keep no state; every text, the empty one included, has a defined result.
 
-#include "settings/AnalysisSettings.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "document/RowTable.h"
+#include "core/document/RowTable.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/ChunkedArray.h"
-#include "document/DocumentListener.h"
-#include "document/TextStore.h"
-#include "document/TopicTree.h"
+#include "core/document/ChunkedArray.h"
+#include "core/document/DocumentListener.h"
+#include "core/document/TextStore.h"
+#include "core/document/TopicTree.h"
 
 #include <cstdint>
 #include <optional>

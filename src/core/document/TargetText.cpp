@@ -1,6 +1,6 @@
-#include "document/TargetText.h"
+#include "core/document/TargetText.h"
 
-#include "files/ByteBuffer.h"
+#include "core/text/ByteBuffer.h"
 
 namespace vq {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/DocumentContent.h"
-#include "files/TextLines.h"
+#include "core/document/DocumentContent.h"
+#include "core/text/TextLines.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "document/TextStore.h"
+#include "core/document/TextStore.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "document/TopicTree.h"
+#include "core/document/TopicTree.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ChunkedArray.h"
+#include "core/document/ChunkedArray.h"
 
 #include <cstdint>
 #include <span>

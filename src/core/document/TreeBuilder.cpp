@@ -1,6 +1,6 @@
-#include "document/TreeBuilder.h"
+#include "core/document/TreeBuilder.h"
 
-#include "document/TreePass.h"
+#include "core/document/TreePass.h"
 
 namespace vq {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Progress.h"
-#include "document/Document.h"
-#include "settings/AnalysisSettings.h"
+#include "core/Progress.h"
+#include "core/document/Document.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/TopicTree.h"
+#include "core/document/TopicTree.h"
 
 #include <span>
 #include <vector>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/Blanks.h"
-#include "document/LineTests.h"
-#include "document/TopicTree.h"
-#include "settings/AnalysisSettings.h"
+#include "core/text/Blanks.h"
+#include "core/document/LineTests.h"
+#include "core/document/TopicTree.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Texts.h"
-#include "document/Document.h"
+#include "core/Texts.h"
+#include "core/document/Document.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "editing/CommentCommands.h"
+#include "core/editing/CommentCommands.h"
 
-#include "Texts.h"
-#include "document/Document.h"
-#include "document/LineTests.h"
-#include "editing/CommandFrame.h"
+#include "core/Texts.h"
+#include "core/document/Document.h"
+#include "core/document/LineTests.h"
+#include "core/editing/CommandFrame.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 
 // Commenting and uncommenting the selected rows (actions actRemLine and actUnRem).
 
-#include "editing/RowSelection.h"
-#include "settings/AnalysisSettings.h"
+#include "core/editing/RowSelection.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "editing/DeleteRestore.h"
+#include "core/editing/DeleteRestore.h"
 
-#include "Texts.h"
-#include "document/Document.h"
-#include "editing/CommandFrame.h"
+#include "core/Texts.h"
+#include "core/document/Document.h"
+#include "core/editing/CommandFrame.h"
 
 #include <vector>
 

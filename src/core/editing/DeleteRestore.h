@@ -3,7 +3,7 @@
 // Deleting rows and taking changes back (actions actDelLine, actRestoreLine and actRestore).
 // Rows are removed in one pass over the rows, however many go.
 
-#include "editing/RowSelection.h"
+#include "core/editing/RowSelection.h"
 
 #include <cstddef>
 

@@ -1,9 +1,9 @@
-#include "editing/EditLines.h"
+#include "core/editing/EditLines.h"
 
-#include "Texts.h"
-#include "document/Blanks.h"
-#include "document/Document.h"
-#include "document/LineTests.h"
+#include "core/Texts.h"
+#include "core/text/Blanks.h"
+#include "core/document/Document.h"
+#include "core/document/LineTests.h"
 
 #include <algorithm>
 #include <stdexcept>

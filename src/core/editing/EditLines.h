@@ -3,9 +3,9 @@
 // Editing rows (action actEditLine and the content list's in-place editing), and the content
 // list's column-header rule.
 
-#include "editing/RowSelection.h"
-#include "editing/RowText.h"
-#include "settings/AnalysisSettings.h"
+#include "core/editing/RowSelection.h"
+#include "core/editing/RowText.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "editing/InsertLines.h"
+#include "core/editing/InsertLines.h"
 
-#include "Texts.h"
-#include "document/Document.h"
-#include "document/LineTests.h"
+#include "core/Texts.h"
+#include "core/document/Document.h"
+#include "core/document/LineTests.h"
 
 #include <stdexcept>
 

@@ -3,9 +3,9 @@
 // Inserting lines and titles (actions actInsertLine and actInsertLineDn), without the dialog:
 // what the dialog's controls hold comes in as values, and the lines it yields go into rows.
 
-#include "editing/RowSelection.h"
-#include "editing/RowText.h"
-#include "settings/AnalysisSettings.h"
+#include "core/editing/RowSelection.h"
+#include "core/editing/RowText.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <cstddef>
 #include <optional>

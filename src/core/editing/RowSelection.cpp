@@ -1,6 +1,6 @@
-#include "editing/RowSelection.h"
+#include "core/editing/RowSelection.h"
 
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 #include <algorithm>
 #include <stdexcept>

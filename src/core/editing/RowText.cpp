@@ -1,6 +1,6 @@
-#include "editing/RowText.h"
+#include "core/editing/RowText.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 namespace vq {
 

@@ -1,5 +1,5 @@
-#include "files/FileAccess.h"
-#include "files/FileHandle.h"
+#include "core/files/FileAccess.h"
+#include "core/files/FileHandle.h"
 
 #include <algorithm>
 #include <cerrno>

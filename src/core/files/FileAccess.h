@@ -2,8 +2,8 @@
 
 // Reading whole files as bytes. Errors come back as kinds; FileErrorText words them.
 
-#include "files/ByteBuffer.h"
-#include "files/FileError.h"
+#include "core/text/ByteBuffer.h"
+#include "core/files/FileError.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "files/FileErrorText.h"
+#include "core/files/FileErrorText.h"
 
-#include "Texts.h"
-#include "files/SafeWrite.h"
+#include "core/Texts.h"
+#include "core/files/SafeWrite.h"
 
 #include <system_error>
 

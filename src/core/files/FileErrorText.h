@@ -3,7 +3,7 @@
 // The one place where file errors become texts for the user: the program's first line, then
 // the reason, in the program's language where it has words for it, else the system's.
 
-#include "files/FileError.h"
+#include "core/files/FileError.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "files/FileIdentity.h"
+#include "core/files/FileIdentity.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "files/FileIo.h"
+#include "core/files/FileIo.h"
 
-#include "files/FileHandle.h"
+#include "core/files/FileHandle.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "files/ProgramFiles.h"
+#include "core/files/ProgramFiles.h"
 
 #include <sys/stat.h>
 

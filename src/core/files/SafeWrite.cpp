@@ -1,9 +1,9 @@
-#include "files/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 
-#include "files/FileHandle.h"
-#include "files/FileIdentity.h"
-#include "files/FileIo.h"
-#include "files/TempFile.h"
+#include "core/files/FileHandle.h"
+#include "core/files/FileIdentity.h"
+#include "core/files/FileIo.h"
+#include "core/files/TempFile.h"
 
 #include <cerrno>
 #include <climits>

@@ -2,7 +2,7 @@
 
 // Writing a whole file without ever leaving it half written.
 
-#include "files/FileError.h"
+#include "core/files/FileError.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "files/TempFile.h"
+#include "core/files/TempFile.h"
 
-#include "files/FileIo.h"
+#include "core/files/FileIo.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/FileHandle.h"
+#include "core/files/FileHandle.h"
 
 #include <string>
 

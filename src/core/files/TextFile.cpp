@@ -1,4 +1,4 @@
-#include "files/TextFile.h"
+#include "core/files/TextFile.h"
 
 namespace vq {
 

@@ -3,8 +3,8 @@
 // A document's file at the file boundary: read into the bytes the program works on, written
 // back in the file's own form.
 
-#include "files/SafeWrite.h"
-#include "files/Utf16Text.h"
+#include "core/files/SafeWrite.h"
+#include "core/text/Utf16Text.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "settings/AnalysisSettings.h"
+#include "core/settings/AnalysisSettings.h"
 
-#include "document/Blanks.h"
+#include "core/text/Blanks.h"
 
 #include <charconv>
 #include <cstdint>

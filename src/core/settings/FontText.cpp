@@ -1,7 +1,7 @@
-#include "settings/FontText.h"
+#include "core/settings/FontText.h"
 
-#include "document/Blanks.h"
-#include "settings/ProfileText.h"
+#include "core/text/Blanks.h"
+#include "core/settings/ProfileText.h"
 
 #include <optional>
 

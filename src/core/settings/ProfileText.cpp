@@ -1,7 +1,7 @@
-#include "settings/ProfileText.h"
+#include "core/settings/ProfileText.h"
 
-#include "document/Blanks.h"
-#include "settings/TextCompare.h"
+#include "core/text/Blanks.h"
+#include "core/text/TextCompare.h"
 
 #include <charconv>
 #include <cstdint>

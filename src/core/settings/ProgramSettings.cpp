@@ -1,7 +1,7 @@
-#include "settings/ProgramSettings.h"
+#include "core/settings/ProgramSettings.h"
 
-#include "document/Blanks.h"
-#include "settings/AnalysisSettings.h"
+#include "core/text/Blanks.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // file's text. Only the keys of section "General" named below and the four list sections are
 // ever written; everything else in the file stays as the user left it.
 
-#include "settings/FontText.h"
-#include "settings/ProfileText.h"
+#include "core/settings/FontText.h"
+#include "core/settings/ProfileText.h"
 
 #include <string>
 #include <vector>

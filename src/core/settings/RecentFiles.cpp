@@ -1,4 +1,4 @@
-#include "settings/RecentFiles.h"
+#include "core/settings/RecentFiles.h"
 
 #include <algorithm>
 

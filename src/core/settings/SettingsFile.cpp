@@ -1,8 +1,8 @@
-#include "settings/SettingsFile.h"
+#include "core/settings/SettingsFile.h"
 
-#include "Texts.h"
-#include "files/FileAccess.h"
-#include "files/SafeWrite.h"
+#include "core/Texts.h"
+#include "core/files/FileAccess.h"
+#include "core/files/SafeWrite.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,7 +4,7 @@
 // start and written once at close; at close it is read again, so that what the user changed in
 // it meanwhile by hand survives too.
 
-#include "settings/ProgramSettings.h"
+#include "core/settings/ProgramSettings.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "settings/SignPanel.h"
+#include "core/settings/SignPanel.h"
 
-#include "Texts.h"
-#include "document/Blanks.h"
-#include "settings/TextCompare.h"
+#include "core/Texts.h"
+#include "core/text/Blanks.h"
+#include "core/text/TextCompare.h"
 
 #include <algorithm>
 

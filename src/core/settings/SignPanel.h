@@ -4,7 +4,7 @@
 // The view binds each widget's event to the handler of the same name and, after every call,
 // re-reads the state it shows: box texts, histories, enabled states, colour, marks and hint.
 
-#include "settings/AnalysisSettings.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <array>
 #include <functional>

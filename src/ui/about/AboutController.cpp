@@ -1,5 +1,5 @@
-#include "about/AboutController.h"
-#include "about/TAboutBox.h"
+#include "ui/about/AboutController.h"
+#include "ui/about/TAboutBox.h"
 
 namespace vq {
 

@@ -1,4 +1,4 @@
-#include "about/ShapeWidget.h"
+#include "ui/about/ShapeWidget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,10 +1,10 @@
-#include "about/TAboutBox.h"
-#include "about/ShapeWidget.h"
-#include "app/Platform.h"
-#include "app/ProgramFiles.h"
-#include "app/UiResources.h"
+#include "ui/about/TAboutBox.h"
+#include "ui/about/ShapeWidget.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/ProgramFiles.h"
+#include "ui/toolbox/UiResources.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "about/BrickGame.h"
-#include "about/InfoScroller.h"
-#include "about/VersionInfo.h"
+#include "core/about/BrickGame.h"
+#include "core/about/InfoScroller.h"
+#include "core/about/VersionInfo.h"
 
 #include <QWidget>
 

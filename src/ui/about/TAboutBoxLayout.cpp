@@ -1,10 +1,10 @@
 // Builds the About box's widgets: the silver panel, the information panel and the playfield.
-#include "about/ShapeWidget.h"
-#include "about/TAboutBox.h"
-#include "about/TightLabel.h"
-#include "app/TfrmMain.h"  // SongTiFont
+#include "ui/about/ShapeWidget.h"
+#include "ui/about/TAboutBox.h"
+#include "ui/about/TightLabel.h"
+#include "ui/toolbox/SongTiFont.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "about/TightLabel.h"
+#include "ui/about/TightLabel.h"
 
 #include <QPainter>
 #include <QTextLayout>

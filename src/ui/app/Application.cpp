@@ -1,6 +1,6 @@
-#include "app/Application.h"
+#include "ui/app/Application.h"
 
-#include "files/FileErrorText.h"
+#include "core/files/FileErrorText.h"
 
 #include <QMessageBox>
 

@@ -1,10 +1,10 @@
 // The window's menus as lists of entries.
-#include "app/MainMenus.h"
+#include "ui/app/MainMenus.h"
 
-#include "document/TargetTextView.h"
-#include "settings/SignToolBar.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/settings/SignToolBar.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QAbstractScrollArea>
 #include <QMenu>

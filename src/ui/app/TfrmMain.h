@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ActionTable.h"
-#include "app/Platform.h"
-#include "app/StatusMessages.h"
-#include "document/DocumentSession.h"
-#include "settings/RecentFiles.h"
+#include "ui/toolbox/ActionTable.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/document/DocumentSession.h"
+#include "core/settings/RecentFiles.h"
 
 #include <QMainWindow>
 
@@ -131,8 +131,5 @@ private:
     RecentMenu* m_recentMenu = nullptr;  // Not owned: a child of its menu.
     std::vector<CommandSet*> m_commandSets;
 };
-
-// The window's and the target text's font: SimSun where present, else a CJK serif face.
-QFont SongTiFont(int pixelSize);
 
 }  // namespace vq

@@ -1,19 +1,20 @@
 // Builds the main window's furniture: views, menus, tool bar, status bar.
-#include "app/LoadIndicator.h"
-#include "app/MainMenus.h"
-#include "app/TfrmMain.h"
-#include "document/ContentListView.h"
-#include "document/RowModel.h"
-#include "document/TargetTextView.h"
-#include "document/TopicTreeModel.h"
-#include "document/TopicTreeView.h"
-#include "editing/LogModel.h"
-#include "editing/LogView.h"
-#include "files/FileController.h"
-#include "settings/RecentMenu.h"
-#include "settings/SignToolBar.h"
+#include "ui/toolbox/LoadIndicator.h"
+#include "ui/app/MainMenus.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/toolbox/SongTiFont.h"
+#include "ui/document/ContentListView.h"
+#include "ui/document/RowModel.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TopicTreeModel.h"
+#include "ui/document/TopicTreeView.h"
+#include "ui/document/LogModel.h"
+#include "ui/editing/LogView.h"
+#include "ui/files/FileController.h"
+#include "ui/settings/RecentMenu.h"
+#include "ui/settings/SignToolBar.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QLabel>
 #include <QSplitter>
@@ -24,15 +25,6 @@
 #include <QVBoxLayout>
 
 namespace vq {
-
-QFont SongTiFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({"SimSun", "Noto Serif CJK SC", "Noto Serif CJK", "AR PL UMing CN", "Noto Sans CJK SC",
-                      "WenQuanYi Zen Hei", "serif"});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 // A panel of its own name that holds one widget without margins.
 static QWidget* Holder(const char* name, QWidget* content) {

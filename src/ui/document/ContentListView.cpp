@@ -1,8 +1,8 @@
-#include "document/ContentListView.h"
+#include "ui/document/ContentListView.h"
 
-#include "document/RowModel.h"
+#include "ui/document/RowModel.h"
 
-#include "document/InfoTip.h"
+#include "ui/document/InfoTip.h"
 
 #include <QApplication>
 #include <QEvent>

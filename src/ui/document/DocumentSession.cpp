@@ -1,12 +1,12 @@
-#include "document/DocumentSession.h"
+#include "ui/document/DocumentSession.h"
 
-#include "document/RowModel.h"
-#include "document/TargetTextBinder.h"
-#include "document/TopicTreeModel.h"
-#include "document/TreeBuilder.h"
-#include "editing/LogModel.h"
+#include "ui/document/RowModel.h"
+#include "ui/document/TargetTextBinder.h"
+#include "ui/document/TopicTreeModel.h"
+#include "core/document/TreeBuilder.h"
+#include "ui/document/LogModel.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Progress.h"
-#include "document/Document.h"
-#include "document/DocumentLoading.h"
-#include "document/TextCodec.h"
-#include "files/Utf16Text.h"
-#include "settings/AnalysisSettings.h"
+#include "core/Progress.h"
+#include "core/document/Document.h"
+#include "core/document/DocumentLoading.h"
+#include "ui/document/TextCodec.h"
+#include "core/text/Utf16Text.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "document/InfoTip.h"
+#include "ui/document/InfoTip.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

@@ -1,6 +1,6 @@
-#include "document/LinePositionIndex.h"
+#include "ui/document/LinePositionIndex.h"
 
-#include "document/TextLineSource.h"
+#include "ui/document/TextLineSource.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/TextPoint.h"
+#include "ui/document/TextPoint.h"
 
 #include <QtGlobal>
 

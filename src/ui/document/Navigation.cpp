@@ -1,15 +1,15 @@
 // From the tree to the list, from the list to the target text, and the status bar's panels.
-#include "document/Navigation.h"
+#include "ui/document/Navigation.h"
 
-#include "app/Platform.h"
-#include "app/StatusMessages.h"
-#include "app/UiTexts.h"
-#include "document/ContentListView.h"
-#include "document/DocumentSession.h"
-#include "document/TargetTextView.h"
-#include "document/TopicTreeModel.h"
-#include "document/TopicTreeView.h"
-#include "editing/SelectedRowRuns.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/document/ContentListView.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TopicTreeModel.h"
+#include "ui/document/TopicTreeView.h"
+#include "ui/document/SelectedRowRuns.h"
 
 #include <QEvent>
 #include <QFocusEvent>

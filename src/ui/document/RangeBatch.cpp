@@ -1,4 +1,4 @@
-#include "document/RangeBatch.h"
+#include "ui/document/RangeBatch.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DocumentListener.h"
+#include "core/document/DocumentListener.h"
 
 #include <cstddef>
 #include <vector>

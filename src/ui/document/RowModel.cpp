@@ -1,8 +1,8 @@
-#include "document/RowModel.h"
+#include "ui/document/RowModel.h"
 
-#include "document/ShownLine.h"
+#include "ui/document/ShownLine.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <algorithm>
 

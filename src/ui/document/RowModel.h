@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/Document.h"
-#include "document/RangeBatch.h"
-#include "document/TextCodec.h"
+#include "core/document/Document.h"
+#include "ui/document/RangeBatch.h"
+#include "ui/document/TextCodec.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

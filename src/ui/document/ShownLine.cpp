@@ -1,7 +1,7 @@
-#include "document/ShownLine.h"
+#include "ui/document/ShownLine.h"
 
-#include "document/TextFinder.h"
-#include "document/TextLineSource.h"
+#include "ui/document/TextFinder.h"
+#include "ui/document/TextLineSource.h"
 
 #include <QPainter>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "document/TargetTextBinder.h"
+#include "ui/document/TargetTextBinder.h"
 
-#include "document/TargetTextView.h"
+#include "ui/document/TargetTextView.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Document.h"
-#include "document/TargetTextSource.h"
+#include "core/document/Document.h"
+#include "ui/document/TargetTextSource.h"
 
 #include <QPointer>
 

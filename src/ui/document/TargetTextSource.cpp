@@ -1,6 +1,6 @@
-#include "document/TargetTextSource.h"
+#include "ui/document/TargetTextSource.h"
 
-#include "document/ShownLine.h"
+#include "ui/document/ShownLine.h"
 
 #include <algorithm>
 #include <bit>

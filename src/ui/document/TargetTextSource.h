@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/Document.h"
-#include "document/TextCodec.h"
-#include "document/TextLineSource.h"
+#include "core/document/Document.h"
+#include "ui/document/TextCodec.h"
+#include "ui/document/TextLineSource.h"
 
 namespace vq {
 

@@ -1,10 +1,10 @@
 // The target text view's state: source, positions, caret and selection, and the range slots.
 // Painting and input are in TargetTextViewEvents.cpp.
-#include "document/TargetTextView.h"
+#include "ui/document/TargetTextView.h"
 
-#include "document/TargetTextViewAccessible.h"
-#include "document/TextFinder.h"
-#include "document/TextLineSource.h"
+#include "ui/document/TargetTextViewAccessible.h"
+#include "ui/document/TextFinder.h"
+#include "ui/document/TextLineSource.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/LinePositionIndex.h"
-#include "document/ShownLine.h"
-#include "document/TextPoint.h"
+#include "ui/document/LinePositionIndex.h"
+#include "ui/document/ShownLine.h"
+#include "ui/document/TextPoint.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>

@@ -1,6 +1,6 @@
-#include "document/TargetTextViewAccessible.h"
+#include "ui/document/TargetTextViewAccessible.h"
 
-#include "document/TargetTextView.h"
+#include "ui/document/TargetTextView.h"
 
 #include <QTextBoundaryFinder>
 

@@ -1,7 +1,7 @@
 // The target text view's painting and input: mouse, keys, focus, caret blink, drag scrolling.
-#include "document/TargetTextView.h"
+#include "ui/document/TargetTextView.h"
 
-#include "document/TextFinder.h"
+#include "ui/document/TextFinder.h"
 
 #include <QApplication>
 #include <QKeyEvent>

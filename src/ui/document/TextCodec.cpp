@@ -1,4 +1,4 @@
-#include "document/TextCodec.h"
+#include "ui/document/TextCodec.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 #include <QString>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
-#include "document/TextFinder.h"
+#include "ui/document/TextFinder.h"
 
-#include "document/TextLineSource.h"
+#include "ui/document/TextLineSource.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "document/TopicTreeModel.h"
+#include "ui/document/TopicTreeModel.h"
 
-#include "document/RowModel.h"
-#include "document/ShownLine.h"
+#include "ui/document/RowModel.h"
+#include "ui/document/ShownLine.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Document.h"
-#include "document/TextCodec.h"
+#include "core/document/Document.h"
+#include "ui/document/TextCodec.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>

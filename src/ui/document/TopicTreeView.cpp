@@ -1,4 +1,4 @@
-#include "document/TopicTreeView.h"
+#include "ui/document/TopicTreeView.h"
 
 #include <QMouseEvent>
 

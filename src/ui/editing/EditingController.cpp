@@ -1,20 +1,20 @@
 // The editing commands: their enabled rules, and the commands on the selected rows.
-#include "editing/EditingController.h"
+#include "ui/editing/EditingController.h"
 
-#include "app/Platform.h"
-#include "document/ContentListView.h"
-#include "document/DocumentSession.h"
-#include "document/PaintPause.h"
-#include "document/RowModel.h"
-#include "editing/CommentCommands.h"
-#include "editing/DeleteRestore.h"
-#include "editing/EditLines.h"
-#include "editing/SelectedRowRuns.h"
-#include "editing/TfrmInsert.h"
-#include "editing/TypedText.h"
-#include "settings/SignToolBar.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/document/ContentListView.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/PaintPause.h"
+#include "ui/document/RowModel.h"
+#include "core/editing/CommentCommands.h"
+#include "core/editing/DeleteRestore.h"
+#include "core/editing/EditLines.h"
+#include "ui/document/SelectedRowRuns.h"
+#include "ui/editing/TfrmInsert.h"
+#include "ui/editing/TypedText.h"
+#include "ui/settings/SignToolBar.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QComboBox>
 #include <QHeaderView>

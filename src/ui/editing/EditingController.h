@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ActionTable.h"
-#include "editing/InsertLines.h"
-#include "editing/RowText.h"
+#include "ui/toolbox/ActionTable.h"
+#include "core/editing/InsertLines.h"
+#include "core/editing/RowText.h"
 
 #include <QObject>
 

@@ -1,16 +1,16 @@
 // Inserting lines and titles, and the dialog edit of a block of rows, through the insert dialog.
-#include "editing/EditingController.h"
+#include "ui/editing/EditingController.h"
 
-#include "document/ContentListView.h"
-#include "document/DocumentSession.h"
-#include "document/PaintPause.h"
-#include "editing/EditLines.h"
-#include "editing/SelectedRowRuns.h"
-#include "editing/TfrmInsert.h"
-#include "editing/TypedText.h"
-#include "settings/SignToolBar.h"
+#include "ui/document/ContentListView.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/PaintPause.h"
+#include "core/editing/EditLines.h"
+#include "ui/document/SelectedRowRuns.h"
+#include "ui/editing/TfrmInsert.h"
+#include "ui/editing/TypedText.h"
+#include "ui/settings/SignToolBar.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 namespace vq {
 

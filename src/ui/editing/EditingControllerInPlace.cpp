@@ -1,11 +1,11 @@
 // Editing a row in place, Enter in the list, and the column-header clicks.
-#include "editing/EditingController.h"
+#include "ui/editing/EditingController.h"
 
-#include "document/ContentListView.h"
-#include "document/DocumentSession.h"
-#include "document/Navigation.h"
-#include "editing/EditLines.h"
-#include "editing/TypedText.h"
+#include "ui/document/ContentListView.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/Navigation.h"
+#include "core/editing/EditLines.h"
+#include "ui/editing/TypedText.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,15 +1,15 @@
 // The operation log's commands: go to an entry's row, copy an entry, and the hover texts.
-#include "editing/LogController.h"
+#include "ui/editing/LogController.h"
 
-#include "app/Platform.h"
-#include "app/StatusMessages.h"
-#include "document/ContentListView.h"
-#include "document/DocumentSession.h"
-#include "document/RowModel.h"
-#include "editing/LogModel.h"
-#include "editing/LogView.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/document/ContentListView.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/RowModel.h"
+#include "ui/document/LogModel.h"
+#include "ui/editing/LogView.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QApplication>
 #include <QClipboard>

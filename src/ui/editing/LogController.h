@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ActionTable.h"
+#include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "editing/LogView.h"
+#include "ui/editing/LogView.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

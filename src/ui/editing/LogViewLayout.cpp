@@ -1,6 +1,6 @@
 // Where the log's entries lie: one after the other at the height of the first, scrolled by whole
 // entries, with nothing kept per entry.
-#include "editing/LogView.h"
+#include "ui/editing/LogView.h"
 
 #include <QItemSelectionModel>
 #include <QPaintEvent>

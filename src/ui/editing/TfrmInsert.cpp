@@ -1,9 +1,9 @@
-#include "editing/TfrmInsert.h"
+#include "ui/editing/TfrmInsert.h"
 
-#include "app/Platform.h"
-#include "app/TfrmMain.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/SongTiFont.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "editing/TypedText.h"
+#include "ui/editing/TypedText.h"
 
-#include "app/UiTexts.h"
-#include "document/TextCodec.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/document/TextCodec.h"
 
 namespace vq {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DocumentContent.h"
+#include "core/document/DocumentContent.h"
 
 #include <QString>
 

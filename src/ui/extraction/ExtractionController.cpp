@@ -1,11 +1,11 @@
-#include "extraction/ExtractionController.h"
+#include "ui/extraction/ExtractionController.h"
 
-#include "app/Platform.h"
-#include "document/DocumentSession.h"
-#include "document/TargetTextView.h"
-#include "document/TreeAndRows.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TreeAndRows.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 namespace vq {
 

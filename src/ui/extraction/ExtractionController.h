@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ActionTable.h"
-#include "files/Extraction.h"
+#include "ui/toolbox/ActionTable.h"
+#include "core/extraction/Extraction.h"
 
 #include <QObject>
 

@@ -1,15 +1,15 @@
 // New, save, save as and close: the life of the document as a whole.
-#include "files/FileController.h"
+#include "ui/files/FileController.h"
 
-#include "app/LoadIndicator.h"
-#include "app/LocalPath.h"
-#include "app/Platform.h"
-#include "app/StatusMessages.h"
-#include "app/UiTexts.h"
-#include "document/DocumentSession.h"
-#include "document/TreeAndRows.h"
-#include "files/FileErrorText.h"
-#include "files/TextFile.h"
+#include "ui/toolbox/LoadIndicator.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TreeAndRows.h"
+#include "core/files/FileErrorText.h"
+#include "core/files/TextFile.h"
 
 #include <QDir>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "files/DocumentLoader.h"
+#include "ui/files/DocumentLoader.h"
 
-#include "document/TreeBuilder.h"
-#include "files/OpenLimit.h"
+#include "core/document/TreeBuilder.h"
+#include "core/document/OpenLimit.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <new>
 

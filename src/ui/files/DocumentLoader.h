@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/DocumentLoading.h"
-#include "settings/AnalysisSettings.h"
+#include "core/document/DocumentLoading.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ActionTable.h"
-#include "files/DocumentLoader.h"
+#include "ui/toolbox/ActionTable.h"
+#include "ui/files/DocumentLoader.h"
 
 #include <QObject>
 #include <QString>

@@ -1,20 +1,20 @@
 // Opening files: the open and reload commands, dropped files, the size questions, the load on a
 // thread of its own with its progress and cancel, and the text editor offered for very large
 // files.
-#include "files/FileController.h"
+#include "ui/files/FileController.h"
 
-#include "app/LoadIndicator.h"
-#include "app/LocalPath.h"
-#include "app/Platform.h"
-#include "app/StatusMessages.h"
-#include "app/UiTexts.h"
-#include "document/DocumentSession.h"
-#include "document/TreeAndRows.h"
-#include "files/FileAccess.h"
-#include "files/FileErrorText.h"
-#include "files/FileSizeCheck.h"
-#include "files/OpenLimit.h"
-#include "settings/RecentFiles.h"
+#include "ui/toolbox/LoadIndicator.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TreeAndRows.h"
+#include "core/files/FileAccess.h"
+#include "core/files/FileErrorText.h"
+#include "core/files/FileSizeCheck.h"
+#include "core/document/OpenLimit.h"
+#include "core/settings/RecentFiles.h"
 
 #include <QEventLoop>
 

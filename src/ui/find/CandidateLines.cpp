@@ -1,7 +1,7 @@
-#include "find/CandidateLines.h"
+#include "ui/find/CandidateLines.h"
 
-#include "document/Document.h"
-#include "document/TextCodec.h"
+#include "core/document/Document.h"
+#include "ui/document/TextCodec.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/TextLineSource.h"
+#include "ui/document/TextLineSource.h"
 
 #include <QString>
 

@@ -1,17 +1,17 @@
-#include "find/FindController.h"
+#include "ui/find/FindController.h"
 
-#include "app/Platform.h"
-#include "app/StatusMessages.h"
-#include "app/UiTexts.h"
-#include "document/DocumentSession.h"
-#include "document/TargetTextView.h"
-#include "document/TextFinder.h"
-#include "document/TreeAndRows.h"
-#include "find/CandidateLines.h"
-#include "find/FindDlg.h"
-#include "find/FindText.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TextFinder.h"
+#include "ui/document/TreeAndRows.h"
+#include "ui/find/CandidateLines.h"
+#include "ui/find/FindDlg.h"
+#include "ui/find/FindText.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QAbstractItemView>
 #include <QTabWidget>

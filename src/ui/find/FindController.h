@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ActionTable.h"
-#include "document/TextPoint.h"
+#include "ui/toolbox/ActionTable.h"
+#include "ui/document/TextPoint.h"
 
 #include <QObject>
 #include <QPointer>

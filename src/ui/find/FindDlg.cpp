@@ -1,6 +1,6 @@
-#include "find/FindDlg.h"
+#include "ui/find/FindDlg.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

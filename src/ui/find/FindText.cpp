@@ -1,4 +1,4 @@
-#include "find/FindText.h"
+#include "ui/find/FindText.h"
 
 namespace vq {
 

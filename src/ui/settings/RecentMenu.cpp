@@ -1,9 +1,9 @@
-#include "settings/RecentMenu.h"
+#include "ui/settings/RecentMenu.h"
 
-#include "app/LocalPath.h"
-#include "app/Platform.h"
-#include "app/UiTexts.h"
-#include "files/FileAccess.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/UiTexts.h"
+#include "core/files/FileAccess.h"
 
 #include <QAction>
 #include <QMenu>

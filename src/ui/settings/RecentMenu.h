@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/RecentFiles.h"
+#include "core/settings/RecentFiles.h"
 
 #include <QList>
 #include <QObject>

@@ -1,18 +1,18 @@
 // The settings file and the configuration dialog: what is read at start, written at close, and
 // taken over from the dialog on OK.
-#include "settings/SettingsController.h"
+#include "ui/settings/SettingsController.h"
 
-#include "app/LocalPath.h"
-#include "app/Platform.h"
-#include "document/DocumentSession.h"
-#include "document/TargetTextView.h"
-#include "document/TopicTreeView.h"
-#include "settings/ProgramSettings.h"
-#include "settings/RecentFiles.h"
-#include "settings/SettingsFile.h"
-#include "settings/SignToolBar.h"
-#include "settings/TextFont.h"
-#include "settings/TfrmOption.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TopicTreeView.h"
+#include "core/settings/ProgramSettings.h"
+#include "core/settings/RecentFiles.h"
+#include "core/settings/SettingsFile.h"
+#include "ui/settings/SignToolBar.h"
+#include "ui/settings/TextFont.h"
+#include "ui/settings/TfrmOption.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ActionTable.h"
-#include "settings/FontText.h"
+#include "ui/toolbox/ActionTable.h"
+#include "core/settings/FontText.h"
 
 #include <QObject>
 #include <QString>

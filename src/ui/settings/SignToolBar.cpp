@@ -1,8 +1,8 @@
-#include "settings/SignToolBar.h"
+#include "ui/settings/SignToolBar.h"
 
-#include "app/Platform.h"
-#include "app/UiTexts.h"
-#include "document/TextCodec.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/document/TextCodec.h"
 
 #include <QAction>
 #include <QActionGroup>

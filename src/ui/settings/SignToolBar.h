@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SignPanel.h"
+#include "core/settings/SignPanel.h"
 
 #include <QObject>
 

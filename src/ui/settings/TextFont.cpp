@@ -1,6 +1,6 @@
-#include "settings/TextFont.h"
+#include "ui/settings/TextFont.h"
 
-#include "app/TfrmMain.h"
+#include "ui/toolbox/SongTiFont.h"
 
 #include <QFontInfo>
 

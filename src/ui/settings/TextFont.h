@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/FontText.h"
+#include "core/settings/FontText.h"
 
 #include <QColor>
 #include <QFont>

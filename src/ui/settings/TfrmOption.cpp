@@ -1,10 +1,10 @@
-#include "settings/TfrmOption.h"
+#include "ui/settings/TfrmOption.h"
 
-#include "app/Platform.h"
-#include "app/UiTexts.h"
-#include "settings/AnalysisSettings.h"
-#include "settings/ProgramSettings.h"
-#include "settings/TextCompare.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/UiTexts.h"
+#include "core/settings/AnalysisSettings.h"
+#include "core/settings/ProgramSettings.h"
+#include "core/text/TextCompare.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
-#include "tools/ToolsController.h"
+#include "ui/tools/ToolsController.h"
 
-#include "app/LocalPath.h"
-#include "app/Platform.h"
-#include "app/UiTexts.h"
-#include "document/DocumentSession.h"
-#include "document/TargetTextView.h"
-#include "files/FileController.h"
-#include "files/ProgramFiles.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/files/FileController.h"
+#include "core/files/ProgramFiles.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QApplication>
 #include <QCoreApplication>

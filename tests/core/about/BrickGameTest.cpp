@@ -1,5 +1,5 @@
 // The brick game's rules, played tick by tick without a window.
-#include "about/BrickGame.h"
+#include "core/about/BrickGame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The information panel's journey through its window, step by step.
-#include "about/InfoScroller.h"
+#include "core/about/InfoScroller.h"
 
 #include <gtest/gtest.h>
 

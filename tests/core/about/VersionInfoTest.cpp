@@ -1,5 +1,5 @@
 // The version information the About box reads.
-#include "about/VersionInfo.h"
+#include "core/about/VersionInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Reading WAVE headers, and the game's three sounds as they lie in the repository.
-#include "about/WaveFile.h"
+#include "core/about/WaveFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The single-line tests: comment, split sign, section header and title sign.
 
-#include "document/LineTests.h"
+#include "core/document/LineTests.h"
 
 #include <gtest/gtest.h>
 

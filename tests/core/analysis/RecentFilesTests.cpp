@@ -1,6 +1,6 @@
 // The recent-file list: order, duplicates compared exactly, and its length limits.
 
-#include "settings/RecentFiles.h"
+#include "core/settings/RecentFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The sign boxes, pattern and title-type menus: what the tool bar shows after each handler.
 
-#include "Texts.h"
-#include "settings/SignPanel.h"
+#include "core/Texts.h"
+#include "core/settings/SignPanel.h"
 
 #include <gtest/gtest.h>
 

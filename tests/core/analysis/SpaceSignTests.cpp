@@ -1,6 +1,6 @@
 // The space-count form of blank signs.
 
-#include "settings/AnalysisSettings.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <gtest/gtest.h>
 

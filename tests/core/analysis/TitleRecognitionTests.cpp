@@ -1,6 +1,6 @@
 // Title recognition: lines fed one after another through CheckTitleLine from state 0.
 
-#include "document/LineTests.h"
+#include "core/document/LineTests.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The analysis pass over whole documents: tree shape, node images, row links and check marks.
 
 #include "TreeDump.h"
-#include "document/DocumentLoading.h"
-#include "document/TreeBuilder.h"
+#include "core/document/DocumentLoading.h"
+#include "core/document/TreeBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // Readable forms of what an analysis pass leaves behind, so a test compares whole values and a
 // failure prints the expected and the actual form side by side.
 
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 #include <string>
 #include <vector>

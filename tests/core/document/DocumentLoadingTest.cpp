@@ -2,11 +2,11 @@
 // exactly, progress, cancelling, loads on worker threads, and unloading.
 
 #include "../analysis/TreeDump.h"
-#include "document/DocumentLoading.h"
-#include "document/TreeBuilder.h"
-#include "files/FileErrorText.h"
-#include "files/TextLines.h"
-#include "files/Utf16Text.h"
+#include "core/document/DocumentLoading.h"
+#include "core/document/TreeBuilder.h"
+#include "core/files/FileErrorText.h"
+#include "core/text/TextLines.h"
+#include "core/text/Utf16Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "document/Document.h"
-#include "files/FileSizeCheck.h"
+#include "core/document/Document.h"
+#include "core/files/FileSizeCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The longest line a loaded text knows without a walk over its lines, and when it stops knowing.
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 #include <gtest/gtest.h>
 

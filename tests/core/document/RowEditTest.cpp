@@ -2,7 +2,7 @@
 // runs, copy on edit, and the target text that follows or stops following the rows.
 
 #include "../analysis/TreeDump.h"
-#include "document/DocumentLoading.h"
+#include "core/document/DocumentLoading.h"
 
 #include <gtest/gtest.h>
 

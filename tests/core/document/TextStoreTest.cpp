@@ -1,6 +1,6 @@
 // The store of texts given after loading: references, copy on edit, and reclaiming dead texts.
 
-#include "document/TextStore.h"
+#include "core/document/TextStore.h"
 
 #include <gtest/gtest.h>
 

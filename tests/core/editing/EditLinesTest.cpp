@@ -1,8 +1,8 @@
 // Editing rows in place and through the dialog, and the column-header widths.
 
 #include "EditingTestSupport.h"
-#include "editing/EditLines.h"
-#include "editing/InsertLines.h"
+#include "core/editing/EditLines.h"
+#include "core/editing/InsertLines.h"
 
 #include <gtest/gtest.h>
 

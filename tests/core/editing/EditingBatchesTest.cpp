@@ -2,10 +2,10 @@
 // writes after edits: only the lines a command changed, inserted or deleted differ.
 
 #include "EditingTestSupport.h"
-#include "editing/CommentCommands.h"
-#include "editing/DeleteRestore.h"
-#include "editing/EditLines.h"
-#include "editing/InsertLines.h"
+#include "core/editing/CommentCommands.h"
+#include "core/editing/DeleteRestore.h"
+#include "core/editing/EditLines.h"
+#include "core/editing/InsertLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "EditingTestSupport.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 // What the editing tests set up and compare: a document made of given rows, and its rows, target
 // text and log read back whole as strings.
 
-#include "document/Document.h"
-#include "settings/AnalysisSettings.h"
+#include "core/document/Document.h"
+#include "core/settings/AnalysisSettings.h"
 
 #include <memory>
 #include <string>

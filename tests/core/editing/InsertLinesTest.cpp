@@ -1,8 +1,8 @@
 // Inserting lines and titles: the dialog's values become lines, the lines become new rows.
 
 #include "EditingTestSupport.h"
-#include "Texts.h"
-#include "editing/InsertLines.h"
+#include "core/Texts.h"
+#include "core/editing/InsertLines.h"
 
 #include <gtest/gtest.h>
 

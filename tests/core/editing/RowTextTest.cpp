@@ -1,4 +1,4 @@
-#include "editing/RowText.h"
+#include "core/editing/RowText.h"
 
 #include <gtest/gtest.h>
 

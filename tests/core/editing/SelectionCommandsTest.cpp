@@ -2,9 +2,9 @@
 // the whole log after each command.
 
 #include "EditingTestSupport.h"
-#include "editing/CommentCommands.h"
-#include "editing/DeleteRestore.h"
-#include "document/DocumentLoading.h"
+#include "core/editing/CommentCommands.h"
+#include "core/editing/DeleteRestore.h"
+#include "core/document/DocumentLoading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reading a whole file into a buffer that is not zero-filled first.
 
-#include "files/FileAccess.h"
+#include "core/files/FileAccess.h"
 
 #include <gtest/gtest.h>
 

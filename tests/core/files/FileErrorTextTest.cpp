@@ -1,5 +1,5 @@
-#include "files/FileErrorText.h"
-#include "files/SafeWrite.h"
+#include "core/files/FileErrorText.h"
+#include "core/files/SafeWrite.h"
 
 #include <gtest/gtest.h>
 

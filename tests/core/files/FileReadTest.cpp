@@ -1,5 +1,5 @@
-#include "files/FileAccess.h"
-#include "files/TextLines.h"
+#include "core/files/FileAccess.h"
+#include "core/text/TextLines.h"
 
 #include "WriteOutcome.h"
 

@@ -1,4 +1,4 @@
-#include "files/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 
 #include "FileTestSupport.h"
 #include "WriteOutcome.h"

@@ -1,6 +1,6 @@
 // Finding the samples and the help page from a build tree and from an installed prefix.
 
-#include "files/ProgramFiles.h"
+#include "core/files/ProgramFiles.h"
 
 #include <gtest/gtest.h>
 

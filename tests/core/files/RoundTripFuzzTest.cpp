@@ -5,10 +5,10 @@
 // syncs cost milliseconds. The default keeps this to about a second; for a longer search run
 //   VQ_FUZZ_ROUNDS=50000 VQ_FUZZ_SEED=7 build/tests/core_tests --gtest_filter='RoundTripFuzz.*'
 // (under a minute on two cores). A failure prints its seed and round.
-#include "document/Document.h"
-#include "files/FileAccess.h"
-#include "files/TextFile.h"
-#include "files/Utf16Text.h"
+#include "core/document/Document.h"
+#include "core/files/FileAccess.h"
+#include "core/files/TextFile.h"
+#include "core/text/Utf16Text.h"
 
 #include "FileTestSupport.h"
 #include "WriteOutcome.h"

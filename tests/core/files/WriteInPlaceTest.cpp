@@ -1,6 +1,6 @@
 // Where a file cannot be replaced by a rename, it is written in place, but only once the
 // whole new content is safely on disk elsewhere.
-#include "files/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 
 #include "FileTestSupport.h"
 #include "WriteOutcome.h"

@@ -1,7 +1,7 @@
 // A saved file keeps who owns it, its group, its mode, its access list and its extended
 // attributes, whoever saves it. Cases with a second user run only as root, which can give
 // files away and then save as another user in a child process.
-#include "files/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 
 #include "FileTestSupport.h"
 #include "WriteOutcome.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/FileErrorText.h"
-#include "files/SafeWrite.h"
+#include "core/files/FileErrorText.h"
+#include "core/files/SafeWrite.h"
 
 #include <ostream>
 #include <string>

@@ -1,7 +1,7 @@
 // The INI reader and writer: what a reader sees in a hand-made file, and that writing a few keys
 // leaves every other byte of it where it was.
 
-#include "settings/ProfileText.h"
+#include "core/settings/ProfileText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Reading and writing the settings kept between runs: defaults, integers, lists, the font text,
 // and that a save writes the keys in their order and keeps everything else of the file.
 
-#include "settings/AnalysisSettings.h"
-#include "settings/ProgramSettings.h"
+#include "core/settings/AnalysisSettings.h"
+#include "core/settings/ProgramSettings.h"
 
 #include <gtest/gtest.h>
 

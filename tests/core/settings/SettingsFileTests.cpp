@@ -1,7 +1,7 @@
 // Where the settings file lives, and reading and writing it on disk: first runs, junk, huge
 // files, folders created on the first write, and failures reported with the file's path.
 
-#include "settings/SettingsFile.h"
+#include "core/settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
 

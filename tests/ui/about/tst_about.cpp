@@ -4,11 +4,11 @@
 #include "MainWindowFixture.h"
 #include "UnderValgrind.h"
 
-#include "about/ShapeWidget.h"
-#include "about/TAboutBox.h"
-#include "app/QtPlatform.h"
+#include "ui/about/ShapeWidget.h"
+#include "ui/about/TAboutBox.h"
+#include "ui/toolbox/QtPlatform.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QAccessible>
 #include <QAction>

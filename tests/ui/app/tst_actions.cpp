@@ -1,6 +1,6 @@
 // The window's table of actions: built from the catalogue, bound to handlers, and brought up to
 // date in one pass however many changes asked for it.
-#include "app/ActionTable.h"
+#include "ui/toolbox/ActionTable.h"
 
 #include <QAction>
 #include <QTest>

@@ -2,7 +2,7 @@
 // without a dot, and a file that happens to be named "Untitled".
 #include "MainWindowFixture.h"
 
-#include "app/LocalPath.h"
+#include "ui/toolbox/LocalPath.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "MainWindowFixture.h"
 #include "UnderValgrind.h"
 
-#include "document/RowModel.h"
-#include "document/TopicTreeModel.h"
-#include "editing/LogModel.h"
+#include "ui/document/RowModel.h"
+#include "ui/document/TopicTreeModel.h"
+#include "ui/document/LogModel.h"
 
 #include <QCoreApplication>
 #include <QPointer>

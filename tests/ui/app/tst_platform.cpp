@@ -1,10 +1,10 @@
 // The desktop side of the platform layer: what can be checked without starting anything.
-#include "app/QtPlatform.h"
+#include "ui/toolbox/QtPlatform.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include "MainWindowFixture.h"
-#include "app/LocalPath.h"
+#include "ui/toolbox/LocalPath.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>

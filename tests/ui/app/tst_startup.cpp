@@ -2,11 +2,11 @@
 // window's command catalogue.
 #include "MainWindowFixture.h"
 
-#include "document/Navigation.h"
-#include "editing/EditingController.h"
-#include "extraction/ExtractionController.h"
-#include "find/FindController.h"
-#include "tools/ToolsController.h"
+#include "ui/document/Navigation.h"
+#include "ui/editing/EditingController.h"
+#include "ui/extraction/ExtractionController.h"
+#include "ui/find/FindController.h"
+#include "ui/tools/ToolsController.h"
 
 #include <QAction>
 #include <QApplication>

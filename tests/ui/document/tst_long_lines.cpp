@@ -2,8 +2,8 @@
 // responsive, while the document keeps every byte and saving writes them all back.
 #include "MainWindowFixture.h"
 
-#include "document/RowModel.h"
-#include "document/ShownLine.h"
+#include "ui/document/RowModel.h"
+#include "ui/document/ShownLine.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -2,10 +2,10 @@
 // each document, and models that let go of their views when the session goes.
 #include "TestFiles.h"
 
-#include "document/DocumentSession.h"
-#include "document/RowModel.h"
-#include "document/TopicTreeModel.h"
-#include "editing/LogModel.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/RowModel.h"
+#include "ui/document/TopicTreeModel.h"
+#include "ui/document/LogModel.h"
 
 #include <QSignalSpy>
 #include <QTest>

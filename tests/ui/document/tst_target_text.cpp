@@ -3,7 +3,7 @@
 // and the pop-up menu.
 #include "MainWindowFixture.h"
 
-#include "document/TargetTextSource.h"
+#include "ui/document/TargetTextSource.h"
 
 #include <QMenu>
 #include <QStringDecoder>

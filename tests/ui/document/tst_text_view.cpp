@@ -1,7 +1,7 @@
 // The target text view driven as a user drives it: clicks, drags, keys, copy, find, and the range
 // changes its source reports; plus what assistive tools read of it.
-#include "document/TargetTextView.h"
-#include "document/TextLineSource.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TextLineSource.h"
 
 #include <QAccessible>
 #include <QApplication>

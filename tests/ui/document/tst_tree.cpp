@@ -1,8 +1,8 @@
 // The topic tree in the window: auto-expand, images by state, refresh; clicks on its viewport.
 #include "MainWindowFixture.h"
 
-#include "document/TopicTreeModel.h"
-#include "document/TopicTreeView.h"
+#include "ui/document/TopicTreeModel.h"
+#include "ui/document/TopicTreeView.h"
 
 #include <QAction>
 #include <QTest>

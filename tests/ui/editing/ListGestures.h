@@ -4,7 +4,7 @@
 
 #include "MainWindowFixture.h"
 
-#include "editing/TfrmInsert.h"
+#include "ui/editing/TfrmInsert.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

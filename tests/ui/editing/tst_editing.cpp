@@ -3,7 +3,7 @@
 // and compared byte for byte; the commands' enabled rules; the log blocks they write.
 #include "ListGestures.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QTabBar>
 

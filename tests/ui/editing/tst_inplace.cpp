@@ -3,7 +3,7 @@
 // refused with a message. And the column-header clicks of the content list.
 #include "ListGestures.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QApplication>
 #include <QClipboard>

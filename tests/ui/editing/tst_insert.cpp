@@ -3,7 +3,7 @@
 // of a block of selected rows.
 #include "ListGestures.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 #include <QInputMethodEvent>
 #include <QTabBar>

@@ -2,7 +2,7 @@
 // and copying; its tab, clicks and double clicks on it, New.
 #include "MainWindowFixture.h"
 
-#include "editing/LogModel.h"
+#include "ui/document/LogModel.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -4,9 +4,9 @@
 // its line in the target text and edits it.
 #include "ListGestures.h"
 
-#include "Texts.h"
+#include "core/Texts.h"
 
-#include "document/TargetTextView.h"
+#include "ui/document/TargetTextView.h"
 
 #include <QFontMetrics>
 #include <QLabel>

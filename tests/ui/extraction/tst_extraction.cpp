@@ -2,8 +2,8 @@
 // text, the caret, the page hint, the mirroring afterwards and the invalid-node message.
 #include "MainWindowFixture.h"
 
-#include "document/TargetTextView.h"
-#include "extraction/ExtractionController.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/extraction/ExtractionController.h"
 
 #include <QAction>
 #include <QTest>

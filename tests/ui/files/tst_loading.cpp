@@ -3,7 +3,7 @@
 // too large to open at all.
 #include "MainWindowFixture.h"
 
-#include "document/RowModel.h"
+#include "ui/document/RowModel.h"
 
 #include <QAction>
 #include <QApplication>

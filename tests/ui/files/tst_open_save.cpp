@@ -2,7 +2,7 @@
 // user is asked, and the bytes that end up on disk.
 #include "MainWindowFixture.h"
 
-#include "document/TopicTreeModel.h"
+#include "ui/document/TopicTreeModel.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,12 +2,12 @@
 // question, the options, the row a hit leads to, and the find box's limit.
 #include "MainWindowFixture.h"
 
-#include "document/TargetTextView.h"
-#include "extraction/ExtractionController.h"
-#include "find/FindController.h"
-#include "find/CandidateLines.h"
-#include "find/FindDlg.h"
-#include "document/TextFinder.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/extraction/ExtractionController.h"
+#include "ui/find/FindController.h"
+#include "ui/find/CandidateLines.h"
+#include "ui/find/FindDlg.h"
+#include "ui/document/TextFinder.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -2,9 +2,9 @@
 // submenu, and the configuration dialog driven with clicks and keys.
 #include "MainWindowFixture.h"
 
-#include "settings/RecentMenu.h"
-#include "settings/SignToolBar.h"
-#include "settings/TfrmOption.h"
+#include "ui/settings/RecentMenu.h"
+#include "ui/settings/SignToolBar.h"
+#include "ui/settings/TfrmOption.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,14 +3,14 @@
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
-#include "about/AboutController.h"
-#include "app/TfrmMain.h"
-#include "document/TargetTextView.h"
-#include "document/TreeAndRows.h"
-#include "editing/LogController.h"
-#include "files/FileController.h"
-#include "settings/SettingsController.h"
-#include "settings/SignToolBar.h"
+#include "ui/about/AboutController.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TreeAndRows.h"
+#include "ui/editing/LogController.h"
+#include "ui/files/FileController.h"
+#include "ui/settings/SettingsController.h"
+#include "ui/settings/SignToolBar.h"
 
 #include <QByteArray>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Platform.h"
+#include "ui/toolbox/Platform.h"
 
 #include <QFont>
 #include <QList>

@@ -3,9 +3,9 @@
 // report, the samples folder and the help page.
 #include "MainWindowFixture.h"
 
-#include "app/QtPlatform.h"
-#include "document/TargetTextView.h"
-#include "tools/ToolsController.h"
+#include "ui/toolbox/QtPlatform.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/tools/ToolsController.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,0 +1,118 @@
+#include "core/text/Utf16Text.h"
+
+#include "core/text/TextLines.h"
+
+namespace vq {
+
+namespace {
+
+constexpr std::string_view kLittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kBigEndianMark = "\xFE\xFF";
+
+std::string_view MarkOf(FileForm form) { return form == FileForm::Utf16LE ? kLittleEndianMark : kBigEndianMark; }
+
+char32_t UnitAt(std::string_view bytes, std::size_t i, bool littleEndian) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    return littleEndian ? (char32_t{second} << 8 | first) : (char32_t{first} << 8 | second);
+}
+
+bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void AppendUnit(std::string& out, char32_t unit, bool littleEndian) {
+    const char high = static_cast<char>(unit >> 8);
+    const char low = static_cast<char>(unit & 0xFF);
+    out += littleEndian ? low : high;
+    out += littleEndian ? high : low;
+}
+
+void AppendUtf16(std::string& out, char32_t c, bool littleEndian) {
+    if (c < 0x10000) {
+        AppendUnit(out, c, littleEndian);
+        return;
+    }
+    c -= 0x10000;
+    AppendUnit(out, 0xD800 + (c >> 10), littleEndian);
+    AppendUnit(out, 0xDC00 + (c & 0x3FF), littleEndian);
+}
+
+// The code point at `i` of valid UTF-8; moves `i` past it.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i++]);
+    if (lead < 0x80) return lead;
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    char32_t c = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) c = c << 6 | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
+    return c;
+}
+
+}  // namespace
+
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form) {
+    if (form == FileForm::Bytes || bytes.size() % 2 != 0 || !bytes.starts_with(MarkOf(form))) return std::nullopt;
+    const bool littleEndian = form == FileForm::Utf16LE;
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2 + 1);
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t c = UnitAt(bytes, i, littleEndian);
+        if (IsLowSurrogate(c)) return std::nullopt;
+        if (IsHighSurrogate(c)) {
+            if (i + 2 >= bytes.size()) return std::nullopt;
+            const char32_t low = UnitAt(bytes, i + 2, littleEndian);
+            if (!IsLowSurrogate(low)) return std::nullopt;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        AppendUtf8(out, c);  // the mark comes out as the UTF-8 mark
+    }
+    return out;
+}
+
+std::optional<std::string> Utf8ToUtf16(std::string_view utf8, FileForm form) {
+    if (form == FileForm::Bytes || !IsValidUtf8(utf8)) return std::nullopt;
+    if (StartsWithUtf8Bom(utf8)) utf8.remove_prefix(kUtf8Bom.size());
+    const bool littleEndian = form == FileForm::Utf16LE;
+    std::string out(MarkOf(form));
+    out.reserve(utf8.size() * 2 + 2);
+    for (std::size_t i = 0; i < utf8.size();) AppendUtf16(out, NextCodePoint(utf8, i), littleEndian);
+    return out;
+}
+
+ShownText FromFileBytes(std::string fileBytes) {
+    const std::string_view bytes = fileBytes;
+    FileForm form = FileForm::Bytes;
+    if (bytes.starts_with(kLittleEndianMark) && !bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)))
+        form = FileForm::Utf16LE;
+    else if (bytes.starts_with(kBigEndianMark))
+        form = FileForm::Utf16BE;
+    if (form != FileForm::Bytes) {
+        if (std::optional<std::string> utf8 = Utf16ToUtf8(bytes, form)) return {form, std::move(*utf8)};
+    }
+    return {FileForm::Bytes, std::move(fileBytes)};
+}
+
+std::optional<std::string> ToFileBytes(std::string_view shown, FileForm form) {
+    if (form == FileForm::Bytes) return std::string(shown);
+    return Utf8ToUtf16(shown, form);
+}
+
+}  // namespace vq
