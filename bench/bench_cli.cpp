@@ -21,8 +21,8 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -88,7 +88,9 @@ Took TimedRun(const std::vector<std::string>& command) {
     const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return {};
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return {wall, seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
@@ -130,7 +132,8 @@ BENCHMARK(BM_ConfigParser)->UseManualTime()->Iterations(2)->Unit(benchmark::kMil
 void PrintFigures(const char* kind, double Best::*time) {
     std::printf("%s time:\n", kind);
     std::printf("  wc -l: %.1f ms; python3 configparser: %.1f ms\n", g.wc.*time * 1e3, g.python.*time * 1e3);
-    for (const auto& [what, best] : {std::pair<const char*, const Best&>{"--outline", g.outline}, {"--extract checked", g.extract}}) {
+    for (const auto& [what, best] :
+         {std::pair<const char*, const Best&>{"--outline", g.outline}, {"--extract checked", g.extract}}) {
         const double ratio = g.python.*time / best.*time;
         std::printf("  %s: %.1f ms = %.1f times wc -l; configparser / %s: %.1f (goal at least 25) %s\n", what,
                     best.*time * 1e3, best.*time / g.wc.*time, what, ratio, ratio >= 25 ? "ok" : "UNDER");

@@ -29,7 +29,9 @@ using Clock = std::chrono::steady_clock;
 constexpr int kLines = 1'000'000;
 constexpr int kChanged = 10'000;
 
-double Millis(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
+double Millis(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
 
 const vq::AnalysisSettings& Settings() {
     static const vq::AnalysisSettings settings = [] {
@@ -100,7 +102,8 @@ void BM_CommentScatteredRows(benchmark::State& state) {
                 }
                 doc->setChecked(i, false);
             }
-            doc->addLogEntry(vq::kLogSummary, vq::FormatMessage("<<选择 %d 行，%S %d 行>>", {kChanged, "注释", changed}), "");
+            doc->addLogEntry(vq::kLogSummary,
+                             vq::FormatMessage("<<选择 %d 行，%S %d 行>>", {kChanged, "注释", changed}), "");
             doc->addLogEntry(vq::kLogMarker, kComment, vq::texts::kOpEnd, {});
         }
         const double ms = Millis(t0, Clock::now());
@@ -143,7 +146,8 @@ void BM_DeleteSelectedRows(benchmark::State& state) {
             doc->removeRows(rows);
             for (size_t k = 0; k < rows.size(); ++k)
                 doc->addLogEntry(static_cast<int>(rows[k]), kDelete, removed[k]);
-            doc->addLogEntry(vq::kLogSummary, vq::FormatMessage("<<选择 %d 行，%S %d 行>>", {kChanged, "删除", kChanged}), "");
+            doc->addLogEntry(vq::kLogSummary,
+                             vq::FormatMessage("<<选择 %d 行，%S %d 行>>", {kChanged, "删除", kChanged}), "");
             doc->addLogEntry(vq::kLogMarker, kDelete, vq::texts::kOpEnd, {});
         }
         const double ms = Millis(t0, Clock::now());
@@ -220,15 +224,16 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (g.comment < 1e9)
-        std::printf("comment %d scattered rows of %d: %.2f ms, %ld notifications (window budget 50 ms)\n", kChanged, kLines,
-                    g.comment, g.commentNotes);
+        std::printf("comment %d scattered rows of %d: %.2f ms, %ld notifications (window budget 50 ms)\n", kChanged,
+                    kLines, g.comment, g.commentNotes);
     if (g.erase < 1e9)
         std::printf("delete %d selected rows of %d in one command: %.2f ms, %ld notifications (window budget 50 ms)\n",
                     kChanged, kLines, g.erase, g.eraseNotes);
     if (g.log < 1e9)
         std::printf("%d log entries: %.2f ms, %ld notification (window budget 50 ms)\n", kChanged, g.log, g.logNotes);
     if (g.passRatio > 0)
-        std::printf("memory after ten edit passes / after the first: %.1f MB / %.1f MB = %.2f (target at most 1.5) %s\n",
-                    g.afterTenthMB, g.afterFirstMB, g.passRatio, g.passRatio <= 1.5 ? "ok" : "OVER");
+        std::printf(
+            "memory after ten edit passes / after the first: %.1f MB / %.1f MB = %.2f (target at most 1.5) %s\n",
+            g.afterTenthMB, g.afterFirstMB, g.passRatio, g.passRatio <= 1.5 ? "ok" : "OVER");
     return 0;
 }

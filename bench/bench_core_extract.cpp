@@ -24,7 +24,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kLines = 1'000'000;
 
-double Millis(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
+double Millis(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
 
 std::unique_ptr<vq::Document> OpenedDocument() {
     static const std::string file = bench::PhpIniLike(kLines);
@@ -82,8 +84,8 @@ int main(int argc, char** argv) {
     std::printf("document: %d rows (php.ini-like, pattern php.ini)\n", kLines);
     for (int k = 0; k < 3; ++k)
         std::printf("  extract %-7s %zu lines, %.1f MB: extraction %.2f ms, save bytes %.2f ms\n", kNames[k],
-                    g_figures[k].lines, static_cast<double>(g_figures[k].bytes) / (1024.0 * 1024.0), g_figures[k].extract,
-                    g_figures[k].save);
+                    g_figures[k].lines, static_cast<double>(g_figures[k].bytes) / (1024.0 * 1024.0),
+                    g_figures[k].extract, g_figures[k].save);
     std::printf("core extract checked: %.2f ms, tree: %.2f ms, all: %.2f ms\n", g_figures[0].extract,
                 g_figures[1].extract, g_figures[2].extract);
     return 0;

@@ -37,7 +37,9 @@ using Clock = std::chrono::steady_clock;
 constexpr size_t kLines = 1'000'000;
 constexpr size_t kBlock = 10'000;
 
-double Millis(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
+double Millis(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
 double MB(long long bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 
 const vq::AnalysisSettings& Settings() {
@@ -113,13 +115,15 @@ void CommentAll(vq::Document& doc) {
 }
 
 void BM_SelectAllThenComment(benchmark::State& state) {
-    Measure(state, g_commentAll, [](vq::Document&) {},
-            [](vq::Document& doc) { return vq::CommentRows(doc, Settings(), AllRows(doc)); });
+    Measure(
+        state, g_commentAll, [](vq::Document&) {},
+        [](vq::Document& doc) { return vq::CommentRows(doc, Settings(), AllRows(doc)); });
 }
 BENCHMARK(BM_SelectAllThenComment)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_UncommentAll(benchmark::State& state) {
-    Measure(state, g_uncommentAll, CommentAll, [](vq::Document& doc) { return vq::UncommentRows(doc, Settings(), AllRows(doc)); });
+    Measure(state, g_uncommentAll, CommentAll,
+            [](vq::Document& doc) { return vq::UncommentRows(doc, Settings(), AllRows(doc)); });
 }
 BENCHMARK(BM_UncommentAll)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -138,14 +142,15 @@ void BM_RestoreAll(benchmark::State& state) {
 BENCHMARK(BM_RestoreAll)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_DeleteEveryOtherRow(benchmark::State& state) {
-    Measure(state, g_deleteOther, [](vq::Document&) {},
-            [](vq::Document& doc) {
-                std::vector<size_t> rows;
-                rows.reserve(doc.rowCount() / 2);
-                for (size_t i = 0; i < doc.rowCount(); i += 2)
-                    rows.push_back(i);
-                return vq::DeleteRows(doc, rows);
-            });
+    Measure(
+        state, g_deleteOther, [](vq::Document&) {},
+        [](vq::Document& doc) {
+            std::vector<size_t> rows;
+            rows.reserve(doc.rowCount() / 2);
+            for (size_t i = 0; i < doc.rowCount(); i += 2)
+                rows.push_back(i);
+            return vq::DeleteRows(doc, rows);
+        });
 }
 BENCHMARK(BM_DeleteEveryOtherRow)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -174,13 +179,14 @@ void BM_DialogEditBlock(benchmark::State& state) {
 BENCHMARK(BM_DialogEditBlock)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_CommentScatteredRows(benchmark::State& state) {
-    Measure(state, g_commentScattered, [](vq::Document&) {},
-            [](vq::Document& doc) {
-                std::vector<size_t> rows;
-                for (size_t k = 0; k < kBlock; ++k)
-                    rows.push_back(k * (kLines / kBlock) + 7);  // key lines of the generated file
-                return vq::CommentRows(doc, Settings(), rows);
-            });
+    Measure(
+        state, g_commentScattered, [](vq::Document&) {},
+        [](vq::Document& doc) {
+            std::vector<size_t> rows;
+            for (size_t k = 0; k < kBlock; ++k)
+                rows.push_back(k * (kLines / kBlock) + 7);  // key lines of the generated file
+            return vq::CommentRows(doc, Settings(), rows);
+        });
 }
 BENCHMARK(BM_CommentScatteredRows)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
@@ -206,8 +212,9 @@ void BM_TenCommentUncommentPasses(benchmark::State& state) {
             }
             g_afterTenthAll = MB(all);
             g_afterTenthDoc = document / (1024.0 * 1024.0);
-            std::printf("  pass %2d: heap %.1f MB, document without log %.1f MB, log %zu entries %.1f MB\n", pass, MB(all),
-                        document / (1024.0 * 1024.0), doc->log().size(), MB(static_cast<long long>(doc->log().memoryBytes())));
+            std::printf("  pass %2d: heap %.1f MB, document without log %.1f MB, log %zu entries %.1f MB\n", pass,
+                        MB(all), document / (1024.0 * 1024.0), doc->log().size(),
+                        MB(static_cast<long long>(doc->log().memoryBytes())));
         }
         (void)selection;
     }
@@ -217,8 +224,8 @@ BENCHMARK(BM_TenCommentUncommentPasses)->Iterations(1)->Unit(benchmark::kMillise
 void Print(const char* what, const Figure& f, double budgetMs) {
     if (f.ms >= 1e18)
         return;
-    std::printf("%s: %.2f ms, %zu rows, %ld notifications (window budget %.0f ms)\n", what, f.ms, f.changed, f.notifications,
-                budgetMs);
+    std::printf("%s: %.2f ms, %zu rows, %ld notifications (window budget %.0f ms)\n", what, f.ms, f.changed,
+                f.notifications, budgetMs);
 }
 
 }  // namespace
@@ -237,12 +244,14 @@ int main(int argc, char** argv) {
     if (g_afterFirstDoc > 0) {
         const double docRatio = g_afterTenthDoc / g_afterFirstDoc;
         const double allRatio = g_afterTenthAll / g_afterFirstAll;
-        std::printf("ten comment/uncomment passes, document without its log: %.1f MB after the tenth / %.1f MB after the "
-                    "first = %.2f (target at most 1.5) %s\n",
-                    g_afterTenthDoc, g_afterFirstDoc, docRatio, docRatio <= 1.5 ? "ok" : "OVER");
-        std::printf("ten comment/uncomment passes, whole heap with the log's entries: %.1f MB / %.1f MB = %.2f (target at "
-                    "most 1.5) %s\n",
-                    g_afterTenthAll, g_afterFirstAll, allRatio, allRatio <= 1.5 ? "ok" : "OVER");
+        std::printf(
+            "ten comment/uncomment passes, document without its log: %.1f MB after the tenth / %.1f MB after the "
+            "first = %.2f (target at most 1.5) %s\n",
+            g_afterTenthDoc, g_afterFirstDoc, docRatio, docRatio <= 1.5 ? "ok" : "OVER");
+        std::printf(
+            "ten comment/uncomment passes, whole heap with the log's entries: %.1f MB / %.1f MB = %.2f (target at "
+            "most 1.5) %s\n",
+            g_afterTenthAll, g_afterFirstAll, allRatio, allRatio <= 1.5 ? "ok" : "OVER");
     }
     return 0;
 }

@@ -167,9 +167,10 @@ int main(int argc, char** argv) {
     std::printf("text view %lld lines: attach + first paint %.2f ms (median)\n", lines, Median(g_millis["attach"]));
     std::printf("text view %lld lines: scroll to the end + paint %.2f ms (median)\n", lines, Median(g_millis["end"]));
     const double source = Median(g_millis["source"]);
-    std::printf("text view %lld lines: position of the last line, first time %.0f ms (median; %.2f times the "
-                "source's own pass over the line lengths, %.0f ms)\n",
-                lines, Median(g_millis["position"]), Median(g_millis["position"]) / source, source);
+    std::printf(
+        "text view %lld lines: position of the last line, first time %.0f ms (median; %.2f times the "
+        "source's own pass over the line lengths, %.0f ms)\n",
+        lines, Median(g_millis["position"]), Median(g_millis["position"]) / source, source);
     std::printf("text view %lld lines: find a missing word over all lines %.0f ms (median; %.2f times that pass)\n",
                 lines, Median(g_millis["find"]), Median(g_millis["find"]) / source);
     std::printf("text view %lld lines: heap %+lld KB after attach and paint, %+lld KB after the end is shown\n", lines,

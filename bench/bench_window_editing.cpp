@@ -5,12 +5,12 @@
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
-#include "ui/toolbox/Platform.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/editing/EditingController.h"
 #include "ui/editing/TfrmInsert.h"
 #include "ui/files/FileController.h"
+#include "ui/toolbox/Platform.h"
 
 #include <benchmark/benchmark.h>
 

@@ -14,10 +14,10 @@
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
-#include "ui/app/TfrmMain.h"
-#include "ui/document/TargetTextView.h"
 #include "core/editing/CommentCommands.h"
 #include "core/editing/DeleteRestore.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/document/TargetTextView.h"
 #include "ui/files/FileController.h"
 #include "ui/settings/SignToolBar.h"
 
@@ -65,9 +65,7 @@ struct Window {
         return window->document().rowCount() == static_cast<size_t>(kLines) && vqbench::WaitForListRows(list, kLines);
     }
     vq::Document& doc() { return window->document(); }
-    vq::AnalysisSettings signs() {
-        return window->session().settingsForDocument(window->signToolBar().settings());
-    }
+    vq::AnalysisSettings signs() { return window->session().settingsForDocument(window->signToolBar().settings()); }
     // Selects these rows in the list, as the user's clicks would have.
     void select(const std::vector<size_t>& rows) {
         QItemSelection selection;
@@ -159,75 +157,75 @@ int main(int argc, char** argv) {
     const std::vector<size_t> scattered = Scattered(doc.rowCount());
     if (Wanted("comment 10000 scattered rows:"))
         Print("comment 10000 scattered rows:",
-          Best(
-              3,
-              [&] {
-                  vq::RestoreAllRows(doc);
-                  doc.clearLog();
-                  w.select(scattered);
-              },
-              [&] { vq::CommentRows(doc, s, scattered); }),
-          50);
+              Best(
+                  3,
+                  [&] {
+                      vq::RestoreAllRows(doc);
+                      doc.clearLog();
+                      w.select(scattered);
+                  },
+                  [&] { vq::CommentRows(doc, s, scattered); }),
+              50);
 
     if (Wanted("delete 10000 selected rows:"))
         Print("delete 10000 selected rows:",
-          Best(
-              3, [&] { w.select(Scattered(doc.rowCount())); },
-              [&] { vq::DeleteRows(doc, Scattered(doc.rowCount())); }),
-          50);
+              Best(
+                  3, [&] { w.select(Scattered(doc.rowCount())); },
+                  [&] { vq::DeleteRows(doc, Scattered(doc.rowCount())); }),
+              50);
 
     if (Wanted("10000 log entries (one command):"))
         Print("10000 log entries (one command):",
-          Best(
-              3, [&] { doc.clearLog(); },
-              [&] {
-                  vq::Document::ChangeBatch batch(doc);
-                  for (int k = 0; k < kScattered; ++k)
-                      doc.addLogEntry(k * 100, "恢复", "key_12345 = value 12345 ; default");
-              }),
-          50);
+              Best(
+                  3, [&] { doc.clearLog(); },
+                  [&] {
+                      vq::Document::ChangeBatch batch(doc);
+                      for (int k = 0; k < kScattered; ++k)
+                          doc.addLogEntry(k * 100, "恢复", "key_12345 = value 12345 ; default");
+                  }),
+              50);
 
     if (Wanted("comment every row (select all):"))
         Print("comment every row (select all):",
-          Best(
-              1,
-              [&] {
-                  doc.clearLog();
-                  w.list->selectAll();
-                  vqbench::ProcessUntilIdle();
-              },
-              [&] { vq::CommentRows(doc, s, AllRows(doc.rowCount())); }),
-          1000);
+              Best(
+                  1,
+                  [&] {
+                      doc.clearLog();
+                      w.list->selectAll();
+                      vqbench::ProcessUntilIdle();
+                  },
+                  [&] { vq::CommentRows(doc, s, AllRows(doc.rowCount())); }),
+              1000);
 
     if (Wanted("uncomment every row:"))
         Print("uncomment every row:",
-          Best(
-              1, [&] { doc.clearLog(); }, [&] { vq::UncommentRows(doc, s, AllRows(doc.rowCount())); }),
-          1000);
+              Best(
+                  1, [&] { doc.clearLog(); }, [&] { vq::UncommentRows(doc, s, AllRows(doc.rowCount())); }),
+              1000);
 
     if (Wanted("restore all rows:"))
         Print("restore all rows:",
-          Best(
-              1,
-              [&] {
-                  vq::CommentRows(doc, s, AllRows(doc.rowCount()));
-                  doc.clearLog();
-                  vqbench::ProcessUntilIdle();
-              },
-              [&] { vq::RestoreAllRows(doc); }),
-          1000);
+              Best(
+                  1,
+                  [&] {
+                      vq::CommentRows(doc, s, AllRows(doc.rowCount()));
+                      doc.clearLog();
+                      vqbench::ProcessUntilIdle();
+                  },
+                  [&] { vq::RestoreAllRows(doc); }),
+              1000);
 
     if (Wanted("delete every other row:"))
         Print("delete every other row:",
-          Best(
-              1, [&] { doc.clearLog(); },
-              [&] {
-                  std::vector<size_t> everyOther;
-                  for (size_t i = 0; i < doc.rowCount(); i += 2)
-                      everyOther.push_back(i);
-                  vq::DeleteRows(doc, everyOther);
-              }),
-          1000);
+              Best(
+                  1, [&] { doc.clearLog(); },
+                  [&] {
+                      std::vector<size_t> everyOther;
+                      for (size_t i = 0; i < doc.rowCount(); i += 2)
+                          everyOther.push_back(i);
+                      vq::DeleteRows(doc, everyOther);
+                  }),
+              1000);
 
     // Ten passes of comment and uncomment over every row, the log keeping every entry as a user
     // would see it: the figure is what rows, texts, log and views hold.
@@ -250,12 +248,15 @@ int main(int argc, char** argv) {
         residentTenth = vqbench::ResidentBytes();
     }
     if (Wanted("memory"))
-        std::printf("(log entries %zu in %.1f MB; heap in use after the first pass %.1f MB, after the tenth %.1f MB; resident "
-                    "%.1f MB, %.1f MB)\n",
-                    doc.log().size(), vqbench::Megabytes(static_cast<long long>(doc.log().memoryBytes())), vqbench::Megabytes(afterFirst), vqbench::Megabytes(afterTenth),
-                    vqbench::Megabytes(residentFirst), vqbench::Megabytes(residentTenth));
+        std::printf(
+            "(log entries %zu in %.1f MB; heap in use after the first pass %.1f MB, after the tenth %.1f MB; resident "
+            "%.1f MB, %.1f MB)\n",
+            doc.log().size(), vqbench::Megabytes(static_cast<long long>(doc.log().memoryBytes())),
+            vqbench::Megabytes(afterFirst), vqbench::Megabytes(afterTenth), vqbench::Megabytes(residentFirst),
+            vqbench::Megabytes(residentTenth));
     if (Wanted("memory after ten comment/uncomment passes / after the first:"))
         Print("memory after ten comment/uncomment passes / after the first:",
-              static_cast<double>(std::max(afterTenth, 1LL)) / static_cast<double>(std::max(afterFirst, 1LL)), 1.5, "x");
+              static_cast<double>(std::max(afterTenth, 1LL)) / static_cast<double>(std::max(afterFirst, 1LL)), 1.5,
+              "x");
     return g_over ? 2 : 0;
 }

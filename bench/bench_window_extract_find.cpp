@@ -4,13 +4,13 @@
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
-#include "ui/toolbox/Platform.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/extraction/ExtractionController.h"
 #include "ui/files/FileController.h"
 #include "ui/find/FindController.h"
 #include "ui/find/FindDlg.h"
+#include "ui/toolbox/Platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     std::string bytes = bench::PhpIniLike(kLines);
     const size_t at = bytes.rfind("\nkey_", bytes.size() - 3000);
     bytes[at + 1] = 'Z';  // "key_N = ..." becomes "Zey_N = ...", a word found once
-    const QString word = QStringLiteral("Zey_") + QString::fromStdString(bytes.substr(at + 5, bytes.find(' ', at) - at - 5));
+    const QString word =
+        QStringLiteral("Zey_") + QString::fromStdString(bytes.substr(at + 5, bytes.find(' ', at) - at - 5));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("php.ini"));
@@ -118,14 +119,15 @@ int main(int argc, char** argv) {
     // revealed too, since the text mirrors the list again.
     vq::FindController& finder = window.finder();
     finder.findDialog()->setFindText(word);
-    ok &= Report("find a word near the end",
-                 MedianMillis(
-                     [&] {
-                         text->setCaretPosition(0);
-                         finder.FindNextInText();
-                     },
-                     [&] { return text->hasSelection() && text->selectedText() == word && text->caret().line > kLines - 200; },
-                     "find"),
-                 300);
+    ok &= Report(
+        "find a word near the end",
+        MedianMillis(
+            [&] {
+                text->setCaretPosition(0);
+                finder.FindNextInText();
+            },
+            [&] { return text->hasSelection() && text->selectedText() == word && text->caret().line > kLines - 200; },
+            "find"),
+        300);
     return ok ? 0 : 2;
 }

@@ -15,10 +15,10 @@
 
 #include "WindowBenchSupport.h"
 
-#include "ui/toolbox/Platform.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/files/FileController.h"
+#include "ui/toolbox/Platform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,8 +33,8 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <vector>
 
@@ -64,7 +64,8 @@ QByteArray PhpIniLike(int lines) {
             add("; Part " + QByteArray::number(block) + " of section " + QByteArray::number(section));
             add(";;;;;;");
             for (int k = 0; k < 6; ++k) {
-                const QByteArray key = "option_" + QByteArray::number(section) + "_" + QByteArray::number(block * 10 + k);
+                const QByteArray key =
+                    "option_" + QByteArray::number(section) + "_" + QByteArray::number(block * 10 + k);
                 add("; " + key + " sets how the engine behaves");
                 add((k % 3 == 0 ? ";" : "") + key + " = " + QByteArray::number(k * 17) + "");
             }
@@ -122,8 +123,7 @@ void BM_OpenInWindow(benchmark::State& state) {
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 
         state.PauseTiming();
-        if (list->model()->rowCount() != kLines || tree->model()->rowCount() == 0 ||
-            text->lineCount() < kLines) {
+        if (list->model()->rowCount() != kLines || tree->model()->rowCount() == 0 || text->lineCount() < kLines) {
             state.SkipWithError("the file did not reach the views");
             return;
         }
@@ -137,7 +137,6 @@ BENCHMARK(BM_OpenInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 // --- 100 MB --------------------------------------------------------------------------------------
 
 constexpr long long kBigBytes = 100LL << 20;
-
 
 // The kernel's peak resident set of the process starts again from what is resident now.
 void ResetPeakResident() {
@@ -306,12 +305,14 @@ int main(int argc, char** argv) {
         std::printf("peak memory: %.0f MB = %.2f times the file (target under 3) %s; the window before: %.0f MB\n",
                     vqbench::Megabytes(g_big.peakResident), peak / file, peak < 3 * file ? "ok" : "OVER",
                     vqbench::Megabytes(g_big.baselineResident));
-        std::printf("longest event-loop stall: %.0f ms, the window's thread working %.0f ms of it (target at most 50) %s\n",
-                    g_big.longestStall.wallMs, g_big.longestStall.cpuMs, g_big.longestStall.wallMs <= 50 ? "ok" : "OVER");
-        std::printf("reload 100 MB over itself: %.0f ms, longest event-loop stall %.0f ms, working %.0f ms of it "
-                    "(target at most 50) %s\n",
-                    g_big.reloadMs, g_big.reloadStall.wallMs, g_big.reloadStall.cpuMs,
-                    g_big.reloadStall.wallMs <= 50 ? "ok" : "OVER");
+        std::printf(
+            "longest event-loop stall: %.0f ms, the window's thread working %.0f ms of it (target at most 50) %s\n",
+            g_big.longestStall.wallMs, g_big.longestStall.cpuMs, g_big.longestStall.wallMs <= 50 ? "ok" : "OVER");
+        std::printf(
+            "reload 100 MB over itself: %.0f ms, longest event-loop stall %.0f ms, working %.0f ms of it "
+            "(target at most 50) %s\n",
+            g_big.reloadMs, g_big.reloadStall.wallMs, g_big.reloadStall.cpuMs,
+            g_big.reloadStall.wallMs <= 50 ? "ok" : "OVER");
     }
     if (!g_millis.empty()) {
         std::sort(g_millis.begin(), g_millis.end());

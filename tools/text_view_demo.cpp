@@ -2,9 +2,9 @@
 //   text_view_demo [LINES] [long]
 // Line 6 is 20,000 characters long; tabs, Chinese comments and a selection are on screen. With
 // "long" the view shows the cut end of line 6 instead, selected from a little before the cut.
-#include "ui/toolbox/SongTiFont.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/document/TextLineSource.h"
+#include "ui/toolbox/SongTiFont.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -53,10 +53,8 @@ int main(int argc, char** argv) {
     layout->addWidget(panel);
     QObject::connect(view, &vq::TargetTextView::selectionChanged, panel, [view, panel] {
         const vq::TextPoint start = view->selectionStartPoint();
-        panel->setText(QStringLiteral("Row:%1 Col:%2   lines: %3")
-                           .arg(start.line + 1)
-                           .arg(start.column)
-                           .arg(view->lineCount()));
+        panel->setText(
+            QStringLiteral("Row:%1 Col:%2   lines: %3").arg(start.line + 1).arg(start.column).arg(view->lineCount()));
     });
     if (argc > 2 && QByteArray(argv[2]) == "long")
         view->setSelection(vq::TextPoint{5, vq::kMaxShownLineChars - 20}, vq::TextPoint{5, 20012});

@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include "core/Texts.h"
-#include "core/text/Blanks.h"
 #include "core/settings/SignPanel.h"
+#include "core/text/Blanks.h"
 
 #include <algorithm>
 #include <array>
@@ -150,12 +150,9 @@ private:
 
     bool apply(const OptionName& o, std::string_view value) {
         switch (o.option) {
-        case Option::Outline:
-            return command(Command::Outline);
-        case Option::Extract:
-            return extraction(value) && command(Command::Extract);
-        case Option::Pattern:
-            return number(value, kPatternCount - 1, texts::kCliPatternRange, m_overrides.pattern);
+        case Option::Outline: return command(Command::Outline);
+        case Option::Extract: return extraction(value) && command(Command::Extract);
+        case Option::Pattern: return number(value, kPatternCount - 1, texts::kCliPatternRange, m_overrides.pattern);
         case Option::TitleType: {
             int type = 0;
             if (!number(value, kTitleTypeCount - 1, texts::kCliTitleTypeRange, type))
@@ -163,21 +160,14 @@ private:
             m_overrides.titleType = TitleTypeFromIndex(type);
             return true;
         }
-        case Option::Rem:
-            return sign(o.name, value, m_overrides.rem);
-        case Option::Split:
-            return sign(o.name, value, m_overrides.split);
-        case Option::TitleBegin:
-            return sign(o.name, value, m_overrides.titleBegin);
-        case Option::TitleEnd:
-            return sign(o.name, value, m_overrides.titleEnd);
+        case Option::Rem: return sign(o.name, value, m_overrides.rem);
+        case Option::Split: return sign(o.name, value, m_overrides.split);
+        case Option::TitleBegin: return sign(o.name, value, m_overrides.titleBegin);
+        case Option::TitleEnd: return sign(o.name, value, m_overrides.titleEnd);
         case Option::OmitSpaces:
-        case Option::NoOmitSpaces:
-            m_overrides.omitSpaces = o.option == Option::OmitSpaces;
-            return true;
+        case Option::NoOmitSpaces: m_overrides.omitSpaces = o.option == Option::OmitSpaces; return true;
         case Option::Help:
-        case Option::Version:
-            break;
+        case Option::Version: break;
         }
         return true;
     }

@@ -29,9 +29,7 @@ std::vector<std::string_view> Arguments(int argc, char** argv) {
 }
 
 // A message and its line break; standard error has nobody to tell when it fails.
-void Say(int err, const std::string& text) {
-    WriteWhole(err, text + "\n");
-}
+void Say(int err, const std::string& text) { WriteWhole(err, text + "\n"); }
 
 // Missing: nothing at the path, or a part of it that is not a folder. Anything else (a folder,
 // no permission) is for reading the file to report.
@@ -114,13 +112,10 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
     const Request& r = *parsed.request;
     try {
         switch (r.command) {
-        case Command::Help:
-            return Emit(out, err, HelpText());
-        case Command::Version:
-            return Emit(out, err, VersionText());
+        case Command::Help: return Emit(out, err, HelpText());
+        case Command::Version: return Emit(out, err, VersionText());
         case Command::Outline:
-        case Command::Extract:
-            return RunOnFile(r, out, err);
+        case Command::Extract: return RunOnFile(r, out, err);
         }
     } catch (const std::bad_alloc&) {
         Say(err, ReasonText(FileError::System(ENOMEM)));

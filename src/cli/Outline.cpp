@@ -13,15 +13,11 @@ namespace {
 char KindLetter(NodeImage image) {
     switch (image) {
     case NodeImage::Section:
-    case NodeImage::SectionOpen:
-        return 'S';
+    case NodeImage::SectionOpen: return 'S';
     case NodeImage::Title:
-    case NodeImage::TitleOpen:
-        return 'T';
-    case NodeImage::Key:
-        return 'K';
-    case NodeImage::CommentedKey:
-        return 'C';
+    case NodeImage::TitleOpen: return 'T';
+    case NodeImage::Key: return 'K';
+    case NodeImage::CommentedKey: return 'C';
     }
     return '?';
 }

@@ -3,7 +3,6 @@
 #include "core/document/Document.h"
 #include "core/text/ByteBuffer.h"
 
-
 namespace vq::cli {
 
 // The topic tree as text, one line per node in tree order: two spaces per level, the kind

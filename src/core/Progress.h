@@ -3,8 +3,8 @@
 #include "core/Texts.h"
 
 #include <atomic>
-#include <cstddef>
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>

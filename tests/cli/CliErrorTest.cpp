@@ -17,8 +17,8 @@
 namespace {
 
 using clitest::Outcome;
-using clitest::RunProgram;
 using clitest::RunOptions;
+using clitest::RunProgram;
 using clitest::Scratch;
 
 const std::string kUsageHint = "用法见 \"varnoquil --help\"。\n";
@@ -49,10 +49,12 @@ const std::vector<UsageCase> kUsageErrors = {
     {"pattern_empty", {"--outline", "--pattern=", "FILE"}, "模式必须是 0 到 3 之间的数: "},
     {"pattern_without_value", {"--outline", "FILE", "--pattern"}, "选项 --pattern 缺少参数。"},
     {"title_type_too_high", {"--outline", "--title-type", "5", "FILE"}, "标题类型必须是 0 到 4 之间的数: 5"},
-    {"sign_too_long", {"--outline", "--title-begin", std::string(256, ';'), "FILE"},
+    {"sign_too_long",
+     {"--outline", "--title-begin", std::string(256, ';'), "FILE"},
      "选项 --title-begin 的标志太长，最多 255 字节。"},
     {"space_count_too_long", {"--outline", "--rem", "256|_|", "FILE"}, "选项 --rem 的标志太长，最多 255 字节。"},
-    {"space_count_beyond_int", {"--outline", "--title-begin", "99999999999|_|", "FILE"},
+    {"space_count_beyond_int",
+     {"--outline", "--title-begin", "99999999999|_|", "FILE"},
      "选项 --title-begin 的标志太长，最多 255 字节。"},
     {"space_count_not_a_number", {"--outline", "--split", "x|_|", "FILE"}, "选项 --split 的空格数无效: x|_|"},
     {"error_before_help", {"--bogus", "--help"}, "未知的选项: --bogus"},
@@ -199,7 +201,8 @@ TEST(CommandLineInfo, HelpAndVersion) {
     const Outcome version = RunProgram({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("Varnoquil v") + VQ_PRODUCT_VERSION_OF_BUILD + "\n");
-    EXPECT_EQ(version.out, "Varnoquil v" + vq::about::GetVersionString(vq::about::ProgramVersionInfo(), "ProductVersion") + "\n");
+    EXPECT_EQ(version.out,
+              "Varnoquil v" + vq::about::GetVersionString(vq::about::ProgramVersionInfo(), "ProductVersion") + "\n");
 }
 
 // Without a display, a home or a settings file: the run creates no file anywhere it could keep
@@ -208,7 +211,8 @@ TEST(CommandLineNeeds, NoDisplayNoSettingsFile) {
     Scratch home;
     const std::filesystem::path beside = std::filesystem::path(clitest::ProgramPath()).parent_path() / "tolvry.ini";
     const bool settingsBefore = std::filesystem::exists(beside);
-    const auto timeBefore = settingsBefore ? std::filesystem::last_write_time(beside) : std::filesystem::file_time_type();
+    const auto timeBefore =
+        settingsBefore ? std::filesystem::last_write_time(beside) : std::filesystem::file_time_type();
     const std::string file = home.put("a.ini", "[S]\nk=1\n");
     RunOptions options;
     options.home = home.path().string();

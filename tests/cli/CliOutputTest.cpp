@@ -42,7 +42,8 @@ const std::string kPhpOutline =
     "S 2: [PHP]\n  K 3: engine = On\n  C 4: ;short_open_tag = Off\n  T 7: ; Paths\n    K 9: include_path = \".\"\n"
     "    K 10: last=1\n";
 // Mixed breaks, a lone CR inside a line, a NUL, GBK bytes and no final break.
-const std::string kMixed = "; mixed\r\n[PHP]\r\nengine=On\nname=\xD6\xD0\xCE\xC4\r\nodd=a\rb\r\nnul=\0\x01\xff\nlast=x"s;
+const std::string kMixed =
+    "; mixed\r\n[PHP]\r\nengine=On\nname=\xD6\xD0\xCE\xC4\r\nodd=a\rb\r\nnul=\0\x01\xff\nlast=x"s;
 const std::string kBom = "\xEF\xBB\xBF[S]\r\n; note\r\nk=1\r\n";
 const std::string kGbk = "[\xB7\xFE\xCE\xF1]\n\xC3\xFB\xB3\xC6=\xD6\xB5\n;\xD7\xA2\xCA\xCD\n";
 const std::string kUtf16Le = Utf16(u"[S]\r\nname=\u540D\r\n; c\r\n", true);
@@ -61,7 +62,9 @@ const std::vector<OutputCase> kOutputs = {
     // --outline: one line per node, in tree order, with the file's own bytes.
     {"outline_crlf", kPhpCrLf, {"--outline"}, kPhpOutline},
     {"outline_lf", kPhpLf, {"--outline"}, kPhpOutline},
-    {"outline_mixed", kMixed, {"--outline"},
+    {"outline_mixed",
+     kMixed,
+     {"--outline"},
      "S 2: [PHP]\n  K 3: engine=On\n  K 4: name=\xD6\xD0\xCE\xC4\n  K 5: odd=a\rb\n  K 6: nul=\0\x01\xff\n  K 7: last=x\n"s},
     {"outline_bom", kBom, {"--outline"}, "S 1: [S]\n  K 3: k=1\n"},
     {"outline_gbk", kGbk, {"--outline"}, "S 1: [\xB7\xFE\xCE\xF1]\n  K 2: \xC3\xFB\xB3\xC6=\xD6\xB5\n"},
@@ -71,7 +74,9 @@ const std::vector<OutputCase> kOutputs = {
     // --extract: what Save writes after the extraction.
     {"checked_crlf", kPhpCrLf, {"--extract", "checked"}, "[PHP]\r\nengine = On\r\ninclude_path = \".\"\r\nlast=1\r\n"},
     {"checked_lf", kPhpLf, {"--extract", "checked"}, "[PHP]\nengine = On\ninclude_path = \".\"\nlast=1\n"},
-    {"checked_mixed", kMixed, {"--extract", "checked"},
+    {"checked_mixed",
+     kMixed,
+     {"--extract", "checked"},
      "[PHP]\r\nengine=On\nname=\xD6\xD0\xCE\xC4\r\nodd=a\rb\r\nnul=\0\x01\xff\nlast=x\r\n"s},
     {"checked_bom", kBom, {"--extract", "checked"}, "\xEF\xBB\xBF[S]\r\nk=1\r\n"},
     {"checked_gbk", kGbk, {"--extract", "checked"}, "[\xB7\xFE\xCE\xF1]\n\xC3\xFB\xB3\xC6=\xD6\xB5\n"},
@@ -79,9 +84,13 @@ const std::vector<OutputCase> kOutputs = {
     {"checked_none", "; a\n\n; b\n", {"--extract", "checked"}, ""},
     {"checked_none_keeps_mark", "\xEF\xBB\xBF; only\n", {"--extract", "checked"}, "\xEF\xBB\xBF"},
 
-    {"tree_crlf", kPhpCrLf, {"--extract", "tree"},
+    {"tree_crlf",
+     kPhpCrLf,
+     {"--extract", "tree"},
      "[PHP]\r\nengine = On\r\n;short_open_tag = Off\r\n; Paths\r\ninclude_path = \".\"\r\nlast=1\r\n"},
-    {"tree_mixed", kMixed, {"--extract", "tree"},
+    {"tree_mixed",
+     kMixed,
+     {"--extract", "tree"},
      "[PHP]\r\nengine=On\nname=\xD6\xD0\xCE\xC4\r\nodd=a\rb\r\nnul=\0\x01\xff\nlast=x\r\n"s},
     {"tree_utf16be", kUtf16Be, {"--extract", "tree"}, Utf16(u"[S]\nk=1\n", false)},
 
@@ -94,29 +103,52 @@ const std::vector<OutputCase> kOutputs = {
     {"all_utf16be", kUtf16Be, {"--extract", "all"}, Utf16(u"[S]\nk=1\n", false)},
 
     // The options, applied over the pattern.
-    {"pattern_ini_has_no_titles", kPhpLf, {"--outline", "--pattern", "1"},
+    {"pattern_ini_has_no_titles",
+     kPhpLf,
+     {"--outline", "--pattern", "1"},
      "S 2: [PHP]\n  K 3: engine = On\n  C 4: ;short_open_tag = Off\n  K 9: include_path = \".\"\n  K 10: last=1\n"},
-    {"title_type_over_the_pattern", kPhpLf, {"--title-type", "0", "--outline"},
+    {"title_type_over_the_pattern",
+     kPhpLf,
+     {"--title-type", "0", "--outline"},
      "S 2: [PHP]\n  K 3: engine = On\n  C 4: ;short_open_tag = Off\n  K 9: include_path = \".\"\n  K 10: last=1\n"},
-    {"pattern_httpd", "### Modules\n# LoadModule=x\nListen 80\n", {"--outline", "--pattern=3"},
+    {"pattern_httpd",
+     "### Modules\n# LoadModule=x\nListen 80\n",
+     {"--outline", "--pattern=3"},
      "T 1: ### Modules\n  C 2: # LoadModule=x\n  K 3: Listen 80\n"},
-    {"pattern_general_blank_comment_sign", "[S]\nk=1\n;;;;;; T\n", {"--outline", "--pattern", "0"},
+    {"pattern_general_blank_comment_sign",
+     "[S]\nk=1\n;;;;;; T\n",
+     {"--outline", "--pattern", "0"},
      "C 2: k=1\nT 3: ;;;;;; T\n"},
-    {"rem_sign", "# a=1\n; b=2\nc=3\n", {"--outline", "--rem", "#", "--title-type", "0"},
+    {"rem_sign",
+     "# a=1\n; b=2\nc=3\n",
+     {"--outline", "--rem", "#", "--title-type", "0"},
      "C 1: # a=1\nK 2: ; b=2\nK 3: c=3\n"},
     {"rem_sign_in_space_count_form", "[S]\nk=1\n", {"--extract", "checked", "--rem", "1|_|"}, ""},
     {"split_sign", "a: 1\n;b: 2\n;c=3\n", {"--outline", "--split", ":"}, "K 1: a: 1\nC 2: ;b: 2\n"},
     {"split_sign_blank", "a 1\n;b 2\n;c=3\n", {"--outline", "--split=1|_|"}, "K 1: a 1\nC 2: ;b 2\n"},
-    {"title_begin_and_end", "<<\nTitle\n>>\nk=1\n",
-     {"--outline", "--title-type", "4", "--title-begin", "<<", "--title-end", ">>"}, "K 1: <<\nT 2: Title\n  K 4: k=1\n"},
-    {"title_begin_empty_in_space_count_form", "k=1\n\nm=2\n", {"--outline", "--pattern", "3", "--title-begin", "0|_|"},
+    {"title_begin_and_end",
+     "<<\nTitle\n>>\nk=1\n",
+     {"--outline", "--title-type", "4", "--title-begin", "<<", "--title-end", ">>"},
+     "K 1: <<\nT 2: Title\n  K 4: k=1\n"},
+    {"title_begin_empty_in_space_count_form",
+     "k=1\n\nm=2\n",
+     {"--outline", "--pattern", "3", "--title-begin", "0|_|"},
      "K 1: k=1\nT 2: \n  K 3: m=2\n"},
-    {"omit_spaces", "  ### Spaced\nk=1\n", {"--outline", "--pattern", "3", "--omit-spaces"}, "T 1: ### Spaced\n  K 2: k=1\n"},
-    {"no_omit_spaces_over_the_pattern", "  ;;;;;; T\nk=1\n", {"--outline", "--pattern", "0", "--no-omit-spaces"},
+    {"omit_spaces",
+     "  ### Spaced\nk=1\n",
+     {"--outline", "--pattern", "3", "--omit-spaces"},
+     "T 1: ### Spaced\n  K 2: k=1\n"},
+    {"no_omit_spaces_over_the_pattern",
+     "  ;;;;;; T\nk=1\n",
+     {"--outline", "--pattern", "0", "--no-omit-spaces"},
      "C 2: k=1\n"},
-    {"last_of_omit_and_no_omit", "  ### Spaced\nk=1\n",
-     {"--outline", "--pattern", "3", "--no-omit-spaces", "--omit-spaces"}, "T 1: ### Spaced\n  K 2: k=1\n"},
-    {"equals_forms", kPhpLf, {"--extract=tree", "--pattern=1"},
+    {"last_of_omit_and_no_omit",
+     "  ### Spaced\nk=1\n",
+     {"--outline", "--pattern", "3", "--no-omit-spaces", "--omit-spaces"},
+     "T 1: ### Spaced\n  K 2: k=1\n"},
+    {"equals_forms",
+     kPhpLf,
+     {"--extract=tree", "--pattern=1"},
      "[PHP]\nengine = On\n;short_open_tag = Off\ninclude_path = \".\"\nlast=1\n"},
 };
 

@@ -60,8 +60,7 @@ std::vector<std::string> Environment(const RunOptions& options) {
 
 int OpenOutput(const Output& output, const fs::path& capture, int pipeEnds[2]) {
     switch (output.kind) {
-    case Output::Capture:
-        return ::open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    case Output::Capture: return ::open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     case Output::Path:
         return ::open(output.path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (output.append ? O_APPEND : O_TRUNC), 0644);
     case Output::ClosedPipe:

@@ -13,9 +13,7 @@ const char* SoundName(GameSound sound) {
     return "";
 }
 
-BrickGame::BrickGame(GameHost& host, int tickInterval) : m_host(host), m_tickInterval(tickInterval) {
-    ResetGame();
-}
+BrickGame::BrickGame(GameHost& host, int tickInterval) : m_host(host), m_tickInterval(tickInterval) { ResetGame(); }
 
 // Seven columns of four bricks, 16 pixels apart, filling the rectangle (16, 16)-(121, 74).
 Rect BrickGame::BrickRect(int i) {

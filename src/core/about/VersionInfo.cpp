@@ -25,19 +25,19 @@ VersionInfo VersionInfo::WithStrings(std::string_view block,
 // The version numbers and the release date come from the build (ProgramVersion.h); the rest is
 // ours to say.
 const VersionInfo& ProgramVersionInfo() {
-    static const VersionInfo info = VersionInfo::WithStrings(
-        kVersionBlock, {
-                           {"CompanyName", "Varnoquil Project"},
-                           {"FileDescription", "Varnoquil INI file editor"},
-                           {"FileVersion", VQ_FILE_VERSION},
-                           {"InternalName", "varnoquil"},
-                           {"LegalCopyright", "Copyright (C) 2026 Varnoquil Team"},
-                           {"OriginalFilename", "varnoquil"},
-                           {"ProductName", "Varnoquil"},
-                           {"ProductVersion", VQ_PRODUCT_VERSION},
-                           {"Comments", "逐行编辑 INI 格式配置文件，显示文件的结构。"},
-                           {"Author", "Varnoquil Team"},
-                       });
+    static const VersionInfo info =
+        VersionInfo::WithStrings(kVersionBlock, {
+                                                    {"CompanyName", "Varnoquil Project"},
+                                                    {"FileDescription", "Varnoquil INI file editor"},
+                                                    {"FileVersion", VQ_FILE_VERSION},
+                                                    {"InternalName", "varnoquil"},
+                                                    {"LegalCopyright", "Copyright (C) 2026 Varnoquil Team"},
+                                                    {"OriginalFilename", "varnoquil"},
+                                                    {"ProductName", "Varnoquil"},
+                                                    {"ProductVersion", VQ_PRODUCT_VERSION},
+                                                    {"Comments", "逐行编辑 INI 格式配置文件，显示文件的结构。"},
+                                                    {"Author", "Varnoquil Team"},
+                                                });
     return info;
 }
 

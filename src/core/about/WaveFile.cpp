@@ -44,8 +44,8 @@ std::optional<WaveClip> ParseWave(std::string_view bytes) {
                 return std::nullopt;
             clip.dataOffset = body;
             clip.dataSize = size < bytes.size() - body ? size : bytes.size() - body;
-            const bool usable = clip.channels > 0 && clip.sampleRate > 0 &&
-                                (clip.bitsPerSample == 8 || clip.bitsPerSample == 16);
+            const bool usable =
+                clip.channels > 0 && clip.sampleRate > 0 && (clip.bitsPerSample == 8 || clip.bitsPerSample == 16);
             return usable ? std::optional<WaveClip>(clip) : std::nullopt;
         }
         if (size > bytes.size() - body)

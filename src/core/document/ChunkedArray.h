@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <span>
 #include <memory>
+#include <span>
 #include <type_traits>
 #include <vector>
 

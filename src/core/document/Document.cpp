@@ -185,7 +185,8 @@ void Document::addLogEntry(int row, std::string_view word, std::string_view note
             const std::string_view line = m_c->lines.text(id);
             const size_t common = CommonEndLength(text, line);
             if (common > 0 && text.size() - common <= OperationLog::kMaxPrefix) {
-                m_log.addLine(row, word, note, text.substr(0, text.size() - common), m_c->lines, id, line.size() - common);
+                m_log.addLine(row, word, note, text.substr(0, text.size() - common), m_c->lines, id,
+                              line.size() - common);
                 return;
             }
         }

@@ -4,9 +4,9 @@
 #include "core/document/DocumentContent.h"
 #include "core/document/DocumentListener.h"
 #include "core/document/LineEntry.h"
+#include "core/document/OperationLog.h"
 #include "core/document/TargetText.h"
 #include "core/document/TopicTree.h"
-#include "core/document/OperationLog.h"
 #include "core/text/ByteBuffer.h"
 
 #include <initializer_list>

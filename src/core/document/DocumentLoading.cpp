@@ -57,7 +57,8 @@ private:
             if (m_stop || Cancelled(m_cancel))
                 return false;
             size_t end = std::min(m_bytes.size(), pos + kPiece);
-            for (int k = 0; k < 3 && end < m_bytes.size() && (static_cast<unsigned char>(m_bytes[end]) & 0xC0) == 0x80; ++k)
+            for (int k = 0; k < 3 && end < m_bytes.size() && (static_cast<unsigned char>(m_bytes[end]) & 0xC0) == 0x80;
+                 ++k)
                 ++end;
             if (!IsValidUtf8(m_bytes.substr(pos, end - pos)))
                 return false;

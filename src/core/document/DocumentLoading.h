@@ -6,9 +6,9 @@
 
 #include "core/Progress.h"
 #include "core/document/Document.h"
+#include "core/settings/AnalysisSettings.h"
 #include "core/text/ByteBuffer.h"
 #include "core/text/Utf16Text.h"
-#include "core/settings/AnalysisSettings.h"
 
 #include <atomic>
 #include <memory>
@@ -35,7 +35,7 @@ struct LoadResult {
     // no log entry, FileName empty, not Modified. Move its content into the window's document
     // with Document::takeContentFrom, on the thread that owns that one.
     std::unique_ptr<Document> document;
-    std::string error;  // the text to show when Failed
+    std::string error;         // the text to show when Failed
     bool outOfMemory = false;  // Failed because memory ran out part-way
     // How the file's bytes relate to the document's: a UTF-16 file is opened as UTF-8 and is
     // saved back in its own form (ReadFileIntoDocument only).

@@ -67,15 +67,12 @@ bool CheckTwoLineTitle(const AnalysisSettings& s, std::string_view line, TitleSt
 bool CheckThreeLineTitle(const AnalysisSettings& s, std::string_view line, TitleState& state, std::string_view& title,
                          std::string_view closingSign) {
     switch (state) {
-    case TitleState::Idle:
-        return AwaitTitleOnBeginSign(s, line, state);
+    case TitleState::Idle: return AwaitTitleOnBeginSign(s, line, state);
     case TitleState::BeginSeen:
         title = TrimBlanks(line);
         state = TitleState::TitleTaken;
         return false;
-    case TitleState::TitleTaken:
-        state = TitleState::Idle;
-        return MatchesTitleSign(line, closingSign);
+    case TitleState::TitleTaken: state = TitleState::Idle; return MatchesTitleSign(line, closingSign);
     }
     return false;
 }
@@ -93,14 +90,10 @@ bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState
             return false;
         title = TrimBlanks(line);
         return true;
-    case TitleType::TwoLines:
-        return CheckTwoLineTitle(s, line, titleState, title);
-    case TitleType::SameSignAround:
-        return CheckThreeLineTitle(s, line, titleState, title, s.titleBeginSign);
-    case TitleType::BeginEndSigns:
-        return CheckThreeLineTitle(s, line, titleState, title, s.titleEndSign);
-    case TitleType::None:
-        return false;
+    case TitleType::TwoLines: return CheckTwoLineTitle(s, line, titleState, title);
+    case TitleType::SameSignAround: return CheckThreeLineTitle(s, line, titleState, title, s.titleBeginSign);
+    case TitleType::BeginEndSigns: return CheckThreeLineTitle(s, line, titleState, title, s.titleEndSign);
+    case TitleType::None: return false;
     }
     return false;  // a number outside the menu counts as no titles
 }

@@ -64,7 +64,9 @@ std::int64_t Zag(std::uint64_t v) { return static_cast<std::int64_t>(v >> 1) ^ -
 
 }  // namespace
 
-LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) { return MakeLogEntry(row, word, {}, text); }
+LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) {
+    return MakeLogEntry(row, word, {}, text);
+}
 
 LogEntry MakeLogEntry(int row, std::string_view word, std::string_view note, std::string_view text) {
     LogEntry e;

@@ -117,7 +117,7 @@ private:
     ChunkedArray<Checkpoint> m_checkpoints;
     State m_state;  // the last entry's
     size_t m_size = 0;
-    Names m_labels;    // word, then a 0 byte, then the note
+    Names m_labels;  // word, then a 0 byte, then the note
     Names m_prefixes;
     std::vector<LineTable> m_sources;
     std::string m_key;  // reused for label keys

@@ -50,7 +50,9 @@ public:
     // For memory accounting and tests.
     size_t liveBytes() const { return m_bytes.size() - m_dead; }
     size_t deadBytes() const { return m_dead; }
-    size_t memoryBytes() const { return m_bytes.capacity() + m_slots.capacity() * sizeof(Slot) + m_free.capacity() * sizeof(TextId); }
+    size_t memoryBytes() const {
+        return m_bytes.capacity() + m_slots.capacity() * sizeof(Slot) + m_free.capacity() * sizeof(TextId);
+    }
 
 private:
     struct Slot {

@@ -7,11 +7,15 @@ namespace vq {
 
 NodeImage ImageForState(NodeImage image, bool expanded) {
     if (expanded) {
-        if (image == NodeImage::Section) return NodeImage::SectionOpen;
-        if (image == NodeImage::Title) return NodeImage::TitleOpen;
+        if (image == NodeImage::Section)
+            return NodeImage::SectionOpen;
+        if (image == NodeImage::Title)
+            return NodeImage::TitleOpen;
     } else {
-        if (image == NodeImage::SectionOpen) return NodeImage::Section;
-        if (image == NodeImage::TitleOpen) return NodeImage::Title;
+        if (image == NodeImage::SectionOpen)
+            return NodeImage::Section;
+        if (image == NodeImage::TitleOpen)
+            return NodeImage::Title;
     }
     return image;
 }

@@ -40,7 +40,7 @@ NodeImage SelectedImageOf(NodeKind kind);
 struct TopicNode {
     std::string_view text;  // valid until the tree is rebuilt
     NodeId parent = kNoNode;
-    RowId row = kNoRow;     // empty once the row is deleted
+    RowId row = kNoRow;  // empty once the row is deleted
     NodeImage image = NodeImage::Section;
     NodeImage selectedImage = NodeImage::Section;
     bool alive = true;
@@ -115,7 +115,7 @@ private:
     static constexpr unsigned kNodeChunkBits = 12;
     ChunkedArray<Record, kNodeChunkBits> m_nodes;
     ChunkedArray<std::uint8_t, kNodeChunkBits> m_flags;  // chunks of as many entries as m_nodes has
-    std::string m_copies;  // texts that are not in the buffer
+    std::string m_copies;                                // texts that are not in the buffer
     const char* m_base = nullptr;
     size_t m_baseSize = 0;
     // Packed children: those of slot s are m_childIds[m_childStart[s + 1] .. m_childStart[s + 2]),

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/text/Blanks.h"
 #include "core/document/LineTests.h"
 #include "core/document/TopicTree.h"
 #include "core/settings/AnalysisSettings.h"
+#include "core/text/Blanks.h"
 
 #include <string_view>
 

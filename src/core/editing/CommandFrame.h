@@ -23,7 +23,8 @@ public:
     // Writes the summary and the end marker; returns the rows counted.
     size_t finish() {
         if (m_selected > 1) {
-            m_doc.addLogEntry(kLogSummary, FormatMessage(texts::kSelectionSummary, {m_selected, m_word, m_changed}), {});
+            m_doc.addLogEntry(kLogSummary, FormatMessage(texts::kSelectionSummary, {m_selected, m_word, m_changed}),
+                              {});
             m_doc.addLogEntry(kLogMarker, m_caption, texts::kOpEnd, {});
         }
         return m_changed;

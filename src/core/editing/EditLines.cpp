@@ -1,9 +1,9 @@
 #include "core/editing/EditLines.h"
 
 #include "core/Texts.h"
-#include "core/text/Blanks.h"
 #include "core/document/Document.h"
 #include "core/document/LineTests.h"
+#include "core/text/Blanks.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -53,7 +53,8 @@ bool DialogEditChecks(const AnalysisSettings& s, std::string_view line) {
 
 }  // namespace
 
-EditError ApplyDialogEdit(Document& doc, const AnalysisSettings& s, EditBlock block, std::span<const std::string> lines) {
+EditError ApplyDialogEdit(Document& doc, const AnalysisSettings& s, EditBlock block,
+                          std::span<const std::string> lines) {
     if (block.start > block.end || block.end >= doc.rowCount())
         throw std::out_of_range("the edit block is not a run of rows");
     for (const std::string& line : lines)
@@ -97,7 +98,8 @@ ColumnWidths ColumnClickWidths(int column, int clientWidth, ColumnWidths current
         return {after, w - after};
     }
     if (column == 1) {
-        const int before = current.before == kCollapsed || current.before != w - kCollapsed ? w - kCollapsed : kCollapsed;
+        const int before =
+            current.before == kCollapsed || current.before != w - kCollapsed ? w - kCollapsed : kCollapsed;
         return {w - before, before};
     }
     return current;

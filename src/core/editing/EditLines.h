@@ -45,7 +45,8 @@ inline bool CanEditLines(size_t selectedCount) { return selectedCount > 0; }
 // nor a comment, is marked edited unless it is a new row, and is logged with its new text. No
 // markers. No lines remove the block without an entry. A line holding a line break is refused
 // and nothing changes. One change batch; the surplus rows go in one removal.
-EditError ApplyDialogEdit(Document& doc, const AnalysisSettings& s, EditBlock block, std::span<const std::string> lines);
+EditError ApplyDialogEdit(Document& doc, const AnalysisSettings& s, EditBlock block,
+                          std::span<const std::string> lines);
 
 // The widths of the content list's two columns, "修改后" (0) and "修改前" (1).
 struct ColumnWidths {

@@ -8,7 +8,9 @@
 
 namespace vq {
 
-bool CanInsertLines(InsertWhere where, size_t selectedCount) { return selectedCount > 0 || where == InsertWhere::Below; }
+bool CanInsertLines(InsertWhere where, size_t selectedCount) {
+    return selectedCount > 0 || where == InsertWhere::Below;
+}
 
 size_t InsertPosition(InsertWhere where, std::optional<size_t> focusedRow) {
     if (!focusedRow)

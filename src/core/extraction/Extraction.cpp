@@ -44,12 +44,9 @@ const ExtractionTexts& TextsOf(ExtractionKind kind) { return kTexts[static_cast<
 
 ChosenLines ChooseLines(const Document& doc, ExtractionKind kind) {
     switch (kind) {
-    case ExtractionKind::Checked:
-        return {CheckedRows(doc), 0};
-    case ExtractionKind::Tree:
-        return TreeRows(doc);
-    case ExtractionKind::All:
-        break;
+    case ExtractionKind::Checked: return {CheckedRows(doc), 0};
+    case ExtractionKind::Tree: return TreeRows(doc);
+    case ExtractionKind::All: break;
     }
     ChosenLines all;
     all.rows.resize(doc.rowCount());

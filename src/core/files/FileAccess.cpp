@@ -14,8 +14,10 @@ namespace {
 
 // No error for a regular file, else why the path cannot be used as a file.
 FileError NotRegularError(const struct stat& st) {
-    if (S_ISDIR(st.st_mode)) return {FileProblem::Folder};
-    if (!S_ISREG(st.st_mode)) return {FileProblem::NotRegular};
+    if (S_ISDIR(st.st_mode))
+        return {FileProblem::Folder};
+    if (!S_ISREG(st.st_mode))
+        return {FileProblem::NotRegular};
     return {};
 }
 
@@ -28,14 +30,16 @@ int OpenRegularForReading(const std::string& path, struct stat& st, FileError& e
         return -1;
     }
     error = NotRegularError(st);
-    if (error) return -1;
+    if (error)
+        return -1;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         error = FileError::System(errno);
         return -1;
     }
     if (::fstat(fd, &st) != 0 || (error = NotRegularError(st))) {
-        if (!error) error = FileError::System(errno);
+        if (!error)
+            error = FileError::System(errno);
         ::close(fd);
         return -1;
     }
@@ -48,11 +52,15 @@ int ReadToEnd(int fd, std::size_t expected, std::string& out) {
     out.resize(std::max<std::size_t>(expected, 4096));
     std::size_t filled = 0;
     for (;;) {
-        if (filled == out.size()) out.resize(out.size() * 2);
+        if (filled == out.size())
+            out.resize(out.size() * 2);
         const ssize_t n = ::read(fd, out.data() + filled, out.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
         filled += static_cast<std::size_t>(n);
     }
     out.resize(filled);
@@ -133,13 +141,15 @@ BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const
         }
         const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
         const ssize_t n = ::read(file.handle.get(), buffer.data() + filled, want);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0) {
             result.bytes = ByteBuffer();
             result.error = FileError::System(errno);
             return result;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         filled += static_cast<std::size_t>(n);
         buffer.setSize(filled);
     }

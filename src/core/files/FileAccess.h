@@ -2,8 +2,8 @@
 
 // Reading whole files as bytes. Errors come back as kinds; FileErrorText words them.
 
-#include "core/text/ByteBuffer.h"
 #include "core/files/FileError.h"
+#include "core/text/ByteBuffer.h"
 
 #include <atomic>
 #include <cstdint>

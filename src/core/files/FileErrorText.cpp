@@ -11,7 +11,8 @@ namespace {
 
 std::string SystemReason(int code) {
     for (const auto& [known, text] : texts::kErrnoTexts) {
-        if (known == code) return text;
+        if (known == code)
+            return text;
     }
     return std::generic_category().message(code);
 }
@@ -20,8 +21,10 @@ std::string SystemReason(int code) {
 std::string Lines(std::initializer_list<std::string> lines) {
     std::string text;
     for (const std::string& line : lines) {
-        if (line.empty()) continue;
-        if (!text.empty()) text += '\n';
+        if (line.empty())
+            continue;
+        if (!text.empty())
+            text += '\n';
         text += line;
     }
     return text;
@@ -31,16 +34,11 @@ std::string Lines(std::initializer_list<std::string> lines) {
 
 std::string ReasonText(const FileError& error) {
     switch (error.problem) {
-    case FileProblem::None:
-        return {};
-    case FileProblem::System:
-        return SystemReason(error.code);
-    case FileProblem::Folder:
-        return texts::kReasonFolder;
-    case FileProblem::NotRegular:
-        return texts::kReasonNotRegular;
-    case FileProblem::NotEncodable:
-        return texts::kTextNotEncodable;
+    case FileProblem::None: return {};
+    case FileProblem::System: return SystemReason(error.code);
+    case FileProblem::Folder: return texts::kReasonFolder;
+    case FileProblem::NotRegular: return texts::kReasonNotRegular;
+    case FileProblem::NotEncodable: return texts::kTextNotEncodable;
     }
     return {};
 }
@@ -50,7 +48,8 @@ std::string OpenErrorMessage(const std::string& path, const FileError& error) {
 }
 
 std::string SaveErrorMessage(const std::string& path, const WriteResult& result) {
-    const std::string kept = result.keptCopy.empty() ? std::string() : FormatMessage(texts::kNewContentKept, {result.keptCopy});
+    const std::string kept =
+        result.keptCopy.empty() ? std::string() : FormatMessage(texts::kNewContentKept, {result.keptCopy});
     return Lines({FormatMessage(texts::kSaveFailed, {path}), ReasonText(result.error), kept});
 }
 

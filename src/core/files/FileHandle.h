@@ -13,16 +13,19 @@ public:
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     ~FileHandle() {
-        if (m_fd >= 0) ::close(m_fd);
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
     int get() const { return m_fd; }
     void reset(int fd) {
-        if (m_fd >= 0) ::close(m_fd);
+        if (m_fd >= 0)
+            ::close(m_fd);
         m_fd = fd;
     }
     // Network file systems may report a failed write only at close, so this result counts.
     int closeChecked() {
-        if (m_fd < 0) return 0;
+        if (m_fd < 0)
+            return 0;
         const int rc = ::close(m_fd);
         m_fd = -1;
         return rc == 0 ? 0 : errno;

@@ -14,9 +14,12 @@ int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     constexpr std::size_t kChunk = std::size_t{1} << 30;
     while (!bytes.empty()) {
         const ssize_t n = ::pwrite(fd, bytes.data(), std::min(bytes.size(), kChunk), offset);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) return ENOSPC;  // no progress and no error: treat as a full disk
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ENOSPC;  // no progress and no error: treat as a full disk
         bytes.remove_prefix(static_cast<std::size_t>(n));
         offset += n;
     }
@@ -27,11 +30,15 @@ int ReadAllFromStart(int fd, std::string& out) {
     out.resize(4096);
     std::size_t filled = 0;
     for (;;) {
-        if (filled == out.size()) out.resize(out.size() * 2);
+        if (filled == out.size())
+            out.resize(out.size() * 2);
         const ssize_t n = ::pread(fd, out.data() + filled, out.size() - filled, static_cast<off_t>(filled));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
         filled += static_cast<std::size_t>(n);
     }
     out.resize(filled);
@@ -40,12 +47,14 @@ int ReadAllFromStart(int fd, std::string& out) {
 
 void SyncFolder(const std::string& folder) {
     const FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
 }
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
+    if (slash == std::string::npos)
+        return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 

@@ -4,8 +4,8 @@
 
 namespace vq {
 
-inline constexpr std::uint64_t kQuietOpenLimit = 70 * 1024;   // larger files get a notice
-inline constexpr std::uint64_t kNoticeOpenLimit = 150 * 1024; // larger files get a question
+inline constexpr std::uint64_t kQuietOpenLimit = 70 * 1024;    // larger files get a notice
+inline constexpr std::uint64_t kNoticeOpenLimit = 150 * 1024;  // larger files get a question
 
 enum class SizeVerdict { Quiet, Notice, Question };
 

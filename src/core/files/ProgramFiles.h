@@ -8,7 +8,6 @@
 
 namespace vq {
 
-
 // The places a program file of this name may be, in the order they are tried.
 std::vector<std::string> ProgramFileCandidates(const std::string& executableFolder, const std::string& name);
 

@@ -19,7 +19,8 @@ std::string ShortName(const std::string& target) { return NameOf(target).substr(
 
 std::string TempFolder() {
     const char* fromEnvironment = std::getenv("TMPDIR");
-    if (fromEnvironment != nullptr && fromEnvironment[0] == '/') return fromEnvironment;
+    if (fromEnvironment != nullptr && fromEnvironment[0] == '/')
+        return fromEnvironment;
     return "/tmp";
 }
 
@@ -48,14 +49,16 @@ int TempFile::create(const std::string& stem, mode_t mode) {
             m_handle.reset(fd);
             return 0;
         }
-        if (errno != EEXIST) return errno;
+        if (errno != EEXIST)
+            return errno;
     }
     return EEXIST;
 }
 
 void TempFile::discard() {
     m_handle.reset(-1);
-    if (!m_path.empty()) ::unlink(m_path.c_str());
+    if (!m_path.empty())
+        ::unlink(m_path.c_str());
     m_path.clear();
 }
 

@@ -7,9 +7,7 @@
 
 namespace vq {
 
-std::string EncodeSpaceSign(std::string_view s) {
-    return std::to_string(s.size()) + std::string(kSpaceSignSuffix);
-}
+std::string EncodeSpaceSign(std::string_view s) { return std::to_string(s.size()) + std::string(kSpaceSignSuffix); }
 
 bool EndsWithSpaceSignSuffix(std::string_view t) { return t.ends_with(kSpaceSignSuffix); }
 

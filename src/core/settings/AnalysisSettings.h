@@ -71,10 +71,10 @@ inline constexpr int kPatternCount = 4;
 inline constexpr int kFallbackPattern = 2;
 
 inline constexpr std::array<Pattern, kPatternCount> kPatterns = {{
-    {TitleType::OneLine, "1|_|", "=", ";;;;;;", true},        // General: blank comment sign
-    {TitleType::None, ";", "=", ";;;;;;", false},             // *.ini: no titles
-    {TitleType::SameSignAround, ";", "=", ";;;;;;", false},   // php.ini
-    {TitleType::OneLine, "#", "=", "###", false},             // httpd.conf
+    {TitleType::OneLine, "1|_|", "=", ";;;;;;", true},       // General: blank comment sign
+    {TitleType::None, ";", "=", ";;;;;;", false},            // *.ini: no titles
+    {TitleType::SameSignAround, ";", "=", ";;;;;;", false},  // php.ini
+    {TitleType::OneLine, "#", "=", "###", false},            // httpd.conf
 }};
 
 // The sign history entries every box starts with; the configuration dialog refuses to delete

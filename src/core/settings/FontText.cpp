@@ -1,7 +1,7 @@
 #include "core/settings/FontText.h"
 
-#include "core/text/Blanks.h"
 #include "core/settings/ProfileText.h"
+#include "core/text/Blanks.h"
 
 #include <optional>
 

@@ -58,7 +58,7 @@ private:
     std::vector<Span> spans(std::string_view section) const;
     void insertLine(size_t at, std::string text);
 
-    std::string m_bom;  // a UTF-8 byte-order mark before the first line, kept as it was
+    std::string m_bom;               // a UTF-8 byte-order mark before the first line, kept as it was
     std::string m_lineBreak = "\n";  // for new lines: the file's first break
     std::vector<Line> m_lines;
 };

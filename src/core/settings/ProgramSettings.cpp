@@ -1,7 +1,7 @@
 #include "core/settings/ProgramSettings.h"
 
-#include "core/text/Blanks.h"
 #include "core/settings/AnalysisSettings.h"
+#include "core/text/Blanks.h"
 
 #include <algorithm>
 

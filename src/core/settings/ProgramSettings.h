@@ -19,12 +19,12 @@ inline constexpr int kDefaultPatternSetting = 2;
 inline constexpr size_t kMaxHistoryEntries = 1000;
 
 struct ProgramSettings {
-    int recentCount = kDefaultRecentCount;          // 0-10
-    int defaultPattern = kDefaultPatternSetting;    // 0-3
-    bool autoExpand = true;                          // the topic tree's auto-expand style
-    FontSetting font;                                // the target text's font and TextCharset
-    std::vector<std::string> recentFiles;            // most recent first
-    std::vector<std::string> remSigns;               // the histories of the three sign boxes
+    int recentCount = kDefaultRecentCount;        // 0-10
+    int defaultPattern = kDefaultPatternSetting;  // 0-3
+    bool autoExpand = true;                       // the topic tree's auto-expand style
+    FontSetting font;                             // the target text's font and TextCharset
+    std::vector<std::string> recentFiles;         // most recent first
+    std::vector<std::string> remSigns;            // the histories of the three sign boxes
     std::vector<std::string> splitSigns;
     std::vector<std::string> titleSigns;
 };

@@ -40,29 +40,30 @@ SplitText SplitIntoLines(std::string_view bytes, LineBreak fallback) {
 
 LineBreak FirstBreak(std::string_view bytes, LineBreak fallback) {
     const auto pos = bytes.find('\n');
-    if (pos == std::string_view::npos) return fallback;
+    if (pos == std::string_view::npos)
+        return fallback;
     return pos > 0 && bytes[pos - 1] == '\r' ? LineBreak::CRLF : LineBreak::LF;
 }
 
-std::string JoinLines(const std::vector<std::string_view>& texts,
-                      const std::vector<LineBreak>& breaks, bool endsWithBreak) {
+std::string JoinLines(const std::vector<std::string_view>& texts, const std::vector<LineBreak>& breaks,
+                      bool endsWithBreak) {
     assert(texts.size() == breaks.size());
     const std::size_t n = std::min(texts.size(), breaks.size());
     std::size_t total = 0;
-    for (std::size_t i = 0; i < n; ++i) total += texts[i].size() + BreakBytes(breaks[i]).size();
+    for (std::size_t i = 0; i < n; ++i)
+        total += texts[i].size() + BreakBytes(breaks[i]).size();
 
     std::string out;
     out.reserve(total);
     for (std::size_t i = 0; i < n; ++i) {
         out.append(texts[i]);
-        if (i + 1 < n || endsWithBreak) out.append(BreakBytes(breaks[i]));
+        if (i + 1 < n || endsWithBreak)
+            out.append(BreakBytes(breaks[i]));
     }
     return out;
 }
 
-bool StartsWithUtf8Bom(std::string_view bytes) {
-    return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
-}
+bool StartsWithUtf8Bom(std::string_view bytes) { return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom; }
 
 namespace {
 
@@ -79,18 +80,24 @@ std::size_t MultiByteLength(const unsigned char* p, std::size_t left) {
         len = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         len = 3;
-        if (lead == 0xE0) lo = 0xA0;
-        if (lead == 0xED) hi = 0x9F;
+        if (lead == 0xE0)
+            lo = 0xA0;
+        if (lead == 0xED)
+            hi = 0x9F;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         len = 4;
-        if (lead == 0xF0) lo = 0x90;
-        if (lead == 0xF4) hi = 0x8F;
+        if (lead == 0xF0)
+            lo = 0x90;
+        if (lead == 0xF4)
+            hi = 0x8F;
     } else {
         return 0;
     }
-    if (left < len || p[1] < lo || p[1] > hi) return 0;
+    if (left < len || p[1] < lo || p[1] > hi)
+        return 0;
     for (std::size_t i = 2; i < len; ++i) {
-        if (!IsContinuation(p[i])) return 0;
+        if (!IsContinuation(p[i]))
+            return 0;
     }
     return len;
 }
@@ -126,7 +133,8 @@ bool IsValidUtf8(std::string_view bytes) {
             continue;
         }
         std::size_t len = *p < 0x80 ? 1 : MultiByteLength(p, left);
-        if (len == 0) return false;
+        if (len == 0)
+            return false;
         p += len;
         left -= len;
     }

@@ -34,8 +34,8 @@ LineBreak FirstBreak(std::string_view bytes, LineBreak fallback = LineBreak::CRL
 
 // Joins lines back: text + break for every line, the last break only when endsWithBreak.
 // `breaks` holds one break per text.
-std::string JoinLines(const std::vector<std::string_view>& texts,
-                      const std::vector<LineBreak>& breaks, bool endsWithBreak);
+std::string JoinLines(const std::vector<std::string_view>& texts, const std::vector<LineBreak>& breaks,
+                      bool endsWithBreak);
 
 bool StartsWithUtf8Bom(std::string_view bytes);
 

@@ -58,27 +58,33 @@ void AppendUtf16(std::string& out, char32_t c, bool littleEndian) {
 // The code point at `i` of valid UTF-8; moves `i` past it.
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(utf8[i++]);
-    if (lead < 0x80) return lead;
+    if (lead < 0x80)
+        return lead;
     const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
     char32_t c = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) c = c << 6 | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
+    for (int k = 0; k < extra; ++k)
+        c = c << 6 | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
     return c;
 }
 
 }  // namespace
 
 std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form) {
-    if (form == FileForm::Bytes || bytes.size() % 2 != 0 || !bytes.starts_with(MarkOf(form))) return std::nullopt;
+    if (form == FileForm::Bytes || bytes.size() % 2 != 0 || !bytes.starts_with(MarkOf(form)))
+        return std::nullopt;
     const bool littleEndian = form == FileForm::Utf16LE;
     std::string out;
     out.reserve(bytes.size() * 3 / 2 + 1);
     for (std::size_t i = 0; i < bytes.size(); i += 2) {
         char32_t c = UnitAt(bytes, i, littleEndian);
-        if (IsLowSurrogate(c)) return std::nullopt;
+        if (IsLowSurrogate(c))
+            return std::nullopt;
         if (IsHighSurrogate(c)) {
-            if (i + 2 >= bytes.size()) return std::nullopt;
+            if (i + 2 >= bytes.size())
+                return std::nullopt;
             const char32_t low = UnitAt(bytes, i + 2, littleEndian);
-            if (!IsLowSurrogate(low)) return std::nullopt;
+            if (!IsLowSurrogate(low))
+                return std::nullopt;
             c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
             i += 2;
         }
@@ -88,12 +94,15 @@ std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form) {
 }
 
 std::optional<std::string> Utf8ToUtf16(std::string_view utf8, FileForm form) {
-    if (form == FileForm::Bytes || !IsValidUtf8(utf8)) return std::nullopt;
-    if (StartsWithUtf8Bom(utf8)) utf8.remove_prefix(kUtf8Bom.size());
+    if (form == FileForm::Bytes || !IsValidUtf8(utf8))
+        return std::nullopt;
+    if (StartsWithUtf8Bom(utf8))
+        utf8.remove_prefix(kUtf8Bom.size());
     const bool littleEndian = form == FileForm::Utf16LE;
     std::string out(MarkOf(form));
     out.reserve(utf8.size() * 2 + 2);
-    for (std::size_t i = 0; i < utf8.size();) AppendUtf16(out, NextCodePoint(utf8, i), littleEndian);
+    for (std::size_t i = 0; i < utf8.size();)
+        AppendUtf16(out, NextCodePoint(utf8, i), littleEndian);
     return out;
 }
 
@@ -105,13 +114,15 @@ ShownText FromFileBytes(std::string fileBytes) {
     else if (bytes.starts_with(kBigEndianMark))
         form = FileForm::Utf16BE;
     if (form != FileForm::Bytes) {
-        if (std::optional<std::string> utf8 = Utf16ToUtf8(bytes, form)) return {form, std::move(*utf8)};
+        if (std::optional<std::string> utf8 = Utf16ToUtf8(bytes, form))
+            return {form, std::move(*utf8)};
     }
     return {FileForm::Bytes, std::move(fileBytes)};
 }
 
 std::optional<std::string> ToFileBytes(std::string_view shown, FileForm form) {
-    if (form == FileForm::Bytes) return std::string(shown);
+    if (form == FileForm::Bytes)
+        return std::string(shown);
     return Utf8ToUtf16(shown, form);
 }
 

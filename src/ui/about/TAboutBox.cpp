@@ -24,8 +24,7 @@ static QString U(const char* text) { return QString::fromUtf8(text); }
 static QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 TAboutBox::TAboutBox(const about::VersionInfo& info, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_platform(platform),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(platform),
       m_game(*this, about::kGameTickInterval) {
     InitUiResources();
     setObjectName("AboutBox");
@@ -44,12 +43,12 @@ TAboutBox::TAboutBox(const about::VersionInfo& info, Platform& platform, QWidget
     m_tmrGame->setObjectName("tmrGame");
     connect(m_tmrGame, &QTimer::timeout, this, &TAboutBox::tmrGameTimer);
 
-    for (QWidget* w : {static_cast<QWidget*>(m_panel1), static_cast<QWidget*>(m_image1), static_cast<QWidget*>(m_version),
-                       static_cast<QWidget*>(m_productName1), static_cast<QWidget*>(m_author),
-                       static_cast<QWidget*>(m_label1), static_cast<QWidget*>(m_pnlInfo),
-                       static_cast<QWidget*>(m_author1), static_cast<QWidget*>(m_company),
-                       static_cast<QWidget*>(m_copyright), static_cast<QWidget*>(m_comments),
-                       static_cast<QWidget*>(m_lblIntro), m_pnlBack})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_panel1), static_cast<QWidget*>(m_image1), static_cast<QWidget*>(m_version),
+          static_cast<QWidget*>(m_productName1), static_cast<QWidget*>(m_author), static_cast<QWidget*>(m_label1),
+          static_cast<QWidget*>(m_pnlInfo), static_cast<QWidget*>(m_author1), static_cast<QWidget*>(m_company),
+          static_cast<QWidget*>(m_copyright), static_cast<QWidget*>(m_comments), static_cast<QWidget*>(m_lblIntro),
+          m_pnlBack})
         w->installEventFilter(this);
 
     FormCreate(info);

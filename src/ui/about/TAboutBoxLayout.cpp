@@ -79,7 +79,11 @@ void TAboutBox::createPanel() {
     TextColour(m_label1, kGrey);
 
     // The program has no web or mail address to point at: these links are left out.
-    const QFont linkFont = [] { QFont f = Font(11); f.setUnderline(true); return f; }();
+    const QFont linkFont = [] {
+        QFont f = Font(11);
+        f.setUnderline(true);
+        return f;
+    }();
     m_lblHome = addLabel(m_panel1, "lblHome", {220, 150, 50, 13});
     m_lblHome->setText(U(texts::kHomePageLink));
     m_lblEMail = addLabel(m_panel1, "lblEMail", {274, 150, 40, 13});

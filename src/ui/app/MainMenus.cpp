@@ -54,59 +54,64 @@ QMenu* BuildMainMenu(QMenuBar* bar, const ActionTable& actions, SignToolBar& sig
 
     QMenu* file = AddMenu(bar, texts::kMenuFile, "mnuFile");
     file->menuAction()->setStatusTip(QString::fromUtf8(texts::kMenuFileHint));
-    AddMenuItems(file, actions, {
-        {Act::NewIniFile, "mnuNewIniFile"},
-        {Act::OpenIniFile, "mnuOpenIniFile"},
-        {Act::OpenSamples, "mnuOpenSamples"},
-    });
+    AddMenuItems(file, actions,
+                 {
+                     {Act::NewIniFile, "mnuNewIniFile"},
+                     {Act::OpenIniFile, "mnuOpenIniFile"},
+                     {Act::OpenSamples, "mnuOpenSamples"},
+                 });
     QMenu* recent = file->addMenu(QString::fromUtf8(texts::kMenuRecent));
     recent->setObjectName("mnuRecentMenus");
     recent->menuAction()->setIcon(QIcon(QStringLiteral(":/icons/recentFile.svg")));
     file->addSeparator();
-    AddMenuItems(file, actions, {
-        {Act::Reload, "mnuReload"},
-        {Act::OpenWithNotepad, "mnuOpenWithNotepad"},
-        kSeparator,
-        {Act::Save, "mnuSave"},
-        {Act::SaveAs, "mnuSaveAs"},
-        kSeparator,
-        {Act::Exit, "mnuExit"},
-    });
+    AddMenuItems(file, actions,
+                 {
+                     {Act::Reload, "mnuReload"},
+                     {Act::OpenWithNotepad, "mnuOpenWithNotepad"},
+                     kSeparator,
+                     {Act::Save, "mnuSave"},
+                     {Act::SaveAs, "mnuSaveAs"},
+                     kSeparator,
+                     {Act::Exit, "mnuExit"},
+                 });
 
-    AddMenuItems(AddMenu(bar, texts::kMenuEdit, "mnuEdit"), actions, {
-        {Act::InsertLine, "mnuInsertLine"},
-        {Act::InsertLineDn, "mnuInsertLineDn"},
-        {Act::EditLine, "mnuEditLine"},
-        kSeparator,
-        {Act::UnRem, "mnuUnRem"},
-        {Act::RemLine, "N6"},
-        {Act::RestoreLine, "N12"},
-        {Act::Restore, "mnuRestore"},
-        kSeparator,
-        {Act::DelLine, "mnuDelLine"},
-    });
+    AddMenuItems(AddMenu(bar, texts::kMenuEdit, "mnuEdit"), actions,
+                 {
+                     {Act::InsertLine, "mnuInsertLine"},
+                     {Act::InsertLineDn, "mnuInsertLineDn"},
+                     {Act::EditLine, "mnuEditLine"},
+                     kSeparator,
+                     {Act::UnRem, "mnuUnRem"},
+                     {Act::RemLine, "N6"},
+                     {Act::RestoreLine, "N12"},
+                     {Act::Restore, "mnuRestore"},
+                     kSeparator,
+                     {Act::DelLine, "mnuDelLine"},
+                 });
 
-    AddMenuItems(AddMenu(bar, texts::kMenuTools, "mnuTools"), actions, {
-        {Act::Find, "mnuFind"},
-        {Act::FindNext, "mnuFindNext"},
-        kSeparator,
-        {Act::SaveAll, "mnuSaveAll"},
-        {Act::SaveSel, "mnuSaveSel"},
-        {Act::SaveTree, "mnuSaveTree"},
-        kSeparator,
-        {Act::RefreshTree, "mnuRefreshTree"},
-    });
+    AddMenuItems(AddMenu(bar, texts::kMenuTools, "mnuTools"), actions,
+                 {
+                     {Act::Find, "mnuFind"},
+                     {Act::FindNext, "mnuFindNext"},
+                     kSeparator,
+                     {Act::SaveAll, "mnuSaveAll"},
+                     {Act::SaveSel, "mnuSaveSel"},
+                     {Act::SaveTree, "mnuSaveTree"},
+                     kSeparator,
+                     {Act::RefreshTree, "mnuRefreshTree"},
+                 });
 
     QMenu* options = AddMenu(bar, texts::kMenuOptions, "mnuOptions");
     AddMenuItems(options, actions, {{Act::Configuration, "mnuConfiguration"}, kSeparator});
     signs.addPatternItems(options, "mnuPtn");
 
-    AddMenuItems(AddMenu(bar, texts::kMenuHelp, "mnuHelp"), actions, {
-        {Act::HelpTopic, "mnuHelpTopic"},
-        {Act::Report, "mnuReport"},
-        kSeparator,
-        {Act::About, "mnuAbout"},
-    });
+    AddMenuItems(AddMenu(bar, texts::kMenuHelp, "mnuHelp"), actions,
+                 {
+                     {Act::HelpTopic, "mnuHelpTopic"},
+                     {Act::Report, "mnuReport"},
+                     kSeparator,
+                     {Act::About, "mnuAbout"},
+                 });
     return recent;
 }
 
@@ -119,19 +124,20 @@ QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name)
     return menu;
 }
 
-void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list,
-                     QAbstractScrollArea* log, TargetTextView* text) {
-    AddMenuItems(AttachPopup(window, list, "PopupMenu_ListView"), actions, {
-        {Act::InsertLine, "mnuInsertLine1"},
-        {Act::InsertLineDn, "mnuInsertLineDn2"},
-        {Act::EditLine, "mnuEditLine1"},
-        kSeparator,
-        {Act::UnRem, "mnuUnRem1"},
-        {Act::RemLine, "N10"},
-        {Act::RestoreLine, "N13"},
-        kSeparator,
-        {Act::DelLine, "mnuDelLine1"},
-    });
+void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* log,
+                     TargetTextView* text) {
+    AddMenuItems(AttachPopup(window, list, "PopupMenu_ListView"), actions,
+                 {
+                     {Act::InsertLine, "mnuInsertLine1"},
+                     {Act::InsertLineDn, "mnuInsertLineDn2"},
+                     {Act::EditLine, "mnuEditLine1"},
+                     kSeparator,
+                     {Act::UnRem, "mnuUnRem1"},
+                     {Act::RemLine, "N10"},
+                     {Act::RestoreLine, "N13"},
+                     kSeparator,
+                     {Act::DelLine, "mnuDelLine1"},
+                 });
 
     QMenu* popupLog = AttachPopup(window, log, "PopupMenu_Log");
     AddMenuItems(popupLog, actions, {{Act::GotoLineByLog, "N16"}, {Act::CopyLogLine, "N17"}});
@@ -145,15 +151,16 @@ void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrol
     popupText->setObjectName("PopupMenu_RE");
     QObject::connect(text, &TargetTextView::rightButtonReleased, popupText,
                      [popupText](const QPoint& globalPos) { popupText->popup(globalPos); });
-    AddMenuItems(popupText, actions, {
-        {Act::RECopy, "mnuRECopy"},
-        {Act::RESelAll, "mnuRESelAll"},
-        kSeparator,
-        {Act::Save, "mnuRESave"},
-        {Act::SaveAs, "mnuRESaveAs"},
-        kSeparator,
-        {Act::OpenIniFile, "mnuREOpen"},
-    });
+    AddMenuItems(popupText, actions,
+                 {
+                     {Act::RECopy, "mnuRECopy"},
+                     {Act::RESelAll, "mnuRESelAll"},
+                     kSeparator,
+                     {Act::Save, "mnuRESave"},
+                     {Act::SaveAs, "mnuRESaveAs"},
+                     kSeparator,
+                     {Act::OpenIniFile, "mnuREOpen"},
+                 });
 }
 
 }  // namespace vq

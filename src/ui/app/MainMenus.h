@@ -35,7 +35,7 @@ QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name)
 
 // The pop-up menus of the content list, the log and the target text; the target text's opens
 // when the right button is released over it.
-void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list,
-                     QAbstractScrollArea* log, TargetTextView* text);
+void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* log,
+                     TargetTextView* text);
 
 }  // namespace vq

@@ -1,11 +1,8 @@
 #include "ui/app/TfrmMain.h"
 #include "ui/toolbox/SongTiFont.h"
 
+#include "core/files/FileAccess.h"
 #include "ui/about/AboutController.h"
-#include "ui/toolbox/LoadIndicator.h"
-#include "ui/toolbox/LocalPath.h"
-#include "ui/toolbox/UiResources.h"
-#include "ui/toolbox/UiTexts.h"
 #include "ui/document/ContentListView.h"
 #include "ui/document/Navigation.h"
 #include "ui/document/TargetTextView.h"
@@ -13,12 +10,15 @@
 #include "ui/editing/EditingController.h"
 #include "ui/editing/LogController.h"
 #include "ui/extraction/ExtractionController.h"
-#include "ui/find/FindController.h"
-#include "ui/tools/ToolsController.h"
-#include "core/files/FileAccess.h"
 #include "ui/files/FileController.h"
+#include "ui/find/FindController.h"
 #include "ui/settings/SettingsController.h"
 #include "ui/settings/SignToolBar.h"
+#include "ui/toolbox/LoadIndicator.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/UiResources.h"
+#include "ui/toolbox/UiTexts.h"
+#include "ui/tools/ToolsController.h"
 
 #include "core/Texts.h"
 
@@ -77,21 +77,20 @@ void TfrmMain::createFeatures() {
         EditingController::Context{m_session, m_lvContent, *m_navigation, *m_signs, m_platform, this});
     m_log = std::make_unique<LogController>(
         LogController::Context{m_session, m_lstLog, m_lvContent, m_platform, *m_messages});
-    m_files = std::make_unique<FileController>(
-        FileController::Context{m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this, *m_loadIndicator,
-                                m_signs->settings()});
+    m_files = std::make_unique<FileController>(FileController::Context{
+        m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this, *m_loadIndicator, m_signs->settings()});
     connect(m_files.get(), &FileController::loadingChanged, this, &TfrmMain::loadingChanged);
     m_extraction = std::make_unique<ExtractionController>(
         ExtractionController::Context{m_session, m_reContent, *m_treeAndRows, m_platform, this});
     m_find = std::make_unique<FindController>(FindController::Context{
         m_session, m_reContent, m_lvContent, *m_treeAndRows, m_pcPages, m_platform, *m_messages, this});
-    m_tools = std::make_unique<ToolsController>(ToolsController::Context{
-        m_session, m_reContent, m_pcPages, *m_files, m_platform, this});
+    m_tools = std::make_unique<ToolsController>(
+        ToolsController::Context{m_session, m_reContent, m_pcPages, *m_files, m_platform, this});
     m_settings = std::make_unique<SettingsController>(
         SettingsController::Context{m_session, *m_signs, m_recent, m_tvTopic, m_reContent, m_platform, this});
     m_about = std::make_unique<AboutController>(this, m_platform);
-    m_commandSets = {m_files.get(),    m_extraction.get(), m_find.get(),     m_tools.get(),   m_treeAndRows.get(),
-                     m_editing.get(),  m_log.get(),        m_settings.get(), m_about.get()};
+    m_commandSets = {m_files.get(),   m_extraction.get(), m_find.get(),     m_tools.get(), m_treeAndRows.get(),
+                     m_editing.get(), m_log.get(),        m_settings.get(), m_about.get()};
     for (CommandSet* commands : m_commandSets)
         commands->bindActions(m_actions);
     m_actions.setUpdatePass([this] { updateActions(); });
@@ -123,8 +122,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (m_files->loading() && (watched == m_lvContent || watched == m_lvContent->viewport()))
             return true;
         break;
-    default:
-        break;
+    default: break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -168,8 +166,8 @@ void TfrmMain::FormShow() {
     m_lvContent->setFocus();
     if (m_lvContent->model()->rowCount() > 0) {
         const QModelIndex first = m_lvContent->model()->index(0, 0);
-        m_lvContent->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
-                                                                  QItemSelectionModel::Rows);
+        m_lvContent->selectionModel()->setCurrentIndex(first,
+                                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 }
 
@@ -232,7 +230,8 @@ void TfrmMain::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     const QString path = PathOfUrl(urls.first());
-    QMetaObject::invokeMethod(this, [this, path] { m_files->openDroppedFile(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { m_files->openDroppedFile(path); }, Qt::QueuedConnection);
 }
 
 }  // namespace vq

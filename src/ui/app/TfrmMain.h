@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/settings/RecentFiles.h"
+#include "ui/document/DocumentSession.h"
 #include "ui/toolbox/ActionTable.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
-#include "ui/document/DocumentSession.h"
-#include "core/settings/RecentFiles.h"
 
 #include <QMainWindow>
 

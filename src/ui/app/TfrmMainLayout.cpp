@@ -1,18 +1,18 @@
 // Builds the main window's furniture: views, menus, tool bar, status bar.
-#include "ui/toolbox/LoadIndicator.h"
 #include "ui/app/MainMenus.h"
 #include "ui/app/TfrmMain.h"
-#include "ui/toolbox/SongTiFont.h"
 #include "ui/document/ContentListView.h"
+#include "ui/document/LogModel.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/document/TopicTreeModel.h"
 #include "ui/document/TopicTreeView.h"
-#include "ui/document/LogModel.h"
 #include "ui/editing/LogView.h"
 #include "ui/files/FileController.h"
 #include "ui/settings/RecentMenu.h"
 #include "ui/settings/SignToolBar.h"
+#include "ui/toolbox/LoadIndicator.h"
+#include "ui/toolbox/SongTiFont.h"
 
 #include "core/Texts.h"
 

@@ -1,10 +1,10 @@
 #include "ui/document/DocumentSession.h"
 
+#include "core/document/TreeBuilder.h"
+#include "ui/document/LogModel.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/TargetTextBinder.h"
 #include "ui/document/TopicTreeModel.h"
-#include "core/document/TreeBuilder.h"
-#include "ui/document/LogModel.h"
 
 #include "core/Texts.h"
 
@@ -13,8 +13,7 @@
 namespace vq {
 
 DocumentSession::DocumentSession()
-    : m_codec(m_document),
-      m_rows(std::make_unique<RowModel>(m_document, m_codec)),
+    : m_codec(m_document), m_rows(std::make_unique<RowModel>(m_document, m_codec)),
       m_tree(std::make_unique<TopicTreeModel>(m_document, m_codec)),
       m_log(std::make_unique<LogModel>(m_document, m_codec)) {
     m_document.addListener(&m_relay);

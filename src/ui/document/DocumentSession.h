@@ -3,9 +3,9 @@
 #include "core/Progress.h"
 #include "core/document/Document.h"
 #include "core/document/DocumentLoading.h"
-#include "ui/document/TextCodec.h"
-#include "core/text/Utf16Text.h"
 #include "core/settings/AnalysisSettings.h"
+#include "core/text/Utf16Text.h"
+#include "ui/document/TextCodec.h"
 
 #include <QObject>
 #include <QString>

@@ -81,8 +81,7 @@ qsizetype LinePositionIndex::positionOf(TextPoint point) {
     return positionOfLine(line) + column;
 }
 
-bool LinePositionIndex::walkToPosition(LineStart from, qsizetype position, TextPoint& point,
-                                       LineStart& reached) const {
+bool LinePositionIndex::walkToPosition(LineStart from, qsizetype position, TextPoint& point, LineStart& reached) const {
     const qsizetype lines = lineCount();
     qsizetype line = from.line;
     qsizetype start = from.position;

@@ -1,8 +1,8 @@
 #include "ui/document/LogModel.h"
 
+#include "core/document/OperationLog.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/ShownLine.h"
-#include "core/document/OperationLog.h"
 
 #include <QPainter>
 
@@ -81,7 +81,8 @@ void LogDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, c
     // their empty leading instead of cutting off descenders at the separator.
     const int overflow = std::max(0, painter->fontMetrics().height() - r.height());
     const QRect textRect(r.left(), r.top() - overflow / 2, r.width(), r.height() + overflow);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                      index.data(Qt::DisplayRole).toString());
     painter->setPen(kLogSeparator);
     painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());  // the last pixel row of the entry
     painter->restore();

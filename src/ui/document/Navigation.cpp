@@ -1,15 +1,15 @@
 // From the tree to the list, from the list to the target text, and the status bar's panels.
 #include "ui/document/Navigation.h"
 
-#include "ui/toolbox/Platform.h"
-#include "ui/toolbox/StatusMessages.h"
-#include "ui/toolbox/UiTexts.h"
 #include "ui/document/ContentListView.h"
 #include "ui/document/DocumentSession.h"
+#include "ui/document/SelectedRowRuns.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/document/TopicTreeModel.h"
 #include "ui/document/TopicTreeView.h"
-#include "ui/document/SelectedRowRuns.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/toolbox/UiTexts.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -60,8 +60,9 @@ bool Navigation::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusIn:
         if (MovesWithinWindow(event)) {
-            const char* text = isTree ? texts::kFocusTree : watched == m_context.list ? texts::kFocusList
-                                                                                     : texts::kFocusText;
+            const char* text = isTree                      ? texts::kFocusTree
+                               : watched == m_context.list ? texts::kFocusList
+                                                           : texts::kFocusText;
             m_context.messages.show(QString::fromUtf8(text));
         }
         break;
@@ -69,8 +70,7 @@ bool Navigation::eventFilter(QObject* watched, QEvent* event) {
         if (MovesWithinWindow(event))
             m_context.messages.show(QStringLiteral(" "));
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -78,15 +78,10 @@ bool Navigation::eventFilter(QObject* watched, QEvent* event) {
 void Navigation::tvTopicKeyUp(int key) {
     switch (key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        tvTopicDblClick();
-        break;
+    case Qt::Key_Enter: tvTopicDblClick(); break;
     case Qt::Key_Up:
-    case Qt::Key_Down:
-        tvTopicClick();
-        break;
-    default:
-        break;
+    case Qt::Key_Down: tvTopicClick(); break;
+    default: break;
     }
 }
 

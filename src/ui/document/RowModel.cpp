@@ -19,9 +19,7 @@ RowModel::RowModel(Document& document, const TextCodec& codec, QObject* parent)
 
 RowModel::~RowModel() { m_document.removeListener(this); }
 
-int RowModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_shown;
-}
+int RowModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_shown; }
 
 int RowModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
 
@@ -61,10 +59,8 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
         const QColor c = backgroundFor(row);
         return c.isValid() ? QVariant(c) : QVariant();
     }
-    case Qt::ForegroundRole:
-        return foregroundFor(row);
-    default:
-        return {};
+    case Qt::ForegroundRole: return foregroundFor(row);
+    default: return {};
     }
 }
 

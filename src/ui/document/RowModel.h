@@ -80,13 +80,13 @@ private:
     void showMoreRows();
     void showRows(int count);
 
-    Document& m_document;     // Not owned.
-    const TextCodec& m_codec; // Not owned.
+    Document& m_document;      // Not owned.
+    const TextCodec& m_codec;  // Not owned.
     RangeBatch m_batch;
     bool m_resetting = false;  // a reset runs until the command ends
     int m_shown = 0;           // the rows the views know: the document's first rows
     int m_shownBeforeReset = 0;
-    int m_pending = 0;         // the document's rows after them, still to be shown
+    int m_pending = 0;  // the document's rows after them, still to be shown
     QTimer m_step;
 };
 

@@ -56,8 +56,8 @@ qsizetype ShownLine::columnAt(qreal x, bool onCharacter) const {
     const QTextLine line = m_layout.lineAt(0);
     if (!line.isValid())
         return 0;
-    const qsizetype index = line.xToCursor(x, onCharacter ? QTextLine::CursorOnCharacter
-                                                          : QTextLine::CursorBetweenCharacters);
+    const qsizetype index =
+        line.xToCursor(x, onCharacter ? QTextLine::CursorOnCharacter : QTextLine::CursorBetweenCharacters);
     if (isCut() && index > m_shownLength)
         return m_length;
     return std::clamp<qsizetype>(index, 0, m_length);

@@ -44,8 +44,8 @@ public:
 
     // Draws the line with columns [selectionStart, selectionEnd) highlighted, and the line break
     // after it too when `breakSelected`.
-    void draw(QPainter* painter, QPointF origin, qsizetype selectionStart, qsizetype selectionEnd,
-              bool breakSelected, qreal breakWidth, qreal height, const QPalette& palette) const;
+    void draw(QPainter* painter, QPointF origin, qsizetype selectionStart, qsizetype selectionEnd, bool breakSelected,
+              qreal breakWidth, qreal height, const QPalette& palette) const;
     void drawCaret(QPainter* painter, QPointF origin, qsizetype column) const;
 
 private:

@@ -373,7 +373,12 @@ void TargetTextView::scheduleScrollBarUpdate() {
         return;
     m_scrollBarUpdatePending = true;
     QMetaObject::invokeMethod(
-        this, [this] { if (m_scrollBarUpdatePending) updateScrollBars(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            if (m_scrollBarUpdatePending)
+                updateScrollBars();
+        },
+        Qt::QueuedConnection);
 }
 
 void TargetTextView::repaintLines(qsizetype first, qsizetype last) {

@@ -11,9 +11,7 @@ namespace vq {
 
 namespace {
 
-int ToInt(qsizetype value) {
-    return static_cast<int>(std::min<qsizetype>(value, std::numeric_limits<int>::max()));
-}
+int ToInt(qsizetype value) { return static_cast<int>(std::min<qsizetype>(value, std::numeric_limits<int>::max())); }
 
 QAccessibleInterface* CreateAccessible(const QString& key, QObject* object) {
     if (key == QLatin1String(TargetTextView::staticMetaObject.className())) {
@@ -72,9 +70,7 @@ void TargetTextViewAccessible::selection(int selectionIndex, int* startOffset, i
 
 int TargetTextViewAccessible::selectionCount() const { return view()->hasSelection() ? 1 : 0; }
 
-void TargetTextViewAccessible::addSelection(int startOffset, int endOffset) {
-    setSelection(0, startOffset, endOffset);
-}
+void TargetTextViewAccessible::addSelection(int startOffset, int endOffset) { setSelection(0, startOffset, endOffset); }
 
 void TargetTextViewAccessible::removeSelection(int selectionIndex) {
     if (selectionIndex == 0)
@@ -125,8 +121,8 @@ std::pair<int, int> TargetTextViewAccessible::segmentAt(int offset, QAccessible:
     return {lineStart + ToInt(std::max<qsizetype>(start, 0)), lineStart + ToInt(end < 0 ? length : end)};
 }
 
-QString TargetTextViewAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                               int* startOffset, int* endOffset) const {
+QString TargetTextViewAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                               int* endOffset) const {
     const auto [start, end] = segmentAt(offset, boundaryType);
     *startOffset = start;
     *endOffset = end;

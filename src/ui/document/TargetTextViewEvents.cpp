@@ -27,10 +27,8 @@ bool IsMoveKey(int key) {
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
+    case Qt::Key_PageDown: return true;
+    default: return false;
     }
 }
 
@@ -149,8 +147,7 @@ bool TargetTextView::handleMoveKey(QKeyEvent* event) {
         moveCaret(side, false);
         return true;
     }
-    const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
-                          key == Qt::Key_PageDown;
+    const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
     if (vertical && !(modifiers & Qt::ControlModifier) && m_desiredX < 0)
         m_desiredX = shownLine(m_caret.line)->xOf(m_caret.column);
     const qreal desiredX = m_desiredX;
@@ -192,20 +189,13 @@ TextPoint TargetTextView::pointAfterMove(TextPoint point, int key, Qt::KeyboardM
             return {point.line, NextWordColumn(shown->shownText(), point.column)};
         return {point.line, shown->nextColumn(point.column)};
     }
-    case Qt::Key_Home:
-        return ctrl ? TextPoint{0, 0} : TextPoint{point.line, 0};
-    case Qt::Key_End:
-        return ctrl ? TextPoint{last, lineLength(last)} : TextPoint{point.line, length};
-    case Qt::Key_Up:
-        return ctrl ? point : verticalMove(point, -1);
-    case Qt::Key_Down:
-        return ctrl ? point : verticalMove(point, 1);
-    case Qt::Key_PageUp:
-        return verticalMove(point, -visibleLines());
-    case Qt::Key_PageDown:
-        return verticalMove(point, visibleLines());
-    default:
-        return point;
+    case Qt::Key_Home: return ctrl ? TextPoint{0, 0} : TextPoint{point.line, 0};
+    case Qt::Key_End: return ctrl ? TextPoint{last, lineLength(last)} : TextPoint{point.line, length};
+    case Qt::Key_Up: return ctrl ? point : verticalMove(point, -1);
+    case Qt::Key_Down: return ctrl ? point : verticalMove(point, 1);
+    case Qt::Key_PageUp: return verticalMove(point, -visibleLines());
+    case Qt::Key_PageDown: return verticalMove(point, visibleLines());
+    default: return point;
     }
 }
 

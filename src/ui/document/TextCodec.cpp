@@ -70,7 +70,7 @@ QString TextCodec::decodeShown(std::string_view bytes, qsizetype maxChars) const
         return text;
     text.truncate(maxChars);
     if (!text.isEmpty() && text.back().isHighSurrogate())
-        text.chop(1);  // never half a character
+        text.chop(1);       // never half a character
     text += QChar(0x2026);  // …
     return text;
 }

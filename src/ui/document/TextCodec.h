@@ -40,7 +40,6 @@ public:
     std::optional<std::string> encodeLegacy(const QString& text) const;
 
 private:
-
     const Document& m_document;  // Not owned: its encoding decides how bytes are read.
     QString m_legacyName;
     mutable QStringDecoder m_decoder;

@@ -55,8 +55,8 @@ qsizetype FindAcrossLines(const TextLineSource& source, const QStringList& parts
 
 }  // namespace
 
-std::optional<TextHit> FindInLines(const TextLineSource* source, const QString& text, TextPoint from,
-                                   bool matchCase, bool wholeWord) {
+std::optional<TextHit> FindInLines(const TextLineSource* source, const QString& text, TextPoint from, bool matchCase,
+                                   bool wholeWord) {
     if (!source || text.isEmpty() || source->lineCount() == 0)
         return std::nullopt;
     const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
@@ -67,9 +67,8 @@ std::optional<TextHit> FindInLines(const TextLineSource* source, const QString& 
     qsizetype column = from.column;
     for (qsizetype line = std::max<qsizetype>(from.line, 0); line < lines; ++line) {
         const QString lineText = source->lineText(line);
-        const qsizetype at = parts.size() == 1
-                                 ? FindInLine(lineText, text, column, cs, wholeWord)
-                                 : FindAcrossLines(*source, parts, line, lineText, column, cs, wholeWord);
+        const qsizetype at = parts.size() == 1 ? FindInLine(lineText, text, column, cs, wholeWord)
+                                               : FindAcrossLines(*source, parts, line, lineText, column, cs, wholeWord);
         if (at >= 0)
             return TextHit{{line, at}, lineStart + at};
         lineStart += lineText.size() + 1;

@@ -15,9 +15,9 @@ TopicTreeModel::TopicTreeModel(Document& document, const TextCodec& codec, QObje
 TopicTreeModel::~TopicTreeModel() { m_document.removeListener(this); }
 
 const QIcon& TopicTreeModel::treeImage(int image) {
-    static const std::array<QIcon, 6> images = {
-        QIcon(":/tree/section.svg"), QIcon(":/tree/title.svg"),        QIcon(":/tree/key.svg"),
-        QIcon(":/tree/commented-key.svg"), QIcon(":/tree/section-open.svg"), QIcon(":/tree/title-open.svg")};
+    static const std::array<QIcon, 6> images = {QIcon(":/tree/section.svg"),      QIcon(":/tree/title.svg"),
+                                                QIcon(":/tree/key.svg"),          QIcon(":/tree/commented-key.svg"),
+                                                QIcon(":/tree/section-open.svg"), QIcon(":/tree/title-open.svg")};
     return images[static_cast<size_t>(image < 0 || image > 5 ? 2 : image)];
 }
 
@@ -66,16 +66,11 @@ QVariant TopicTreeModel::data(const QModelIndex& index, int role) const {
         return {};
     const TopicNode& node = m_document.tree().node(id);
     switch (role) {
-    case Qt::DisplayRole:
-        return m_codec.decodeShown(node.text, kMaxShownLineChars);
-    case Qt::ToolTipRole:
-        return m_codec.decodeShown(node.text, kMaxTipChars);
-    case Qt::DecorationRole:
-        return treeImage(imageOf(index));
-    case Qt::ForegroundRole:
-        return node.row == kNoRow ? QVariant(kRowlessNodeText) : QVariant();
-    default:
-        return {};
+    case Qt::DisplayRole: return m_codec.decodeShown(node.text, kMaxShownLineChars);
+    case Qt::ToolTipRole: return m_codec.decodeShown(node.text, kMaxTipChars);
+    case Qt::DecorationRole: return treeImage(imageOf(index));
+    case Qt::ForegroundRole: return node.row == kNoRow ? QVariant(kRowlessNodeText) : QVariant();
+    default: return {};
     }
 }
 

@@ -1,12 +1,12 @@
 // The analysis pass as the window runs it, revealing and deleting rows.
 #include "ui/document/TreeAndRows.h"
 
-#include "ui/toolbox/Platform.h"
-#include "ui/toolbox/StatusMessages.h"
 #include "ui/document/ContentListView.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/TopicTreeView.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
 
 namespace vq {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolbox/ActionTable.h"
 #include "ui/document/PaintPause.h"
+#include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
 

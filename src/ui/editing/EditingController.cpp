@@ -1,18 +1,18 @@
 // The editing commands: their enabled rules, and the commands on the selected rows.
 #include "ui/editing/EditingController.h"
 
-#include "ui/toolbox/Platform.h"
+#include "core/editing/CommentCommands.h"
+#include "core/editing/DeleteRestore.h"
+#include "core/editing/EditLines.h"
 #include "ui/document/ContentListView.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/PaintPause.h"
 #include "ui/document/RowModel.h"
-#include "core/editing/CommentCommands.h"
-#include "core/editing/DeleteRestore.h"
-#include "core/editing/EditLines.h"
 #include "ui/document/SelectedRowRuns.h"
 #include "ui/editing/TfrmInsert.h"
 #include "ui/editing/TypedText.h"
 #include "ui/settings/SignToolBar.h"
+#include "ui/toolbox/Platform.h"
 
 #include "core/Texts.h"
 
@@ -26,8 +26,7 @@ namespace vq {
 EditingController::EditingController(const Context& context)
     : m_context(context), m_frmInsert(new TfrmInsert(context.platform, context.window)) {
     // OK keeps the dialog open on text the document's encoding cannot hold.
-    m_frmInsert->setCheck(
-        [this](const QString& text) { return typed(text).refusal; });
+    m_frmInsert->setCheck([this](const QString& text) { return typed(text).refusal; });
     ContentListView* list = m_context.list;
     list->installEventFilter(this);
     connect(m_context.session.rows(), &RowModel::captionEdited, this, &EditingController::lvContentEdited);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/toolbox/ActionTable.h"
 #include "core/editing/InsertLines.h"
 #include "core/editing/RowText.h"
+#include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
 
@@ -35,7 +35,7 @@ public:
         Navigation& navigation;
         SignToolBar& signs;  // the signs as the user typed them
         Platform& platform;
-        QWidget* window;     // the dialogs' parent
+        QWidget* window;  // the dialogs' parent
     };
     explicit EditingController(const Context& context);
     ~EditingController() override;
@@ -78,9 +78,9 @@ private:
     void refuse(EditError error);
     void refuseLater(const QString& message);
 
-    Context m_context;        // Not owned, all of it.
-    TfrmInsert* m_frmInsert;  // Not owned: a child of the window.
-    bool m_enterDown = false; // Enter went down in the list itself, not in its editor
+    Context m_context;         // Not owned, all of it.
+    TfrmInsert* m_frmInsert;   // Not owned: a child of the window.
+    bool m_enterDown = false;  // Enter went down in the list itself, not in its editor
 };
 
 }  // namespace vq

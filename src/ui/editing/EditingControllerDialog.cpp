@@ -1,10 +1,10 @@
 // Inserting lines and titles, and the dialog edit of a block of rows, through the insert dialog.
 #include "ui/editing/EditingController.h"
 
+#include "core/editing/EditLines.h"
 #include "ui/document/ContentListView.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/PaintPause.h"
-#include "core/editing/EditLines.h"
 #include "ui/document/SelectedRowRuns.h"
 #include "ui/editing/TfrmInsert.h"
 #include "ui/editing/TypedText.h"

@@ -1,10 +1,10 @@
 // Editing a row in place, Enter in the list, and the column-header clicks.
 #include "ui/editing/EditingController.h"
 
+#include "core/editing/EditLines.h"
 #include "ui/document/ContentListView.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/Navigation.h"
-#include "core/editing/EditLines.h"
 #include "ui/editing/TypedText.h"
 
 #include <QEvent>
@@ -53,8 +53,8 @@ void EditingController::lvContentKeyUp(int key) {
 
 void EditingController::lvContentColumnClick(int column) {
     QHeaderView* header = m_context.list->horizontalHeader();
-    const ColumnWidths now =
-        ColumnClickWidths(column, m_context.list->viewport()->width(), {header->sectionSize(0), header->sectionSize(1)});
+    const ColumnWidths now = ColumnClickWidths(column, m_context.list->viewport()->width(),
+                                               {header->sectionSize(0), header->sectionSize(1)});
     header->resizeSection(0, now.after);
     header->resizeSection(1, now.before);
 }

@@ -1,13 +1,13 @@
 // The operation log's commands: go to an entry's row, copy an entry, and the hover texts.
 #include "ui/editing/LogController.h"
 
-#include "ui/toolbox/Platform.h"
-#include "ui/toolbox/StatusMessages.h"
 #include "ui/document/ContentListView.h"
 #include "ui/document/DocumentSession.h"
-#include "ui/document/RowModel.h"
 #include "ui/document/LogModel.h"
+#include "ui/document/RowModel.h"
 #include "ui/editing/LogView.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
 
 #include "core/Texts.h"
 

@@ -1,7 +1,7 @@
 #include "ui/editing/TypedText.h"
 
-#include "ui/toolbox/UiTexts.h"
 #include "ui/document/TextCodec.h"
+#include "ui/toolbox/UiTexts.h"
 
 namespace vq {
 

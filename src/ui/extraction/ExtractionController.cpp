@@ -1,9 +1,9 @@
 #include "ui/extraction/ExtractionController.h"
 
-#include "ui/toolbox/Platform.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/document/TreeAndRows.h"
+#include "ui/toolbox/Platform.h"
 
 #include "core/Texts.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolbox/ActionTable.h"
 #include "core/extraction/Extraction.h"
+#include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
 

@@ -1,15 +1,15 @@
 // New, save, save as and close: the life of the document as a whole.
 #include "ui/files/FileController.h"
 
+#include "core/files/FileErrorText.h"
+#include "core/files/TextFile.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TreeAndRows.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 #include "ui/toolbox/UiTexts.h"
-#include "ui/document/DocumentSession.h"
-#include "ui/document/TreeAndRows.h"
-#include "core/files/FileErrorText.h"
-#include "core/files/TextFile.h"
 
 #include <QDir>
 #include <QWidget>
@@ -17,7 +17,8 @@
 namespace vq {
 
 FileController::FileController(const Context& context) : m_context(context) {
-    connect(&m_loader, &DocumentLoader::progressed, this, [this](const QString& text) { m_context.messages.show(text, true); });
+    connect(&m_loader, &DocumentLoader::progressed, this,
+            [this](const QString& text) { m_context.messages.show(text, true); });
     connect(&m_loader, &DocumentLoader::counted, &m_context.indicator, &LoadIndicator::setCount);
     connect(&m_loader, &DocumentLoader::finished, this, &FileController::loadFinished);
     connect(&m_context.indicator, &LoadIndicator::cancelRequested, this, &FileController::cancelLoading);
@@ -85,10 +86,8 @@ bool FileController::ConfirmChanges() {
             if (!SaveDocument(SaveMode::Save))
                 return false;
             break;
-        case Platform::Answer::No:
-            break;
-        default:
-            return false;
+        case Platform::Answer::No: break;
+        default: return false;
         }
     }
     return true;
@@ -100,11 +99,13 @@ bool FileController::SaveDocument(SaveMode mode) {
     if (mode == SaveMode::SaveAs || document.isUntitled()) {
         result = SaveDocumentAs();
     } else {
-        const WriteResult written = WriteTextFile(document.fileName(), document.saveBytes(), m_context.session.fileForm());
+        const WriteResult written =
+            WriteTextFile(document.fileName(), document.saveBytes(), m_context.session.fileForm());
         result = written.ok;
         if (!result)
-            m_context.platform.showMessage(m_context.window,
-                                           QString::fromStdString(SaveErrorMessage(ShownBytes(document.fileName()).toStdString(), written)));
+            m_context.platform.showMessage(
+                m_context.window,
+                QString::fromStdString(SaveErrorMessage(ShownBytes(document.fileName()).toStdString(), written)));
     }
     if (result) {
         document.showFileNameInCaption();
@@ -128,8 +129,8 @@ bool FileController::SaveDocumentAs() {
     Document& document = m_context.session.document();
     const WriteResult written = WriteTextFile(LocalPath(path), document.saveBytes(), m_context.session.fileForm());
     if (!written.ok) {
-        m_context.platform.showMessage(m_context.window,
-                                       QString::fromStdString(SaveErrorMessage(ShownPath(path).toStdString(), written)));
+        m_context.platform.showMessage(
+            m_context.window, QString::fromStdString(SaveErrorMessage(ShownPath(path).toStdString(), written)));
         return false;
     }
     document.setFileName(LocalPath(path));

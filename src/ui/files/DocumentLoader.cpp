@@ -1,7 +1,7 @@
 #include "ui/files/DocumentLoader.h"
 
-#include "core/document/TreeBuilder.h"
 #include "core/document/OpenLimit.h"
+#include "core/document/TreeBuilder.h"
 
 #include "core/Texts.h"
 

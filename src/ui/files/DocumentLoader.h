@@ -17,9 +17,9 @@ namespace vq {
 
 // One file to load and how to analyse it.
 struct LoadJob {
-    std::string path;       // the file's name as the file system takes it
-    std::string shownPath;  // the same for messages (UTF-8)
-    std::uint64_t size = 0; // as measured before the load, for the out-of-memory message
+    std::string path;        // the file's name as the file system takes it
+    std::string shownPath;   // the same for messages (UTF-8)
+    std::uint64_t size = 0;  // as measured before the load, for the out-of-memory message
     // The signs as they are in a UTF-8 document, and, when they differ, as they are in a document
     // of the legacy code page; which one applies is known only once the bytes are checked.
     AnalysisSettings utf8Signs;

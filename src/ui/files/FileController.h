@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolbox/ActionTable.h"
 #include "ui/files/DocumentLoader.h"
+#include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
 #include <QString>
@@ -30,8 +30,8 @@ public:
         Platform& platform;
         StatusMessages& messages;
         RecentFiles& recent;
-        QWidget* window;  // the dialogs' parent; Exit closes it
-        LoadIndicator& indicator;  // the progress bar and the cancel button of a load
+        QWidget* window;                // the dialogs' parent; Exit closes it
+        LoadIndicator& indicator;       // the progress bar and the cancel button of a load
         const AnalysisSettings& signs;  // as the user typed them; a load analyses with these
     };
     explicit FileController(const Context& context);
@@ -91,7 +91,7 @@ private:
     LoadJob makeJob(const QString& path, std::uint64_t size) const;
     bool titled() const;
 
-    Context m_context;  // Not owned, all of it.
+    Context m_context;     // Not owned, all of it.
     QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
     DocumentLoader m_loader;
     QString m_loadingPath;  // the file the running load reads

@@ -3,18 +3,18 @@
 // files.
 #include "ui/files/FileController.h"
 
+#include "core/document/OpenLimit.h"
+#include "core/files/FileAccess.h"
+#include "core/files/FileErrorText.h"
+#include "core/files/FileSizeCheck.h"
+#include "core/settings/RecentFiles.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TreeAndRows.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 #include "ui/toolbox/UiTexts.h"
-#include "ui/document/DocumentSession.h"
-#include "ui/document/TreeAndRows.h"
-#include "core/files/FileAccess.h"
-#include "core/files/FileErrorText.h"
-#include "core/files/FileSizeCheck.h"
-#include "core/document/OpenLimit.h"
-#include "core/settings/RecentFiles.h"
 
 #include <QEventLoop>
 
@@ -40,31 +40,27 @@ bool FileController::startOpening(const QString& path) {
     // before anything of the current document changes.
     const SizeResult size = QueryFileSize(LocalPath(path));
     if (!size.ok) {
-        m_context.platform.showError(m_context.window,
-                                     QString::fromStdString(OpenErrorMessage(ShownPath(path).toStdString(), size.error)));
+        m_context.platform.showError(
+            m_context.window, QString::fromStdString(OpenErrorMessage(ShownPath(path).toStdString(), size.error)));
         return false;
     }
     switch (CheckFileSize(size.size)) {
     case SizeVerdict::Question:
         switch (m_context.platform.askYesNoCancel(m_context.window, QString::fromUtf8(texts::kWarningTitle),
                                                   QString::fromUtf8(texts::kHugeFileQuestion))) {
-        case Platform::Answer::Yes:
-            OpenWithNotepad(path);
-            return false;
-        case Platform::Answer::No:
-            break;
-        default:
-            return false;
+        case Platform::Answer::Yes: OpenWithNotepad(path); return false;
+        case Platform::Answer::No: break;
+        default: return false;
         }
         break;
     case SizeVerdict::Notice:
         m_context.platform.showMessage(m_context.window, QString::fromUtf8(texts::kLargeFileNotice));
         break;
-    case SizeVerdict::Quiet:
-        break;
+    case SizeVerdict::Quiet: break;
     }
     // A file that cannot fit is refused before the current document is put at risk.
-    if (const auto tooLarge = TooLargeToOpen(ShownPath(path).toStdString(), size.size, m_context.platform.allocatableBytes())) {
+    if (const auto tooLarge =
+            TooLargeToOpen(ShownPath(path).toStdString(), size.size, m_context.platform.allocatableBytes())) {
         m_context.platform.showMessage(m_context.window, QString::fromStdString(*tooLarge));
         return false;
     }
@@ -110,9 +106,7 @@ void FileController::loadFinished() {
         m_context.messages.show(QString::fromUtf8(texts::kOpened));
         m_context.recent.AddRecentFile(LocalPath(AbsolutePath(path)));
         break;
-    case LoadStatus::Cancelled:
-        m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled));
-        break;
+    case LoadStatus::Cancelled: m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled)); break;
     case LoadStatus::Failed:
         m_context.messages.show(FirstLine(result.error));
         if (outcome.outOfMemory)
@@ -187,8 +181,6 @@ void FileController::OpenWithNotepad(const QString& path) {
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kProgramNotFound, editor));
 }
 
-void FileController::actOpenWithNotepadExecute() {
-    OpenWithNotepad(PathText(m_context.session.document().fileName()));
-}
+void FileController::actOpenWithNotepadExecute() { OpenWithNotepad(PathText(m_context.session.document().fileName())); }
 
 }  // namespace vq

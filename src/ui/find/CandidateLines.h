@@ -23,8 +23,8 @@ class TextCodec;
 // counts over these lines are not the text's: use the hit's point.
 class CandidateLines : public TextLineSource {
 public:
-    CandidateLines(const TextLineSource* shown, const Document& document, const TextCodec& codec,
-                   const QString& text, bool matchCase);
+    CandidateLines(const TextLineSource* shown, const Document& document, const TextCodec& codec, const QString& text,
+                   bool matchCase);
 
     qsizetype lineCount() const override;
     QString lineText(qsizetype line) const override;

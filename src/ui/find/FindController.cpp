@@ -1,8 +1,5 @@
 #include "ui/find/FindController.h"
 
-#include "ui/toolbox/Platform.h"
-#include "ui/toolbox/StatusMessages.h"
-#include "ui/toolbox/UiTexts.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/document/TextFinder.h"
@@ -10,6 +7,9 @@
 #include "ui/find/CandidateLines.h"
 #include "ui/find/FindDlg.h"
 #include "ui/find/FindText.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/StatusMessages.h"
+#include "ui/toolbox/UiTexts.h"
 
 #include "core/Texts.h"
 
@@ -137,7 +137,8 @@ void FindController::showHit(TextPoint at, const QString& what) {
     // The hit is as long as the find text; a break in it ends a line.
     const qsizetype breaks = what.count(QLatin1Char('\n'));
     const qsizetype lastPart = what.size() - (what.lastIndexOf(QLatin1Char('\n')) + 1);
-    const TextPoint end = breaks == 0 ? TextPoint{at.line, at.column + what.size()} : TextPoint{at.line + breaks, lastPart};
+    const TextPoint end =
+        breaks == 0 ? TextPoint{at.line, at.column + what.size()} : TextPoint{at.line + breaks, lastPart};
     view->setSelection(at, end);
     const Document& document = m_context.session.document();
     if (document.textMirrorsList() && static_cast<size_t>(at.line) < document.rowCount())

@@ -34,7 +34,7 @@ private:
     void textEdited();
 
     std::function<QString(const QString&)> m_limit;
-    QLineEdit* m_text = nullptr;         // Not owned: children of the dialog.
+    QLineEdit* m_text = nullptr;  // Not owned: children of the dialog.
     QCheckBox* m_wholeWord = nullptr;
     QCheckBox* m_matchCase = nullptr;
     QRadioButton* m_down = nullptr;

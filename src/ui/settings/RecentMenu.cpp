@@ -1,9 +1,9 @@
 #include "ui/settings/RecentMenu.h"
 
+#include "core/files/FileAccess.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
-#include "core/files/FileAccess.h"
 
 #include <QAction>
 #include <QMenu>

@@ -2,17 +2,17 @@
 // taken over from the dialog on OK.
 #include "ui/settings/SettingsController.h"
 
-#include "ui/toolbox/LocalPath.h"
-#include "ui/toolbox/Platform.h"
-#include "ui/document/DocumentSession.h"
-#include "ui/document/TargetTextView.h"
-#include "ui/document/TopicTreeView.h"
 #include "core/settings/ProgramSettings.h"
 #include "core/settings/RecentFiles.h"
 #include "core/settings/SettingsFile.h"
+#include "ui/document/DocumentSession.h"
+#include "ui/document/TargetTextView.h"
+#include "ui/document/TopicTreeView.h"
 #include "ui/settings/SignToolBar.h"
 #include "ui/settings/TextFont.h"
 #include "ui/settings/TfrmOption.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/Platform.h"
 
 #include <QComboBox>
 
@@ -36,7 +36,9 @@ QStringList Texts(const std::vector<std::string>& utf8) {
 }
 
 // The entry the box shows, as an index into its history; -1 for a text typed that is not in it.
-int ShownIndex(const QComboBox* box) { return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive); }
+int ShownIndex(const QComboBox* box) {
+    return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
 }  // namespace
 
 SettingsController::SettingsController(const Context& context)

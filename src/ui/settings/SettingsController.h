@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolbox/ActionTable.h"
 #include "core/settings/FontText.h"
+#include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,10 @@
 #include "ui/settings/SignToolBar.h"
 
+#include "ui/document/TextCodec.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
-#include "ui/document/TextCodec.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolBar>
-#include <QAbstractItemView>
 #include <QToolButton>
 #include <QValidator>
 
@@ -55,7 +55,8 @@ SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec, Platform& plat
     m_cboSplit->setMaxVisibleItems(10);
     m_cboTitleSign = makeBox("cboTitleSign", "", false);
     connect(m_cboRem, &QComboBox::editTextChanged, this, [this](const QString& t) { onTextChanged(SignBox::Rem, t); });
-    connect(m_cboSplit, &QComboBox::editTextChanged, this, [this](const QString& t) { onTextChanged(SignBox::Split, t); });
+    connect(m_cboSplit, &QComboBox::editTextChanged, this,
+            [this](const QString& t) { onTextChanged(SignBox::Split, t); });
     connect(m_cboTitleSign, &QComboBox::editTextChanged, this,
             [this](const QString& t) { onTextChanged(SignBox::TitleSign, t); });
     refresh();
@@ -110,8 +111,8 @@ bool SignToolBar::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         for (SignBox which : {SignBox::Rem, SignBox::Split, SignBox::TitleSign}) {
             QComboBox* b = box(which);
-            const bool leaves = !b->view()->isVisible() && reason != Qt::PopupFocusReason &&
-                                reason != Qt::ActiveWindowFocusReason;
+            const bool leaves =
+                !b->view()->isVisible() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
             if (watched == b && leaves) {
                 m_panel.actAdd2ComboBoxExecute(which);
                 refresh();
@@ -156,11 +157,11 @@ void SignToolBar::addToolBarWidgets(QToolBar* toolBar) {
     toolBar->addWidget(DropDownButton(toolBar, "tbtnBeginEnd", U(texts::kTitleSignButton), "titleSign",
                                       texts::kTitleSignButtonHint, makeSignBeginEndMenu()));
     toolBar->addWidget(m_cboTitleSign);
-    toolBar->addWidget(DropDownButton(toolBar, "tbtnTitleType", {}, "titleType", texts::kTitleTypeButtonHint,
-                                      makeTitleTypeMenu()));
+    toolBar->addWidget(
+        DropDownButton(toolBar, "tbtnTitleType", {}, "titleType", texts::kTitleTypeButtonHint, makeTitleTypeMenu()));
     toolBar->addSeparator();
-    toolBar->addWidget(DropDownButton(toolBar, "tbtnPattern", {}, "pattern", texts::kPatternButtonHint,
-                                      makePatternMenu()));
+    toolBar->addWidget(
+        DropDownButton(toolBar, "tbtnPattern", {}, "pattern", texts::kPatternButtonHint, makePatternMenu()));
     toolBar->addSeparator();
     refresh();
 }
@@ -282,8 +283,9 @@ void SignToolBar::refresh() {
     }
     m_cboTitleSign->setEnabled(m_panel.titleSignEnabled());
     QPalette palette = m_cboTitleSign->palette();
-    const QColor base = m_panel.titleSignColour() == BoxColour::Silver ? QColor(kSilverLevel, kSilverLevel, kSilverLevel)
-                                                                       : QColor(Qt::white);
+    const QColor base = m_panel.titleSignColour() == BoxColour::Silver
+                            ? QColor(kSilverLevel, kSilverLevel, kSilverLevel)
+                            : QColor(Qt::white);
     palette.setColor(QPalette::Base, base);
     m_cboTitleSign->setPalette(palette);
     m_cboTitleSign->lineEdit()->setPalette(palette);

@@ -52,7 +52,7 @@ private:
     static QString textOf(const std::string& sign);
     void refresh();
 
-    QWidget* m_window;  // Not owned.
+    QWidget* m_window;     // Not owned.
     Platform& m_platform;  // Not owned.
     SignPanel m_panel;
     bool m_refreshing = false;

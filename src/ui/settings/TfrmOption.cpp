@@ -1,10 +1,10 @@
 #include "ui/settings/TfrmOption.h"
 
-#include "ui/toolbox/Platform.h"
-#include "ui/toolbox/UiTexts.h"
 #include "core/settings/AnalysisSettings.h"
 #include "core/settings/ProgramSettings.h"
 #include "core/text/TextCompare.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/UiTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -9,15 +9,40 @@ namespace vq {
 // action per command, addressed by this number.
 enum class Act {
     // File
-    NewIniFile, OpenIniFile, OpenSamples, Reload, OpenWithNotepad, Save, SaveAs, Exit,
+    NewIniFile,
+    OpenIniFile,
+    OpenSamples,
+    Reload,
+    OpenWithNotepad,
+    Save,
+    SaveAs,
+    Exit,
     // Edit
-    InsertLine, InsertLineDn, EditLine, UnRem, RemLine, RestoreLine, Restore, DelLine,
+    InsertLine,
+    InsertLineDn,
+    EditLine,
+    UnRem,
+    RemLine,
+    RestoreLine,
+    Restore,
+    DelLine,
     // Tools
-    Find, FindNext, SaveAll, SaveSel, SaveTree, RefreshTree,
+    Find,
+    FindNext,
+    SaveAll,
+    SaveSel,
+    SaveTree,
+    RefreshTree,
     // Options and help
-    Configuration, HelpTopic, Report, About,
+    Configuration,
+    HelpTopic,
+    Report,
+    About,
     // Operation log and target text
-    GotoLineByLog, CopyLogLine, RECopy, RESelAll,
+    GotoLineByLog,
+    CopyLogLine,
+    RECopy,
+    RESelAll,
     Count
 };
 

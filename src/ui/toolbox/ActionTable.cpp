@@ -8,7 +8,8 @@ namespace vq {
 
 ActionTable::ActionTable(QWidget* window) {
     for (const ActionInfo& info : ActionCatalog()) {
-        auto* action = new QAction(QIcon(QString(":/icons/%1.svg").arg(info.icon)), QString::fromUtf8(info.caption), window);
+        auto* action =
+            new QAction(QIcon(QString(":/icons/%1.svg").arg(info.icon)), QString::fromUtf8(info.caption), window);
         action->setObjectName(info.name);
         const QString hint = QString::fromUtf8(info.hint);
         action->setStatusTip(hint);

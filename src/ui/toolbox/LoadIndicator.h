@@ -35,9 +35,9 @@ signals:
 private:
     void appear();
 
-    QWidget* m_window;  // Not owned.
-    QProgressBar* m_bar;  // Not owned: the status bar's.
-    QToolButton* m_cancel;  // Not owned: the status bar's.
+    QWidget* m_window;              // Not owned.
+    QProgressBar* m_bar;            // Not owned: the status bar's.
+    QToolButton* m_cancel;          // Not owned: the status bar's.
     QShortcut* m_escape = nullptr;  // only while a load runs
     QTimer m_moment;
 };

@@ -2,10 +2,10 @@
 
 #include "core/document/OpenLimit.h"
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <QPair>
 
 #include <cstdint>
 
@@ -16,8 +16,8 @@ namespace vq {
 
 // A file dialog's fixed settings.
 struct FileDialogSettings {
-    QString title;                               // empty: the platform's default
-    QVector<QPair<QString, QString>> filters;    // (description, patterns separated by ';')
+    QString title;                             // empty: the platform's default
+    QVector<QPair<QString, QString>> filters;  // (description, patterns separated by ';')
     QString defaultSuffix;
     QString initialFolder;
     bool confirmOverwrite = false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolbox/LocalPath.h"
 #include "core/files/ProgramFiles.h"
+#include "ui/toolbox/LocalPath.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,8 +13,8 @@ namespace vq {
 // executable in a build tree or a portable copy, else under ../share/varnoquil when installed.
 // When it is in neither place, the path beside the executable, for the message that says so.
 inline QString ProgramFile(const QString& name) {
-    return QFile::decodeName(QByteArray::fromStdString(
-        FindProgramFile(LocalPath(QCoreApplication::applicationDirPath()), LocalPath(name))));
+    return QFile::decodeName(
+        QByteArray::fromStdString(FindProgramFile(LocalPath(QCoreApplication::applicationDirPath()), LocalPath(name))));
 }
 
 }  // namespace vq

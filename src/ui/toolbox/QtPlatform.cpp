@@ -2,21 +2,21 @@
 #include "ui/toolbox/SoundPlayer.h"
 #include "ui/toolbox/UiResources.h"
 
-#include "ui/toolbox/LocalPath.h"
-#include "core/files/FileAccess.h"
-#include "core/settings/SettingsFile.h"
 #include "core/Texts.h"
 #include "core/about/WaveFile.h"
+#include "core/files/FileAccess.h"
+#include "core/settings/SettingsFile.h"
+#include "ui/toolbox/LocalPath.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
-#include <QUrl>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <cerrno>
 #include <string>
@@ -50,8 +50,7 @@ static Platform::Answer ToAnswer(int button) {
 }
 
 Platform::Answer QtPlatform::confirm(QWidget* parent, const QString& title, const QString& text) {
-    return ToAnswer(QMessageBox::question(parent, title, text,
-                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+    return ToAnswer(QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                           QMessageBox::Yes));
 }
 
@@ -60,8 +59,7 @@ Platform::Answer QtPlatform::confirmOkCancel(QWidget* parent, const QString& tit
 }
 
 Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
-    return ToAnswer(QMessageBox::warning(parent, title, text,
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+    return ToAnswer(QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                          QMessageBox::Yes));
 }
 
@@ -133,8 +131,8 @@ bool QtPlatform::confirmOverwrite(QWidget* parent, const QString& title, const Q
 }
 
 QString QtPlatform::textEditor() {
-    static const char* const kEditors[] = {"gedit", "gnome-text-editor", "kate", "kwrite", "mousepad",
-                                           "pluma", "xed", "featherpad", "leafpad"};
+    static const char* const kEditors[] = {"gedit", "gnome-text-editor", "kate",   "kwrite", "mousepad", "pluma",
+                                           "xed",   "featherpad",        "leafpad"};
     for (const char* editor : kEditors)
         if (!QStandardPaths::findExecutable(editor).isEmpty())
             return editor;

@@ -53,7 +53,7 @@ private:
     // The sound of that name from the program's resources, read once; null when there is none.
     const SoundClip* soundClip(const QString& name);
 
-    QHash<QString, SoundClip> m_clips;  // by lower-case name
+    QHash<QString, SoundClip> m_clips;      // by lower-case name
     std::unique_ptr<SoundPlayer> m_sounds;  // started with the first sound
     QElapsedTimer m_clock;
     QString m_lastSaveName;  // the save dialog keeps the name last chosen in it

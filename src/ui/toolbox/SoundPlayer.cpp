@@ -109,7 +109,8 @@ void SoundPlayer::play(const QByteArray& samples, const QAudioFormat& format, in
 
 void SoundPlayer::stop() {
     SoundOutput* output = m_output;
-    QMetaObject::invokeMethod(output, [output] { output->stop(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        output, [output] { output->stop(); }, Qt::QueuedConnection);
 }
 
 void SoundPlayer::markEnded(quint64 id) {

@@ -1,12 +1,12 @@
 #include "ui/tools/ToolsController.h"
 
-#include "ui/toolbox/LocalPath.h"
-#include "ui/toolbox/Platform.h"
-#include "ui/toolbox/UiTexts.h"
+#include "core/files/ProgramFiles.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/files/FileController.h"
-#include "core/files/ProgramFiles.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/Platform.h"
+#include "ui/toolbox/UiTexts.h"
 
 #include "core/Texts.h"
 
@@ -83,16 +83,15 @@ void ToolsController::actOpenSamplesExecute() {
     if (std::filesystem::is_directory(LocalPath(samples), error))
         m_context.files.setOpenFolder(samples);
     else
-        m_context.platform.showMessage(m_context.window,
-                                       FormatMessageQ(texts::kPathMissing, QString::fromUtf8(texts::kSamplesShownPath)));
+        m_context.platform.showMessage(
+            m_context.window, FormatMessageQ(texts::kPathMissing, QString::fromUtf8(texts::kSamplesShownPath)));
     m_context.files.actOpenIniFileExecute();
 }
 
 void ToolsController::actHelpTopicExecute() {
     const QString page = programFile(kHelpPage);
     switch (m_context.platform.showHelp(page, kHelpTopic)) {
-    case Platform::StartResult::Started:
-        break;
+    case Platform::StartResult::Started: break;
     case Platform::StartResult::NotFound:
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, ShownPath(page)));
         break;
@@ -117,16 +116,13 @@ void ToolsController::pcPagesMouseMove() {
 
 bool ToolsController::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::MouseMove:
-        pcPagesMouseMove();
-        break;
+    case QEvent::MouseMove: pcPagesMouseMove(); break;
     case QEvent::Enter:
     case QEvent::Leave:
         // Entering or leaving shows or clears a hint of its own; the next move shows the page's.
         m_pageHintShown = false;
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

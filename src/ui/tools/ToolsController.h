@@ -24,7 +24,7 @@ public:
     struct Context {
         DocumentSession& session;
         TargetTextView* text;
-        QTabWidget* pages;   // pcPages
+        QTabWidget* pages;      // pcPages
         FileController& files;  // the open dialog that "打开示例 ..." leads to
         Platform& platform;
         QWidget* window;  // the messages' parent

@@ -64,23 +64,18 @@ constexpr Rect kThinWide{10, 10, 20, 2};  // lower than the ball
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, HitTestTable,
-    ::testing::Values(HitCase{"apart", {0, 0, 5, 5}, kBox, 0},
-                      HitCase{"touching the left edge", {5, 15, 5, 5}, kBox, 0},
-                      HitCase{"touching the bottom edge", {15, 30, 5, 5}, kBox, 0},
-                      HitCase{"wholly inside", {15, 15, 5, 5}, kBox, 7},
-                      HitCase{"right sticks out", {27, 15, 5, 5}, kBox, 7},
-                      HitCase{"bottom sticks out", {15, 27, 5, 5}, kBox, 2},
-                      HitCase{"bottom and right", {27, 27, 5, 5}, kBox, 9},
-                      HitCase{"top sticks out", {15, 8, 5, 5}, kBox, 1},
-                      HitCase{"top and right", {27, 8, 5, 5}, kBox, 8},
-                      HitCase{"left sticks out", {8, 15, 5, 5}, kBox, 4},
-                      HitCase{"left and bottom", {8, 27, 5, 5}, kBox, 6},
-                      HitCase{"left and top", {8, 8, 5, 5}, kBox, 5},
-                      HitCase{"left and right", {9, 15, 5, 5}, kThinHigh, 0},
-                      HitCase{"left, right and top", {9, 8, 5, 5}, kThinHigh, 0},
-                      HitCase{"top and bottom", {15, 9, 5, 5}, kThinWide, 0},
-                      HitCase{"top, bottom and right", {27, 9, 5, 5}, kThinWide, 0},
-                      HitCase{"all four sides", {9, 9, 5, 5}, Rect{10, 10, 2, 2}, 0}));
+    ::testing::Values(
+        HitCase{"apart", {0, 0, 5, 5}, kBox, 0}, HitCase{"touching the left edge", {5, 15, 5, 5}, kBox, 0},
+        HitCase{"touching the bottom edge", {15, 30, 5, 5}, kBox, 0}, HitCase{"wholly inside", {15, 15, 5, 5}, kBox, 7},
+        HitCase{"right sticks out", {27, 15, 5, 5}, kBox, 7}, HitCase{"bottom sticks out", {15, 27, 5, 5}, kBox, 2},
+        HitCase{"bottom and right", {27, 27, 5, 5}, kBox, 9}, HitCase{"top sticks out", {15, 8, 5, 5}, kBox, 1},
+        HitCase{"top and right", {27, 8, 5, 5}, kBox, 8}, HitCase{"left sticks out", {8, 15, 5, 5}, kBox, 4},
+        HitCase{"left and bottom", {8, 27, 5, 5}, kBox, 6}, HitCase{"left and top", {8, 8, 5, 5}, kBox, 5},
+        HitCase{"left and right", {9, 15, 5, 5}, kThinHigh, 0},
+        HitCase{"left, right and top", {9, 8, 5, 5}, kThinHigh, 0},
+        HitCase{"top and bottom", {15, 9, 5, 5}, kThinWide, 0},
+        HitCase{"top, bottom and right", {27, 9, 5, 5}, kThinWide, 0},
+        HitCase{"all four sides", {9, 9, 5, 5}, Rect{10, 10, 2, 2}, 0}));
 
 TEST_F(BrickGameTest, BounceTurnsTheStepsByCode) {
     struct Turn {
@@ -88,7 +83,7 @@ TEST_F(BrickGameTest, BounceTurnsTheStepsByCode) {
         int dx;
         int dy;
     };
-    const Turn turns[] = {{0, 1, 1},  {1, 1, -1}, {2, 1, -1},  {3, 1, 1},   {4, -1, 1},
+    const Turn turns[] = {{0, 1, 1},   {1, 1, -1},  {2, 1, -1}, {3, 1, 1},   {4, -1, 1},
                           {5, -1, -1}, {6, -1, -1}, {7, -1, 1}, {8, -1, -1}, {9, -1, -1}};
     for (const Turn& t : turns) {
         s.BallDX = 1;
@@ -107,7 +102,7 @@ TEST_F(BrickGameTest, BatStopsAtTheTopAndAt65) {
         int direction;
         int to;
     };
-    const Move moves[] = {{17, 0, 15}, {2, 0, 0}, {1, 0, 0}, {0, 0, 0},    {17, 1, 19},
+    const Move moves[] = {{17, 0, 15}, {2, 0, 0},   {1, 0, 0},   {0, 0, 0},  {17, 1, 19},
                           {63, 1, 65}, {64, 1, 65}, {65, 1, 65}, {30, 2, 30}};
     for (const Move& m : moves) {
         s.bar.top = m.from;
@@ -291,8 +286,7 @@ TEST_F(BrickGameTest, RightClickModifiers) {
         EXPECT_EQ(s.GameRunning, c.starts) << c.name;
         EXPECT_EQ(s.timerInterval, c.starts ? 20 : 0) << c.name;
         EXPECT_EQ(s.BallsLeft, c.ballsAfter) << c.name;
-        EXPECT_EQ(host.sounds, c.starts ? std::vector<std::string>{"GameOver"} : std::vector<std::string>{})
-            << c.name;
+        EXPECT_EQ(host.sounds, c.starts ? std::vector<std::string>{"GameOver"} : std::vector<std::string>{}) << c.name;
     }
 }
 

@@ -21,7 +21,9 @@ std::string Format(uint16_t code, uint16_t channels, uint32_t rate, uint16_t bit
            Le16(static_cast<uint16_t>(channels * bits / 8)) + Le16(bits);
 }
 
-std::string Wave(const std::string& chunks) { return "RIFF" + Le32(static_cast<uint32_t>(4 + chunks.size())) + "WAVE" + chunks; }
+std::string Wave(const std::string& chunks) {
+    return "RIFF" + Le32(static_cast<uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
+}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

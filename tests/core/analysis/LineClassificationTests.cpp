@@ -37,23 +37,18 @@ TEST_P(CommentLine, Classifies) {
     EXPECT_EQ(IsCommentLine(Signs(c.remSign), c.line), c.comment) << "line [" << c.line << "]";
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, CommentLine, ::testing::Values(
-    CommentCase{"LeadingBlanksSkipped", ";", "   ; key=1", true},
-    CommentCase{"LeadingTabSkipped", ";", "\t;key=1", true},
-    CommentCase{"SignAlone", ";", ";", true},
-    CommentCase{"SignLaterInLine", ";", "key=1 ; note", false},
-    CommentCase{"EmptyLine", ";", "", false},
-    CommentCase{"BlankLine", ";", "  \t ", false},
-    CommentCase{"OtherSign", "#", "; x", false},
-    CommentCase{"HashSign", "#", "  #Listen 80", true},
-    CommentCase{"LongerSignMatchesNothing", ";;", ";;x", false},
-    CommentCase{"HighByteIsNotBlank", ";", "\xA1\xA1;x", false},
-    CommentCase{"SpaceSignKeyLine", " ", "key=1", true},
-    CommentCase{"SpaceSignEmptyLine", " ", "", true},
-    CommentCase{"SpaceSignBlankLine", " ", "   ", true},
-    CommentCase{"EmptySignKeyLine", "", "[Section]", true},
-    CommentCase{"EmptySignEmptyLine", "", "", true},
-    CommentCase{"TabSignAnyLine", "\t", "x", true}),
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CommentLine,
+    ::testing::Values(
+        CommentCase{"LeadingBlanksSkipped", ";", "   ; key=1", true},
+        CommentCase{"LeadingTabSkipped", ";", "\t;key=1", true}, CommentCase{"SignAlone", ";", ";", true},
+        CommentCase{"SignLaterInLine", ";", "key=1 ; note", false}, CommentCase{"EmptyLine", ";", "", false},
+        CommentCase{"BlankLine", ";", "  \t ", false}, CommentCase{"OtherSign", "#", "; x", false},
+        CommentCase{"HashSign", "#", "  #Listen 80", true}, CommentCase{"LongerSignMatchesNothing", ";;", ";;x", false},
+        CommentCase{"HighByteIsNotBlank", ";", "\xA1\xA1;x", false},
+        CommentCase{"SpaceSignKeyLine", " ", "key=1", true}, CommentCase{"SpaceSignEmptyLine", " ", "", true},
+        CommentCase{"SpaceSignBlankLine", " ", "   ", true}, CommentCase{"EmptySignKeyLine", "", "[Section]", true},
+        CommentCase{"EmptySignEmptyLine", "", "", true}, CommentCase{"TabSignAnyLine", "\t", "x", true}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 // --- HasSplitSign -------------------------------------------------------------------------------
@@ -74,18 +69,18 @@ TEST_P(SplitSign, Finds) {
     EXPECT_EQ(HasSplitSign(Signs(";", c.splitSign), c.line), c.found) << "line [" << c.line << "]";
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, SplitSign, ::testing::Values(
-    SplitCase{"CommentedKey", "=", ";key=1", true},
-    SplitCase{"AtStart", "=", "=1", true},
-    SplitCase{"NoSign", "=", "key", false},
-    SplitCase{"EmptySign", "", "key=1", false},
-    SplitCase{"EmptySignEmptyLine", "", "", false},
-    SplitCase{"SpaceSignInLine", " ", "Listen 80", true},
-    SplitCase{"SpaceSignTrailing", " ", "key ", true},
-    SplitCase{"SpaceSignNoSpace", " ", "key=1", false},
-    SplitCase{"TwoByteSignWhole", "==", "a==b", true},
-    SplitCase{"TwoByteSignPartOnly", "==", "a=b", false}),
-    [](const auto& info) { return CaseName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, SplitSign,
+                         ::testing::Values(SplitCase{"CommentedKey", "=", ";key=1", true},
+                                           SplitCase{"AtStart", "=", "=1", true},
+                                           SplitCase{"NoSign", "=", "key", false},
+                                           SplitCase{"EmptySign", "", "key=1", false},
+                                           SplitCase{"EmptySignEmptyLine", "", "", false},
+                                           SplitCase{"SpaceSignInLine", " ", "Listen 80", true},
+                                           SplitCase{"SpaceSignTrailing", " ", "key ", true},
+                                           SplitCase{"SpaceSignNoSpace", " ", "key=1", false},
+                                           SplitCase{"TwoByteSignWhole", "==", "a==b", true},
+                                           SplitCase{"TwoByteSignPartOnly", "==", "a=b", false}),
+                         [](const auto& info) { return CaseName(info.param.name); });
 
 // --- IsSectionHeader ----------------------------------------------------------------------------
 
@@ -114,18 +109,14 @@ TEST_P(SectionHeader, Recognises) {
     EXPECT_LE(text.data() + text.size(), c.line.data() + c.line.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, SectionHeader, ::testing::Values(
-    HeaderCase{"BlanksAndComment", "  [Database] ; main", true, "[Database]"},
-    HeaderCase{"FirstCloseEnds", "[a]b]", true, "[a]"},
-    HeaderCase{"EmptyBrackets", "[]", true, "[]"},
-    HeaderCase{"TabsAround", "\t[S]\t", true, "[S]"},
-    HeaderCase{"TextBefore", "x[a]", false, ""},
-    HeaderCase{"Unclosed", "[abc", false, ""},
-    HeaderCase{"CloseOnly", "]", false, ""},
-    HeaderCase{"OpenOnly", "[", false, ""},
-    HeaderCase{"CloseBeforeOpen", "][", false, ""},
-    HeaderCase{"Empty", "", false, ""},
-    HeaderCase{"Blank", "   ", false, ""}),
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SectionHeader,
+    ::testing::Values(HeaderCase{"BlanksAndComment", "  [Database] ; main", true, "[Database]"},
+                      HeaderCase{"FirstCloseEnds", "[a]b]", true, "[a]"}, HeaderCase{"EmptyBrackets", "[]", true, "[]"},
+                      HeaderCase{"TabsAround", "\t[S]\t", true, "[S]"}, HeaderCase{"TextBefore", "x[a]", false, ""},
+                      HeaderCase{"Unclosed", "[abc", false, ""}, HeaderCase{"CloseOnly", "]", false, ""},
+                      HeaderCase{"OpenOnly", "[", false, ""}, HeaderCase{"CloseBeforeOpen", "][", false, ""},
+                      HeaderCase{"Empty", "", false, ""}, HeaderCase{"Blank", "   ", false, ""}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 // --- MatchesTitleSign ---------------------------------------------------------------------------
@@ -146,17 +137,17 @@ TEST_P(TitleSign, Matches) {
     EXPECT_EQ(MatchesTitleSign(c.line, c.sign), c.match) << "line [" << c.line << "] sign [" << c.sign << "]";
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, TitleSign, ::testing::Values(
-    SignCase{"BeginsWithSign", ";;;;;; Paths", ";;;;;;", true},
-    SignCase{"SignAlone", "###", "###", true},
-    SignCase{"LeadingBlanksPreventMatch", "  ;;;;;;", ";;;;;;", false},
-    SignCase{"ShorterThanSign", ";;;", ";;;;;;", false},
-    SignCase{"SignLater", "x;;;;;;", ";;;;;;", false},
-    SignCase{"EmptySignEmptyLine", "", "", true},
-    SignCase{"EmptySignBlankLine", " \t", "", true},
-    SignCase{"EmptySignText", "x", "", false},
-    SignCase{"SpaceSign", "   x", "   ", true}),
-    [](const auto& info) { return CaseName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, TitleSign,
+                         ::testing::Values(SignCase{"BeginsWithSign", ";;;;;; Paths", ";;;;;;", true},
+                                           SignCase{"SignAlone", "###", "###", true},
+                                           SignCase{"LeadingBlanksPreventMatch", "  ;;;;;;", ";;;;;;", false},
+                                           SignCase{"ShorterThanSign", ";;;", ";;;;;;", false},
+                                           SignCase{"SignLater", "x;;;;;;", ";;;;;;", false},
+                                           SignCase{"EmptySignEmptyLine", "", "", true},
+                                           SignCase{"EmptySignBlankLine", " \t", "", true},
+                                           SignCase{"EmptySignText", "x", "", false},
+                                           SignCase{"SpaceSign", "   x", "   ", true}),
+                         [](const auto& info) { return CaseName(info.param.name); });
 
 }  // namespace
 }  // namespace vq

@@ -41,23 +41,34 @@ TEST_P(RecentList, KeepsOrderAndLength) {
     EXPECT_EQ(recent.paths(), c.want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Opens, RecentList, ::testing::Values(
-    RecentCase{"FirstFile", 5, {}, {"/a.ini"}, {"/a.ini"}},
-    RecentCase{"NewestFirst", 5, {"/a", "/b"}, {"/c"}, {"/c", "/a", "/b"}},
-    RecentCase{"ReopenMovesToFront", 5, {"/a", "/b", "/c"}, {"/c"}, {"/c", "/a", "/b"}},
-    RecentCase{"ReopenFirstStays", 5, {"/a", "/b"}, {"/a"}, {"/a", "/b"}},
-    RecentCase{"OtherCaseIsAnotherFile", 5, {"/b", "/Cfg/A.INI"}, {"/cfg/a.ini"}, {"/cfg/a.ini", "/b", "/Cfg/A.INI"}},
-    RecentCase{"SameSpellingMovesToFront", 5, {"/b", "/Cfg/A.INI"}, {"/Cfg/A.INI"}, {"/Cfg/A.INI", "/b"}},
-    RecentCase{"NonAsciiCaseIsAnotherFile", 5, {"/\xC3\x89.ini"}, {"/\xC3\xA9.ini"}, {"/\xC3\xA9.ini", "/\xC3\x89.ini"}},
-    RecentCase{"TrimmedToCount", 3, {}, {"/a", "/b", "/c", "/d"}, {"/d", "/c", "/b"}},
-    RecentCase{"StoredLongerKeptUntilAdd", 3, Numbered(5), {}, Numbered(5)},
-    RecentCase{"StoredLongerTrimmedOnAdd", 3, Numbered(5), {"/new"}, {"/new", "/f0", "/f1"}},
-    RecentCase{"CountZeroStaysEmpty", 0, {}, {"/a", "/b"}, {}},
-    RecentCase{"NegativeCountStaysEmpty", -4, {}, {"/a"}, {}},
-    RecentCase{"StoredBeyondTenCut", 5, Numbered(12), {}, Numbered(10)},
-    RecentCase{"StoredTwiceKeptOnce", 5, {"/a", "/b", "/a", "/c"}, {}, {"/a", "/b", "/c"}},
-    RecentCase{"CountBeyondTenOffersTen", 15, Numbered(10), {"/new"},
-               [] { Paths p = Numbered(9); p.insert(p.begin(), "/new"); return p; }()}),
+INSTANTIATE_TEST_SUITE_P(
+    Opens, RecentList,
+    ::testing::Values(
+        RecentCase{"FirstFile", 5, {}, {"/a.ini"}, {"/a.ini"}},
+        RecentCase{"NewestFirst", 5, {"/a", "/b"}, {"/c"}, {"/c", "/a", "/b"}},
+        RecentCase{"ReopenMovesToFront", 5, {"/a", "/b", "/c"}, {"/c"}, {"/c", "/a", "/b"}},
+        RecentCase{"ReopenFirstStays", 5, {"/a", "/b"}, {"/a"}, {"/a", "/b"}},
+        RecentCase{
+            "OtherCaseIsAnotherFile", 5, {"/b", "/Cfg/A.INI"}, {"/cfg/a.ini"}, {"/cfg/a.ini", "/b", "/Cfg/A.INI"}},
+        RecentCase{"SameSpellingMovesToFront", 5, {"/b", "/Cfg/A.INI"}, {"/Cfg/A.INI"}, {"/Cfg/A.INI", "/b"}},
+        RecentCase{
+            "NonAsciiCaseIsAnotherFile", 5, {"/\xC3\x89.ini"}, {"/\xC3\xA9.ini"}, {"/\xC3\xA9.ini", "/\xC3\x89.ini"}},
+        RecentCase{"TrimmedToCount", 3, {}, {"/a", "/b", "/c", "/d"}, {"/d", "/c", "/b"}},
+        RecentCase{"StoredLongerKeptUntilAdd", 3, Numbered(5), {}, Numbered(5)},
+        RecentCase{"StoredLongerTrimmedOnAdd", 3, Numbered(5), {"/new"}, {"/new", "/f0", "/f1"}},
+        RecentCase{"CountZeroStaysEmpty", 0, {}, {"/a", "/b"}, {}},
+        RecentCase{"NegativeCountStaysEmpty", -4, {}, {"/a"}, {}},
+        RecentCase{"StoredBeyondTenCut", 5, Numbered(12), {}, Numbered(10)},
+        RecentCase{"StoredTwiceKeptOnce", 5, {"/a", "/b", "/a", "/c"}, {}, {"/a", "/b", "/c"}},
+        RecentCase{"CountBeyondTenOffersTen",
+                   15,
+                   Numbered(10),
+                   {"/new"},
+                   [] {
+                       Paths p = Numbered(9);
+                       p.insert(p.begin(), "/new");
+                       return p;
+                   }()}),
     [](const auto& info) { return info.param.name; });
 
 TEST(RecentListEdits, TrimRemoveAndClear) {

@@ -41,7 +41,8 @@ Observed Observe(const SignPanel& p) {
         {"titleBox", Shown(p.text(SignBox::TitleSign))},
         {"titleBoxState", std::string(p.titleSignEnabled() ? "enabled" : "disabled") +
                               (p.titleSignColour() == BoxColour::White ? " white" : " silver")},
-        {"beginItem", std::string(p.signBeginEnabled() ? "enabled" : "disabled") + (p.signEndMarked() ? "" : " marked")},
+        {"beginItem",
+         std::string(p.signBeginEnabled() ? "enabled" : "disabled") + (p.signEndMarked() ? "" : " marked")},
         {"endItem", std::string(p.signEndEnabled() ? "enabled" : "disabled") + (p.signEndMarked() ? " marked" : "")},
         {"hint", p.titleSignHint()},
         {"remHistory", Joined(p.history(SignBox::Rem))},
@@ -99,36 +100,73 @@ TEST_P(Patterns, ResetAfterOtherPatternAndTyping) {
     }
 }
 
-const Observed kBuiltinHistories = {{"remHistory", "[;][#][ ]"},
-                                    {"splitHistory", "[=][ ]"},
-                                    {"titleHistory", "[;;;;;;][;;;][######][###]"}};
+const Observed kBuiltinHistories = {
+    {"remHistory", "[;][#][ ]"}, {"splitHistory", "[=][ ]"}, {"titleHistory", "[;;;;;;][;;;][######][###]"}};
 
 Observed With(Observed base, const Observed& more) {
     base.insert(more.begin(), more.end());
     return base;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Patterns, ::testing::Values(
-    PatternCase{"General", 0, With(kBuiltinHistories, {
-        {"pattern", "0"}, {"titleType", "1"}, {"remBox", "[1|_|]"}, {"remSign", "[ ]"}, {"splitBox", "[=]"},
-        {"splitSign", "[=]"}, {"titleBox", "[;;;;;;]"}, {"beginSign", "[;;;;;;]"}, {"endSign", "[;;;;;;]"},
-        {"omit", "on"}, {"titleBoxState", "enabled white"}, {"beginItem", "enabled marked"},
-        {"endItem", "disabled"}, {"hint", Hint(6)}})},
-    PatternCase{"Ini", 1, With(kBuiltinHistories, {
-        {"pattern", "1"}, {"titleType", "0"}, {"remBox", "[;]"}, {"remSign", "[;]"}, {"splitSign", "[=]"},
-        {"titleBox", "[;;;;;;]"}, {"beginSign", "[;;;;;;]"}, {"endSign", "[;;;;;;]"}, {"omit", "off"},
-        {"titleBoxState", "disabled silver"}, {"beginItem", "disabled marked"}, {"endItem", "disabled"}})},
-    PatternCase{"PhpIni", 2, With(kBuiltinHistories, {
-        {"pattern", "2"}, {"titleType", "3"}, {"remBox", "[;]"}, {"remSign", "[;]"}, {"splitSign", "[=]"},
-        {"titleBox", "[;;;;;;]"}, {"beginSign", "[;;;;;;]"}, {"endSign", "[;;;;;;]"}, {"omit", "off"},
-        {"titleBoxState", "enabled white"}, {"beginItem", "enabled marked"}, {"endItem", "disabled"}})},
-    PatternCase{"HttpdConf", 3, With(kBuiltinHistories, {
-        {"pattern", "3"}, {"titleType", "1"}, {"remBox", "[#]"}, {"remSign", "[#]"}, {"splitSign", "[=]"},
-        {"titleBox", "[###]"}, {"beginSign", "[###]"}, {"endSign", "[###]"}, {"omit", "off"},
-        {"titleBoxState", "enabled white"}, {"hint", Hint(3)}})},
-    // A default pattern no menu item names falls back to php.ini.
-    PatternCase{"OutOfRangeHigh", 4, {{"pattern", "2"}, {"titleType", "3"}, {"remSign", "[;]"}}},
-    PatternCase{"OutOfRangeNegative", -1, {{"pattern", "2"}, {"titleType", "3"}, {"beginSign", "[;;;;;;]"}}}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, Patterns,
+    ::testing::Values(PatternCase{"General", 0,
+                                  With(kBuiltinHistories, {{"pattern", "0"},
+                                                           {"titleType", "1"},
+                                                           {"remBox", "[1|_|]"},
+                                                           {"remSign", "[ ]"},
+                                                           {"splitBox", "[=]"},
+                                                           {"splitSign", "[=]"},
+                                                           {"titleBox", "[;;;;;;]"},
+                                                           {"beginSign", "[;;;;;;]"},
+                                                           {"endSign", "[;;;;;;]"},
+                                                           {"omit", "on"},
+                                                           {"titleBoxState", "enabled white"},
+                                                           {"beginItem", "enabled marked"},
+                                                           {"endItem", "disabled"},
+                                                           {"hint", Hint(6)}})},
+                      PatternCase{"Ini", 1,
+                                  With(kBuiltinHistories, {{"pattern", "1"},
+                                                           {"titleType", "0"},
+                                                           {"remBox", "[;]"},
+                                                           {"remSign", "[;]"},
+                                                           {"splitSign", "[=]"},
+                                                           {"titleBox", "[;;;;;;]"},
+                                                           {"beginSign", "[;;;;;;]"},
+                                                           {"endSign", "[;;;;;;]"},
+                                                           {"omit", "off"},
+                                                           {"titleBoxState", "disabled silver"},
+                                                           {"beginItem", "disabled marked"},
+                                                           {"endItem", "disabled"}})},
+                      PatternCase{"PhpIni", 2,
+                                  With(kBuiltinHistories, {{"pattern", "2"},
+                                                           {"titleType", "3"},
+                                                           {"remBox", "[;]"},
+                                                           {"remSign", "[;]"},
+                                                           {"splitSign", "[=]"},
+                                                           {"titleBox", "[;;;;;;]"},
+                                                           {"beginSign", "[;;;;;;]"},
+                                                           {"endSign", "[;;;;;;]"},
+                                                           {"omit", "off"},
+                                                           {"titleBoxState", "enabled white"},
+                                                           {"beginItem", "enabled marked"},
+                                                           {"endItem", "disabled"}})},
+                      PatternCase{"HttpdConf", 3,
+                                  With(kBuiltinHistories, {{"pattern", "3"},
+                                                           {"titleType", "1"},
+                                                           {"remBox", "[#]"},
+                                                           {"remSign", "[#]"},
+                                                           {"splitSign", "[=]"},
+                                                           {"titleBox", "[###]"},
+                                                           {"beginSign", "[###]"},
+                                                           {"endSign", "[###]"},
+                                                           {"omit", "off"},
+                                                           {"titleBoxState", "enabled white"},
+                                                           {"hint", Hint(3)}})},
+                      // A default pattern no menu item names falls back to php.ini.
+                      PatternCase{"OutOfRangeHigh", 4, {{"pattern", "2"}, {"titleType", "3"}, {"remSign", "[;]"}}},
+                      PatternCase{
+                          "OutOfRangeNegative", -1, {{"pattern", "2"}, {"titleType", "3"}, {"beginSign", "[;;;;;;]"}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(PatternsDefault, UnknownDefaultPatternAppliesFallback) {

@@ -15,8 +15,8 @@ struct TitleCase {
     int titleType;
     bool omitSpaces;
     std::vector<std::string> lines;
-    int completedAt;        // index of the line that completes a title; -1 for none
-    std::string title;      // the title text when one is completed
+    int completedAt;    // index of the line that completes a title; -1 for none
+    std::string title;  // the title text when one is completed
     int finalState;
     std::string beginSign = ";;;;;;";
 };
@@ -33,8 +33,8 @@ struct Outcome {
 };
 
 void PrintTo(const Outcome& o, std::ostream* os) {
-    *os << "{completedAt " << o.completedAt << ", title [" << o.title << "], state " << o.finalState
-        << ", completions " << o.completions << "}";
+    *os << "{completedAt " << o.completedAt << ", title [" << o.title << "], state " << o.finalState << ", completions "
+        << o.completions << "}";
 }
 
 bool PointsInto(std::string_view view, const std::vector<std::string>& lines) {
@@ -71,29 +71,30 @@ TEST_P(TitleRecognition, FeedsLinesInOrder) {
     EXPECT_EQ(got, want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, TitleRecognition, ::testing::Values(
-    TitleCase{"OneLine", 1, false, {";;;;;; Paths"}, 0, ";;;;;; Paths", 0},
-    TitleCase{"OneLineTrimsTitle", 1, false, {";;;;;; Paths \t"}, 0, ";;;;;; Paths", 0},
-    TitleCase{"OneLineIndentedNoOmit", 1, false, {"  ;;;;;; Paths"}, -1, "", 0},
-    TitleCase{"OneLineIndentedOmit", 1, true, {"  ;;;;;; Paths  "}, 0, ";;;;;; Paths", 0},
-    TitleCase{"OneLineEmptySignBlankLine", 1, false, {"x", "  "}, 1, "", 0, ""},
-    TitleCase{"TwoLines", 2, false, {";;;;;;", "; Paths"}, 1, "; Paths", 0},
-    TitleCase{"TwoLinesTitleTrimmed", 2, false, {";;;;;;", "  Paths \t"}, 1, "Paths", 0},
-    TitleCase{"TwoLinesBlankCancels", 2, false, {";;;;;;", "", "; Paths"}, -1, "", 0},
-    TitleCase{"TwoLinesEmptySign", 2, false, {"x", "", "Title"}, 2, "Title", 0, ""},
-    TitleCase{"ThreeSame", 3, false, {";;;;;;", "; Paths", ";;;;;;"}, 2, "; Paths", 0},
-    TitleCase{"ThreeSameOmitSpaces", 3, true, {"  ;;;;;;  ", " T ", " ;;;;;; "}, 2, "T", 0},
-    TitleCase{"ThreeSameIndentedCloseNoOmit", 3, false, {";;;;;;", "T", " ;;;;;;"}, -1, "", 0},
-    TitleCase{"ThreeSameWrongClose", 3, false, {";;;;;;", "; Paths", "x"}, -1, "", 0},
-    TitleCase{"ThreeSameAwaitingClose", 3, false, {";;;;;;", "; Paths"}, -1, "", 2},
-    TitleCase{"ThreeSameBlankCancels", 3, false, {";;;;;;", "", "T", ";;;;;;"}, -1, "", 1},
-    TitleCase{"ThreeSameTitleAnyText", 3, false, {";;;;;;", ";;;;;;", ";;;;;;"}, 2, ";;;;;;", 0},
-    TitleCase{"ThreeDifferent", 4, false, {";;;;;;", "; Paths", "######"}, 2, "; Paths", 0},
-    TitleCase{"ThreeDifferentBeginAsClose", 4, false, {";;;;;;", "; Paths", ";;;;;;"}, -1, "", 0},
-    // A failed close drops back to idle; that line is not taken as a new begin sign.
-    TitleCase{"FailedCloseIsNoBegin", 4, false, {";;;;;;", "T", ";;;;;;", "U", "######"}, -1, "", 0},
-    TitleCase{"NoTitles", 0, false, {";;;;;; Paths", ";;;;;;", "x", ";;;;;;"}, -1, "", 0},
-    TitleCase{"UnknownType", 7, false, {";;;;;; Paths", ";;;;;;", "x", ";;;;;;"}, -1, "", 0}),
+INSTANTIATE_TEST_SUITE_P(
+    Types, TitleRecognition,
+    ::testing::Values(TitleCase{"OneLine", 1, false, {";;;;;; Paths"}, 0, ";;;;;; Paths", 0},
+                      TitleCase{"OneLineTrimsTitle", 1, false, {";;;;;; Paths \t"}, 0, ";;;;;; Paths", 0},
+                      TitleCase{"OneLineIndentedNoOmit", 1, false, {"  ;;;;;; Paths"}, -1, "", 0},
+                      TitleCase{"OneLineIndentedOmit", 1, true, {"  ;;;;;; Paths  "}, 0, ";;;;;; Paths", 0},
+                      TitleCase{"OneLineEmptySignBlankLine", 1, false, {"x", "  "}, 1, "", 0, ""},
+                      TitleCase{"TwoLines", 2, false, {";;;;;;", "; Paths"}, 1, "; Paths", 0},
+                      TitleCase{"TwoLinesTitleTrimmed", 2, false, {";;;;;;", "  Paths \t"}, 1, "Paths", 0},
+                      TitleCase{"TwoLinesBlankCancels", 2, false, {";;;;;;", "", "; Paths"}, -1, "", 0},
+                      TitleCase{"TwoLinesEmptySign", 2, false, {"x", "", "Title"}, 2, "Title", 0, ""},
+                      TitleCase{"ThreeSame", 3, false, {";;;;;;", "; Paths", ";;;;;;"}, 2, "; Paths", 0},
+                      TitleCase{"ThreeSameOmitSpaces", 3, true, {"  ;;;;;;  ", " T ", " ;;;;;; "}, 2, "T", 0},
+                      TitleCase{"ThreeSameIndentedCloseNoOmit", 3, false, {";;;;;;", "T", " ;;;;;;"}, -1, "", 0},
+                      TitleCase{"ThreeSameWrongClose", 3, false, {";;;;;;", "; Paths", "x"}, -1, "", 0},
+                      TitleCase{"ThreeSameAwaitingClose", 3, false, {";;;;;;", "; Paths"}, -1, "", 2},
+                      TitleCase{"ThreeSameBlankCancels", 3, false, {";;;;;;", "", "T", ";;;;;;"}, -1, "", 1},
+                      TitleCase{"ThreeSameTitleAnyText", 3, false, {";;;;;;", ";;;;;;", ";;;;;;"}, 2, ";;;;;;", 0},
+                      TitleCase{"ThreeDifferent", 4, false, {";;;;;;", "; Paths", "######"}, 2, "; Paths", 0},
+                      TitleCase{"ThreeDifferentBeginAsClose", 4, false, {";;;;;;", "; Paths", ";;;;;;"}, -1, "", 0},
+                      // A failed close drops back to idle; that line is not taken as a new begin sign.
+                      TitleCase{"FailedCloseIsNoBegin", 4, false, {";;;;;;", "T", ";;;;;;", "U", "######"}, -1, "", 0},
+                      TitleCase{"NoTitles", 0, false, {";;;;;; Paths", ";;;;;;", "x", ";;;;;;"}, -1, "", 0},
+                      TitleCase{"UnknownType", 7, false, {";;;;;; Paths", ";;;;;;", "x", ";;;;;;"}, -1, "", 0}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

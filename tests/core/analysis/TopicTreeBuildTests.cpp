@@ -17,8 +17,8 @@ using testing::DumpRowNodes;
 using testing::DumpTree;
 using testing::LoadLines;
 
-const std::vector<std::string> kSevenRows = {"; top comment", "[Database]", "host=local", ";port=3306",
-                                             "", "[Paths]", "root"};
+const std::vector<std::string> kSevenRows = {"; top comment", "[Database]", "host=local", ";port=3306", "",
+                                             "[Paths]",       "root"};
 
 AnalysisSettings TitleSettings(int type, std::string sign = ";;;;;;", bool omit = false) {
     AnalysisSettings s;
@@ -76,130 +76,169 @@ TEST_P(TreeBuilding, OpeningBuildsTheSameTree) {
     EXPECT_EQ(Observe(*loaded.document), (Built{c.tree, c.checks, c.rowNodes}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, TreeBuilding, ::testing::Values(
-    TreeCase{"SevenRows", TitleSettings(0), kSevenRows,
-             "[Database] 0/4 r1\n"
-             "  host=local 2/2 r2\n"
-             "  ;port=3306 3/3 r3\n"
-             "[Paths] 0/4 r5\n"
-             "  root 2/2 r6\n",
-             "0110011", "1 2 3 5 6"},
-    // Key nodes never become parents: both lines before the first header are top-level nodes.
-    TreeCase{"KeyBeforeFirstHeader", TitleSettings(0), {"x=1", ";y=2", "[Database]", "host=local"},
-             "x=1 2/2 r0\n"
-             ";y=2 3/3 r1\n"
-             "[Database] 0/4 r2\n"
-             "  host=local 2/2 r3\n",
-             "1011", "0 1 2 3"},
-    TreeCase{"HeaderTextEndsAtFirstBracket", TitleSettings(0), {"  [Database] ; main", "k = v "},
-             "[Database] 0/4 r0\n"
-             "  k = v  2/2 r1\n",
-             "11", "0 1"},
-    TreeCase{"CommentWithoutSplitSignHasNoNode", TitleSettings(0), {"[S]", "; note", "\t", ";a=b"},
-             "[S] 0/4 r0\n"
-             "  ;a=b 3/3 r3\n",
-             "1000", "0 3"},
-    TreeCase{"ThreeLineTitleUnderSection", TitleSettings(3),
-             {"[Database]", "host=local", ";;;;;;", "; Paths group", ";;;;;;", "root=/", "tmp=/tmp", "[Next]", "x=1"},
-             "[Database] 0/4 r0\n"
-             "  host=local 2/2 r1\n"
-             "  ; Paths group 1/5 r3\n"
-             "    root=/ 2/2 r5\n"
-             "    tmp=/tmp 2/2 r6\n"
-             "[Next] 0/4 r7\n"
-             "  x=1 2/2 r8\n",
-             "110001111", "0 1 3 5 6 7 8"},
-    // The title line first got a Key node; the title replaces it on the same row.
-    TreeCase{"ThreeLineTitleReplacesKeyNode", TitleSettings(3),
-             {"[S]", ";;;;;;", "  Paths group  ", ";;;;;;", "k=1"},
-             "[S] 0/4 r0\n"
-             "  Paths group 1/5 r2\n"
-             "    k=1 2/2 r4\n",
-             "10101", "0 2 4"},
-    TreeCase{"ThreeLineTitleReplacesCommentedKey", TitleSettings(3),
-             {"[S]", "a=1", ";;;;;;", ";Paths=x", ";;;;;;"},
-             "[S] 0/4 r0\n"
-             "  a=1 2/2 r1\n"
-             "  ;Paths=x 1/5 r3\n",
-             "11000", "0 1 3"},
-    // A second title sits beside the first under the section, not inside it.
-    TreeCase{"SecondTitleUnderSection", TitleSettings(3),
-             {"[S]", ";;;;;;", "; One", ";;;;;;", "a=1", ";;;;;;", "; Two", ";;;;;;", "b=2"},
-             "[S] 0/4 r0\n"
-             "  ; One 1/5 r2\n"
-             "    a=1 2/2 r4\n"
-             "  ; Two 1/5 r6\n"
-             "    b=2 2/2 r8\n",
-             "100010001", "0 2 4 6 8"},
-    TreeCase{"ThreeLineTitleWrongCloseKeepsKey", TitleSettings(3),
-             {"[S]", ";;;;;;", "T=1", "x=2"},
-             "[S] 0/4 r0\n"
-             "  T=1 2/2 r2\n"
-             "  x=2 2/2 r3\n",
-             "1011", "0 2 3"},
-    TreeCase{"TitleBeforeAnySectionIsTopLevel", TitleSettings(4),
-             {";;;;;;", "Intro", "######", "k=1", "[S]", "m=2"},
-             "Intro 1/5 r1\n"
-             "  k=1 2/2 r3\n"
-             "[S] 0/4 r4\n"
-             "  m=2 2/2 r5\n",
-             "011111", "1 3 4 5"},
-    TreeCase{"OneLineTitleOmitSpacesReplacesCommentedKey", TitleSettings(1, ";;;;;;", true),
-             {"[Database]", "  ;;;;;; Paths=1", "host=1"},
-             "[Database] 0/4 r0\n"
-             "  ;;;;;; Paths=1 1/5 r1\n"
-             "    host=1 2/2 r2\n",
-             "101", "0 1 2"},
-    TreeCase{"OneLineTitleIndentedWithoutOmit", TitleSettings(1, ";;;;;;", false),
-             {"[Database]", "  ;;;;;; Paths=1", "host=1"},
-             "[Database] 0/4 r0\n"
-             "    ;;;;;; Paths=1 3/3 r1\n"  // the caption keeps its two leading blanks
-             "  host=1 2/2 r2\n",
-             "101", "0 1 2"},
-    TreeCase{"OneLineTitleOnKeyLineHasNoKeyNode", TitleSettings(1, "##"),
-             {"[S]", "## Main", "k=1"},
-             "[S] 0/4 r0\n"
-             "  ## Main 1/5 r1\n"
-             "    k=1 2/2 r2\n",
-             "111", "0 1 2"},
-    TreeCase{"TwoLineTitle", TitleSettings(2),
-             {"[S]", ";;;;;;", "My title", "k=1"},
-             "[S] 0/4 r0\n"
-             "  My title 1/5 r2\n"
-             "    k=1 2/2 r3\n",
-             "1011", "0 2 3"},
-    TreeCase{"EmptySignMakesBlankLinesTitles", TitleSettings(1, ""),
-             {"[S]", "", "k=1"},
-             "[S] 0/4 r0\n"
-             "   1/5 r1\n"
-             "    k=1 2/2 r2\n",
-             "101", "0 1 2"},
-    // The header cancels the begin sign seen before it: the line after it is a plain key.
-    TreeCase{"HeaderEndsAwaitedTitle", TitleSettings(3),
-             {"[A]", ";;;;;;", "[B]", "Title?", ";;;;;;"},
-             "[A] 0/4 r0\n"
-             "[B] 0/4 r2\n"
-             "  Title? 2/2 r3\n",
-             "10110", "0 2 3"},
-    // A header while the closing sign is awaited: the sign after it must not close a title on
-    // the header's row.
-    TreeCase{"HeaderEndsTitleAwaitingClose", TitleSettings(3),
-             {"[A]", ";;;;;;", "T", "[B]", ";;;;;;"},
-             "[A] 0/4 r0\n"
-             "  T 2/2 r2\n"
-             "[B] 0/4 r3\n",
-             "10110", "0 2 3"},
-    // The General pattern: a blank comment sign makes every line a comment, headers included.
-    TreeCase{"BlankCommentSign", [] {
-                 AnalysisSettings s = TitleSettings(1, ";;;;;;", true);
-                 s.remSign = " ";
-                 return s;
-             }(),
-             {"[S]", "  ;;;;;; Main", "", "k=1"},
-             ";;;;;; Main 1/5 r1\n"
-             "  k=1 3/3 r3\n",
-             "0000", "1 3"},
-    TreeCase{"Empty", TitleSettings(3), {}, "", "", ""}),
+INSTANTIATE_TEST_SUITE_P(
+    Documents, TreeBuilding,
+    ::testing::Values(TreeCase{"SevenRows", TitleSettings(0), kSevenRows,
+                               "[Database] 0/4 r1\n"
+                               "  host=local 2/2 r2\n"
+                               "  ;port=3306 3/3 r3\n"
+                               "[Paths] 0/4 r5\n"
+                               "  root 2/2 r6\n",
+                               "0110011", "1 2 3 5 6"},
+                      // Key nodes never become parents: both lines before the first header are top-level nodes.
+                      TreeCase{"KeyBeforeFirstHeader",
+                               TitleSettings(0),
+                               {"x=1", ";y=2", "[Database]", "host=local"},
+                               "x=1 2/2 r0\n"
+                               ";y=2 3/3 r1\n"
+                               "[Database] 0/4 r2\n"
+                               "  host=local 2/2 r3\n",
+                               "1011",
+                               "0 1 2 3"},
+                      TreeCase{"HeaderTextEndsAtFirstBracket",
+                               TitleSettings(0),
+                               {"  [Database] ; main", "k = v "},
+                               "[Database] 0/4 r0\n"
+                               "  k = v  2/2 r1\n",
+                               "11",
+                               "0 1"},
+                      TreeCase{"CommentWithoutSplitSignHasNoNode",
+                               TitleSettings(0),
+                               {"[S]", "; note", "\t", ";a=b"},
+                               "[S] 0/4 r0\n"
+                               "  ;a=b 3/3 r3\n",
+                               "1000",
+                               "0 3"},
+                      TreeCase{"ThreeLineTitleUnderSection",
+                               TitleSettings(3),
+                               {"[Database]", "host=local", ";;;;;;", "; Paths group", ";;;;;;", "root=/", "tmp=/tmp",
+                                "[Next]", "x=1"},
+                               "[Database] 0/4 r0\n"
+                               "  host=local 2/2 r1\n"
+                               "  ; Paths group 1/5 r3\n"
+                               "    root=/ 2/2 r5\n"
+                               "    tmp=/tmp 2/2 r6\n"
+                               "[Next] 0/4 r7\n"
+                               "  x=1 2/2 r8\n",
+                               "110001111",
+                               "0 1 3 5 6 7 8"},
+                      // The title line first got a Key node; the title replaces it on the same row.
+                      TreeCase{"ThreeLineTitleReplacesKeyNode",
+                               TitleSettings(3),
+                               {"[S]", ";;;;;;", "  Paths group  ", ";;;;;;", "k=1"},
+                               "[S] 0/4 r0\n"
+                               "  Paths group 1/5 r2\n"
+                               "    k=1 2/2 r4\n",
+                               "10101",
+                               "0 2 4"},
+                      TreeCase{"ThreeLineTitleReplacesCommentedKey",
+                               TitleSettings(3),
+                               {"[S]", "a=1", ";;;;;;", ";Paths=x", ";;;;;;"},
+                               "[S] 0/4 r0\n"
+                               "  a=1 2/2 r1\n"
+                               "  ;Paths=x 1/5 r3\n",
+                               "11000",
+                               "0 1 3"},
+                      // A second title sits beside the first under the section, not inside it.
+                      TreeCase{"SecondTitleUnderSection",
+                               TitleSettings(3),
+                               {"[S]", ";;;;;;", "; One", ";;;;;;", "a=1", ";;;;;;", "; Two", ";;;;;;", "b=2"},
+                               "[S] 0/4 r0\n"
+                               "  ; One 1/5 r2\n"
+                               "    a=1 2/2 r4\n"
+                               "  ; Two 1/5 r6\n"
+                               "    b=2 2/2 r8\n",
+                               "100010001",
+                               "0 2 4 6 8"},
+                      TreeCase{"ThreeLineTitleWrongCloseKeepsKey",
+                               TitleSettings(3),
+                               {"[S]", ";;;;;;", "T=1", "x=2"},
+                               "[S] 0/4 r0\n"
+                               "  T=1 2/2 r2\n"
+                               "  x=2 2/2 r3\n",
+                               "1011",
+                               "0 2 3"},
+                      TreeCase{"TitleBeforeAnySectionIsTopLevel",
+                               TitleSettings(4),
+                               {";;;;;;", "Intro", "######", "k=1", "[S]", "m=2"},
+                               "Intro 1/5 r1\n"
+                               "  k=1 2/2 r3\n"
+                               "[S] 0/4 r4\n"
+                               "  m=2 2/2 r5\n",
+                               "011111",
+                               "1 3 4 5"},
+                      TreeCase{"OneLineTitleOmitSpacesReplacesCommentedKey",
+                               TitleSettings(1, ";;;;;;", true),
+                               {"[Database]", "  ;;;;;; Paths=1", "host=1"},
+                               "[Database] 0/4 r0\n"
+                               "  ;;;;;; Paths=1 1/5 r1\n"
+                               "    host=1 2/2 r2\n",
+                               "101",
+                               "0 1 2"},
+                      TreeCase{"OneLineTitleIndentedWithoutOmit",
+                               TitleSettings(1, ";;;;;;", false),
+                               {"[Database]", "  ;;;;;; Paths=1", "host=1"},
+                               "[Database] 0/4 r0\n"
+                               "    ;;;;;; Paths=1 3/3 r1\n"  // the caption keeps its two leading blanks
+                               "  host=1 2/2 r2\n",
+                               "101",
+                               "0 1 2"},
+                      TreeCase{"OneLineTitleOnKeyLineHasNoKeyNode",
+                               TitleSettings(1, "##"),
+                               {"[S]", "## Main", "k=1"},
+                               "[S] 0/4 r0\n"
+                               "  ## Main 1/5 r1\n"
+                               "    k=1 2/2 r2\n",
+                               "111",
+                               "0 1 2"},
+                      TreeCase{"TwoLineTitle",
+                               TitleSettings(2),
+                               {"[S]", ";;;;;;", "My title", "k=1"},
+                               "[S] 0/4 r0\n"
+                               "  My title 1/5 r2\n"
+                               "    k=1 2/2 r3\n",
+                               "1011",
+                               "0 2 3"},
+                      TreeCase{"EmptySignMakesBlankLinesTitles",
+                               TitleSettings(1, ""),
+                               {"[S]", "", "k=1"},
+                               "[S] 0/4 r0\n"
+                               "   1/5 r1\n"
+                               "    k=1 2/2 r2\n",
+                               "101",
+                               "0 1 2"},
+                      // The header cancels the begin sign seen before it: the line after it is a plain key.
+                      TreeCase{"HeaderEndsAwaitedTitle",
+                               TitleSettings(3),
+                               {"[A]", ";;;;;;", "[B]", "Title?", ";;;;;;"},
+                               "[A] 0/4 r0\n"
+                               "[B] 0/4 r2\n"
+                               "  Title? 2/2 r3\n",
+                               "10110",
+                               "0 2 3"},
+                      // A header while the closing sign is awaited: the sign after it must not close a title on
+                      // the header's row.
+                      TreeCase{"HeaderEndsTitleAwaitingClose",
+                               TitleSettings(3),
+                               {"[A]", ";;;;;;", "T", "[B]", ";;;;;;"},
+                               "[A] 0/4 r0\n"
+                               "  T 2/2 r2\n"
+                               "[B] 0/4 r3\n",
+                               "10110",
+                               "0 2 3"},
+                      // The General pattern: a blank comment sign makes every line a comment, headers included.
+                      TreeCase{"BlankCommentSign",
+                               [] {
+                                   AnalysisSettings s = TitleSettings(1, ";;;;;;", true);
+                                   s.remSign = " ";
+                                   return s;
+                               }(),
+                               {"[S]", "  ;;;;;; Main", "", "k=1"},
+                               ";;;;;; Main 1/5 r1\n"
+                               "  k=1 3/3 r3\n",
+                               "0000",
+                               "1 3"},
+                      TreeCase{"Empty", TitleSettings(3), {}, "", "", ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST(TreeBuildingRefresh, RechecksRowsAndReplacesTree) {
@@ -287,11 +326,11 @@ TEST_P(TreeBuildingProgress, ReportsPacedTextsThenDone) {
     EXPECT_EQ(panel.shown, want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Clocks, TreeBuildingProgress, ::testing::Values(
-    ProgressCase{"StoppedClock", 0, {}},
-    ProgressCase{"HalfInterval", 50, {3, 6}},  // 100 ms is not yet more than 100
-    ProgressCase{"EveryRow", 101, {1, 2, 3, 4, 5, 6, 7}}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Clocks, TreeBuildingProgress,
+                         ::testing::Values(ProgressCase{"StoppedClock", 0, {}},
+                                           ProgressCase{"HalfInterval", 50, {3, 6}},  // 100 ms is not yet more than 100
+                                           ProgressCase{"EveryRow", 101, {1, 2, 3, 4, 5, 6, 7}}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(TreeBuildingFailure, StopsAndKeepsPartialTree) {
     Document doc;

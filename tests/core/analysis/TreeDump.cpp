@@ -10,7 +10,8 @@ void DumpBranch(const Document& doc, NodeId parent, int depth, std::string& out)
         const auto row = doc.indexOf(node.row);
         out.append(static_cast<size_t>(depth) * 2, ' ');
         out += node.text;
-        out += ' ' + std::to_string(static_cast<int>(node.image)) + '/' + std::to_string(static_cast<int>(node.selectedImage));
+        out += ' ' + std::to_string(static_cast<int>(node.image)) + '/' +
+               std::to_string(static_cast<int>(node.selectedImage));
         out += row ? " r" + std::to_string(*row) : std::string(" r-");
         out += '\n';
         DumpBranch(doc, id, depth + 1, out);

@@ -41,9 +41,10 @@ std::string MixedFile(const char* lineBreak) {
     std::string out;
     for (int b = 0; b < 40; ++b) {
         const std::string n = std::to_string(b);
-        for (const std::string& line : std::vector<std::string>{"[Section " + n + "] ; s", ";;;;;;", "; Title " + n, ";;;;;;", "key" + n + "=1", ";off" + n + "=0",
-              "  indented" + n + " = 2", "", "; plain comment", "######", "## T " + n, "######", "\t;;;;;; one line " + n,
-              "x" + n})
+        for (const std::string& line :
+             std::vector<std::string>{"[Section " + n + "] ; s", ";;;;;;", "; Title " + n, ";;;;;;", "key" + n + "=1",
+                                      ";off" + n + "=0", "  indented" + n + " = 2", "", "; plain comment", "######",
+                                      "## T " + n, "######", "\t;;;;;; one line " + n, "x" + n})
             out += line + lineBreak;
     }
     return out;
@@ -64,9 +65,7 @@ void PrintTo(const Observed& o, std::ostream* os) {
     *os << "\n--- tree\n" << o.tree << "--- checks " << o.checks << "\n--- rows with nodes " << o.rowNodes << "\n";
 }
 
-Observed Observe(const Document& doc) {
-    return {DumpTree(doc), DumpChecks(doc), DumpRowNodes(doc), doc.saveBytes()};
-}
+Observed Observe(const Document& doc) { return {DumpTree(doc), DumpChecks(doc), DumpRowNodes(doc), doc.saveBytes()}; }
 
 // Every node sits at the place its parent's children list gives it.
 void ExpectPositionsMatchChildren(const TopicTree& tree, NodeId parent = kNoNode) {
@@ -105,20 +104,24 @@ TEST_P(OnePass, GivesWhatLoadAndRefreshGive) {
     ExpectPositionsMatchChildren(loaded.document->tree());
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, OnePass, ::testing::Values(
-    OnePassCase{"NoTitlesLf", Settings(TitleType::None), MixedFile("\n")},
-    OnePassCase{"OneLineOmitSpacesCrLf", Settings(TitleType::OneLine, ";;;;;;", true), MixedFile("\r\n")},
-    OnePassCase{"TwoLines", Settings(TitleType::TwoLines), MixedFile("\n")},
-    OnePassCase{"SameSignAround", Settings(TitleType::SameSignAround), MixedFile("\r\n")},
-    OnePassCase{"BeginEndSigns", Settings(TitleType::BeginEndSigns, "######"), MixedFile("\n")},
-    OnePassCase{"TitleClosedOnSecondLine", Settings(TitleType::SameSignAround), ";;;;;;\n;;;;;;\nk=1"},
-    OnePassCase{"ByteOrderMarkAndNoFinalBreak", Settings(TitleType::OneLine), "\xEF\xBB\xBF[S]\r\n;;;;;; T\r\nk=v"},
-    OnePassCase{"BlankCommentSign", [] {
-                    AnalysisSettings s = Settings(TitleType::OneLine, ";;;;;;", true);
-                    s.remSign = " ";
-                    return s;
-                }(), MixedFile("\n")},
-    OnePassCase{"Empty", Settings(TitleType::SameSignAround), ""}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, OnePass,
+    ::testing::Values(
+        OnePassCase{"NoTitlesLf", Settings(TitleType::None), MixedFile("\n")},
+        OnePassCase{"OneLineOmitSpacesCrLf", Settings(TitleType::OneLine, ";;;;;;", true), MixedFile("\r\n")},
+        OnePassCase{"TwoLines", Settings(TitleType::TwoLines), MixedFile("\n")},
+        OnePassCase{"SameSignAround", Settings(TitleType::SameSignAround), MixedFile("\r\n")},
+        OnePassCase{"BeginEndSigns", Settings(TitleType::BeginEndSigns, "######"), MixedFile("\n")},
+        OnePassCase{"TitleClosedOnSecondLine", Settings(TitleType::SameSignAround), ";;;;;;\n;;;;;;\nk=1"},
+        OnePassCase{"ByteOrderMarkAndNoFinalBreak", Settings(TitleType::OneLine), "\xEF\xBB\xBF[S]\r\n;;;;;; T\r\nk=v"},
+        OnePassCase{"BlankCommentSign",
+                    [] {
+                        AnalysisSettings s = Settings(TitleType::OneLine, ";;;;;;", true);
+                        s.remSign = " ";
+                        return s;
+                    }(),
+                    MixedFile("\n")},
+        OnePassCase{"Empty", Settings(TitleType::SameSignAround), ""}),
     [](const auto& info) { return info.param.name; });
 
 struct BytesCase {
@@ -160,18 +163,17 @@ TEST_P(KeptBytes, RowsFollowTheReferenceSplitAndSaveGivesTheBytesBack) {
     EXPECT_TRUE(doc.tree().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, KeptBytes, ::testing::Values(
-    BytesCase{"Empty", ""},
-    BytesCase{"CrLf", "a\r\nb\r\n"},
-    BytesCase{"MixedBreaks", "a\r\nb\nc\r\n"},
-    BytesCase{"LoneCrStaysInTheLine", "a\rb\r\n\r\nc\r"},
-    BytesCase{"NoFinalBreak", "a\nb"},
-    BytesCase{"OnlyBreaks", "\n\n\r\n"},
-    BytesCase{"ByteOrderMark", "\xEF\xBB\xBFk=1\r\n"},
-    BytesCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF"},
-    BytesCase{"LegacyBytes", std::string("\xD6\xD0\x00=1\r\n", 7)},
-    BytesCase{"LegacyLines", "\xD6\xD0\xCE\xC4=\xC4\xE3\xBA\xC3\xA3\xAC\xCA\xC0\xBD\xE7\r\n\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\n"},
-    BytesCase{"EveryLineLength", EveryLineLength()}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, KeptBytes,
+    ::testing::Values(
+        BytesCase{"Empty", ""}, BytesCase{"CrLf", "a\r\nb\r\n"}, BytesCase{"MixedBreaks", "a\r\nb\nc\r\n"},
+        BytesCase{"LoneCrStaysInTheLine", "a\rb\r\n\r\nc\r"}, BytesCase{"NoFinalBreak", "a\nb"},
+        BytesCase{"OnlyBreaks", "\n\n\r\n"}, BytesCase{"ByteOrderMark", "\xEF\xBB\xBFk=1\r\n"},
+        BytesCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF"}, BytesCase{"LegacyBytes", std::string("\xD6\xD0\x00=1\r\n", 7)},
+        BytesCase{
+            "LegacyLines",
+            "\xD6\xD0\xCE\xC4=\xC4\xE3\xBA\xC3\xA3\xAC\xCA\xC0\xBD\xE7\r\n\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\n"},
+        BytesCase{"EveryLineLength", EveryLineLength()}),
     [](const auto& info) { return info.param.name; });
 
 // --- encoding -----------------------------------------------------------------------------------
@@ -198,11 +200,12 @@ TEST_P(LargeEncoding, CheckedAcrossPieces) {
     EXPECT_EQ(loaded.document->encoding(), GetParam().want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, LargeEncoding, ::testing::Values(
-    EncodingCase{"Valid", std::string::npos, TextEncoding::Utf8},
-    EncodingCase{"BadAtTheFirstPieceEnd", (size_t{1} << 20) - 1, TextEncoding::Legacy},
-    EncodingCase{"BadAtTheSecondPieceStart", size_t{1} << 20, TextEncoding::Legacy},
-    EncodingCase{"BadLastByte", (size_t{5} << 20) / 2 + 7, TextEncoding::Legacy}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, LargeEncoding,
+    ::testing::Values(EncodingCase{"Valid", std::string::npos, TextEncoding::Utf8},
+                      EncodingCase{"BadAtTheFirstPieceEnd", (size_t{1} << 20) - 1, TextEncoding::Legacy},
+                      EncodingCase{"BadAtTheSecondPieceStart", size_t{1} << 20, TextEncoding::Legacy},
+                      EncodingCase{"BadLastByte", (size_t{5} << 20) / 2 + 7, TextEncoding::Legacy}),
     [](const auto& info) { return info.param.name; });
 
 // --- progress and cancelling ------------------------------------------------------------------
@@ -318,7 +321,8 @@ TEST(LoadThreads, TwoLoadsAtOnceOnWorkerThreads) {
 class FileInTemp {
 public:
     explicit FileInTemp(const std::string& bytes)
-        : m_path((std::filesystem::temp_directory_path() / ("vq-load-" + std::to_string(::getpid()) + ".ini")).string()) {
+        : m_path(
+              (std::filesystem::temp_directory_path() / ("vq-load-" + std::to_string(::getpid()) + ".ini")).string()) {
         std::ofstream(m_path, std::ios::binary) << bytes;
     }
     ~FileInTemp() { std::filesystem::remove(m_path); }

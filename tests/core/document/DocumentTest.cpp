@@ -78,9 +78,10 @@ TEST(DocumentLoad, FinalBreakMakesNoExtraRow) {
 }
 
 TEST(DocumentLoad, UnchangedDocumentSavesTheBytesItRead) {
-    for (const std::string bytes : {std::string("\xEF\xBB\xBF[a]\r\nk=v\r\n"), std::string("x\ny\r\nz"), std::string("\xD6\xD0\r\n", 4)}) {
+    for (const std::string bytes :
+         {std::string("\xEF\xBB\xBF[a]\r\nk=v\r\n"), std::string("x\ny\r\nz"), std::string("\xD6\xD0\r\n", 4)}) {
         auto owned = Opened(bytes);
-    Document& doc = *owned;
+        Document& doc = *owned;
         EXPECT_EQ(doc.saveBytes(), bytes);
     }
 }
@@ -149,17 +150,17 @@ TEST_P(RowEdits, InsertedAndDeletedRowsAreMirroredWithTheDocumentsBreak) {
     EXPECT_TRUE(doc.modified());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Document, RowEdits,
-    ::testing::Values(RowEditCase{"InsertFirstCrLf", "a\r\nb\r\n", true, 0, "new\r\na\r\nb\r\n"},
-                      RowEditCase{"InsertMiddleLf", "a\nb\n", true, 1, "a\nnew\nb\n"},
-                      RowEditCase{"AppendKeepsNoFinalBreak", "a\nb", true, 2, "a\nb\nnew"},
-                      RowEditCase{"AppendWithFinalBreak", "a\r\nb\r\n", true, 2, "a\r\nb\r\nnew\r\n"},
-                      RowEditCase{"InsertIntoEmptyFile", "", true, 0, "new\r\n"},
-                      RowEditCase{"DeleteFirst", "a\nb\nc\n", false, 0, "b\nc\n"},
-                      RowEditCase{"DeleteLastWithoutFinalBreak", "a\nb\nc", false, 2, "a\nb"},
-                      RowEditCase{"DeleteOnlyRow", "a\n", false, 0, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Document, RowEdits,
+                         ::testing::Values(RowEditCase{"InsertFirstCrLf", "a\r\nb\r\n", true, 0, "new\r\na\r\nb\r\n"},
+                                           RowEditCase{"InsertMiddleLf", "a\nb\n", true, 1, "a\nnew\nb\n"},
+                                           RowEditCase{"AppendKeepsNoFinalBreak", "a\nb", true, 2, "a\nb\nnew"},
+                                           RowEditCase{"AppendWithFinalBreak", "a\r\nb\r\n", true, 2,
+                                                       "a\r\nb\r\nnew\r\n"},
+                                           RowEditCase{"InsertIntoEmptyFile", "", true, 0, "new\r\n"},
+                                           RowEditCase{"DeleteFirst", "a\nb\nc\n", false, 0, "b\nc\n"},
+                                           RowEditCase{"DeleteLastWithoutFinalBreak", "a\nb\nc", false, 2, "a\nb"},
+                                           RowEditCase{"DeleteOnlyRow", "a\n", false, 0, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Rows, InsertedRowIsNewWithoutTextAtLoad) {
     auto owned = Opened("a\n");

@@ -36,8 +36,7 @@ TEST_P(LongestLine, KnownOnlyWhileTheRowsAreTheirLines) {
 INSTANTIATE_TEST_SUITE_P(
     Loads, LongestLine,
     ::testing::Values(
-        BoundCase{"EmptyFile", "", {}, size_t{0}},
-        BoundCase{"BreaksDoNotCount", "ab\r\nabcd\r\nabc\n", {}, size_t{4}},
+        BoundCase{"EmptyFile", "", {}, size_t{0}}, BoundCase{"BreaksDoNotCount", "ab\r\nabcd\r\nabc\n", {}, size_t{4}},
         BoundCase{"LastLineWithoutBreak", "a\nabcdef", {}, size_t{6}},
         BoundCase{"LoneCrStaysInTheLine", "a\rbc\r\nd\n", {}, size_t{4}},
         BoundCase{"CheckingKeepsIt", "ab\nabcd\n", [](Document& d) { d.setChecked(1, true); }, size_t{4}},

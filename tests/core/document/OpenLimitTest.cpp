@@ -37,12 +37,12 @@ constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
 INSTANTIATE_TEST_SUITE_P(
     Sizes, TooLarge,
     ::testing::Values(
-        LimitCase{"empty", 0, 0, nullptr},
-        LimitCase{"half the memory fits", 512 << 20, kGiB, nullptr},
+        LimitCase{"empty", 0, 0, nullptr}, LimitCase{"half the memory fits", 512 << 20, kGiB, nullptr},
         LimitCase{"one byte over half the memory", (512 << 20) + 1, kGiB,
                   "文件 \"/d/f.ini\" 太大（512.0 MB），无法打开！\n打开它约需 1.0 GB 内存，现在只有 1.0 GB 可用。"},
         LimitCase{"exactly 4 GB less one byte, memory to spare", 4 * kGiB - 1, 64 * kGiB, nullptr},
-        LimitCase{"4 GB", 4 * kGiB, 64 * kGiB, "文件 \"/d/f.ini\" 太大（4.0 GB），无法打开！\n最多只能打开 4 GB 的文件。"},
+        LimitCase{"4 GB", 4 * kGiB, 64 * kGiB,
+                  "文件 \"/d/f.ini\" 太大（4.0 GB），无法打开！\n最多只能打开 4 GB 的文件。"},
         LimitCase{"64 GB, no memory said", 64 * kGiB, 0,
                   "文件 \"/d/f.ini\" 太大（64.0 GB），无法打开！\n最多只能打开 4 GB 的文件。"}),
     [](const auto& info) {
@@ -93,7 +93,8 @@ TEST(Allocatable, SeesTheAddressSpaceLimit) {
 }
 
 TEST(OutOfMemory, NamesTheFileAndItsSize) {
-    EXPECT_EQ(OutOfMemoryOnOpen("/d/f.ini", 3 * kGiB), "文件 \"/d/f.ini\" 太大（3.0 GB），无法打开！\n打开时内存不足。");
+    EXPECT_EQ(OutOfMemoryOnOpen("/d/f.ini", 3 * kGiB),
+              "文件 \"/d/f.ini\" 太大（3.0 GB），无法打开！\n打开时内存不足。");
 }
 
 }  // namespace

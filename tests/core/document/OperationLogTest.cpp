@@ -29,7 +29,8 @@ TEST_P(LogEntries, Format) {
 INSTANTIATE_TEST_SUITE_P(
     OperationLog, LogEntries,
     ::testing::Values(EntryCase{"FirstRow", 0, "注释选定行(&R)", "key=1", "(1)注释选定行(&R): key=1"},
-                      EntryCase{"Marker", kLogMarker, "注释选定行(&R)", "<<操作开始>>", "(0)注释选定行(&R): <<操作开始>>"},
+                      EntryCase{"Marker", kLogMarker, "注释选定行(&R)", "<<操作开始>>",
+                                "(0)注释选定行(&R): <<操作开始>>"},
                       EntryCase{"Summary", kLogSummary, "<<选择 3 行，注释 2 行>>", "", "(-1)<<选择 3 行，注释 2 行>>"},
                       EntryCase{"BlankTextDropped", 4, "删除选定行(&T)", "   \t", "(5)删除选定行(&T)"},
                       EntryCase{"LeadingSpacesKept", 11, "注释选定行(&R)", "  x ", "(12)注释选定行(&R):   x "}),
@@ -42,9 +43,7 @@ TEST(OperationLog, RowOfEntriesWithoutANumber) {
     EXPECT_EQ(RowOfLogEntry("(1x)y"), -2);
 }
 
-TEST(OperationLog, OnlyTheFirstParenthesisEndsTheNumber) {
-    EXPECT_EQ(RowOfLogEntry("(12)注释选定行(&R): (3)x"), 11);
-}
+TEST(OperationLog, OnlyTheFirstParenthesisEndsTheNumber) { EXPECT_EQ(RowOfLogEntry("(12)注释选定行(&R): (3)x"), 11); }
 
 TEST(OperationLog, AppendAndClear) {
     OperationLog log;
@@ -90,7 +89,8 @@ LineTable SplitLines(std::string_view bytes) {
 TEST(OperationLog, EveryEntryReadsBackAsWritten) {
     std::string fileA;
     for (int k = 0; k < 3000; ++k)
-        fileA += (k % 7 == 0 ? std::string("  ") : "key_" + std::to_string(k) + " = " + std::string(k % 50, 'v')) + "\r\n";
+        fileA +=
+            (k % 7 == 0 ? std::string("  ") : "key_" + std::to_string(k) + " = " + std::string(k % 50, 'v')) + "\r\n";
     const LineTable a = SplitLines(fileA);
     OperationLog log;
     std::vector<std::string> expected;
@@ -155,8 +155,8 @@ TEST(OperationLog, LinesOfAFileAreNotCopied) {
     for (int pass = 0; pass < 2; ++pass)
         for (size_t k = 0; k < lines.count(); ++k)
             if (pass == 0 ? k % 4 != 0 : true)  // a comment pass skips comments; then all rows
-                log.addLine(static_cast<int>(k), pass == 0 ? "注释" : "取消注释", {}, pass == 0 || k % 4 == 0 ? "" : ";",
-                            lines, k);
+                log.addLine(static_cast<int>(k), pass == 0 ? "注释" : "取消注释", {},
+                            pass == 0 || k % 4 == 0 ? "" : ";", lines, k);
     ASSERT_EQ(log.size(), 1750000u);
     EXPECT_LT(log.memoryBytes(), 4 * log.size()) << file.size();
     EXPECT_EQ(log.entry(1750000 - 2).full(), "(999999)取消注释: ;key_999998 = value");
@@ -170,16 +170,17 @@ TEST(OperationLog, EntriesOfAFileOpenedBeforeStayReadable) {
     doc.setCaption(2, ";c=3");
     doc.addLogEntry(0, "w", "a=1");
     doc.addLogEntry(1, "w", "#;b=2");
-    doc.addLogEntry(1, "w", "b=2");      // the line's end
-    doc.addLogEntry(0, "w", "xy=1");     // another start before the line's end
-    doc.addLogEntry(2, "w", ";c=3");      // the row's own text: copied
-    doc.addLogEntry(2, "w", "x");         // not the row's line
-    doc.addLogEntry(7, "w", "a=1");       // no such row
+    doc.addLogEntry(1, "w", "b=2");   // the line's end
+    doc.addLogEntry(0, "w", "xy=1");  // another start before the line's end
+    doc.addLogEntry(2, "w", ";c=3");  // the row's own text: copied
+    doc.addLogEntry(2, "w", "x");     // not the row's line
+    doc.addLogEntry(7, "w", "a=1");   // no such row
     Document other;
     other.load(std::string_view("z=9\n"), Progress{});
     doc.takeContentFrom(other);
     other.load(std::string_view(""), Progress{});  // the first file's rows are gone
-    const std::vector<std::string> expected = {"(1)w: a=1", "(2)w: #;b=2", "(2)w: b=2", "(1)w: xy=1", "(3)w: ;c=3", "(3)w: x", "(8)w: a=1"};
+    const std::vector<std::string> expected = {"(1)w: a=1",  "(2)w: #;b=2", "(2)w: b=2", "(1)w: xy=1",
+                                               "(3)w: ;c=3", "(3)w: x",     "(8)w: a=1"};
     ASSERT_EQ(doc.log().size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(doc.log().entry(i).full(), expected[i]);

@@ -81,8 +81,8 @@ TEST(ChangeBatch, OneCommandIsOneBatchOfRanges) {
         doc->setChecked(5, false);  // not mirrored: a changed row, no changed line
         doc->addLogEntry(kLogMarker, "c", texts::kOpEnd, {});
     }
-    EXPECT_EQ(rec.events, (std::vector<std::string>{"begin", "rows 2+4", "rows 7+1", "rows 9+2", "lines 2+3", "lines 7+1",
-                                                    "lines 9+2", "log 0+8", "state", "end"}));
+    EXPECT_EQ(rec.events, (std::vector<std::string>{"begin", "rows 2+4", "rows 7+1", "rows 9+2", "lines 2+3",
+                                                    "lines 7+1", "lines 9+2", "log 0+8", "state", "end"}));
     EXPECT_TRUE(doc->modified());
     EXPECT_EQ(doc->windowCaption(), "Varnoquil-/a.ini *");
     doc->removeListener(&rec);

@@ -68,25 +68,55 @@ TEST_P(DialogEdit, RowsTargetAndLog) {
 const std::vector<RowSetup> kSix = Plain({"r0 +c", "r1 +c", "r2 +c", "r3 +c", "r4 +c", "r5 +c"});
 
 const DialogEditCase kDialogEditCases[] = {
-    {"FewerLinesRemoveRowsFromTheTop", kSix, {2, 3, 4}, 3, "a\nb\n",
+    {"FewerLinesRemoveRowsFromTheTop",
+     kSix,
+     {2, 3, 4},
+     3,
+     "a\nb\n",
      {"r0|r0|c", "r1|r1|c", "a|r3|ce", "b|r4|ce", "r5|r5|c"},
      {"(3)编辑选定行(&E) ...: a", "(4)编辑选定行(&E) ...: b"}},
-    {"MoreLinesAddNewRowsAfterTheBlock", kSix, {2, 3, 4}, 3, "a\nb\nc\nd\ne",
+    {"MoreLinesAddNewRowsAfterTheBlock",
+     kSix,
+     {2, 3, 4},
+     3,
+     "a\nb\nc\nd\ne",
      {"r0|r0|c", "r1|r1|c", "a|r2|ce", "b|r3|ce", "c|r4|ce", "d|<<新建行>>|cn", "e|<<新建行>>|cn", "r5|r5|c"},
-     {"(3)编辑选定行(&E) ...: a", "(4)编辑选定行(&E) ...: b", "(5)编辑选定行(&E) ...: c",
-      "(6)编辑选定行(&E) ...: d", "(7)编辑选定行(&E) ...: e"}},
-    {"OnlyTheFocusedRunIsEdited", kSix, {2, 5}, 5, "x",
-     {"r0|r0|c", "r1|r1|c", "r2|r2|c", "r3|r3|c", "r4|r4|c", "x|r5|ce"}, {"(6)编辑选定行(&E) ...: x"}},
-    {"SameTextIsStillAnEdit", kSix, {0}, 0, "r0", {"r0|r0|ce", "r1|r1|c", "r2|r2|c", "r3|r3|c", "r4|r4|c", "r5|r5|c"},
+     {"(3)编辑选定行(&E) ...: a", "(4)编辑选定行(&E) ...: b", "(5)编辑选定行(&E) ...: c", "(6)编辑选定行(&E) ...: d",
+      "(7)编辑选定行(&E) ...: e"}},
+    {"OnlyTheFocusedRunIsEdited",
+     kSix,
+     {2, 5},
+     5,
+     "x",
+     {"r0|r0|c", "r1|r1|c", "r2|r2|c", "r3|r3|c", "r4|r4|c", "x|r5|ce"},
+     {"(6)编辑选定行(&E) ...: x"}},
+    {"SameTextIsStillAnEdit",
+     kSix,
+     {0},
+     0,
+     "r0",
+     {"r0|r0|ce", "r1|r1|c", "r2|r2|c", "r3|r3|c", "r4|r4|c", "r5|r5|c"},
      {"(1)编辑选定行(&E) ...: r0"}},
-    {"NewRowStaysNewAndUnedited", {RowSetup{"x"}, RowSetup{"n", false, false, true}}, {1}, 1, "k=1",
-     {"x|x|-", "k=1|<<新建行>>|cn"}, {"(2)编辑选定行(&E) ...: k=1"}},
-    {"CheckFollowsTheNewText", Plain({"k=1 +c", "k=2 +c", "k=3", "k=4 +c"}), {0, 1, 2, 3}, std::nullopt,
+    {"NewRowStaysNewAndUnedited",
+     {RowSetup{"x"}, RowSetup{"n", false, false, true}},
+     {1},
+     1,
+     "k=1",
+     {"x|x|-", "k=1|<<新建行>>|cn"},
+     {"(2)编辑选定行(&E) ...: k=1"}},
+    {"CheckFollowsTheNewText",
+     Plain({"k=1 +c", "k=2 +c", "k=3", "k=4 +c"}),
+     {0, 1, 2, 3},
+     std::nullopt,
      ";k=1\n\n k=3\n   ",
      {";k=1|k=1|e", "|k=2|e", " k=3|k=3|ce", "   |k=4|e"},
      {"(1)编辑选定行(&E) ...: ;k=1", "(2)编辑选定行(&E) ...", "(3)编辑选定行(&E) ...:  k=3", "(4)编辑选定行(&E) ..."}},
     {"EmptyTextRemovesTheBlockUnlogged", kSix, {1, 2}, 1, "", {"r0|r0|c", "r3|r3|c", "r4|r4|c", "r5|r5|c"}, {}},
-    {"WholeDocument", Plain({"a", "b"}), {0, 1}, 1, "x\r\ny\r\nz\r\n",
+    {"WholeDocument",
+     Plain({"a", "b"}),
+     {0, 1},
+     1,
+     "x\r\ny\r\nz\r\n",
      {"x|a|ce", "y|b|ce", "z|<<新建行>>|cn"},
      {"(1)编辑选定行(&E) ...: x", "(2)编辑选定行(&E) ...: y", "(3)编辑选定行(&E) ...: z"}},
 };
@@ -102,7 +132,8 @@ TEST(DialogEdit, TitlePageReplacesTheBlock) {
     dialog.titleTypeIndex = 4;
     dialog.title = "T";
     ASSERT_EQ(ApplyDialogEdit(*doc, s, EditBlock{1, 1}, DialogLines(s, dialog)), EditError::None);
-    EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"a|a|-", ";;;;;;|b|e", ";T|<<新建行>>|n", "######|<<新建行>>|cn", "c|c|-"}));
+    EXPECT_EQ(RowStates(*doc),
+              (std::vector<std::string>{"a|a|-", ";;;;;;|b|e", ";T|<<新建行>>|n", "######|<<新建行>>|cn", "c|c|-"}));
     dialog.titleTypeIndex = 0;
     ASSERT_EQ(ApplyDialogEdit(*doc, s, EditBlock{1, 3}, DialogLines(s, dialog)), EditError::None);
     EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"a|a|-", "c|c|-"}));
@@ -123,7 +154,8 @@ TEST(DialogEdit, MirrorOffKeepsTheTarget) {
     auto doc = MakeDocument(Plain({"a", "b", "c"}));
     doc->setTextMirrorsList(false, "");
     doc->setModified(false);
-    ASSERT_EQ(ApplyDialogEdit(*doc, Signs(), EditBlock{0, 1}, std::vector<std::string>{"x", "y", "z"}), EditError::None);
+    ASSERT_EQ(ApplyDialogEdit(*doc, Signs(), EditBlock{0, 1}, std::vector<std::string>{"x", "y", "z"}),
+              EditError::None);
     ASSERT_EQ(ApplyDialogEdit(*doc, Signs(), EditBlock{3, 3}, std::vector<std::string>{}), EditError::None);
     EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"x|a|ce", "y|b|ce", "z|<<新建行>>|cn"}));
     EXPECT_EQ(TargetLines(*doc), (std::vector<std::string>{"a", "b", "c"}));
@@ -156,10 +188,23 @@ TEST_P(InPlaceEdit, RowAndLog) {
 INSTANTIATE_TEST_SUITE_P(
     Editing, InPlaceEdit,
     ::testing::Values(
-        InPlaceCase{"LogsTheTextBefore", RowSetup{"k=1", true}, ";k=1", EditError::None, ";k=1|k=1|ce", {"(2)编辑选定行(&E) ...: k=1"}},
-        InPlaceCase{"UnchangedTextIsMarkedAndLogged", RowSetup{"k=1"}, "k=1", EditError::None, "k=1|k=1|e",
+        InPlaceCase{"LogsTheTextBefore",
+                    RowSetup{"k=1", true},
+                    ";k=1",
+                    EditError::None,
+                    ";k=1|k=1|ce",
                     {"(2)编辑选定行(&E) ...: k=1"}},
-        InPlaceCase{"NewRowIsNotMarkedEdited", RowSetup{"n", false, false, true}, "m", EditError::None, "m|<<新建行>>|n",
+        InPlaceCase{"UnchangedTextIsMarkedAndLogged",
+                    RowSetup{"k=1"},
+                    "k=1",
+                    EditError::None,
+                    "k=1|k=1|e",
+                    {"(2)编辑选定行(&E) ...: k=1"}},
+        InPlaceCase{"NewRowIsNotMarkedEdited",
+                    RowSetup{"n", false, false, true},
+                    "m",
+                    EditError::None,
+                    "m|<<新建行>>|n",
                     {"(2)编辑选定行(&E) ...: n"}},
         InPlaceCase{"ToEmpty", RowSetup{"k=1"}, "", EditError::None, "|k=1|e", {"(2)编辑选定行(&E) ...: k=1"}},
         InPlaceCase{"LineFeedRefused", RowSetup{"k=1"}, "k=1\nk=2", EditError::LineBreakInRow, "k=1|k=1|-", {}},

@@ -35,16 +35,17 @@ TEST(EditingBatches, CommentingScatteredRowsIsOneBatchOfRanges) {
     const AnalysisSettings s = Signs();
     const size_t selected[] = {1, 4, 5, 9};
     EXPECT_EQ(Heard(*doc, [&] { CommentRows(*doc, s, selected); }),
-              (std::vector<std::string>{"begin", "rows 1+1", "rows 4+2", "rows 9+1", "lines 1+1", "lines 4+2", "lines 9+1",
-                                        "log 0+7", "state", "end"}));
+              (std::vector<std::string>{"begin", "rows 1+1", "rows 4+2", "rows 9+1", "lines 1+1", "lines 4+2",
+                                        "lines 9+1", "log 0+7", "state", "end"}));
 }
 
 TEST(EditingBatches, DeletingRowsIsOneRemovalPass) {
     auto doc = MakeDocument(Numbered(8));
     const size_t selected[] = {1, 2, 5};
-    EXPECT_EQ(Heard(*doc, [&] { DeleteRows(*doc, selected); }),
-              (std::vector<std::string>{"begin", "removeRows? 1+2", "removeRows 1+2", "removeLines 1+2", "removeRows? 3+1",
-                                        "removeRows 3+1", "removeLines 3+1", "log 0+6", "state", "end"}));
+    EXPECT_EQ(
+        Heard(*doc, [&] { DeleteRows(*doc, selected); }),
+        (std::vector<std::string>{"begin", "removeRows? 1+2", "removeRows 1+2", "removeLines 1+2", "removeRows? 3+1",
+                                  "removeRows 3+1", "removeLines 3+1", "log 0+6", "state", "end"}));
 }
 
 TEST(EditingBatches, RestoreAllSetsRowsBackThenRemovesNewRowsOnce) {
@@ -58,7 +59,10 @@ TEST(EditingBatches, RestoreAllSetsRowsBackThenRemovesNewRowsOnce) {
 
 TEST(EditingBatches, DialogEditThatGrowsIsOneBatch) {
     auto doc = MakeDocument(Numbered(6));
-    EXPECT_EQ(Heard(*doc, [&] { (void)ApplyDialogEdit(*doc, Signs(), EditBlock{2, 3}, std::vector<std::string>{"a", "b", "c"}); }),
+    EXPECT_EQ(Heard(*doc,
+                    [&] {
+                        (void)ApplyDialogEdit(*doc, Signs(), EditBlock{2, 3}, std::vector<std::string>{"a", "b", "c"});
+                    }),
               (std::vector<std::string>{"begin", "rows 2+2", "lines 2+2", "insertRows? 4+1", "insertRows 4+1",
                                         "insertLines 4+1", "log 0+3", "state", "end"}));
 }
@@ -70,19 +74,26 @@ TEST(EditingBatches, EveryCommandIsOneBatch) {
     const std::vector<std::pair<const char*, std::function<void(Document&)>>> commands = {
         {"comment", [&](Document& d) { CommentRows(d, s, some); }},
         {"uncomment", [&](Document& d) { UncommentRows(d, s, some); }},
-        {"insert", [&](Document& d) { (void)InsertLines(d, s, 1, std::vector<std::string>{"x", "y"}, "w"); }},
+        {"insert",
+         [&](Document& d) {
+             (void)InsertLines(d, s, 1, std::vector<std::string>{"x", "y"}, "w");
+         }},
         {"in place", [&](Document& d) { (void)EditRowInPlace(d, 2, "z"); }},
-        {"dialog shrink", [&](Document& d) { (void)ApplyDialogEdit(d, s, EditBlock{1, 3}, std::vector<std::string>{"q"}); }},
+        {"dialog shrink",
+         [&](Document& d) {
+             (void)ApplyDialogEdit(d, s, EditBlock{1, 3}, std::vector<std::string>{"q"});
+         }},
         {"delete", [&](Document& d) { DeleteRows(d, some); }},
         {"restore", [&](Document& d) { RestoreRows(d, some); }},
         {"restore all", [&](Document& d) { RestoreAllRows(d); }},
     };
     for (const auto& [name, command] : commands) {
-        auto doc = MakeDocument({RowSetup{";a"}, RowSetup{"b"}, RowSetup{"n", false, true, true}, RowSetup{"c", false, true, false, "d"},
-                                 RowSetup{"e"}});
+        auto doc = MakeDocument({RowSetup{";a"}, RowSetup{"b"}, RowSetup{"n", false, true, true},
+                                 RowSetup{"c", false, true, false, "d"}, RowSetup{"e"}});
         const auto events = Heard(*doc, [&] { command(*doc); });
         const auto count = [&](std::string_view prefix) {
-            return std::count_if(events.begin(), events.end(), [&](const std::string& e) { return e.starts_with(prefix); });
+            return std::count_if(events.begin(), events.end(),
+                                 [&](const std::string& e) { return e.starts_with(prefix); });
         };
         EXPECT_EQ(count("begin"), 1) << name;
         EXPECT_EQ(count("end"), 1) << name;

@@ -22,8 +22,7 @@ TEST_P(DialogText, SplitsIntoRows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editing, DialogText,
-                         ::testing::Values(SplitCase{"Empty", "", {}},
-                                           SplitCase{"OneLine", "a", {"a"}},
+                         ::testing::Values(SplitCase{"Empty", "", {}}, SplitCase{"OneLine", "a", {"a"}},
                                            SplitCase{"FinalBreakStartsNoLine", "a\n", {"a"}},
                                            SplitCase{"OnlyABreak", "\n", {""}},
                                            SplitCase{"EmptyLinesKept", "\n\nb\n", {"", "", "b"}},

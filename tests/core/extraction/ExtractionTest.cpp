@@ -71,10 +71,10 @@ const std::vector<ExtractionCase> kCases = {
     {"checked_current_text", kCrLf, [](Document& d) { d.setCaption(2, "k=2"); }, ExtractionKind::Checked,
      "[S]\r\nk=2\r\nroot\r\n"},
     // A row the user inserted takes the document's break: the file's first one.
-    {"checked_inserted_row_mixed", kMixed, [](Document& d) { d.insertRow(2, "new=1", true); },
-     ExtractionKind::Checked, "[S]\r\nnew=1\nk=1\nroot\n"},
-    {"checked_inserted_row_crlf", kCrLf, [](Document& d) { d.insertRow(6, "end=1", true); },
-     ExtractionKind::Checked, "[S]\r\nk=1\r\nroot\r\nend=1\r\n"},
+    {"checked_inserted_row_mixed", kMixed, [](Document& d) { d.insertRow(2, "new=1", true); }, ExtractionKind::Checked,
+     "[S]\r\nnew=1\nk=1\nroot\n"},
+    {"checked_inserted_row_crlf", kCrLf, [](Document& d) { d.insertRow(6, "end=1", true); }, ExtractionKind::Checked,
+     "[S]\r\nk=1\r\nroot\r\nend=1\r\n"},
     {"checked_lone_cr_stays_in_text", "a=1\rb\r\nc=2", Nothing, ExtractionKind::Checked, "a=1\rb\r\nc=2\r\n"},
     {"checked_empty_document", "", Nothing, ExtractionKind::Checked, ""},
 

@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
         // An errno without words of ours gets the system's.
         MessageCase{"other_errno", {false, FileError::System(EPROTO), {}}, kFirstLine + std::strerror(EPROTO)},
         MessageCase{"folder", {false, {FileProblem::Folder}, {}}, kFirstLine + "这是一个文件夹。"},
-        MessageCase{"not_encodable", {false, {FileProblem::NotEncodable}, {}},
+        MessageCase{"not_encodable",
+                    {false, {FileProblem::NotEncodable}, {}},
                     kFirstLine + "文本中有当前编码无法表示的字符，无法写入！"},
         MessageCase{"copy_kept",
                     {false, FileError::System(EIO), "/tmp/php.ini.vq-0123"},

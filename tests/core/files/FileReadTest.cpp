@@ -26,7 +26,8 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (fs::temp_directory_path() / "vq-read-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
         m_path = pattern;
     }
     ~TempFolder() {
@@ -39,15 +40,14 @@ private:
     std::string m_path;
 };
 
-void PutBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void PutBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 FileError System(int err) { return FileError::System(err); }
 
 std::string AllByteValues() {
     std::string bytes;
-    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+    for (int i = 0; i < 256; ++i)
+        bytes += static_cast<char>(i);
     return bytes;
 }
 
@@ -80,8 +80,7 @@ TEST_P(ReadBackTest, GivesTheBytesUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadBackTest,
-                         ::testing::Values(ContentCase{"empty", ""},
-                                           ContentCase{"crlf_text", "[PHP]\r\nengine=On\r\n"},
+                         ::testing::Values(ContentCase{"empty", ""}, ContentCase{"crlf_text", "[PHP]\r\nengine=On\r\n"},
                                            ContentCase{"every_byte_value", AllByteValues()},
                                            ContentCase{"three_megabytes", std::string(3 << 20, 'q')}),
                          [](const auto& info) { return info.param.name; });
@@ -126,42 +125,41 @@ TEST_P(ReadFailureTest, FailsWithTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadFailureTest,
-    ::testing::Values(
-        ReadFailureCase{"missing", [](const TempFolder& f) { return f.at("missing.ini"); },
-                        System(ENOENT)},
-        ReadFailureCase{"folder",
-                        [](const TempFolder& f) {
-                            fs::create_directory(f.at("conf.d"));
-                            return f.at("conf.d");
-                        },
-                        FileError{FileProblem::Folder}},
-        ReadFailureCase{"link_to_folder",
-                        [](const TempFolder& f) {
-                            fs::create_directory(f.at("conf.d"));
-                            fs::create_directory_symlink("conf.d", f.at("link"));
-                            return f.at("link");
-                        },
-                        FileError{FileProblem::Folder}},
-        ReadFailureCase{"fifo",
-                        [](const TempFolder& f) {
-                            ::mkfifo(f.at("pipe").c_str(), 0600);
-                            return f.at("pipe");
-                        },
-                        FileError{FileProblem::NotRegular}},
-        ReadFailureCase{"device", [](const TempFolder&) { return std::string("/dev/null"); },
-                        FileError{FileProblem::NotRegular}},
-        ReadFailureCase{"parent_is_a_file",
-                        [](const TempFolder& f) {
-                            PutBytes(f.at("plain.txt"), "x");
-                            return f.at("plain.txt/php.ini");
-                        },
-                        System(ENOTDIR)},
-        ReadFailureCase{"dangling_link",
-                        [](const TempFolder& f) {
-                            fs::create_symlink("gone.ini", f.at("link.ini"));
-                            return f.at("link.ini");
-                        },
-                        System(ENOENT)}),
+    ::testing::Values(ReadFailureCase{"missing", [](const TempFolder& f) { return f.at("missing.ini"); },
+                                      System(ENOENT)},
+                      ReadFailureCase{"folder",
+                                      [](const TempFolder& f) {
+                                          fs::create_directory(f.at("conf.d"));
+                                          return f.at("conf.d");
+                                      },
+                                      FileError{FileProblem::Folder}},
+                      ReadFailureCase{"link_to_folder",
+                                      [](const TempFolder& f) {
+                                          fs::create_directory(f.at("conf.d"));
+                                          fs::create_directory_symlink("conf.d", f.at("link"));
+                                          return f.at("link");
+                                      },
+                                      FileError{FileProblem::Folder}},
+                      ReadFailureCase{"fifo",
+                                      [](const TempFolder& f) {
+                                          ::mkfifo(f.at("pipe").c_str(), 0600);
+                                          return f.at("pipe");
+                                      },
+                                      FileError{FileProblem::NotRegular}},
+                      ReadFailureCase{"device", [](const TempFolder&) { return std::string("/dev/null"); },
+                                      FileError{FileProblem::NotRegular}},
+                      ReadFailureCase{"parent_is_a_file",
+                                      [](const TempFolder& f) {
+                                          PutBytes(f.at("plain.txt"), "x");
+                                          return f.at("plain.txt/php.ini");
+                                      },
+                                      System(ENOTDIR)},
+                      ReadFailureCase{"dangling_link",
+                                      [](const TempFolder& f) {
+                                          fs::create_symlink("gone.ini", f.at("link.ini"));
+                                          return f.at("link.ini");
+                                      },
+                                      System(ENOENT)}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ReadUnreadable, FailsWithPermissionDenied) {
@@ -169,7 +167,8 @@ TEST(ReadUnreadable, FailsWithPermissionDenied) {
     const std::string path = folder.at("secret.ini");
     PutBytes(path, "password=1\n");
     ASSERT_EQ(::chmod(path.c_str(), 0), 0);
-    if (::access(path.c_str(), R_OK) == 0) GTEST_SKIP() << "this user can read a file of mode 000";
+    if (::access(path.c_str(), R_OK) == 0)
+        GTEST_SKIP() << "this user can read a file of mode 000";
 
     const ReadResult read = ReadWholeFile(path);
     EXPECT_FALSE(read.ok);

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
     std::string pattern = (fs::temp_directory_path() / "vq-file-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
     m_path = pattern;
 }
 
@@ -26,14 +27,13 @@ TempFolder::~TempFolder() {
     // A test may have made a subfolder read-only; removal needs it writable again.
     ::chmod(m_path.c_str(), 0700);
     for (const auto& entry : fs::recursive_directory_iterator(m_path, ec)) {
-        if (!entry.is_symlink(ec) && entry.is_directory(ec)) ::chmod(entry.path().c_str(), 0700);
+        if (!entry.is_symlink(ec) && entry.is_directory(ec))
+            ::chmod(entry.path().c_str(), 0700);
     }
     fs::remove_all(m_path, ec);
 }
 
-void PutBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void PutBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string GetBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -70,7 +70,8 @@ void WriteAll(int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n <= 0) return;
+        if (n <= 0)
+            return;
         done += static_cast<std::size_t>(n);
     }
 }
@@ -80,25 +81,31 @@ std::string ReadAll(int fd) {
     std::array<char, 4096> buffer{};
     for (;;) {
         const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n <= 0) return text;
+        if (n <= 0)
+            return text;
         text.append(buffer.data(), static_cast<std::size_t>(n));
     }
 }
 
 // Changes users the order the kernel requires: groups while still root, then the user.
 std::string BecomeUser(const Identity& who) {
-    if (::setgroups(who.groups.size(), who.groups.data()) != 0) return "setup: setgroups failed";
-    if (::setgid(who.gid) != 0) return "setup: setgid failed";
-    if (::setuid(who.uid) != 0) return "setup: setuid failed";
+    if (::setgroups(who.groups.size(), who.groups.data()) != 0)
+        return "setup: setgroups failed";
+    if (::setgid(who.gid) != 0)
+        return "setup: setgid failed";
+    if (::setuid(who.uid) != 0)
+        return "setup: setuid failed";
     return {};
 }
 
 std::string RunForked(const std::function<std::string()>& work) {
     int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return "setup: pipe failed";
+    if (::pipe(pipeFds) != 0)
+        return "setup: pipe failed";
     std::fflush(nullptr);
     const pid_t pid = ::fork();
-    if (pid < 0) return "setup: fork failed";
+    if (pid < 0)
+        return "setup: fork failed";
     if (pid == 0) {
         ::close(pipeFds[0]);
         WriteAll(pipeFds[1], work());
@@ -109,7 +116,8 @@ std::string RunForked(const std::function<std::string()>& work) {
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (WIFSIGNALED(status)) return "killed by signal " + std::to_string(WTERMSIG(status));
+    if (WIFSIGNALED(status))
+        return "killed by signal " + std::to_string(WTERMSIG(status));
     return text;
 }
 
@@ -125,31 +133,33 @@ std::string RunAs(const Identity& who, const std::function<std::string()>& work)
 }
 
 Identity UnprivilegedUser() {
-    if (::geteuid() != 0) return {::getuid(), ::getgid(), {}};
+    if (::geteuid() != 0)
+        return {::getuid(), ::getgid(), {}};
     return {kNobody, kNogroup, {}};
 }
 
 std::string RunUnprivileged(const std::function<std::string()>& work) {
     // A child either way, so that what the work changes in its process (TMPDIR, say) stays there.
-    if (::geteuid() != 0) return RunInChild(work);
+    if (::geteuid() != 0)
+        return RunInChild(work);
     return RunAs(UnprivilegedUser(), work);
 }
 
 void HandOver(const std::string& path) {
-    if (::geteuid() != 0) return;
+    if (::geteuid() != 0)
+        return;
     const Identity user = UnprivilegedUser();
     ::lchown(path.c_str(), user.uid, user.gid);
 }
 
 std::string CommandOutput(const std::string& command) {
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return {};
+    if (pipe == nullptr)
+        return {};
     std::string out = ReadAll(::fileno(pipe));
     return ::pclose(pipe) == 0 ? out : std::string();
 }
 
-bool HaveCommand(const std::string& name) {
-    return ::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
+bool HaveCommand(const std::string& name) { return ::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0; }
 
 }  // namespace vqtest

@@ -12,8 +12,8 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include <fcntl.h>
@@ -47,7 +47,8 @@ TEST_P(WriteRoundTripTest, FileHoldsExactlyTheNewBytes) {
     const RoundTripCase& c = GetParam();
     TempFolder folder;
     const std::string path = folder.at("php.ini");
-    if (c.old) PutBytes(path, *c.old);
+    if (c.old)
+        PutBytes(path, *c.old);
 
     const WriteResult result = WriteFileSafely(path, c.bytes);
     EXPECT_TRUE(result.ok);
@@ -58,7 +59,8 @@ TEST_P(WriteRoundTripTest, FileHoldsExactlyTheNewBytes) {
 
 std::string AllByteValues() {
     std::string bytes;
-    for (int i = 255; i >= 0; --i) bytes += static_cast<char>(i);
+    for (int i = 255; i >= 0; --i)
+        bytes += static_cast<char>(i);
     return bytes;
 }
 
@@ -95,7 +97,8 @@ TEST_P(WriteReplacesTest, OldFileIsReplacedNotOverwritten) {
 std::vector<RoundTripCase> ReplacingCases() {
     std::vector<RoundTripCase> cases;
     for (const RoundTripCase& c : RoundTripCases()) {
-        if (c.old) cases.push_back(c);
+        if (c.old)
+            cases.push_back(c);
     }
     return cases;
 }
@@ -136,7 +139,8 @@ TEST_P(NewFileModeTest, NewFileGetsTheUsualModeUnderTheUmask) {
 INSTANTIATE_TEST_SUITE_P(Umasks, NewFileModeTest, ::testing::Values(022, 077, 002, 027));
 
 TEST(WriteKeepsOwner, ReplacementHasTheOldOwnerAndGroup) {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another owner";
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another owner";
     TempFolder folder;
     const std::string path = folder.at("php.ini");
     PutBytes(path, "old\n");
@@ -152,8 +156,8 @@ TEST(WriteKeepsOwner, ReplacementHasTheOldOwnerAndGroup) {
 struct LinkCase {
     std::string name;
     std::vector<std::pair<std::string, std::string>> links;  // link name -> what it points to
-    std::string writeTo;                                      // the name the write is given
-    std::string real;                                         // where the bytes must land
+    std::string writeTo;                                     // the name the write is given
+    std::string real;                                        // where the bytes must land
     bool realExists;
 };
 
@@ -165,7 +169,8 @@ TEST_P(WriteThroughLinkTest, LinksStayLinksAndTheTargetGetsTheBytes) {
     const LinkCase& c = GetParam();
     TempFolder folder;
     fs::create_directory(folder.at("sub"));
-    if (c.realExists) PutBytes(folder.at(c.real), "old\n");
+    if (c.realExists)
+        PutBytes(folder.at(c.real), "old\n");
     for (const auto& [link, to] : c.links) {
         const std::string resolved = to.front() == '/' ? folder.path() + to : to;
         ASSERT_EQ(::symlink(resolved.c_str(), folder.at(link).c_str()), 0) << link;
@@ -181,14 +186,12 @@ TEST_P(WriteThroughLinkTest, LinksStayLinksAndTheTargetGetsTheBytes) {
 // A target starting with "/" is made absolute inside the test's folder.
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteThroughLinkTest,
-    ::testing::Values(LinkCase{"relative", {{"link.ini", "real.ini"}}, "link.ini", "real.ini", true},
-                      LinkCase{"absolute", {{"link.ini", "/real.ini"}}, "link.ini", "real.ini", true},
-                      LinkCase{"chain", {{"a.ini", "b.ini"}, {"b.ini", "sub/real.ini"}}, "a.ini",
-                               "sub/real.ini", true},
-                      LinkCase{"relative_to_the_links_folder", {{"sub/link.ini", "../real.ini"}},
-                               "sub/link.ini", "real.ini", true},
-                      LinkCase{"dangling", {{"link.ini", "sub/real.ini"}}, "link.ini", "sub/real.ini",
-                               false}),
+    ::testing::Values(
+        LinkCase{"relative", {{"link.ini", "real.ini"}}, "link.ini", "real.ini", true},
+        LinkCase{"absolute", {{"link.ini", "/real.ini"}}, "link.ini", "real.ini", true},
+        LinkCase{"chain", {{"a.ini", "b.ini"}, {"b.ini", "sub/real.ini"}}, "a.ini", "sub/real.ini", true},
+        LinkCase{"relative_to_the_links_folder", {{"sub/link.ini", "../real.ini"}}, "sub/link.ini", "real.ini", true},
+        LinkCase{"dangling", {{"link.ini", "sub/real.ini"}}, "link.ini", "sub/real.ini", false}),
     [](const auto& info) { return info.param.name; });
 
 // ---- Hard links ------------------------------------------------------------------------
@@ -252,44 +255,42 @@ TEST_P(WriteFailureTest, FailsWithTheReasonAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteFailureTest,
-    ::testing::Values(
-        WriteFailureCase{"missing_folder", [](const TempFolder& f) { return f.at("nowhere/php.ini"); },
-                         System(ENOENT)},
-        WriteFailureCase{"parent_is_a_file",
-                         [](const TempFolder& f) {
-                             PutBytes(f.at("plain.txt"), "x");
-                             return f.at("plain.txt/php.ini");
-                         },
-                         System(ENOTDIR)},
-        WriteFailureCase{"target_is_a_folder",
-                         [](const TempFolder& f) {
-                             fs::create_directory(f.at("conf.d"));
-                             PutBytes(f.at("conf.d/a.conf"), "a\n");
-                             return f.at("conf.d");
-                         },
-                         FileError{FileProblem::Folder}},
-        WriteFailureCase{"link_to_a_folder",
-                         [](const TempFolder& f) {
-                             fs::create_directory(f.at("conf.d"));
-                             fs::create_directory_symlink("conf.d", f.at("link"));
-                             return f.at("link");
-                         },
-                         FileError{FileProblem::Folder}},
-        WriteFailureCase{"target_is_a_fifo",
-                         [](const TempFolder& f) {
-                             ::mkfifo(f.at("pipe").c_str(), 0600);
-                             return f.at("pipe");
-                         },
-                         FileError{FileProblem::NotRegular}},
-        WriteFailureCase{"link_loop",
-                         [](const TempFolder& f) {
-                             fs::create_symlink("b.ini", f.at("a.ini"));
-                             fs::create_symlink("a.ini", f.at("b.ini"));
-                             return f.at("a.ini");
-                         },
-                         System(ELOOP)},
-        WriteFailureCase{"empty_path", [](const TempFolder&) { return std::string(); },
-                         System(ENOENT)}),
+    ::testing::Values(WriteFailureCase{"missing_folder", [](const TempFolder& f) { return f.at("nowhere/php.ini"); },
+                                       System(ENOENT)},
+                      WriteFailureCase{"parent_is_a_file",
+                                       [](const TempFolder& f) {
+                                           PutBytes(f.at("plain.txt"), "x");
+                                           return f.at("plain.txt/php.ini");
+                                       },
+                                       System(ENOTDIR)},
+                      WriteFailureCase{"target_is_a_folder",
+                                       [](const TempFolder& f) {
+                                           fs::create_directory(f.at("conf.d"));
+                                           PutBytes(f.at("conf.d/a.conf"), "a\n");
+                                           return f.at("conf.d");
+                                       },
+                                       FileError{FileProblem::Folder}},
+                      WriteFailureCase{"link_to_a_folder",
+                                       [](const TempFolder& f) {
+                                           fs::create_directory(f.at("conf.d"));
+                                           fs::create_directory_symlink("conf.d", f.at("link"));
+                                           return f.at("link");
+                                       },
+                                       FileError{FileProblem::Folder}},
+                      WriteFailureCase{"target_is_a_fifo",
+                                       [](const TempFolder& f) {
+                                           ::mkfifo(f.at("pipe").c_str(), 0600);
+                                           return f.at("pipe");
+                                       },
+                                       FileError{FileProblem::NotRegular}},
+                      WriteFailureCase{"link_loop",
+                                       [](const TempFolder& f) {
+                                           fs::create_symlink("b.ini", f.at("a.ini"));
+                                           fs::create_symlink("a.ini", f.at("b.ini"));
+                                           return f.at("a.ini");
+                                       },
+                                       System(ELOOP)},
+                      WriteFailureCase{"empty_path", [](const TempFolder&) { return std::string(); }, System(ENOENT)}),
     [](const auto& info) { return info.param.name; });
 
 // An existing file in a folder the saver cannot write is written in place (WriteInPlaceTest);

@@ -46,7 +46,8 @@ TEST_F(ProgramFilesTest, BesideWinsOverInstalled) {
 TEST_F(ProgramFilesTest, MissingNamesTheBesidePath) {
     fs::create_directories(root + "/prefix/bin");
     EXPECT_EQ(FindProgramFile(root + "/prefix/bin", "help.html"), root + "/prefix/bin/help.html");
-    EXPECT_EQ(ProgramFileCandidates("/usr/bin", "x"), (std::vector<std::string>{"/usr/bin/x", "/usr/share/varnoquil/x"}));
+    EXPECT_EQ(ProgramFileCandidates("/usr/bin", "x"),
+              (std::vector<std::string>{"/usr/bin/x", "/usr/share/varnoquil/x"}));
     EXPECT_EQ(ProgramFileCandidates("/", "x"), (std::vector<std::string>{"/x", "/share/varnoquil/x"}));
 }
 

@@ -32,8 +32,23 @@ unsigned long Setting(const char* name, unsigned long fallback) {
 // Bytes an INI file is made of, in proportions that make lines, breaks of both kinds, lone
 // CRs, marks at the start, and bytes that are not UTF-8.
 std::string RandomFile(std::mt19937& random) {
-    static const std::string pieces[] = {"\r\n", "\n", "\r", "[", "]", "=", ";", "#", " ", "\t", "key", "值",
-                                         "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", std::string(1, '\0'), "\xD6\xD0"};
+    static const std::string pieces[] = {"\r\n",
+                                         "\n",
+                                         "\r",
+                                         "[",
+                                         "]",
+                                         "=",
+                                         ";",
+                                         "#",
+                                         " ",
+                                         "\t",
+                                         "key",
+                                         "值",
+                                         "\xEF\xBB\xBF",
+                                         "\xFF\xFE",
+                                         "\xFE\xFF",
+                                         std::string(1, '\0'),
+                                         "\xD6\xD0"};
     std::string file;
     const std::size_t parts = random() % 80;
     for (std::size_t i = 0; i < parts; ++i) {
@@ -48,10 +63,12 @@ std::string RandomFile(std::mt19937& random) {
 // A valid UTF-16 file half of the time, so that both forms go through the document.
 std::string RandomFileOfAnyForm(std::mt19937& random) {
     std::string file = RandomFile(random);
-    if (random() % 2 == 0) return file;
+    if (random() % 2 == 0)
+        return file;
     const FileForm form = random() % 2 == 0 ? FileForm::Utf16LE : FileForm::Utf16BE;
     std::string text;
-    for (unsigned char c : file) text += static_cast<char>(c & 0x7F);  // ASCII is UTF-8
+    for (unsigned char c : file)
+        text += static_cast<char>(c & 0x7F);                          // ASCII is UTF-8
     text += random() % 2 == 0 ? "\xE4\xB8\xAD" : "\xF0\x9F\x98\x80";  // and some beyond it
     return *Utf8ToUtf16(text, form);
 }

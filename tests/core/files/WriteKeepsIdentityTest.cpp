@@ -41,7 +41,8 @@ void PrintTo(const OwnerCase& c, std::ostream* os) { *os << c.name; }
 class WriteKeepsOwnerTest : public ::testing::TestWithParam<OwnerCase> {};
 
 TEST_P(WriteKeepsOwnerTest, OwnerGroupAndModeStay) {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root can set up files of two users";
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can set up files of two users";
     const OwnerCase& c = GetParam();
     TempFolder top;
     ASSERT_EQ(::chmod(top.path().c_str(), 0755), 0);
@@ -77,23 +78,22 @@ INSTANTIATE_TEST_SUITE_P(
         // file to its owner, so it is written in place.
         OwnerCase{"group_shared_file_of_another_user", kOtherUser, kSharedGroup, 0664, kNobody, 0755,
                   kNobodyInSharedGroup, false},
-        OwnerCase{"own_file_in_a_group_of_the_saver", kNobody, kSharedGroup, 0640, kNobody, 0755,
-                  kNobodyInSharedGroup, true},
-        OwnerCase{"own_file_in_a_group_the_saver_is_not_in", kNobody, kSharedGroup, 0660, kNobody, 0755,
-                  kNobodyAlone, false},
-        // Like /tmp: anyone may create files, only owners may rename over theirs.
-        OwnerCase{"sticky_folder_file_of_another_user", kOtherUser, kOtherUser, 0666, 0, 01777, kNobodyAlone,
+        OwnerCase{"own_file_in_a_group_of_the_saver", kNobody, kSharedGroup, 0640, kNobody, 0755, kNobodyInSharedGroup,
+                  true},
+        OwnerCase{"own_file_in_a_group_the_saver_is_not_in", kNobody, kSharedGroup, 0660, kNobody, 0755, kNobodyAlone,
                   false},
+        // Like /tmp: anyone may create files, only owners may rename over theirs.
+        OwnerCase{"sticky_folder_file_of_another_user", kOtherUser, kOtherUser, 0666, 0, 01777, kNobodyAlone, false},
         OwnerCase{"root_saves_another_users_file", kOtherUser, kSharedGroup, 0640, 0, 0755, kRoot, true},
         OwnerCase{"root_keeps_set_user_id", kOtherUser, kSharedGroup, 04755, 0, 0755, kRoot, true},
-        OwnerCase{"root_keeps_set_group_id_and_sticky", kOtherUser, kSharedGroup, 03775, 0, 0755, kRoot,
-                  true}),
+        OwnerCase{"root_keeps_set_group_id_and_sticky", kOtherUser, kSharedGroup, 03775, 0, 0755, kRoot, true}),
     [](const auto& info) { return info.param.name; });
 
 // The owner cannot be given, the group can: a safe copy that has to stay behind keeps the
 // file's group and mode, so that the team can still reach the new content.
 TEST(WriteKeepsGroup, KeptCopyOfATeamFileHasTheTeamsGroup) {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root can set up files of two users";
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can set up files of two users";
     TempFolder top;
     ASSERT_EQ(::chmod(top.path().c_str(), 0755), 0);
     const std::string folder = top.at("etc");
@@ -124,7 +124,8 @@ class WriteKeepsAttributesTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         asRoot = GetParam();
-        if (asRoot && ::geteuid() != 0) GTEST_SKIP() << "needs root";
+        if (asRoot && ::geteuid() != 0)
+            GTEST_SKIP() << "needs root";
         ASSERT_EQ(::chmod(top.path().c_str(), 0755), 0);
         ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
         PutBytes(path, "old=1\n");
@@ -156,7 +157,8 @@ std::string Xattr(const std::string& path, const std::string& name) {
 }
 
 TEST_P(WriteKeepsAttributesTest, AccessListStaysAsItWas) {
-    if (!HaveCommand("setfacl")) GTEST_SKIP() << "setfacl is not installed (package acl)";
+    if (!HaveCommand("setfacl"))
+        GTEST_SKIP() << "setfacl is not installed (package acl)";
     ASSERT_EQ(::system(("setfacl -m u:4321:rw,g:4322:r,m:rw '" + path + "'").c_str()), 0);
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);  // narrows the mask to r
     const std::string before = Acl(path);
@@ -171,7 +173,8 @@ TEST_P(WriteKeepsAttributesTest, AccessListStaysAsItWas) {
 
 // A folder's default access list is for new files: saving an older file must not bring it in.
 TEST_P(WriteKeepsAttributesTest, FolderDefaultListDoesNotReachAnOldFile) {
-    if (!HaveCommand("setfacl")) GTEST_SKIP() << "setfacl is not installed (package acl)";
+    if (!HaveCommand("setfacl"))
+        GTEST_SKIP() << "setfacl is not installed (package acl)";
     ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     ASSERT_EQ(::system(("setfacl -d -m u:4321:rwx,g::rwx,o::rwx '" + folder + "'").c_str()), 0);
     const std::string before = Acl(path);

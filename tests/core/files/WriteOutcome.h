@@ -19,9 +19,11 @@ namespace vqtest {
 
 // "ok", or "failed: " with the reason and any kept copy, to compare in one line.
 inline std::string Outcome(const vq::WriteResult& result) {
-    if (result.ok) return "ok";
+    if (result.ok)
+        return "ok";
     std::string text = "failed: " + vq::ReasonText(result.error);
-    if (!result.keptCopy.empty()) text += " kept " + result.keptCopy;
+    if (!result.keptCopy.empty())
+        text += " kept " + result.keptCopy;
     return text;
 }
 

@@ -62,39 +62,61 @@ TEST_P(SettingsRead, GivesTheseValues) {
     ExpectSame(Read(GetParam().file), want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, SettingsRead, ::testing::Values(
-    ReadCase{"NoFile", "", [](ProgramSettings&) {}},
-    ReadCase{"EmptySections", "[General]\n[Recent]\n[Comment]\n[Split]\n[Title]\n", [](ProgramSettings&) {}},
-    ReadCase{"AllKeys",
-             "[General]\nRecent_Count=3\nDefault_Pattern=0\nAuto_Expand=0\nText_Font=Mono,0,255,12,1\n"
-             "[Recent]\n0=/b.ini\n1=/a.ini\n[Comment]\n0=#\n[Split]\n0=:\n1==\n[Title]\n0=***\n",
-             [](ProgramSettings& s) {
-                 s.recentCount = 3;
-                 s.defaultPattern = 0;
-                 s.autoExpand = false;
-                 s.font = {"Mono", 255, 12, 1, 0};
-                 s.recentFiles = {"/b.ini", "/a.ini"};
-                 s.remSigns = {"#"};
-                 s.splitSigns = {":", "="};
-                 s.titleSigns = {"***"};
-             }},
-    ReadCase{"HexCounts", "[General]\nRecent_Count=0x3\nDefault_Pattern=$1\n",
-             [](ProgramSettings& s) { s.recentCount = 3; s.defaultPattern = 1; }},
-    ReadCase{"NotNumbersGiveDefaults", "[General]\nRecent_Count=three\nDefault_Pattern=\nAuto_Expand=yes\n",
-             [](ProgramSettings&) {}},
-    ReadCase{"AbsurdRecentCountHeldToTen", "[General]\nRecent_Count=2000000000\n", [](ProgramSettings& s) { s.recentCount = 10; }},
-    ReadCase{"NegativeRecentCountIsZero", "[General]\nRecent_Count=-4\n", [](ProgramSettings& s) { s.recentCount = 0; }},
-    ReadCase{"PatternOutOfRangeGivesDefault", "[General]\nDefault_Pattern=7\n", [](ProgramSettings&) {}},
-    ReadCase{"AutoExpandAnyNonZeroIsOn", "[General]\nAuto_Expand=2\n", [](ProgramSettings&) {}},
-    ReadCase{"AutoExpandHexZeroIsOff", "[General]\nAuto_Expand=0x0\n", [](ProgramSettings& s) { s.autoExpand = false; }},
-    ReadCase{"EmptyFontTextChangesNothing", "[General]\nText_Font=\n", [](ProgramSettings&) {}},
-    ReadCase{"ListInFileOrderWhateverTheKeys", "[Title]\nz= ;; \n3=\"##\"\n0=\n",
-             [](ProgramSettings& s) { s.titleSigns = {";;", "##", ""}; }},
-    ReadCase{"SpaceCountFormsStay", "[Comment]\n0=;\n1=1|_|\n", [](ProgramSettings& s) { s.remSigns = {";", "1|_|"}; }},
-    ReadCase{"RecentBeyondTenOffersTen",
-             [] { std::string f = "[Recent]\n"; for (int i = 0; i < 14; ++i) f += std::to_string(i) + "=/f" + std::to_string(i) + "\n"; return f; }(),
-             [](ProgramSettings& s) { for (int i = 0; i < 10; ++i) s.recentFiles.push_back("/f" + std::to_string(i)); }},
-    ReadCase{"CommentedListEntryIgnored", "[Recent]\n;0=/old\n1=/new\n", [](ProgramSettings& s) { s.recentFiles = {"/new"}; }}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsRead,
+    ::testing::Values(
+        ReadCase{"NoFile", "", [](ProgramSettings&) {}},
+        ReadCase{"EmptySections", "[General]\n[Recent]\n[Comment]\n[Split]\n[Title]\n", [](ProgramSettings&) {}},
+        ReadCase{"AllKeys",
+                 "[General]\nRecent_Count=3\nDefault_Pattern=0\nAuto_Expand=0\nText_Font=Mono,0,255,12,1\n"
+                 "[Recent]\n0=/b.ini\n1=/a.ini\n[Comment]\n0=#\n[Split]\n0=:\n1==\n[Title]\n0=***\n",
+                 [](ProgramSettings& s) {
+                     s.recentCount = 3;
+                     s.defaultPattern = 0;
+                     s.autoExpand = false;
+                     s.font = {"Mono", 255, 12, 1, 0};
+                     s.recentFiles = {"/b.ini", "/a.ini"};
+                     s.remSigns = {"#"};
+                     s.splitSigns = {":", "="};
+                     s.titleSigns = {"***"};
+                 }},
+        ReadCase{"HexCounts", "[General]\nRecent_Count=0x3\nDefault_Pattern=$1\n",
+                 [](ProgramSettings& s) {
+                     s.recentCount = 3;
+                     s.defaultPattern = 1;
+                 }},
+        ReadCase{"NotNumbersGiveDefaults", "[General]\nRecent_Count=three\nDefault_Pattern=\nAuto_Expand=yes\n",
+                 [](ProgramSettings&) {}},
+        ReadCase{"AbsurdRecentCountHeldToTen", "[General]\nRecent_Count=2000000000\n",
+                 [](ProgramSettings& s) { s.recentCount = 10; }},
+        ReadCase{"NegativeRecentCountIsZero", "[General]\nRecent_Count=-4\n",
+                 [](ProgramSettings& s) { s.recentCount = 0; }},
+        ReadCase{"PatternOutOfRangeGivesDefault", "[General]\nDefault_Pattern=7\n", [](ProgramSettings&) {}},
+        ReadCase{"AutoExpandAnyNonZeroIsOn", "[General]\nAuto_Expand=2\n", [](ProgramSettings&) {}},
+        ReadCase{"AutoExpandHexZeroIsOff", "[General]\nAuto_Expand=0x0\n",
+                 [](ProgramSettings& s) { s.autoExpand = false; }},
+        ReadCase{"EmptyFontTextChangesNothing", "[General]\nText_Font=\n", [](ProgramSettings&) {}},
+        ReadCase{"ListInFileOrderWhateverTheKeys", "[Title]\nz= ;; \n3=\"##\"\n0=\n",
+                 [](ProgramSettings& s) {
+                     s.titleSigns = {";;", "##", ""};
+                 }},
+        ReadCase{"SpaceCountFormsStay", "[Comment]\n0=;\n1=1|_|\n",
+                 [](ProgramSettings& s) {
+                     s.remSigns = {";", "1|_|"};
+                 }},
+        ReadCase{"RecentBeyondTenOffersTen",
+                 [] {
+                     std::string f = "[Recent]\n";
+                     for (int i = 0; i < 14; ++i)
+                         f += std::to_string(i) + "=/f" + std::to_string(i) + "\n";
+                     return f;
+                 }(),
+                 [](ProgramSettings& s) {
+                     for (int i = 0; i < 10; ++i)
+                         s.recentFiles.push_back("/f" + std::to_string(i));
+                 }},
+        ReadCase{"CommentedListEntryIgnored", "[Recent]\n;0=/old\n1=/new\n",
+                 [](ProgramSettings& s) { s.recentFiles = {"/new"}; }}),
     [](const auto& info) { return info.param.name; });
 
 TEST(SettingsRead, LongHistoryIsCut) {
@@ -125,33 +147,33 @@ TEST_P(FontTextRead, SetsTheFieldsItReaches) {
     EXPECT_EQ(font, GetParam().want) << FontText(font);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, FontTextRead, ::testing::Values(
-    FontCase{"Default", kDefaultFontText, {"宋体", 111, 9, 2, 134}},
-    FontCase{"Full", "Mono,136,255,12,3", {"Mono", 255, 12, 3, 136}},
-    FontCase{"NoComma", "Mono", Current()},
-    FontCase{"Blank", "   ", Current()},
-    FontCase{"OnlyCommas", ",,,,", Current()},
-    FontCase{"NameAndCharsetNoCommaAfter", "Mono,136", {"Mono", 111, 20, 2, 0}},
-    FontCase{"NameAndCharsetWithComma", "Mono,136,", {"Mono", 111, 20, 2, 136}},
-    FontCase{"SizeNeedsFourthComma", "Mono,136,255,12", {"Mono", 255, 20, 2, 136}},
-    FontCase{"FieldsStripped", " Mono Sans , 136 ,, 12 , 1 ", {"Mono Sans", 111, 12, 1, 136}},
-    FontCase{"CharsetNotNumberIs134", "Mono,x,", {"Mono", 111, 20, 2, 134}},
-    FontCase{"CharsetOutOfRangeStops", "Mono,300,255,12,1", {"Mono", 111, 20, 2, 0}},
-    FontCase{"ColourNotNumberStays", "Mono,0,abc,12,1", {"Mono", 111, 12, 1, 0}},
-    FontCase{"ColourHex", "Mono,0,$FF0000,12,", {"Mono", 0xFF0000, 12, 2, 0}},
-    FontCase{"SystemColourKept", "Mono,0,-16777208,12,", {"Mono", kWindowTextColour, 12, 2, 0}},
-    FontCase{"SizeZeroStops", "Mono,0,,0,1", {"Mono", 111, 20, 2, 0}},
-    FontCase{"SizeHugeStops", "Mono,0,,5000,1", {"Mono", 111, 20, 2, 0}},
-    FontCase{"SizeNotNumberStays", "Mono,0,,big,1", {"Mono", 111, 20, 1, 0}},
-    FontCase{"StyleNotNumberStays", "Mono,0,,12,bold", {"Mono", 111, 12, 2, 0}},
-    FontCase{"StyleWithMoreCommasIsNotANumber", "Mono,0,,12,1,2", {"Mono", 111, 12, 2, 0}},
-    FontCase{"StyleOnlyFourBits", "Mono,0,,12,255", {"Mono", 111, 12, 15, 0}},
-    FontCase{"EmptyNameKeepsName", ",0,,12,", {"Old", 111, 12, 2, 0}}),
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FontTextRead,
+    ::testing::Values(FontCase{"Default", kDefaultFontText, {"宋体", 111, 9, 2, 134}},
+                      FontCase{"Full", "Mono,136,255,12,3", {"Mono", 255, 12, 3, 136}},
+                      FontCase{"NoComma", "Mono", Current()}, FontCase{"Blank", "   ", Current()},
+                      FontCase{"OnlyCommas", ",,,,", Current()},
+                      FontCase{"NameAndCharsetNoCommaAfter", "Mono,136", {"Mono", 111, 20, 2, 0}},
+                      FontCase{"NameAndCharsetWithComma", "Mono,136,", {"Mono", 111, 20, 2, 136}},
+                      FontCase{"SizeNeedsFourthComma", "Mono,136,255,12", {"Mono", 255, 20, 2, 136}},
+                      FontCase{"FieldsStripped", " Mono Sans , 136 ,, 12 , 1 ", {"Mono Sans", 111, 12, 1, 136}},
+                      FontCase{"CharsetNotNumberIs134", "Mono,x,", {"Mono", 111, 20, 2, 134}},
+                      FontCase{"CharsetOutOfRangeStops", "Mono,300,255,12,1", {"Mono", 111, 20, 2, 0}},
+                      FontCase{"ColourNotNumberStays", "Mono,0,abc,12,1", {"Mono", 111, 12, 1, 0}},
+                      FontCase{"ColourHex", "Mono,0,$FF0000,12,", {"Mono", 0xFF0000, 12, 2, 0}},
+                      FontCase{"SystemColourKept", "Mono,0,-16777208,12,", {"Mono", kWindowTextColour, 12, 2, 0}},
+                      FontCase{"SizeZeroStops", "Mono,0,,0,1", {"Mono", 111, 20, 2, 0}},
+                      FontCase{"SizeHugeStops", "Mono,0,,5000,1", {"Mono", 111, 20, 2, 0}},
+                      FontCase{"SizeNotNumberStays", "Mono,0,,big,1", {"Mono", 111, 20, 1, 0}},
+                      FontCase{"StyleNotNumberStays", "Mono,0,,12,bold", {"Mono", 111, 12, 2, 0}},
+                      FontCase{"StyleWithMoreCommasIsNotANumber", "Mono,0,,12,1,2", {"Mono", 111, 12, 2, 0}},
+                      FontCase{"StyleOnlyFourBits", "Mono,0,,12,255", {"Mono", 111, 12, 15, 0}},
+                      FontCase{"EmptyNameKeepsName", ",0,,12,", {"Old", 111, 12, 2, 0}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FontTextWrite, ReadsBackAsWritten) {
-    for (const FontSetting& font : {FontSetting{}, FontSetting{"DejaVu Sans Mono", 0x00336699, 14, 5, 0},
-                                    FontSetting{"宋体", -1, 1, 15, 255}}) {
+    for (const FontSetting& font :
+         {FontSetting{}, FontSetting{"DejaVu Sans Mono", 0x00336699, 14, 5, 0}, FontSetting{"宋体", -1, 1, 15, 255}}) {
         FontSetting back{"x", 1, 2, 3, 4};
         ApplyFontText(FontText(font), back);
         EXPECT_EQ(back, font) << FontText(font);

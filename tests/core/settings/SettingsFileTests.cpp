@@ -31,9 +31,7 @@ private:
     std::string m_path;
 };
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -65,13 +63,15 @@ TEST_P(SettingsPlaceTest, PicksTheFolder) {
     EXPECT_EQ(SettingsFilePath(place, [&](const std::string&) { return c.folderWritable; }), want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaceTest, ::testing::Values(
-    PlaceCase{"BuildTree", false, true, "/x", "/home/u", "@/tolvry.ini"},
-    PlaceCase{"PortableCopyReadOnlyWithFile", true, false, "/x", "/home/u", "@/tolvry.ini"},
-    PlaceCase{"InstalledUsesXdg", false, false, "/home/u/.cfg", "/home/u", "/home/u/.cfg/varnoquil/tolvry.ini"},
-    PlaceCase{"InstalledDefaultConfig", false, false, "", "/home/u", "/home/u/.config/varnoquil/tolvry.ini"},
-    PlaceCase{"RelativeXdgIgnored", false, false, "cfg", "/home/u/", "/home/u/.config/varnoquil/tolvry.ini"},
-    PlaceCase{"NoHomeAtAll", false, false, "", "", "@/tolvry.ini"}),
+INSTANTIATE_TEST_SUITE_P(
+    Places, SettingsPlaceTest,
+    ::testing::Values(
+        PlaceCase{"BuildTree", false, true, "/x", "/home/u", "@/tolvry.ini"},
+        PlaceCase{"PortableCopyReadOnlyWithFile", true, false, "/x", "/home/u", "@/tolvry.ini"},
+        PlaceCase{"InstalledUsesXdg", false, false, "/home/u/.cfg", "/home/u", "/home/u/.cfg/varnoquil/tolvry.ini"},
+        PlaceCase{"InstalledDefaultConfig", false, false, "", "/home/u", "/home/u/.config/varnoquil/tolvry.ini"},
+        PlaceCase{"RelativeXdgIgnored", false, false, "cfg", "/home/u/", "/home/u/.config/varnoquil/tolvry.ini"},
+        PlaceCase{"NoHomeAtAll", false, false, "", "", "@/tolvry.ini"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(SettingsPlaceTest, RealProbe) {
@@ -167,7 +167,8 @@ TEST(SettingsFileTest, UnusablePathsReportOnce) {
     ::mkdir(dir.path("tolvry.ini").c_str(), 0755);  // a folder where the file should be
     EXPECT_EQ(ReadSettingsFile(dir.path("tolvry.ini")).state, SettingsFileText::State::Unreadable);
     EXPECT_EQ(Loaded(dir.path("tolvry.ini")).recentCount, 5);
-    EXPECT_EQ(SaveSettingsFile(dir.path("tolvry.ini"), ProgramSettings{}), "Unable to write to " + dir.path("tolvry.ini"));
+    EXPECT_EQ(SaveSettingsFile(dir.path("tolvry.ini"), ProgramSettings{}),
+              "Unable to write to " + dir.path("tolvry.ini"));
 
     WriteBytes(dir.path("plain"), "x");  // a file where a folder should be
     const std::string below = dir.path("plain/varnoquil/tolvry.ini");

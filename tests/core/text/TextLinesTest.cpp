@@ -119,15 +119,14 @@ TEST_P(JoinLinesTest, WritesEachLinesOwnBreak) {
     EXPECT_EQ(JoinLines(c.texts, c.breaks, c.endsWithBreak), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, JoinLinesTest,
-    ::testing::Values(JoinCase{"nothing_with_break", {}, {}, true, ""},
-                      JoinCase{"nothing_without_break", {}, {}, false, ""},
-                      JoinCase{"last_break_dropped", {"a", "b"}, {CRLF, LF}, false, "a\r\nb"},
-                      JoinCase{"last_break_kept", {"a", "b"}, {LF, CRLF}, true, "a\nb\r\n"},
-                      JoinCase{"empty_line_without_break", {""}, {CRLF}, false, ""},
-                      JoinCase{"empty_line_with_break", {""}, {CRLF}, true, "\r\n"}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, JoinLinesTest,
+                         ::testing::Values(JoinCase{"nothing_with_break", {}, {}, true, ""},
+                                           JoinCase{"nothing_without_break", {}, {}, false, ""},
+                                           JoinCase{"last_break_dropped", {"a", "b"}, {CRLF, LF}, false, "a\r\nb"},
+                                           JoinCase{"last_break_kept", {"a", "b"}, {LF, CRLF}, true, "a\nb\r\n"},
+                                           JoinCase{"empty_line_without_break", {""}, {CRLF}, false, ""},
+                                           JoinCase{"empty_line_with_break", {""}, {CRLF}, true, "\r\n"}),
+                         [](const auto& info) { return info.param.name; });
 
 // ---- FirstBreak ------------------------------------------------------------------------
 
@@ -148,20 +147,19 @@ TEST_P(FirstBreakTest, FindsTheDocumentsBreak) {
     EXPECT_EQ(got, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FirstBreakTest,
-    ::testing::Values(FirstBreakCase{"crlf_first", "a\r\nb\n", LF, CRLF},
-                      FirstBreakCase{"lf_first", "a\nb\r\n", CRLF, LF},
-                      FirstBreakCase{"only_lf", "\n", CRLF, LF},
-                      FirstBreakCase{"only_crlf", "\r\n", LF, CRLF},
-                      FirstBreakCase{"crlf_after_lone_cr", "a\r\r\n", LF, CRLF},
-                      FirstBreakCase{"lone_cr_is_no_break", "a\rb", LF, LF},
-                      FirstBreakCase{"no_break_lf_fallback", "abc", LF, LF},
-                      FirstBreakCase{"no_break_crlf_fallback", "abc", CRLF, CRLF},
-                      FirstBreakCase{"empty_default_is_crlf", "", std::nullopt, CRLF},
-                      FirstBreakCase{"no_break_default_is_crlf", "x=1", std::nullopt, CRLF},
-                      FirstBreakCase{"lf_with_default", "x=1\ny\r\n", std::nullopt, LF}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, FirstBreakTest,
+                         ::testing::Values(FirstBreakCase{"crlf_first", "a\r\nb\n", LF, CRLF},
+                                           FirstBreakCase{"lf_first", "a\nb\r\n", CRLF, LF},
+                                           FirstBreakCase{"only_lf", "\n", CRLF, LF},
+                                           FirstBreakCase{"only_crlf", "\r\n", LF, CRLF},
+                                           FirstBreakCase{"crlf_after_lone_cr", "a\r\r\n", LF, CRLF},
+                                           FirstBreakCase{"lone_cr_is_no_break", "a\rb", LF, LF},
+                                           FirstBreakCase{"no_break_lf_fallback", "abc", LF, LF},
+                                           FirstBreakCase{"no_break_crlf_fallback", "abc", CRLF, CRLF},
+                                           FirstBreakCase{"empty_default_is_crlf", "", std::nullopt, CRLF},
+                                           FirstBreakCase{"no_break_default_is_crlf", "x=1", std::nullopt, CRLF},
+                                           FirstBreakCase{"lf_with_default", "x=1\ny\r\n", std::nullopt, LF}),
+                         [](const auto& info) { return info.param.name; });
 
 // ---- Byte-order mark and UTF-8 ---------------------------------------------------------
 
@@ -185,49 +183,36 @@ INSTANTIATE_TEST_SUITE_P(Cases, StartsWithUtf8BomTest,
                                            BytesCase{"cut_bom", "\xEF\xBB", false},
                                            BytesCase{"wrong_last_byte", "\xEF\xBB\xBE", false},
                                            BytesCase{"bom_not_at_start", "a\xEF\xBB\xBF", false},
-                                           BytesCase{"plain", "[a]", false},
-                                           BytesCase{"empty", "", false}),
+                                           BytesCase{"plain", "[a]", false}, BytesCase{"empty", "", false}),
                          [](const auto& info) { return info.param.name; });
 
 class IsValidUtf8Test : public ::testing::TestWithParam<BytesCase> {};
 
-TEST_P(IsValidUtf8Test, AcceptsOnlyWellFormedUtf8) {
-    EXPECT_EQ(IsValidUtf8(GetParam().bytes), GetParam().expected);
-}
+TEST_P(IsValidUtf8Test, AcceptsOnlyWellFormedUtf8) { EXPECT_EQ(IsValidUtf8(GetParam().bytes), GetParam().expected); }
 
 // Several cases put the interesting bytes after eight ASCII bytes, or across an eight-byte
 // boundary, so that they are reached both with and without the ASCII shortcut.
 INSTANTIATE_TEST_SUITE_P(
     Cases, IsValidUtf8Test,
-    ::testing::Values(BytesCase{"empty", "", true},
-                      BytesCase{"ascii", "extension=mysqli\r\n", true},
-                      BytesCase{"nul_bytes", "a\0b"s, true},
-                      BytesCase{"chinese", "name=\xE4\xB8\xAD\xE6\x96\x87", true},
-                      BytesCase{"bom", "\xEF\xBB\xBF[a]", true},
-                      BytesCase{"two_byte_after_ascii", "12345678\xC3\xA9", true},
-                      BytesCase{"two_byte_across_word", "1234567\xC3\xA9zzzzzzz", true},
-                      BytesCase{"four_byte", "\xF0\x9F\x98\x80", true},
-                      BytesCase{"highest_code_point", "\xF4\x8F\xBF\xBF", true},
-                      BytesCase{"just_below_surrogates", "\xED\x9F\xBF", true},
-                      BytesCase{"just_above_surrogates", "\xEE\x80\x80", true},
-                      BytesCase{"gbk", "\xD6\xD0\xCE\xC4", false},
-                      BytesCase{"gbk_after_ascii", "name=abc\xD6\xD0\xCE\xC4", false},
-                      BytesCase{"overlong_two_byte", "\xC0\xAF", false},
-                      BytesCase{"overlong_c1", "\xC1\xBF", false},
-                      BytesCase{"overlong_three_byte", "\xE0\x80\xAF", false},
-                      BytesCase{"overlong_four_byte", "\xF0\x80\x80\xAF", false},
-                      BytesCase{"surrogate", "\xED\xA0\x80", false},
-                      BytesCase{"surrogate_after_ascii", "12345678\xED\xBF\xBF", false},
-                      BytesCase{"above_highest", "\xF4\x90\x80\x80", false},
-                      BytesCase{"lead_f5", "\xF5\x80\x80\x80", false},
-                      BytesCase{"lead_ff", "\xFF", false},
-                      BytesCase{"lone_continuation", "a\x80", false},
-                      BytesCase{"truncated_three_byte", "\xE4\xB8", false},
-                      BytesCase{"truncated_after_ascii", "12345678\xE4", false},
-                      BytesCase{"bad_second_byte", "\xE4\x41\xAD", false},
-                      BytesCase{"bad_third_byte", "\xE4\xB8\x41", false},
-                      BytesCase{"bad_fourth_byte", "\xF0\x9F\x98\x41", false},
-                      BytesCase{"overlong_across_word", "1234567\xC0\xAFzzzzzz", false}),
+    ::testing::Values(
+        BytesCase{"empty", "", true}, BytesCase{"ascii", "extension=mysqli\r\n", true},
+        BytesCase{"nul_bytes", "a\0b"s, true}, BytesCase{"chinese", "name=\xE4\xB8\xAD\xE6\x96\x87", true},
+        BytesCase{"bom", "\xEF\xBB\xBF[a]", true}, BytesCase{"two_byte_after_ascii", "12345678\xC3\xA9", true},
+        BytesCase{"two_byte_across_word", "1234567\xC3\xA9zzzzzzz", true},
+        BytesCase{"four_byte", "\xF0\x9F\x98\x80", true}, BytesCase{"highest_code_point", "\xF4\x8F\xBF\xBF", true},
+        BytesCase{"just_below_surrogates", "\xED\x9F\xBF", true},
+        BytesCase{"just_above_surrogates", "\xEE\x80\x80", true}, BytesCase{"gbk", "\xD6\xD0\xCE\xC4", false},
+        BytesCase{"gbk_after_ascii", "name=abc\xD6\xD0\xCE\xC4", false},
+        BytesCase{"overlong_two_byte", "\xC0\xAF", false}, BytesCase{"overlong_c1", "\xC1\xBF", false},
+        BytesCase{"overlong_three_byte", "\xE0\x80\xAF", false},
+        BytesCase{"overlong_four_byte", "\xF0\x80\x80\xAF", false}, BytesCase{"surrogate", "\xED\xA0\x80", false},
+        BytesCase{"surrogate_after_ascii", "12345678\xED\xBF\xBF", false},
+        BytesCase{"above_highest", "\xF4\x90\x80\x80", false}, BytesCase{"lead_f5", "\xF5\x80\x80\x80", false},
+        BytesCase{"lead_ff", "\xFF", false}, BytesCase{"lone_continuation", "a\x80", false},
+        BytesCase{"truncated_three_byte", "\xE4\xB8", false}, BytesCase{"truncated_after_ascii", "12345678\xE4", false},
+        BytesCase{"bad_second_byte", "\xE4\x41\xAD", false}, BytesCase{"bad_third_byte", "\xE4\xB8\x41", false},
+        BytesCase{"bad_fourth_byte", "\xF0\x9F\x98\x41", false},
+        BytesCase{"overlong_across_word", "1234567\xC0\xAFzzzzzz", false}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Utf16Encode, ChangedTextInTheFilesForm) {
     EXPECT_EQ(ToFileBytes(Utf8WithMark("k=值"), FileForm::Utf16LE), Utf16(u"k=值", true));
     EXPECT_EQ(ToFileBytes("k=值", FileForm::Utf16BE), Utf16(u"k=值", false));
-    EXPECT_EQ(ToFileBytes("\xD6\xD0", FileForm::Utf16LE), std::nullopt);  // GBK bytes
+    EXPECT_EQ(ToFileBytes("\xD6\xD0", FileForm::Utf16LE), std::nullopt);      // GBK bytes
     EXPECT_EQ(ToFileBytes("\xED\xA0\x80", FileForm::Utf16LE), std::nullopt);  // an encoded surrogate
     EXPECT_EQ(ToFileBytes("\xD6\xD0", FileForm::Bytes), "\xD6\xD0");
 }

@@ -92,25 +92,29 @@ private slots:
 void TestAbout::labelsFromTheVersionTable_data() {
     QTest::addColumn<about::VersionInfo>("info");
     QTest::addColumn<QStringList>("expected");  // Version, Copyright, Comments, Author, Author1, Company
-    const auto table = about::VersionInfo::WithStrings(
-        "080403A8", {{"ProductVersion", "9.8.7"}, {"LegalCopyright", "(c) Someone"}, {"Comments", "Notes"},
-                     {"Author", "Writer"}, {"CompanyName", "Firm"}});
+    const auto table = about::VersionInfo::WithStrings("080403A8", {{"ProductVersion", "9.8.7"},
+                                                                    {"LegalCopyright", "(c) Someone"},
+                                                                    {"Comments", "Notes"},
+                                                                    {"Author", "Writer"},
+                                                                    {"CompanyName", "Firm"}});
     QTest::newRow("full table") << table << QStringList{"v9.8.7", "(c) Someone", "Notes", "Writer", "Writer", "Firm"};
-    const auto noAuthor = about::VersionInfo::WithStrings(
-        "080403A8", {{"ProductVersion", "9.8.7"}, {"LegalCopyright", "(c) Someone"}, {"Comments", "Notes"},
-                     {"CompanyName", "Firm"}});
-    QTest::newRow("without Author") << noAuthor
-                                    << QStringList{"v9.8.7", "(c) Someone", "Notes", " Author not available",
-                                                   " Author not available", "Firm"};
+    const auto noAuthor = about::VersionInfo::WithStrings("080403A8", {{"ProductVersion", "9.8.7"},
+                                                                       {"LegalCopyright", "(c) Someone"},
+                                                                       {"Comments", "Notes"},
+                                                                       {"CompanyName", "Firm"}});
+    QTest::newRow("without Author")
+        << noAuthor
+        << QStringList{"v9.8.7", "(c) Someone", "Notes", " Author not available", " Author not available", "Firm"};
     QTest::newRow("no version information")
         << about::VersionInfo() << QStringList{"Version", "Copyright", "Comments", "Author", "Author", "Company"};
-    QTest::newRow("the program's own") << about::ProgramVersionInfo()
-                                       << QStringList{"v1.2.3",
-                                                      QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "LegalCopyright")),
-                                                      QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "Comments")),
-                                                      QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "Author")),
-                                                      QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "Author")),
-                                                      QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "CompanyName"))};
+    QTest::newRow("the program's own")
+        << about::ProgramVersionInfo()
+        << QStringList{"v1.2.3",
+                       QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "LegalCopyright")),
+                       QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "Comments")),
+                       QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "Author")),
+                       QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "Author")),
+                       QString::fromStdString(GetVersionString(about::ProgramVersionInfo(), "CompanyName"))};
 }
 
 void TestAbout::labelsFromTheVersionTable() {
@@ -406,7 +410,8 @@ void TestAbout::closingWithTheDesktopsSoundPlayer() {
 
 // The box's whole life once more under valgrind, with both platforms.
 void TestAbout::noUseOfFreedMemory() {
-    const ValgrindReport report = RunSelfUnderValgrind({"closingEndsGameAndSound", "closingWithTheDesktopsSoundPlayer", "closesOnDeactivation"});
+    const ValgrindReport report =
+        RunSelfUnderValgrind({"closingEndsGameAndSound", "closingWithTheDesktopsSoundPlayer", "closesOnDeactivation"});
     VERIFY_NO_USE_OF_FREED_MEMORY(report);
 }
 

@@ -6,13 +6,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
@@ -133,7 +133,9 @@ void TestFileNames::pathTextKeepsEveryByte() {
     const QString text = vq::PathText(bytes.toStdString());
     QCOMPARE(QByteArray::fromStdString(vq::LocalPath(text)), bytes);
     QCOMPARE(text == QString::fromUtf8(bytes), utf8);
-    QCOMPARE(QByteArray::fromStdString(vq::LocalPath(vq::AbsolutePath(text))).endsWith(bytes.mid(bytes.lastIndexOf('/'))), true);
+    QCOMPARE(
+        QByteArray::fromStdString(vq::LocalPath(vq::AbsolutePath(text))).endsWith(bytes.mid(bytes.lastIndexOf('/'))),
+        true);
 }
 
 void TestFileNames::pathsAreShownReadably_data() {
@@ -141,8 +143,8 @@ void TestFileNames::pathsAreShownReadably_data() {
     QTest::addColumn<QString>("shown");
     QTest::newRow("utf-8") << QByteArray("/tmp/\xe6\xb5\x8b.ini") << QStringLiteral("/tmp/测.ini");
     QTest::newRow("gbk") << QByteArray::fromStdString("/tmp/" + kGbkName) << QStringLiteral("/tmp/测试.ini");
-    QTest::newRow("utf-8 folder, gbk file") << QByteArray::fromStdString("/\xe7\x94\xa8/" + kGbkName)
-                                            << QStringLiteral("/用/测试.ini");
+    QTest::newRow("utf-8 folder, gbk file")
+        << QByteArray::fromStdString("/\xe7\x94\xa8/" + kGbkName) << QStringLiteral("/用/测试.ini");
     QTest::newRow("neither") << QByteArray("/tmp/\xff\xff") << QStringLiteral("/tmp/\uFFFD\uFFFD");
 }
 
@@ -336,7 +338,8 @@ void TestFileNames::dropReturnsBeforeAnyDialog_data() {
     QTest::addColumn<qsizetype>("size");  // -1: no such file
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("missing file") << qsizetype(-1) << QStringList{"missing"};
-    QTest::newRow("large file") << qsizetype(80 * 1024) << QStringList{QStringLiteral("该文件很大，打开可能要好几秒。")};
+    QTest::newRow("large file") << qsizetype(80 * 1024)
+                                << QStringList{QStringLiteral("该文件很大，打开可能要好几秒。")};
 }
 
 void TestFileNames::dropReturnsBeforeAnyDialog() {

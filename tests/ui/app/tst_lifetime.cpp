@@ -5,16 +5,15 @@
 #include "MainWindowFixture.h"
 #include "UnderValgrind.h"
 
+#include "ui/document/LogModel.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/TopicTreeModel.h"
-#include "ui/document/LogModel.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-
 
 using namespace vqtest;
 
@@ -54,8 +53,8 @@ void TestLifetime::windowLife() {
         QVERIFY(w.close());
     }
     // Everything the window made goes with it: the views, the models and the session.
-    const QList<QObject*> made = {f.list(), f.tree(), f.text(), f.log(), &w.session(),
-                                  w.session().rows(), w.session().tree(), w.session().log()};
+    const QList<QObject*> made = {f.list(),     f.tree(),           f.text(),           f.log(),
+                                  &w.session(), w.session().rows(), w.session().tree(), w.session().log()};
     QList<QPointer<QObject>> parts;
     for (QObject* part : made)
         parts << QPointer<QObject>(part);

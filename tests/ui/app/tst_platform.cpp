@@ -8,10 +8,10 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

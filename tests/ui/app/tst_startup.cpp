@@ -13,9 +13,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QMenu>
 #include <QMetaObject>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -26,7 +26,6 @@ using Answer = vq::Platform::Answer;
 namespace {
 
 const QString kSample = QStringLiteral("; sample\r\n[Database]\r\nhost=local\r\n;port=3306\r\n");
-
 
 }  // namespace
 
@@ -243,10 +242,9 @@ void TestStartup::commandsWithoutHandlerAreDisabled() {
     QCoreApplication::sendPostedEvents();
 
     // The handlers are the feature objects' slots.
-    const QList<const QObject*> features = {&w.files(),       &w.extraction(),  &w.finder(),
-                                            &w.tools(),       &w.treeAndRows(), &w.editing(),
-                                            &w.navigation(),  &w.logCommands(), &w.settings(),
-                                            &w.about()};
+    const QList<const QObject*> features = {&w.files(),       &w.extraction(), &w.finder(),     &w.tools(),
+                                            &w.treeAndRows(), &w.editing(),    &w.navigation(), &w.logCommands(),
+                                            &w.settings(),    &w.about()};
     const auto handled = [&](const QByteArray& slot) {
         return std::any_of(features.begin(), features.end(),
                            [&](const QObject* o) { return o->metaObject()->indexOfSlot(slot.constData()) >= 0; });
@@ -313,22 +311,35 @@ void TestStartup::mainMenus_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("File") << "mnuFile" << "文件(&F)"
-                          << QStringList{"新建(&N)", "打开(&O) ...", "打开示例 ...", "最近使用的文件", "-",
-                                         "重载本文件(&R) ...", "用\"记事本\"打开(&T) ...", "-", "保存(&S)",
-                                         "另存为(&A) ...", "-", "退出(&E)"};
-    QTest::newRow("Edit") << "mnuEdit" << "编辑(&E)"
-                          << QStringList{"向上插入项(&U) ...", "向下插入项(&D) ...", "编辑选定行(&E) ...", "-",
-                                         "取消注释(&C)", "注释选定行(&R)", "恢复选定行(&L)", "恢复所有行(&O) ...", "-",
-                                         "删除选定行(&T)"};
-    QTest::newRow("Tools") << "mnuTools" << "工具(&T)"
-                           << QStringList{"查找(&F) ...", "查找下一个(&N)", "-", "提取所有(&A) ...", "提取钩选项(&S) ...",
-                                          "提取目录树(&D) ...", "-", "刷新目录树(&R)"};
-    QTest::newRow("Options") << "mnuOptions" << "选项(&O)"
-                             << QStringList{"配置(&C)...", "-", "模式[General]", "模式[*.ini]", "模式[php.ini]",
+    QTest::newRow("File") << "mnuFile"
+                          << "文件(&F)"
+                          << QStringList{"新建(&N)",
+                                         "打开(&O) ...",
+                                         "打开示例 ...",
+                                         "最近使用的文件",
+                                         "-",
+                                         "重载本文件(&R) ...",
+                                         "用\"记事本\"打开(&T) ...",
+                                         "-",
+                                         "保存(&S)",
+                                         "另存为(&A) ...",
+                                         "-",
+                                         "退出(&E)"};
+    QTest::newRow("Edit")
+        << "mnuEdit"
+        << "编辑(&E)"
+        << QStringList{"向上插入项(&U) ...", "向下插入项(&D) ...", "编辑选定行(&E) ...", "-", "取消注释(&C)",
+                       "注释选定行(&R)",     "恢复选定行(&L)",     "恢复所有行(&O) ...", "-", "删除选定行(&T)"};
+    QTest::newRow("Tools") << "mnuTools"
+                           << "工具(&T)"
+                           << QStringList{"查找(&F) ...",       "查找下一个(&N)",     "-", "提取所有(&A) ...",
+                                          "提取钩选项(&S) ...", "提取目录树(&D) ...", "-", "刷新目录树(&R)"};
+    QTest::newRow("Options") << "mnuOptions"
+                             << "选项(&O)"
+                             << QStringList{"配置(&C)...",     "-", "模式[General]", "模式[*.ini]", "模式[php.ini]",
                                             "模式[httpd.conf]"};
-    QTest::newRow("Help, without the report program") << "mnuHelp" << "帮助(&H)"
-                                                       << QStringList{"帮助主题(&T)", "-", "关于(&A)"};
+    QTest::newRow("Help, without the report program") << "mnuHelp"
+                                                      << "帮助(&H)" << QStringList{"帮助主题(&T)", "-", "关于(&A)"};
 }
 
 static QStringList VisibleItems(const QMenu* menu) {
@@ -359,8 +370,9 @@ void TestStartup::popupMenus_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
     QTest::newRow("content list") << "PopupMenu_ListView"
-                                  << QStringList{"向上插入项(&U) ...", "向下插入项(&D) ...", "编辑选定行(&E) ...", "取消注释(&C)",
-                                                 "注释选定行(&R)", "恢复选定行(&L)", "删除选定行(&T)"};
+                                  << QStringList{"向上插入项(&U) ...", "向下插入项(&D) ...", "编辑选定行(&E) ...",
+                                                 "取消注释(&C)",       "注释选定行(&R)",     "恢复选定行(&L)",
+                                                 "删除选定行(&T)"};
     QTest::newRow("log") << "PopupMenu_Log" << QStringList{"转到此行(双击)", "复制到剪贴板"};
     QTest::newRow("target text") << "PopupMenu_RE"
                                  << QStringList{"复制(&C)", "全选(&A)", "保存(&S)", "另存为(&A) ...", "打开(&O) ..."};

@@ -194,8 +194,9 @@ void TestWindow::toolBarOrder() {
         else
             order << "widget";
     }
-    const QStringList head{"actNewIniFile", "actOpenIniFile", "actSave", "actSaveAs", "|", "actReload", "actRestore", "|",
-                           "actSaveAll", "actSaveSel", "actSaveTree", "|", "actFind", "actFindNext", "|"};
+    const QStringList head{
+        "actNewIniFile", "actOpenIniFile", "actSave",     "actSaveAs", "|",       "actReload",   "actRestore", "|",
+        "actSaveAll",    "actSaveSel",     "actSaveTree", "|",         "actFind", "actFindNext", "|"};
     QCOMPARE(order.mid(0, head.size()), head);
     QCOMPARE(order.last(), QStringLiteral("actRefreshTree"));
     QVERIFY(order.count("widget") >= 4);  // the sign labels, boxes and drop-down buttons

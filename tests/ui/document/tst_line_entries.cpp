@@ -67,8 +67,8 @@ void TestLineEntries::loadedRows_data() {
     QTest::newRow("a, empty, b with final break") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
     QTest::newRow("without final break") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
     QTest::newRow("LF breaks") << QByteArray("a\n\nb\n") << QStringList{"a", "", "b"};
-    QTest::newRow("leading blanks and tabs kept") << QByteArray("  \tkey = v \t\r\n\t[S]\r\n")
-                                                  << QStringList{"  \tkey = v \t", "\t[S]"};
+    QTest::newRow("leading blanks and tabs kept")
+        << QByteArray("  \tkey = v \t\r\n\t[S]\r\n") << QStringList{"  \tkey = v \t", "\t[S]"};
     QTest::newRow("blank lines") << QByteArray(" \r\n\t\r\n") << QStringList{" ", "\t"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
@@ -262,12 +262,14 @@ void TestLineEntries::insertAndDeleteMirrored_data() {
     QTest::addColumn<QByteArray>("lineBreak");
     QTest::addColumn<bool>("finalBreak");
     QTest::addColumn<QString>("operation");  // "insert" or "delete"
-    QTest::addColumn<int>("row");             // -1: after the last row
+    QTest::addColumn<int>("row");            // -1: after the last row
     const struct {
         const char* name;
         const char* brk;
         bool final;
-    } files[] = {{"CR LF", "\r\n", true}, {"CR LF, no final break", "\r\n", false}, {"LF", "\n", true},
+    } files[] = {{"CR LF", "\r\n", true},
+                 {"CR LF, no final break", "\r\n", false},
+                 {"LF", "\n", true},
                  {"LF, no final break", "\n", false}};
     for (const auto& file : files) {
         const QByteArray b(file.brk);
@@ -436,8 +438,12 @@ void TestLineEntries::revealLineEntry() {
 void TestLineEntries::viewLinesMatchRows_data() {
     QTest::addColumn<QByteArray>("odd");
     QTest::newRow("lone CR") << QByteArray("a=1\rb=2");
-    QTest::newRow("line separator U+2028") << QByteArray("a=1\xE2\x80\xA8" "b=2");
-    QTest::newRow("paragraph separator U+2029") << QByteArray("a=1\xE2\x80\xA9" "b=2");
+    QTest::newRow("line separator U+2028") << QByteArray(
+        "a=1\xE2\x80\xA8"
+        "b=2");
+    QTest::newRow("paragraph separator U+2029") << QByteArray(
+        "a=1\xE2\x80\xA9"
+        "b=2");
     QTest::newRow("NUL byte") << QByteArray("a=1\0b=2", 7);
     QTest::newRow("form feed and vertical tab") << QByteArray("a=1\f\vb=2");
     QTest::newRow("CR before CR LF") << QByteArray("a=1\r");

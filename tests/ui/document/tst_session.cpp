@@ -3,9 +3,9 @@
 #include "TestFiles.h"
 
 #include "ui/document/DocumentSession.h"
+#include "ui/document/LogModel.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/TopicTreeModel.h"
-#include "ui/document/LogModel.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -171,8 +171,7 @@ void TestTextView::positions_data() {
     QTest::newRow("empty lines") << "\n\n\nx" << qsizetype(2) << TextPoint{2, 0};
     QTest::newRow("final break gives an empty last line") << "ab\r\n" << qsizetype(3) << TextPoint{1, 0};
     QTest::newRow("empty text") << "" << qsizetype(0) << TextPoint{0, 0};
-    QTest::newRow("chinese counts characters") << QString::fromUtf8("中文\r\n注释") << qsizetype(4)
-                                                << TextPoint{1, 1};
+    QTest::newRow("chinese counts characters") << QString::fromUtf8("中文\r\n注释") << qsizetype(4) << TextPoint{1, 1};
 }
 
 void TestTextView::positions() {
@@ -387,13 +386,13 @@ void TestTextView::keysMoveAndSelect_data() {
     QTest::addColumn<TextPoint>("anchor");
     QTest::addColumn<TextPoint>("caret");
     // Lines: "abc", "", "defgh", "ij"
-    QTest::newRow("right over the break") << TextPoint{0, 2} << K{Qt::Key_Right, Qt::Key_Right} << TextPoint{1, 0}
-                                          << TextPoint{1, 0};
+    QTest::newRow("right over the break")
+        << TextPoint{0, 2} << K{Qt::Key_Right, Qt::Key_Right} << TextPoint{1, 0} << TextPoint{1, 0};
     QTest::newRow("left over the break") << TextPoint{2, 0} << K{Qt::Key_Left} << TextPoint{1, 0} << TextPoint{1, 0};
-    QTest::newRow("shift+right selects the break") << TextPoint{0, 2} << K{shift | Qt::Key_Right, shift | Qt::Key_Right}
-                                                   << TextPoint{0, 2} << TextPoint{1, 0};
-    QTest::newRow("down keeps the column") << TextPoint{0, 3} << K{Qt::Key_Down, Qt::Key_Down} << TextPoint{2, 3}
-                                           << TextPoint{2, 3};
+    QTest::newRow("shift+right selects the break")
+        << TextPoint{0, 2} << K{shift | Qt::Key_Right, shift | Qt::Key_Right} << TextPoint{0, 2} << TextPoint{1, 0};
+    QTest::newRow("down keeps the column")
+        << TextPoint{0, 3} << K{Qt::Key_Down, Qt::Key_Down} << TextPoint{2, 3} << TextPoint{2, 3};
     QTest::newRow("down to a short line") << TextPoint{2, 4} << K{Qt::Key_Down} << TextPoint{3, 2} << TextPoint{3, 2};
     QTest::newRow("shift+down") << TextPoint{0, 1} << K{shift | Qt::Key_Down} << TextPoint{0, 1} << TextPoint{1, 0};
     QTest::newRow("up at the top stays") << TextPoint{0, 1} << K{Qt::Key_Up} << TextPoint{0, 1} << TextPoint{0, 1};
@@ -408,10 +407,10 @@ void TestTextView::keysMoveAndSelect_data() {
     QTest::newRow("right drops a selection at its end")
         << TextPoint{2, 3} << K{shift | Qt::Key_Left, shift | Qt::Key_Left, Qt::Key_Right} << TextPoint{2, 3}
         << TextPoint{2, 3};
-    QTest::newRow("shift+end then shift+left") << TextPoint{2, 1} << K{shift | Qt::Key_End, shift | Qt::Key_Left}
-                                               << TextPoint{2, 1} << TextPoint{2, 4};
-    QTest::newRow("right at the very end stays") << TextPoint{3, 2} << K{Qt::Key_Right} << TextPoint{3, 2}
-                                                 << TextPoint{3, 2};
+    QTest::newRow("shift+end then shift+left")
+        << TextPoint{2, 1} << K{shift | Qt::Key_End, shift | Qt::Key_Left} << TextPoint{2, 1} << TextPoint{2, 4};
+    QTest::newRow("right at the very end stays")
+        << TextPoint{3, 2} << K{Qt::Key_Right} << TextPoint{3, 2} << TextPoint{3, 2};
 }
 
 void TestTextView::keysMoveAndSelect() {
@@ -567,17 +566,17 @@ void TestTextView::find_data() {
     QTest::newRow("from inside a hit") << QStringLiteral("Engine") << qsizetype(2) << true << false << qsizetype(9);
     QTest::newRow("case ignored") << QStringLiteral("ENGINE") << qsizetype(10) << false << false << qsizetype(21);
     QTest::newRow("case matched") << QStringLiteral("engine") << qsizetype(0) << true << false << qsizetype(21);
-    QTest::newRow("whole word skips a longer word") << QStringLiteral("engine") << qsizetype(10) << false << true
-                                                    << qsizetype(41);
-    QTest::newRow("whole word at line start") << QStringLiteral("Engine") << qsizetype(2) << true << true
-                                              << qsizetype(9);
+    QTest::newRow("whole word skips a longer word")
+        << QStringLiteral("engine") << qsizetype(10) << false << true << qsizetype(41);
+    QTest::newRow("whole word at line start")
+        << QStringLiteral("Engine") << qsizetype(2) << true << true << qsizetype(9);
     QTest::newRow("not found") << QStringLiteral("Motor") << qsizetype(0) << false << false << qsizetype(-1);
-    QTest::newRow("nothing after the last hit") << QStringLiteral("engine") << qsizetype(42) << false << false
-                                                << qsizetype(-1);
+    QTest::newRow("nothing after the last hit")
+        << QStringLiteral("engine") << qsizetype(42) << false << false << qsizetype(-1);
     QTest::newRow("across a break") << QStringLiteral("On\nengineering") << qsizetype(0) << true << false
                                     << qsizetype(18);
-    QTest::newRow("across a break, whole word fails") << QStringLiteral("On\nengine") << qsizetype(0) << true << true
-                                                      << qsizetype(-1);
+    QTest::newRow("across a break, whole word fails")
+        << QStringLiteral("On\nengine") << qsizetype(0) << true << true << qsizetype(-1);
     QTest::newRow("empty text finds nothing") << QString() << qsizetype(0) << false << false << qsizetype(-1);
 }
 
@@ -612,7 +611,8 @@ void TestTextView::findHitOnTheLastOfMillionsOfLines() {
 void TestTextView::ensureVisibleScrollsBothWays() {
     QStringList lines;
     for (int i = 0; i < 300; ++i)
-        lines << QStringLiteral("line %1 ").arg(i) + QString(i == 250 ? 400 : 0, QLatin1Char('w')) + QStringLiteral("END");
+        lines << QStringLiteral("line %1 ").arg(i) + QString(i == 250 ? 400 : 0, QLatin1Char('w')) +
+                     QStringLiteral("END");
     Shown s(lines);
     const qsizetype endOfLong = lines.at(250).size();
     s.view.setCaret({250, endOfLong});
@@ -668,7 +668,8 @@ void TestTextView::tabsExpandToStops() {
     Shown s({QStringLiteral("a\tb"), QStringLiteral("abcd\tb"), QStringLiteral("\tb"), QStringLiteral("abcdefghi\tb")});
     const int stop = s.view.caretRect({2, 1}).left() - s.view.caretRect({2, 0}).left();
     const qreal space = QFontMetricsF(s.view.font()).horizontalAdvance(QLatin1Char(' '));
-    QVERIFY2(qAbs(stop - TargetTextView::kTabColumns * space) <= 1, qPrintable(QStringLiteral("%1 %2").arg(stop).arg(space)));
+    QVERIFY2(qAbs(stop - TargetTextView::kTabColumns * space) <= 1,
+             qPrintable(QStringLiteral("%1 %2").arg(stop).arg(space)));
     // Text before the tab shorter than a stop: the next character stands at the first stop.
     QCOMPARE(s.view.caretRect({0, 2}).left(), s.view.caretRect({2, 1}).left());
     QCOMPARE(s.view.caretRect({1, 5}).left(), s.view.caretRect({2, 1}).left());
@@ -703,16 +704,16 @@ void TestTextView::rangeChanges_data() {
     const TextPoint a{2, 1};
     const TextPoint c{5, 3};
     QTest::newRow("replace before") << "replace" << qsizetype(0) << QStringList{"x"} << a << c << a << c;
-    QTest::newRow("replace shortens the caret's line") << "replace" << qsizetype(5) << QStringList{"ab"} << a << c
-                                                       << a << TextPoint{5, 2};
+    QTest::newRow("replace shortens the caret's line")
+        << "replace" << qsizetype(5) << QStringList{"ab"} << a << c << a << TextPoint{5, 2};
     QTest::newRow("insert before") << "insert" << qsizetype(1) << QStringList{"n1", "n2"} << a << c << TextPoint{4, 1}
                                    << TextPoint{7, 3};
     QTest::newRow("insert inside") << "insert" << qsizetype(3) << QStringList{"n"} << a << c << a << TextPoint{6, 3};
     QTest::newRow("insert after") << "insert" << qsizetype(10) << QStringList{"n"} << a << c << a << c;
     QTest::newRow("remove before") << "remove" << qsizetype(0) << QStringList{"2"} << a << c << TextPoint{0, 1}
                                    << TextPoint{3, 3};
-    QTest::newRow("remove the caret's line") << "remove" << qsizetype(4) << QStringList{"2"} << a << c << a
-                                             << TextPoint{4, 0};
+    QTest::newRow("remove the caret's line")
+        << "remove" << qsizetype(4) << QStringList{"2"} << a << c << a << TextPoint{4, 0};
     QTest::newRow("remove the last lines") << "remove" << qsizetype(7) << QStringList{"3"} << TextPoint{8, 2}
                                            << TextPoint{8, 2} << TextPoint{6, 5} << TextPoint{6, 5};
     QTest::newRow("remove everything") << "remove" << qsizetype(0) << QStringList{"10"} << a << c << TextPoint{0, 0}
@@ -878,10 +879,18 @@ void TestTextView::accessibleBoundaries_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     // Text: "alpha beta\ngamma\nend"
-    QTest::newRow("line") << 7 << int(QAccessible::LineBoundary) << "alpha beta\n" << "" << "gamma\n";
-    QTest::newRow("middle line") << 12 << int(QAccessible::LineBoundary) << "gamma\n" << "alpha beta\n" << "end";
-    QTest::newRow("character") << 6 << int(QAccessible::CharBoundary) << "b" << " " << "e";
-    QTest::newRow("word") << 7 << int(QAccessible::WordBoundary) << "beta" << " " << "\n";
+    QTest::newRow("line") << 7 << int(QAccessible::LineBoundary) << "alpha beta\n"
+                          << ""
+                          << "gamma\n";
+    QTest::newRow("middle line") << 12 << int(QAccessible::LineBoundary) << "gamma\n"
+                                 << "alpha beta\n"
+                                 << "end";
+    QTest::newRow("character") << 6 << int(QAccessible::CharBoundary) << "b"
+                               << " "
+                               << "e";
+    QTest::newRow("word") << 7 << int(QAccessible::WordBoundary) << "beta"
+                          << " "
+                          << "\n";
 }
 
 void TestTextView::accessibleBoundaries() {

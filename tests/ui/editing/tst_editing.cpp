@@ -149,38 +149,38 @@ void TestEditing::sessionSavesExpectedBytes() {
 
     const QString open = f.logEntries().first();
     QCOMPARE(f.logEntries(), QStringList({
-        open,
-        "(0)注释选定行(&R): <<操作开始>>",
-        "(2)注释选定行(&R): engine = On",
-        "(4)注释选定行(&R): precision = 14",
-        "(-1)<<选择 2 行，注释 2 行>>",
-        "(0)注释选定行(&R): <<操作结束>>",
-        "(8)取消注释(&C): ;session.save_path = \"/tmp\"",
-        "(2)向下插入项(&D) ...: ; added",
-        "(0)恢复所有行(&O) ...: <<操作开始>>",
-        "(2)删除: ; added",
-        "(2)恢复: ;engine = On",
-        "(4)恢复: ;precision = 14",
-        "(8)恢复: session.save_path = \"/tmp\"",
-        "(-1)<<共恢复了 4 行>>",
-        "(0)恢复所有行(&O) ...: <<操作结束>>",
-        "(6)向上插入项(&U) ...: extension=gd",
-        "(7)向上插入项(&U) ...: extension=zip",
-        "(12)向下插入项(&D) ...: ;;;;;;",
-        "(13)向下插入项(&D) ...: ;Proxy",
-        "(14)向下插入项(&D) ...: ;;;;;;",
-        "(4)编辑选定行(&E) ...: precision = 14",
-        "(9)编辑选定行(&E) ...: session.save_handler = redis",
-        "(10)编辑选定行(&E) ...: ;session.save_path = \"tcp://127.0.0.1\"",
-        "(11)编辑选定行(&E) ...: session.name = VQ",
-        "(5)删除选定行(&T)",
-        "(0)恢复选定行(&L): <<操作开始>>",
-        "(6)恢复选定行(&L): <<删除>>extension=zip",
-        "(8)恢复选定行(&L): session.save_handler = redis",
-        "(-1)<<选择 2 行，恢复 2 行>>",
-        "(0)恢复选定行(&L): <<操作结束>>",
-        "(2)注释选定行(&R): engine = On",
-    }));
+                                 open,
+                                 "(0)注释选定行(&R): <<操作开始>>",
+                                 "(2)注释选定行(&R): engine = On",
+                                 "(4)注释选定行(&R): precision = 14",
+                                 "(-1)<<选择 2 行，注释 2 行>>",
+                                 "(0)注释选定行(&R): <<操作结束>>",
+                                 "(8)取消注释(&C): ;session.save_path = \"/tmp\"",
+                                 "(2)向下插入项(&D) ...: ; added",
+                                 "(0)恢复所有行(&O) ...: <<操作开始>>",
+                                 "(2)删除: ; added",
+                                 "(2)恢复: ;engine = On",
+                                 "(4)恢复: ;precision = 14",
+                                 "(8)恢复: session.save_path = \"/tmp\"",
+                                 "(-1)<<共恢复了 4 行>>",
+                                 "(0)恢复所有行(&O) ...: <<操作结束>>",
+                                 "(6)向上插入项(&U) ...: extension=gd",
+                                 "(7)向上插入项(&U) ...: extension=zip",
+                                 "(12)向下插入项(&D) ...: ;;;;;;",
+                                 "(13)向下插入项(&D) ...: ;Proxy",
+                                 "(14)向下插入项(&D) ...: ;;;;;;",
+                                 "(4)编辑选定行(&E) ...: precision = 14",
+                                 "(9)编辑选定行(&E) ...: session.save_handler = redis",
+                                 "(10)编辑选定行(&E) ...: ;session.save_path = \"tcp://127.0.0.1\"",
+                                 "(11)编辑选定行(&E) ...: session.name = VQ",
+                                 "(5)删除选定行(&T)",
+                                 "(0)恢复选定行(&L): <<操作开始>>",
+                                 "(6)恢复选定行(&L): <<删除>>extension=zip",
+                                 "(8)恢复选定行(&L): session.save_handler = redis",
+                                 "(-1)<<选择 2 行，恢复 2 行>>",
+                                 "(0)恢复选定行(&L): <<操作结束>>",
+                                 "(2)注释选定行(&R): engine = On",
+                             }));
     QVERIFY(f.platform.messages().isEmpty());
 }
 
@@ -197,8 +197,7 @@ void TestEditing::enabledRules_data() {
                                  << QStringList{"actRemLine"};
     QTest::newRow("two comments") << QList<int>{2, 7} << QStringList{"actRemLine", "actUnRem"} + rowCommands + always
                                   << QStringList{};
-    QTest::newRow("nothing selected") << QList<int>{} << always
-                                      << QStringList{"actRemLine", "actUnRem"} + rowCommands;
+    QTest::newRow("nothing selected") << QList<int>{} << always << QStringList{"actRemLine", "actUnRem"} + rowCommands;
 }
 
 void TestEditing::enabledRules() {
@@ -232,8 +231,8 @@ void TestEditing::commentBlockInLog_data() {
                        "(4)注释选定行(&R): precision = 14", "(-1)<<选择 3 行，注释 2 行>>",
                        "(0)注释选定行(&R): <<操作结束>>"}
         << QList<bool>{false, false, false};
-    QTest::newRow("comment one") << "actRemLine" << QList<int>{3}
-                                 << QStringList{"(4)注释选定行(&R): precision = 14"} << QList<bool>{false};
+    QTest::newRow("comment one") << "actRemLine" << QList<int>{3} << QStringList{"(4)注释选定行(&R): precision = 14"}
+                                 << QList<bool>{false};
     QTest::newRow("uncomment two, one without a sign")
         << "actUnRem" << QList<int>{2, 3}
         << QStringList{"(0)取消注释(&C): <<操作开始>>", "(3)取消注释(&C): ;short_open_tag = Off",

@@ -215,10 +215,8 @@ void TestInPlace::refusals_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message");
-    QTest::newRow("line break") << FiveRows() << "k1=1\nk9=9"
-                                << QString::fromUtf8(vq::texts::kLineBreakInRow);
-    QTest::newRow("carriage return") << FiveRows() << "k1=1\rk9=9"
-                                     << QString::fromUtf8(vq::texts::kLineBreakInRow);
+    QTest::newRow("line break") << FiveRows() << "k1=1\nk9=9" << QString::fromUtf8(vq::texts::kLineBreakInRow);
+    QTest::newRow("carriage return") << FiveRows() << "k1=1\rk9=9" << QString::fromUtf8(vq::texts::kLineBreakInRow);
     QTest::newRow("emoji in a GBK file")
         << Gb18030("[中]\r\n键=1\r\n") << QString::fromUtf8("键=\xF0\x9F\x98\x80")
         << QString::fromUtf8("本文件的编码无法保存字符 \"\xF0\x9F\x98\x80\" (U+1F600)，未作任何修改。");

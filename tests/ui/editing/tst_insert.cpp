@@ -12,9 +12,7 @@ using namespace vqtest;
 
 namespace {
 
-QByteArray TenRows() {
-    return "[a]\r\nk1=1\r\nk2=2\r\nk3=3\r\nk4=4\r\nk5=5\r\nk6=6\r\nk7=7\r\nk8=8\r\nk9=9\r\n";
-}
+QByteArray TenRows() { return "[a]\r\nk1=1\r\nk2=2\r\nk3=3\r\nk4=4\r\nk5=5\r\nk6=6\r\nk7=7\r\nk8=8\r\nk9=9\r\n"; }
 
 void ShowPage(vq::TfrmInsert& d, int page) {
     QTabBar* bar = DialogChild<QTabWidget>(d, "pcPages")->tabBar();
@@ -65,8 +63,7 @@ void TestInsert::titleTypes_data() {
     QTest::newRow("2 sign line, then the title") << 2 << "Proxy" << true << QStringList{"####", ";Proxy"};
     QTest::newRow("2 without the comment sign") << 2 << "Proxy" << false << QStringList{"####", "Proxy"};
     QTest::newRow("3 the same sign around") << 3 << "Proxy" << true << QStringList{"####", ";Proxy", "####"};
-    QTest::newRow("3 a comment title keeps its sign") << 3 << ";Proxy" << true
-                                                       << QStringList{"####", ";Proxy", "####"};
+    QTest::newRow("3 a comment title keeps its sign") << 3 << ";Proxy" << true << QStringList{"####", ";Proxy", "####"};
     QTest::newRow("4 begin and end signs") << 4 << "Proxy" << true << QStringList{"####", ";Proxy", "[end]"};
 }
 
@@ -115,8 +112,8 @@ void TestInsert::forceComment() {
     }));
     QCOMPARE(f.column(0).mid(2, 4), QStringList({";x=1", ";", ";y=2", "k2=2"}));
     QCOMPARE(f.checked().mid(2, 3), QList<bool>({false, false, false}));
-    QCOMPARE(f.logEntries().mid(1), QStringList({"(3)向上插入项(&U) ...: ;x=1", "(4)向上插入项(&U) ...: ;",
-                                                 "(5)向上插入项(&U) ...: ;y=2"}));
+    QCOMPARE(f.logEntries().mid(1),
+             QStringList({"(3)向上插入项(&U) ...: ;x=1", "(4)向上插入项(&U) ...: ;", "(5)向上插入项(&U) ...: ;y=2"}));
 }
 
 // The dialog is made once: the title, the check boxes and the page stay as the user left them;
@@ -226,9 +223,9 @@ void TestInsert::dialogEdit_data() {
         << QStringList{"[a]", "k1=1", "a", "b", "c", "d", "e", "k5=5"}
         << QStringList{"(3)编辑选定行(&E) ...: a", "(4)编辑选定行(&E) ...: b", "(5)编辑选定行(&E) ...: c",
                        "(6)编辑选定行(&E) ...: d", "(7)编辑选定行(&E) ...: e"};
-    QTest::newRow("two runs: only the focused one") << QList<int>{2, 5} << "k5=5" << QStringList{"x=5"}
-                                                    << QStringList{"[a]", "k1=1", "k2=2", "k3=3", "k4=4", "x=5"}
-                                                    << QStringList{"(6)编辑选定行(&E) ...: x=5"};
+    QTest::newRow("two runs: only the focused one")
+        << QList<int>{2, 5} << "k5=5" << QStringList{"x=5"} << QStringList{"[a]", "k1=1", "k2=2", "k3=3", "k4=4", "x=5"}
+        << QStringList{"(6)编辑选定行(&E) ...: x=5"};
     QTest::newRow("focused row not selected: the first selected row")
         << QList<int>{2, 3, 7, 7} << "k2=2\nk3=3" << QStringList{"y=2", "y=3"}
         << QStringList{"[a]", "k1=1", "y=2", "y=3", "k4=4"}

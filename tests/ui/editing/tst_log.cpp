@@ -67,12 +67,24 @@ void TestLog::entryTexts_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("row 0 gives (1)") << 0 << "注释选定行(&R)" << "a=1" << "(1)注释选定行(&R): a=1";
-    QTest::newRow("marker gives (0)") << -1 << "注释选定行(&R)" << "<<操作开始>>" << "(0)注释选定行(&R): <<操作开始>>";
-    QTest::newRow("summary gives (-1)") << -2 << "<<选择 3 行，注释 2 行>>" << "" << "(-1)<<选择 3 行，注释 2 行>>";
-    QTest::newRow("only spaces: no colon") << 4 << "删除选定行(&T)" << "   " << "(5)删除选定行(&T)";
-    QTest::newRow("tab and spaces: no colon") << 4 << "删除选定行(&T)" << " \t " << "(5)删除选定行(&T)";
-    QTest::newRow("leading spaces kept") << 11 << "恢复" << "  x=1 " << "(12)恢复:   x=1 ";
+    QTest::newRow("row 0 gives (1)") << 0 << "注释选定行(&R)"
+                                     << "a=1"
+                                     << "(1)注释选定行(&R): a=1";
+    QTest::newRow("marker gives (0)") << -1 << "注释选定行(&R)"
+                                      << "<<操作开始>>"
+                                      << "(0)注释选定行(&R): <<操作开始>>";
+    QTest::newRow("summary gives (-1)") << -2 << "<<选择 3 行，注释 2 行>>"
+                                        << ""
+                                        << "(-1)<<选择 3 行，注释 2 行>>";
+    QTest::newRow("only spaces: no colon") << 4 << "删除选定行(&T)"
+                                           << "   "
+                                           << "(5)删除选定行(&T)";
+    QTest::newRow("tab and spaces: no colon") << 4 << "删除选定行(&T)"
+                                              << " \t "
+                                              << "(5)删除选定行(&T)";
+    QTest::newRow("leading spaces kept") << 11 << "恢复"
+                                         << "  x=1 "
+                                         << "(12)恢复:   x=1 ";
 }
 
 void TestLog::entryTexts() {
@@ -399,7 +411,8 @@ void TestLog::pressOnEmptyPartKeepsTheSelection() {
     QVERIFY(ShowLogPage(f));
     ClickEntry(f, 0);
     QTRY_VERIFY(f.find<QAction>("actCopyLogLine")->isEnabled());
-    QTest::mouseClick(f.log()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, f.log()->viewport()->height() - 5));
+    QTest::mouseClick(f.log()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(10, f.log()->viewport()->height() - 5));
     QCOMPARE(f.log()->selectionModel()->selectedIndexes().size(), 1);
     QVERIFY(f.log()->hasFocus());
     QVERIFY(f.action("actCopyLogLine")->isEnabled());

@@ -16,8 +16,9 @@ using namespace vqtest;
 
 namespace {
 
-const QByteArray kFile = "[Database]\r\nhost=local\r\n;port=3306\r\n\r\n[Paths]\r\nroot=/srv\r\nk1=1\r\nk2=2\r\n"
-                         "k3=3\r\nk4=4\r\nk5=5\r\n";
+const QByteArray kFile =
+    "[Database]\r\nhost=local\r\n;port=3306\r\n\r\n[Paths]\r\nroot=/srv\r\nk1=1\r\nk2=2\r\n"
+    "k3=3\r\nk4=4\r\nk5=5\r\n";
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 

@@ -75,16 +75,19 @@ void TestExtraction::extract_data() {
     QTest::addColumn<QStringList>("lines");  // the text view's lines, the empty one after the last break too
     QTest::addColumn<QString>("hint");
     QTest::addColumn<bool>("mirrors");
-    QTest::newRow("checked") << "actSaveSel" << "确定要\"提取钩选项\"吗?"
+    QTest::newRow("checked") << "actSaveSel"
+                             << "确定要\"提取钩选项\"吗?"
                              << QStringList{"[PHP]", "engine = On", "[Database]", "host=local", "note without sign", ""}
                              << "当前文本内容为上次操作:提取钩选项(&S) ..." << false;
-    QTest::newRow("tree") << "actSaveTree" << "确定要\"提取目录树\"吗?"
-                          << QStringList{"[PHP]", "; Paths part", "engine = On", ";short_open_tag = Off", "[Database]",
-                                         "host=local", "note without sign", ""}
+    QTest::newRow("tree") << "actSaveTree"
+                          << "确定要\"提取目录树\"吗?"
+                          << QStringList{"[PHP]",      "; Paths part", "engine = On",       ";short_open_tag = Off",
+                                         "[Database]", "host=local",   "note without sign", ""}
                           << "当前文本内容为上次操作:提取目录树(&D) ..." << false;
     QStringList all = kLines;
     all << "";  // the last line gains a break
-    QTest::newRow("all") << "actSaveAll" << "确定要\"提取所有项\"吗?" << all << kSame << true;
+    QTest::newRow("all") << "actSaveAll"
+                         << "确定要\"提取所有项\"吗?" << all << kSame << true;
 }
 
 void TestExtraction::extract() {

@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QTableView>
 #include <QTest>
@@ -108,10 +108,10 @@ void TestLoading::tooLargeKeepsDocument_data() {
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("changed");
     QTest::newRow("64 GB, over 4 GB") << (qint64(64) << 30) << quint64(0) << "最多只能打开 4 GB 的文件。" << false;
-    QTest::newRow("64 GB, changed document") << (qint64(64) << 30) << quint64(0) << "最多只能打开 4 GB 的文件。"
-                                             << true;
-    QTest::newRow("2 GB, 1 GB of memory left") << (qint64(2) << 30) << (quint64(1) << 30)
-                                               << "打开它约需 4.0 GB 内存，现在只有 1.0 GB 可用。" << true;
+    QTest::newRow("64 GB, changed document")
+        << (qint64(64) << 30) << quint64(0) << "最多只能打开 4 GB 的文件。" << true;
+    QTest::newRow("2 GB, 1 GB of memory left")
+        << (qint64(2) << 30) << (quint64(1) << 30) << "打开它约需 4.0 GB 内存，现在只有 1.0 GB 可用。" << true;
 }
 
 void TestLoading::tooLargeKeepsDocument() {
@@ -130,8 +130,10 @@ void TestLoading::tooLargeKeepsDocument() {
     QVERIFY(!f.files().startOpening(big));
 
     const QString sizeText = QString::number(double(size) / (1 << 30), 'f', 1) + " GB";
-    QCOMPARE(f.platform.messages(), QStringList{QStringLiteral("文件 \"%1\" 太大（%2），无法打开！\n%3").arg(big, sizeText, reason)});
-    QCOMPARE(f.platform.questions(), QStringList{QStringLiteral("该文件太大，建议用记事本打开！")});  // no save question
+    QCOMPARE(f.platform.messages(),
+             QStringList{QStringLiteral("文件 \"%1\" 太大（%2），无法打开！\n%3").arg(big, sizeText, reason)});
+    QCOMPARE(f.platform.questions(),
+             QStringList{QStringLiteral("该文件太大，建议用记事本打开！")});  // no save question
     QCOMPARE(f.platform.errors(), QStringList());
     QCOMPARE(f.message(), before);
     verifyOld(f, changed);
@@ -146,7 +148,8 @@ void TestLoading::tooLargeAtStartUp() {
     f.platform.queueYesNoCancel(Answer::No);
     vq::TfrmMain& w = f.start({big});
     QCOMPARE(f.platform.messages().size(), 1);
-    QVERIFY(f.platform.messages().first().startsWith(QStringLiteral("文件 \"%1\" 太大（64.0 GB），无法打开！").arg(big)));
+    QVERIFY(
+        f.platform.messages().first().startsWith(QStringLiteral("文件 \"%1\" 太大（64.0 GB），无法打开！").arg(big)));
     QCOMPARE(w.windowTitle(), QStringLiteral("Varnoquil-Untitled"));
     QCOMPARE(f.list()->model()->rowCount(), 0);
     QCOMPARE(f.logEntries(), QStringList());

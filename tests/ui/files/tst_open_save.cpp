@@ -208,9 +208,10 @@ void TestOpenSave::sizeThresholds_data() {
     QTest::newRow("153,600 bytes: notice only") << 153600 << true << false << Answer::Cancel << true << "f.ini";
     QTest::newRow("153,601 bytes, No: loaded") << 153601 << false << true << Answer::No << true << "f.ini";
     QTest::newRow("153,601 bytes, Yes: text editor") << 153601 << false << true << Answer::Yes << false << "f.ini";
-    QTest::newRow("153,601 bytes, Cancel: old document stays") << 153601 << false << true << Answer::Cancel << false << "f.ini";
-    QTest::newRow("path with blanks, Yes: one unquoted argument") << 200000 << false << true << Answer::Yes << false
-                                                                  << "big file.ini";
+    QTest::newRow("153,601 bytes, Cancel: old document stays")
+        << 153601 << false << true << Answer::Cancel << false << "f.ini";
+    QTest::newRow("path with blanks, Yes: one unquoted argument")
+        << 200000 << false << true << Answer::Yes << false << "big file.ini";
 }
 
 void TestOpenSave::sizeThresholds() {
@@ -229,8 +230,10 @@ void TestOpenSave::sizeThresholds() {
     f.platform.queueYesNoCancel(answer);
     f.files().OpenDocument(path);
 
-    QCOMPARE(f.platform.messages(), notice ? QStringList{QStringLiteral("该文件很大，打开可能要好几秒。")} : QStringList());
-    QCOMPARE(f.platform.questions(), question ? QStringList{QStringLiteral("该文件太大，建议用记事本打开！")} : QStringList());
+    QCOMPARE(f.platform.messages(),
+             notice ? QStringList{QStringLiteral("该文件很大，打开可能要好几秒。")} : QStringList());
+    QCOMPARE(f.platform.questions(),
+             question ? QStringList{QStringLiteral("该文件太大，建议用记事本打开！")} : QStringList());
     if (question)
         QCOMPARE(f.platform.shown().last().title, QStringLiteral("警告"));
     const bool editor = question && answer == Answer::Yes;
@@ -526,7 +529,8 @@ void TestOpenSave::saveFailure() {
         QCOMPARE(MainWindowFixture::readBytes(path), Join(kPhpLines));
     if (kind == "folder target")
         QVERIFY(QFileInfo(failedPath).isDir());
-    QCOMPARE(QDir(f.dir()).entryList(QDir::Files | QDir::Hidden), kind == "folder removed" ? QStringList() : QStringList{"doc.ini"});
+    QCOMPARE(QDir(f.dir()).entryList(QDir::Files | QDir::Hidden),
+             kind == "folder removed" ? QStringList() : QStringList{"doc.ini"});
 
     // New asks again. Where the document's own file cannot be written, Yes fails again and the
     // document stays; elsewhere Cancel keeps it.
@@ -591,10 +595,14 @@ void TestOpenSave::reload_data() {
     QTest::addColumn<Answer>("answer");
     QTest::addColumn<QString>("firstRow");  // after the reload
     QTest::addColumn<QString>("onDisk");    // first line of the file afterwards
-    QTest::newRow("unchanged: reads the disk at once") << false << Answer::Cancel << "[Disk]" << "[Disk]";
-    QTest::newRow("changed, Yes: saves, then reads what was saved") << true << Answer::Yes << "[Typed]" << "[Typed]";
-    QTest::newRow("changed, No: drops the changes") << true << Answer::No << "[Disk]" << "[Disk]";
-    QTest::newRow("changed, Cancel: nothing happens") << true << Answer::Cancel << "[Typed]" << "[Disk]";
+    QTest::newRow("unchanged: reads the disk at once") << false << Answer::Cancel << "[Disk]"
+                                                       << "[Disk]";
+    QTest::newRow("changed, Yes: saves, then reads what was saved") << true << Answer::Yes << "[Typed]"
+                                                                    << "[Typed]";
+    QTest::newRow("changed, No: drops the changes") << true << Answer::No << "[Disk]"
+                                                    << "[Disk]";
+    QTest::newRow("changed, Cancel: nothing happens") << true << Answer::Cancel << "[Typed]"
+                                                      << "[Disk]";
 }
 
 void TestOpenSave::reload() {
@@ -921,7 +929,8 @@ void TestOpenSave::saveKeepsFileKind() {
     if (kind == "symlink")
         QVERIFY(QFileInfo(path).isSymLink());
     if (kind == "mode")
-        QCOMPARE(QFile::permissions(real) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);  // owner, group, others
+        QCOMPARE(QFile::permissions(real) & 0x7077,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);  // owner, group, others
     QCOMPARE(QDir(f.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), kind == "mode" ? 1 : 2);
 }
 

@@ -3,11 +3,11 @@
 #include "MainWindowFixture.h"
 
 #include "ui/document/TargetTextView.h"
-#include "ui/extraction/ExtractionController.h"
-#include "ui/find/FindController.h"
-#include "ui/find/CandidateLines.h"
-#include "ui/find/FindDlg.h"
 #include "ui/document/TextFinder.h"
+#include "ui/extraction/ExtractionController.h"
+#include "ui/find/CandidateLines.h"
+#include "ui/find/FindController.h"
+#include "ui/find/FindDlg.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -197,8 +197,8 @@ void TestFind::options_data() {
     QTest::newRow("match case finds the same") << engine << "engine" << true << false << "1:0+6";
     QTest::newRow("start of a word") << engine << "eng" << false << false << "1:0+3";
     QTest::newRow("whole word refuses a start") << engine << "eng" << false << true << "";
-    QTest::newRow("whole word skips a longer word") << QStringList{"engine_x=1", "engine = 2"} << "engine" << false
-                                                   << true << "1:0+6";
+    QTest::newRow("whole word skips a longer word")
+        << QStringList{"engine_x=1", "engine = 2"} << "engine" << false << true << "1:0+6";
     QTest::newRow("whole word and case") << QStringList{"On=1", "x=on", "y=ON"} << "ON" << true << true << "2:2+2";
 }
 

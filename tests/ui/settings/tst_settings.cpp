@@ -118,9 +118,7 @@ void TestSettings::runDialog(std::function<void(vq::TfrmOption*)> act) {
     QVERIFY(ran);
 }
 
-void TestSettings::closeWindow() {
-    QVERIFY(m_f->window().close());
-}
+void TestSettings::closeWindow() { QVERIFY(m_f->window().close()); }
 
 void TestSettings::firstRunWithoutFile() {
     vq::TfrmMain& w = m_f->start();
@@ -150,8 +148,9 @@ void TestSettings::preparedFileIsRead() {
     QStringList files;
     for (const char* name : {"e.ini", "d.ini", "c.ini", "b.ini", "a.ini"})
         files << m_f->writeFile(name, "[S]\nk=v\n");
-    QByteArray ini = "; kept\n[General]\nRecent_Count=$3\nDefault_Pattern=3\nAuto_Expand=0\n"
-                     "Text_Font=DejaVu Sans Mono,136,255,14,1\n[Recent]\n";
+    QByteArray ini =
+        "; kept\n[General]\nRecent_Count=$3\nDefault_Pattern=3\nAuto_Expand=0\n"
+        "Text_Font=DejaVu Sans Mono,136,255,14,1\n[Recent]\n";
     for (int i = 0; i < files.size(); ++i)
         ini += QByteArray::number(i) + "=" + files[i].toUtf8() + "\n";
     ini += "[Comment]\n0=#\n1=//\n[Split]\n0=:\n[Title]\n0= *** \n";
@@ -249,8 +248,9 @@ void TestSettings::relativeCommandLinePathIsStoredAbsolute() {
 }
 
 void TestSettings::dialogShowsTheWindowsSettings() {
-    m_f->writeFile("tolvry.ini", "[General]\nRecent_Count=4\nDefault_Pattern=1\nAuto_Expand=0\n"
-                                 "Text_Font=DejaVu Sans,0,,11,\n[Comment]\n0=;\n1=#\n2= 1|_| \n3=//\n");
+    m_f->writeFile("tolvry.ini",
+                   "[General]\nRecent_Count=4\nDefault_Pattern=1\nAuto_Expand=0\n"
+                   "Text_Font=DejaVu Sans,0,,11,\n[Comment]\n0=;\n1=#\n2= 1|_| \n3=//\n");
     m_f->start();
     m_f->show();
     m_f->find<QComboBox>("cboRem")->setEditText("//");
@@ -370,16 +370,36 @@ void TestSettings::dialogProtectsBuiltInSigns_data() {
     const QStringList rem{";", "#", " ", "//", "rem"};
     const QStringList split{"=", " ", ":"};
     const QStringList title{";;;;;;", ";;;", "######", "###", "***"};
-    QTest::newRow("first built-in comment sign") << "cboRem" << "sbDelRem" << ";" << rem << ";" << 1;
-    QTest::newRow("third built-in comment sign") << "cboRem" << "sbDelRem" << " " << rem << " " << 1;
-    QTest::newRow("user comment sign") << "cboRem" << "sbDelRem" << "//" << QStringList{";", "#", " ", "rem"} << "rem" << 0;
-    QTest::newRow("last user sign") << "cboRem" << "sbDelRem" << "rem" << QStringList{";", "#", " ", "//"} << "" << 0;
-    QTest::newRow("other letter case") << "cboRem" << "sbDelRem" << "REM" << QStringList{";", "#", " ", "//"} << "" << 0;
-    QTest::newRow("text not in the list") << "cboRem" << "sbDelRem" << "%" << rem << "%" << 1;
-    QTest::newRow("built-in split sign") << "cboSplit" << "sbDelSplit" << " " << split << " " << 1;
-    QTest::newRow("user split sign") << "cboSplit" << "sbDelSplit" << ":" << QStringList{"=", " "} << "" << 0;
-    QTest::newRow("fourth built-in title sign") << "cboTitle" << "sbDelTitle" << "###" << title << "###" << 1;
-    QTest::newRow("user title sign") << "cboTitle" << "sbDelTitle" << "***" << QStringList{";;;;;;", ";;;", "######", "###"} << "" << 0;
+    QTest::newRow("first built-in comment sign") << "cboRem"
+                                                 << "sbDelRem"
+                                                 << ";" << rem << ";" << 1;
+    QTest::newRow("third built-in comment sign") << "cboRem"
+                                                 << "sbDelRem"
+                                                 << " " << rem << " " << 1;
+    QTest::newRow("user comment sign") << "cboRem"
+                                       << "sbDelRem"
+                                       << "//" << QStringList{";", "#", " ", "rem"} << "rem" << 0;
+    QTest::newRow("last user sign") << "cboRem"
+                                    << "sbDelRem"
+                                    << "rem" << QStringList{";", "#", " ", "//"} << "" << 0;
+    QTest::newRow("other letter case") << "cboRem"
+                                       << "sbDelRem"
+                                       << "REM" << QStringList{";", "#", " ", "//"} << "" << 0;
+    QTest::newRow("text not in the list") << "cboRem"
+                                          << "sbDelRem"
+                                          << "%" << rem << "%" << 1;
+    QTest::newRow("built-in split sign") << "cboSplit"
+                                         << "sbDelSplit"
+                                         << " " << split << " " << 1;
+    QTest::newRow("user split sign") << "cboSplit"
+                                     << "sbDelSplit"
+                                     << ":" << QStringList{"=", " "} << "" << 0;
+    QTest::newRow("fourth built-in title sign") << "cboTitle"
+                                                << "sbDelTitle"
+                                                << "###" << title << "###" << 1;
+    QTest::newRow("user title sign") << "cboTitle"
+                                     << "sbDelTitle"
+                                     << "***" << QStringList{";;;;;;", ";;;", "######", "###"} << "" << 0;
 }
 
 void TestSettings::dialogProtectsBuiltInSigns() {

@@ -95,10 +95,22 @@ void TestSigns::patternsSetTheBoxes_data() {
     QTest::addColumn<int>("titleType");
     QTest::addColumn<bool>("titleBoxEnabled");
     QTest::addColumn<bool>("omitSpaces");
-    QTest::newRow("General") << "popPtn0" << "1|_|" << ";;;;;;" << " " << 1 << true << true;
-    QTest::newRow("*.ini") << "mnuPtn1" << ";" << ";;;;;;" << ";" << 0 << false << false;
-    QTest::newRow("php.ini") << "popPtn2" << ";" << ";;;;;;" << ";" << 3 << true << false;
-    QTest::newRow("httpd.conf") << "mnuPtn3" << "#" << "###" << "#" << 1 << true << false;
+    QTest::newRow("General") << "popPtn0"
+                             << "1|_|"
+                             << ";;;;;;"
+                             << " " << 1 << true << true;
+    QTest::newRow("*.ini") << "mnuPtn1"
+                           << ";"
+                           << ";;;;;;"
+                           << ";" << 0 << false << false;
+    QTest::newRow("php.ini") << "popPtn2"
+                             << ";"
+                             << ";;;;;;"
+                             << ";" << 3 << true << false;
+    QTest::newRow("httpd.conf") << "mnuPtn3"
+                                << "#"
+                                << "###"
+                                << "#" << 1 << true << false;
 }
 
 void TestSigns::patternsSetTheBoxes() {
@@ -161,9 +173,12 @@ void TestSigns::typedSignJoinsTheHistory_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("how");
     for (const char* how : {"click", "Tab"}) {
-        QTest::addRow("comment, %s", how) << "cboRem" << "!" << how;
-        QTest::addRow("split, %s", how) << "cboSplit" << ":" << how;
-        QTest::addRow("title, %s", how) << "cboTitleSign" << "@@@" << how;
+        QTest::addRow("comment, %s", how) << "cboRem"
+                                          << "!" << how;
+        QTest::addRow("split, %s", how) << "cboSplit"
+                                        << ":" << how;
+        QTest::addRow("title, %s", how) << "cboTitleSign"
+                                        << "@@@" << how;
     }
 }
 
@@ -186,10 +201,14 @@ void TestSigns::typedSignJoinsTheHistory() {
 void TestSigns::typingIsNotCompleted_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("four semicolons") << "cboTitleSign" << ";;;;";
-    QTest::newRow("three semicolons, an entry of its own") << "cboTitleSign" << ";;;";
-    QTest::newRow("two hashes") << "cboTitleSign" << "##";
-    QTest::newRow("comment sign") << "cboRem" << "#";
+    QTest::newRow("four semicolons") << "cboTitleSign"
+                                     << ";;;;";
+    QTest::newRow("three semicolons, an entry of its own") << "cboTitleSign"
+                                                           << ";;;";
+    QTest::newRow("two hashes") << "cboTitleSign"
+                                << "##";
+    QTest::newRow("comment sign") << "cboRem"
+                                  << "#";
 }
 
 void TestSigns::typingIsNotCompleted() {
@@ -253,7 +272,7 @@ void TestSigns::endSignEditedOnlyWithTypeFour() {
 void TestSigns::newSignsTakeEffectAtTheNextRefresh() {
     restart("# c\r\n;x=1\r\nk=2\r\n");
     QCOMPARE(m_f->checked(), (QList<bool>{true, false, true}));  // php.ini: ";" comments
-    item("popPtn3")->trigger();                                    // httpd.conf: "#" comments
+    item("popPtn3")->trigger();                                  // httpd.conf: "#" comments
     QCOMPARE(m_f->checked(), (QList<bool>{true, false, true}));  // unchanged until a refresh
     m_f->action("actRefreshTree")->trigger();
     QCOMPARE(m_f->checked(), (QList<bool>{false, true, true}));
@@ -356,8 +375,9 @@ void TestSigns::overlongSignChosenFromTheHistoryIsRefused_data() {
 // A hand-edited settings file may hold such an entry; choosing it changes nothing but beeps.
 void TestSigns::overlongSignChosenFromTheHistoryIsRefused() {
     QFETCH(QString, box);
-    const vq::SignBox which = box == "cboRem" ? vq::SignBox::Rem
-                              : box == "cboSplit" ? vq::SignBox::Split : vq::SignBox::TitleSign;
+    const vq::SignBox which = box == "cboRem"     ? vq::SignBox::Rem
+                              : box == "cboSplit" ? vq::SignBox::Split
+                                                  : vq::SignBox::TitleSign;
     vq::SignToolBar& signs = m_f->window().signToolBar();
     signs.setHistoryTexts(which, signs.historyTexts(which) << "2000000000|_|");
     QComboBox* combo = this->box(box);

@@ -1,16 +1,16 @@
 #include "MainWindowFixture.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QThread>
-#include <QTimer>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QAction>
-#include <QCoreApplication>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -132,7 +132,8 @@ QStringList MainWindowFixture::logEntries() const {
     return out;
 }
 
-static void Outline(const QAbstractItemModel* model, const QModelIndex& parent, const QString& indent, QStringList& out) {
+static void Outline(const QAbstractItemModel* model, const QModelIndex& parent, const QString& indent,
+                    QStringList& out) {
     for (int r = 0; r < model->rowCount(parent); ++r) {
         const QModelIndex i = model->index(r, 0, parent);
         out << indent + i.data(Qt::DisplayRole).toString();

@@ -43,9 +43,7 @@ void ScriptedPlatform::showMessage(QWidget*, const QString& text) {
     m_shown.append({Kind::Message, {}, text, Answer::Ok});
 }
 
-void ScriptedPlatform::showError(QWidget*, const QString& text) {
-    m_shown.append({Kind::Error, {}, text, Answer::Ok});
-}
+void ScriptedPlatform::showError(QWidget*, const QString& text) { m_shown.append({Kind::Error, {}, text, Answer::Ok}); }
 
 ScriptedPlatform::Answer ScriptedPlatform::confirm(QWidget*, const QString& title, const QString& text) {
     const Answer answer = m_confirmAnswers.isEmpty() ? Answer::Cancel : m_confirmAnswers.dequeue();

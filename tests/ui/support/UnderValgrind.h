@@ -32,8 +32,9 @@ inline ValgrindReport RunSelfUnderValgrind(const QStringList& testFunctions) {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("VQ_UNDER_VALGRIND", "1");
     child.setProcessEnvironment(env);
-    child.start(valgrind,
-      QStringList{"--leak-check=no", "--error-exitcode=9", QCoreApplication::applicationFilePath()} + testFunctions);
+    child.start(
+        valgrind,
+        QStringList{"--leak-check=no", "--error-exitcode=9", QCoreApplication::applicationFilePath()} + testFunctions);
     report.finished = child.waitForStarted() && child.waitForFinished(240000);
     report.exitCode = child.exitCode();
     const QStringList lines = QString::fromLocal8Bit(child.readAllStandardError()).split('\n');
@@ -44,13 +45,13 @@ inline ValgrindReport RunSelfUnderValgrind(const QStringList& testFunctions) {
 }
 
 // The checks every caller makes of a report, as QTest statements.
-#define VERIFY_NO_USE_OF_FREED_MEMORY(report)                                                                   \
-    do {                                                                                                        \
-        if (!(report).skip.isEmpty())                                                                           \
-            QSKIP(qPrintable((report).skip));                                                                   \
-        QVERIFY((report).finished);                                                                             \
-        QVERIFY2((report).faults.isEmpty(), qPrintable(QString("%1 uses of freed memory, the first:\n%2")        \
-                                                         .arg((report).faults.size())                           \
-                                                         .arg((report).faults.value(0))));                      \
-        QCOMPARE((report).exitCode, 0);                                                                         \
+#define VERIFY_NO_USE_OF_FREED_MEMORY(report)                                                             \
+    do {                                                                                                  \
+        if (!(report).skip.isEmpty())                                                                     \
+            QSKIP(qPrintable((report).skip));                                                             \
+        QVERIFY((report).finished);                                                                       \
+        QVERIFY2((report).faults.isEmpty(), qPrintable(QString("%1 uses of freed memory, the first:\n%2") \
+                                                           .arg((report).faults.size())                   \
+                                                           .arg((report).faults.value(0))));              \
+        QCOMPARE((report).exitCode, 0);                                                                   \
     } while (false)

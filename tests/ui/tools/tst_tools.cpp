@@ -3,8 +3,8 @@
 // report, the samples folder and the help page.
 #include "MainWindowFixture.h"
 
-#include "ui/toolbox/QtPlatform.h"
 #include "ui/document/TargetTextView.h"
+#include "ui/toolbox/QtPlatform.h"
 #include "ui/tools/ToolsController.h"
 
 #include <QAction>
