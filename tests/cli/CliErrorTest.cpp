@@ -224,8 +224,9 @@ TEST(CommandLineNeeds, NoDisplayNoSettingsFile) {
         made.push_back(entry.path().filename().string());
     EXPECT_EQ(made, std::vector<std::string>{"a.ini"});
     EXPECT_EQ(std::filesystem::exists(beside), settingsBefore);
-    if (settingsBefore)
+    if (settingsBefore) {
         EXPECT_EQ(std::filesystem::last_write_time(beside), timeBefore);
+    }
 }
 
 }  // namespace

@@ -15,7 +15,10 @@ namespace {
 struct Recorder : DocumentListener {
     std::vector<std::string> events;
     static std::string Of(Range r) {
-        return std::to_string(r.first) + (r.count == 1 ? std::string() : "+" + std::to_string(r.count));
+        std::string text = std::to_string(r.first);
+        if (r.count != 1)
+            text.append("+").append(std::to_string(r.count));
+        return text;
     }
     void rowsInserted(Range r) override { events.push_back("rowInserted " + Of(r)); }
     void rowsRemoved(Range r) override { events.push_back("rowRemoved " + Of(r)); }
@@ -78,7 +81,7 @@ TEST(DocumentLoad, FinalBreakMakesNoExtraRow) {
 }
 
 TEST(DocumentLoad, UnchangedDocumentSavesTheBytesItRead) {
-    for (const std::string bytes :
+    for (const std::string& bytes :
          {std::string("\xEF\xBB\xBF[a]\r\nk=v\r\n"), std::string("x\ny\r\nz"), std::string("\xD6\xD0\r\n", 4)}) {
         auto owned = Opened(bytes);
         Document& doc = *owned;

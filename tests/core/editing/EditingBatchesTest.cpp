@@ -18,7 +18,7 @@ namespace {
 std::vector<RowSetup> Numbered(int n) {
     std::vector<RowSetup> rows;
     for (int i = 0; i < n; ++i)
-        rows.push_back(RowSetup{"r" + std::to_string(i)});
+        rows.push_back(RowSetup{std::string("r").append(std::to_string(i))});
     return rows;
 }
 

@@ -63,7 +63,7 @@ std::vector<std::string> RowStates(const Document& doc) {
         if (doc.isNewRow(i))
             flags += 'n';
         if (flags.empty())
-            flags = "-";
+            flags += '-';
         const std::string original = doc.isNewRow(i) ? std::string(texts::kNewLineMark) : std::string(doc.original(i));
         out.push_back(std::string(doc.caption(i)) + "|" + original + "|" + flags);
     }

@@ -19,7 +19,7 @@ struct RowSetup {
     bool checked = false;
     bool edited = false;
     bool isNew = false;
-    std::string original;  // for an edited row read from the file: its text at load, `text` its current one
+    std::string original = {};  // for an edited row read from the file: its text at load, `text` its current one
 };
 
 // A document as after an open of these rows (LF breaks), then brought into the given states:

@@ -419,7 +419,7 @@ void TestLineEntries::revealLineEntry() {
     QStringList lines;
     for (int i = 0; i < 300; ++i)
         lines << QStringLiteral("key%1=%1").arg(i);
-    vq::TfrmMain& w = f.start({f.writeFile("reveal.ini", Join(lines, "\r\n", true))});
+    f.start({f.writeFile("reveal.ini", Join(lines, "\r\n", true))});
     f.show();
     f.list()->selectAll();
     QVERIFY(f.selectedRows().size() == 300);

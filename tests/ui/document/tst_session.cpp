@@ -158,8 +158,8 @@ void TestSession::signsEncodedPerDocument() {
     session.startNew();
     Open(session, "/tmp/s.ini", file);
     vq::AnalysisSettings typed;
+    typed.remSign = std::string(1, '#');
     typed.titleBeginSign = typed.titleEndSign = QStringLiteral("＃＃").toStdString();
-    typed.remSign = "#";
     const vq::AnalysisSettings s = session.settingsForDocument(typed);
     QCOMPARE(Bytes(s.titleBeginSign), titleBytes);
     QCOMPARE(Bytes(s.titleEndSign), titleBytes);

@@ -175,7 +175,7 @@ void TestOpenSave::openMessageSequence() {
     QFETCH(quint32, startTick);
     QFETCH(int, lines);
     MainWindowFixture f;
-    vq::TfrmMain& w = f.start();
+    f.start();
     f.show();
     const QString path = f.writeFile("seq.ini", Join(Lines(lines)));
     PanelRecorder recorder(f.panel("pnlMessage"));
@@ -632,7 +632,7 @@ void TestOpenSave::reload() {
 
 void TestOpenSave::reloadDisabledWhenUntitled() {
     MainWindowFixture f;
-    vq::TfrmMain& w = f.start();
+    f.start();
     QVERIFY(!f.action("actReload")->isEnabled());
     f.action("actReload")->trigger();  // disabled: nothing happens
     QCOMPARE(f.platform.shown().size(), 0);
