@@ -229,6 +229,18 @@ inline constexpr const char* kFocusTree = "目录树; 单击, 列表定位到相
 inline constexpr const char* kFocusList = "列表项; 双击, 编辑项目, 文本定位到相应行";
 inline constexpr const char* kFocusText = "文本查看; 只读; 为最终保存的文本";
 
+// What a screen reader reads: names of the controls that show no caption of their own, and the
+// spoken form of a log entry's number
+inline constexpr const char* kNameTree = "目录树";
+inline constexpr const char* kNameList = "内容列表";
+inline constexpr const char* kNameStatusBar = "状态栏";
+inline constexpr const char* kNameToolBar = "工具栏";
+inline constexpr const char* kNameLinePanel = "行号";
+inline constexpr const char* kNameCaretPanel = "光标位置";
+inline constexpr const char* kNameMessagePanel = "消息";
+inline constexpr const char* kNameDeleteSign = "删除%S";
+inline constexpr const char* kSpokenLogRow = "第%d行 ";
+
 // Menus
 inline constexpr const char* kMenuFile = "文件(&F)";
 inline constexpr const char* kMenuFileHint = "新建一个 ini 文件";
