@@ -5,8 +5,12 @@ import time
 
 from atspi_session import BusUnavailable, Desktop, SKIP
 
-import pyatspi
-from gi.repository import GLib
+try:
+    import pyatspi
+    from gi.repository import GLib
+except ImportError as missing:
+    print(f"pyatspi is missing (Debian package python3-pyatspi): {missing}")
+    sys.exit(1)
 
 EVENTS = ["object:state-changed", "object:children-changed", "object:property-change:accessible-name",
           "object:active-descendant-changed", "focus:", "object:text-changed", "object:selection-changed"]
@@ -132,7 +136,7 @@ def press(keysym_name):
     pyatspi.Registry.generateKeyboardEvent(KEYSYMS[keysym_name], None, pyatspi.KEY_SYM)
 
 
-KEYSYMS = {"space": 0x20, "Down": 0xFF54, "Up": 0xFF52}
+KEYSYMS = {"space": 0x20, "Down": 0xFF54, "Up": 0xFF52, "F10": 0xFFC7, "Escape": 0xFF1B}
 
 
 def in_subtree(node, root):
@@ -211,8 +215,11 @@ def run_checks(app, events, c):
     c.check(moved is not None, "Down in the tree sends a focus event from the next node")
     expanded = events.wait_for(lambda e: e.type == "object:state-changed:expanded" and e.source.name == "[PHP]")
     c.check(expanded is not None and expanded.detail1 == 1, "auto-expand sends expanded from the node")
-    # The list follows the tree (its row is revealed) without claiming the focus.
-    events.wait_for(lambda e: False, timeout=1)
+    # The list follows the tree (its row is revealed, the Line panel says so) without claiming
+    # the focus.
+    revealed = events.wait_for(lambda e: e.type.startswith("object:property-change:accessible-name")
+                               and e.source.name == "Line:7")
+    c.check(revealed is not None, "the list reveals the node's row")
     stray = [e for e in events.seen if e.type.startswith("focus") and not in_subtree(e.source, tree)]
     c.check(not stray, "no focus event from outside the tree", [(e.type, e.source.name) for e in stray])
     c.check(has_state(php, pyatspi.STATE_EXPANDED) and php.childCount > 0, "the open section shows its nodes")
@@ -227,6 +234,45 @@ def run_checks(app, events, c):
     closed = events.wait_for(lambda e: e.type == "object:state-changed:expanded" and e.source.name == "[PHP]")
     c.check(closed is not None and closed.detail1 == 0 and has_state(php, pyatspi.STATE_COLLAPSED),
             "the Toggle action closes the node and says so")
+
+
+def run_dialog_checks(app, c):
+    frame = find(app, by("frame"))
+    # 5. The configuration dialog opened through the menu item's action: the call comes back at once.
+    item = find(frame, by("menu item", "配置(C)..."))
+    started = time.monotonic()
+    item.queryAction().doAction(action_index(item, "Press"))
+    c.check(time.monotonic() - started < 5, "the menu item's action returns while its dialog is open")
+    dialog = wait_until(lambda: find(app, by("dialog", "配置"), limit=3000))
+    c.check(dialog is not None, "the configuration dialog opens")
+    if dialog:
+        for name in ("删除注释标志", "删除分隔标志", "删除标题标志"):
+            c.check(find(dialog, by("push button", name)) is not None, f"a button named {name}")
+        groups = sorted(n.name for n in [find(dialog, lambda x, t=t: x.getRoleName() in ("panel", "grouping")
+                                                  and x.name == t) for t in ("常规", "删除自定义标志", "默认模式")] if n)
+        c.check(groups == ["删除自定义标志", "常规", "默认模式"], "its groups are told apart by name", groups)
+        cancel = find(dialog, by("push button", "取消(C)"))
+        cancel.queryAction().doAction(action_index(cancel, "Press"))
+        c.check(wait_until(lambda: find(app, by("dialog", "配置"), limit=3000) is None), "Cancel closes it")
+    # The About box: a dialog whose playfield is one graphic with a description.
+    about = find(frame, by("menu item", "关于(A)"))
+    about.queryAction().doAction(action_index(about, "Press"))
+    box = wait_until(lambda: find(app, by("dialog", "关于"), limit=3000))
+    c.check(box is not None, "the About box reads as a dialog")
+    if box:
+        field = find(box, by("image", "打砖块游戏"))
+        c.check(field is not None and field.childCount == 0 and field.description != "",
+                "its playfield is one graphic with a description")
+        c.check(find(box, lambda n: n.name.startswith("Shape")) is None, "no shapes of the game are read")
+        frame.queryComponent().grabFocus()
+        wait_until(lambda: find(app, by("dialog", "关于"), limit=3000) is None)
+    # 6. F10 opens the menu bar.
+    frame.queryComponent().grabFocus()
+    wait_until(lambda: has_state(frame, pyatspi.STATE_ACTIVE))
+    menu = find(frame, by("menu item", "文件(F)"))[0]
+    press("F10")
+    c.check(wait_until(lambda: has_state(menu, pyatspi.STATE_SHOWING)), "F10 opens the first menu of the menu bar")
+    press("Escape")
 
 
 def action_index(node, name):
@@ -258,6 +304,7 @@ def main():
         c = Checks()
         try:
             run_checks(app, events, c)
+            run_dialog_checks(app, c)
         finally:
             proc.terminate()
         print(f"{c.passed} passed, {c.failed} failed")

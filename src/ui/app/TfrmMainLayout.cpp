@@ -12,6 +12,7 @@
 #include "ui/settings/RecentMenu.h"
 #include "ui/settings/SignToolBar.h"
 #include "ui/toolbox/LoadIndicator.h"
+#include "ui/toolbox/MenuItemAccessible.h"
 #include "ui/toolbox/SongTiFont.h"
 
 #include "core/Texts.h"
@@ -97,6 +98,7 @@ void TfrmMain::createViews() {
 }
 
 void TfrmMain::createMenus() {
+    InstallMenuItemAccessibility();
     QMenu* recent = BuildMainMenu(menuBar(), m_actions, *m_signs);
     m_recentMenu = new RecentMenu(recent, m_recent, m_platform, this,
                                   [this](const QString& path) { m_files->startOpening(path); });
