@@ -80,7 +80,8 @@ std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form) {
         if (IsLowSurrogate(c))
             return std::nullopt;
         if (IsHighSurrogate(c)) {
-            if (i + 2 >= bytes.size())
+            // The pair takes the four bytes from i: a high surrogate without them stands alone.
+            if (bytes.size() - i < 4)
                 return std::nullopt;
             const char32_t low = UnitAt(bytes, i + 2, littleEndian);
             if (!IsLowSurrogate(low))
