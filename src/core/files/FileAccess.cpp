@@ -1,5 +1,6 @@
 #include "core/files/FileAccess.h"
 #include "core/files/FileHandle.h"
+#include "core/files/FileIo.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -46,27 +47,6 @@ int OpenRegularForReading(const std::string& path, struct stat& st, FileError& e
     return fd;
 }
 
-// Reads from the current offset to the end; `expected` only sizes the buffer, since the
-// file may change while it is read. Returns 0 or errno.
-int ReadToEnd(int fd, std::size_t expected, std::string& out) {
-    out.resize(std::max<std::size_t>(expected, 4096));
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == out.size())
-            out.resize(out.size() * 2);
-        const ssize_t n = ::read(fd, out.data() + filled, out.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-    }
-    out.resize(filled);
-    return 0;
-}
-
 // A regular file opened for reading with its status, or why not.
 struct ReadableFile {
     explicit ReadableFile(const std::string& path) { handle.reset(OpenRegularForReading(path, st, error)); }
@@ -89,22 +69,6 @@ SizeResult QueryFileSize(const std::string& path) {
     result.ok = !file.error;
     if (result.ok)
         result.size = static_cast<std::uint64_t>(file.st.st_size);
-    return result;
-}
-
-ReadResult ReadWholeFile(const std::string& path) {
-    ReadResult result;
-    const ReadableFile file(path);
-    if (file.error) {
-        result.error = file.error;
-        return result;
-    }
-    if (int err = ReadToEnd(file.handle.get(), static_cast<std::size_t>(file.st.st_size) + 1, result.bytes)) {
-        result.bytes.clear();
-        result.error = FileError::System(err);
-        return result;
-    }
-    result.ok = true;
     return result;
 }
 
@@ -140,18 +104,16 @@ BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const
             buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
         }
         const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
-        const ssize_t n = ::read(file.handle.get(), buffer.data() + filled, want);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
+        const ReadCount n = ReadFully(file.handle.get(), buffer.data() + filled, want);
+        if (n.error) {
             result.bytes = ByteBuffer();
-            result.error = FileError::System(errno);
+            result.error = FileError::System(n.error);
             return result;
         }
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
+        filled += n.bytes;
         buffer.setSize(filled);
+        if (n.bytes < want)
+            break;  // the end of the file
     }
     result.ok = true;
     return result;

@@ -26,20 +26,37 @@ int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     return 0;
 }
 
+ReadCount ReadFully(int fd, char* buffer, std::size_t size, off_t offset) {
+    ReadCount count;
+    while (count.bytes < size) {
+        char* const to = buffer + count.bytes;
+        const std::size_t want = size - count.bytes;
+        const ssize_t n =
+            offset < 0 ? ::read(fd, to, want) : ::pread(fd, to, want, offset + static_cast<off_t>(count.bytes));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            count.error = errno;
+            break;
+        }
+        if (n == 0)
+            break;
+        count.bytes += static_cast<std::size_t>(n);
+    }
+    return count;
+}
+
 int ReadAllFromStart(int fd, std::string& out) {
     out.resize(4096);
     std::size_t filled = 0;
     for (;;) {
-        if (filled == out.size())
-            out.resize(out.size() * 2);
-        const ssize_t n = ::pread(fd, out.data() + filled, out.size() - filled, static_cast<off_t>(filled));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
+        const ReadCount n = ReadFully(fd, out.data() + filled, out.size() - filled, static_cast<off_t>(filled));
+        filled += n.bytes;
+        if (n.error)
+            return n.error;
+        if (filled < out.size())
             break;
-        filled += static_cast<std::size_t>(n);
+        out.resize(out.size() * 2);
     }
     out.resize(filled);
     return 0;
@@ -49,18 +66,6 @@ void SyncFolder(const std::string& folder) {
     const FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0)
         ::fsync(dir.get());
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace vq

@@ -2,6 +2,7 @@
 
 // Small file-system steps shared by the writing code. Each returns 0 or an errno.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,13 +13,20 @@ namespace vq {
 // Writes every byte at `offset`, going on after short writes.
 int WriteAllAt(int fd, std::string_view bytes, off_t offset);
 
+struct ReadCount {
+    std::size_t bytes = 0;  // read before the end of the file or the error
+    int error = 0;          // errno, or 0
+};
+
+// The one read loop: reads into `buffer` until `size` bytes are in or the file ends, going on
+// after short reads and interruptions. Fewer bytes without an error mean the file ended. Reads
+// from the file offset, or from `offset` on when it is not negative (the file offset stays).
+ReadCount ReadFully(int fd, char* buffer, std::size_t size, off_t offset = -1);
+
 // The whole file from its start, whatever the file offset.
 int ReadAllFromStart(int fd, std::string& out);
 
 // Best effort: makes a rename or unlink in the folder survive a power loss.
 void SyncFolder(const std::string& folder);
-
-std::string FolderOf(const std::string& path);
-std::string NameOf(const std::string& path);
 
 }  // namespace vq

@@ -3,6 +3,7 @@
 #include "core/files/FileHandle.h"
 #include "core/files/FileIdentity.h"
 #include "core/files/FileIo.h"
+#include "core/files/PathNames.h"
 #include "core/files/TempFile.h"
 
 #include <cerrno>

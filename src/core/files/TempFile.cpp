@@ -1,6 +1,7 @@
 #include "core/files/TempFile.h"
 
 #include "core/files/FileIo.h"
+#include "core/files/PathNames.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -2,6 +2,7 @@
 
 #include "core/text/Blanks.h"
 #include "core/text/TextCompare.h"
+#include "core/text/TextLines.h"
 
 #include <charconv>
 #include <cstdint>
@@ -9,8 +10,6 @@
 namespace vq {
 
 namespace {
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 

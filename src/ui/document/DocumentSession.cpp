@@ -60,13 +60,6 @@ void DocumentSession::startNew() {
     m_fileForm = FileForm::Bytes;
 }
 
-void DocumentSession::unload() {
-    m_document.clearViews();
-    m_document.setModified(false);
-    m_document.setUntitled();
-    m_document.showFileNameInCaption(false);
-}
-
 void DocumentSession::takeLoaded(const std::string& path, LoadResult& loaded) {
     Document::ChangeBatch batch(m_document);
     m_document.setLoading(true);

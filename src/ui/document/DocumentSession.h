@@ -51,9 +51,6 @@ public:
     // These are the steps of new, open and unload on the document, in one place.
     // An empty, unchanged document named "Untitled", mirroring the list, with an empty log.
     void startNew();
-    // Empties the target text, the rows and the tree; the document is unchanged and untitled, and
-    // the caption is the bare program name.
-    void unload();
     // Opening a file, in one step: the document takes the loaded document's rows, target text,
     // tree and encoding (`loaded` gets the old ones, to be freed by the caller), the file's name
     // and form, and the open's log entry in an emptied log; it ends unchanged and mirroring.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -44,6 +45,9 @@ void PutBytes(const std::string& path, const std::string& bytes) { std::ofstream
 
 FileError System(int err) { return FileError::System(err); }
 
+// The whole file as the program reads it, with no limit worth the name.
+BytesResult ReadAll(const std::string& path) { return ReadFileBytes(path, std::uint64_t{1} << 40); }
+
 std::string AllByteValues() {
     std::string bytes;
     for (int i = 0; i < 256; ++i)
@@ -68,10 +72,10 @@ TEST_P(ReadBackTest, GivesTheBytesUnchanged) {
     const std::string path = folder.at("php.ini");
     PutBytes(path, GetParam().bytes);
 
-    const ReadResult read = ReadWholeFile(path);
+    const BytesResult read = ReadAll(path);
     EXPECT_TRUE(read.ok);
     EXPECT_EQ(read.error, FileError{});
-    EXPECT_EQ(read.bytes, GetParam().bytes);
+    EXPECT_EQ(read.bytes.view(), GetParam().bytes);
 
     const SizeResult size = QueryFileSize(path);
     EXPECT_TRUE(size.ok);
@@ -91,7 +95,7 @@ TEST(ReadThroughLink, FollowsTheLinkToTheFile) {
     ASSERT_EQ(::symlink("real.ini", folder.at("link.ini").c_str()), 0);
 
     EXPECT_TRUE(IsExistingFile(folder.at("link.ini")));
-    EXPECT_EQ(ReadWholeFile(folder.at("link.ini")).bytes, "a=1\n");
+    EXPECT_EQ(ReadAll(folder.at("link.ini")).bytes.view(), "a=1\n");
     EXPECT_EQ(QueryFileSize(folder.at("link.ini")).size, 4u);
 }
 
@@ -112,10 +116,10 @@ TEST_P(ReadFailureTest, FailsWithTheReason) {
     const std::string path = GetParam().makePath(folder);
     const FileError expected = GetParam().error;
 
-    const ReadResult read = ReadWholeFile(path);
+    const BytesResult read = ReadAll(path);
     EXPECT_FALSE(read.ok);
     EXPECT_EQ(read.error, expected);
-    EXPECT_EQ(read.bytes, "");
+    EXPECT_TRUE(read.bytes.empty());
 
     const SizeResult size = QueryFileSize(path);
     EXPECT_FALSE(size.ok);
@@ -170,7 +174,7 @@ TEST(ReadUnreadable, FailsWithPermissionDenied) {
     if (::access(path.c_str(), R_OK) == 0)
         GTEST_SKIP() << "this user can read a file of mode 000";
 
-    const ReadResult read = ReadWholeFile(path);
+    const BytesResult read = ReadAll(path);
     EXPECT_FALSE(read.ok);
     EXPECT_EQ(read.error, System(EACCES));
     EXPECT_EQ(QueryFileSize(path).error, System(EACCES));
@@ -180,13 +184,14 @@ TEST(ReadUnreadable, FailsWithPermissionDenied) {
 
 TEST(ReadFixture, MixedBreaksSplitAndJoinBackExactly) {
     const std::string path = std::string(VQ_TEST_DATA) + "/files/mixed_breaks.ini";
-    const ReadResult read = ReadWholeFile(path);
+    const BytesResult read = ReadAll(path);
     ASSERT_TRUE(read.ok) << ReasonText(read.error);
-    EXPECT_EQ(QueryFileSize(path).size, read.bytes.size());
-    EXPECT_FALSE(IsValidUtf8(read.bytes));  // holds GBK bytes
-    EXPECT_EQ(FirstBreak(read.bytes), LineBreak::CRLF);
+    const std::string_view bytes = read.bytes.view();
+    EXPECT_EQ(QueryFileSize(path).size, bytes.size());
+    EXPECT_FALSE(IsValidUtf8(bytes));  // holds GBK bytes
+    EXPECT_EQ(FirstBreak(bytes), LineBreak::CRLF);
 
-    const SplitText split = SplitIntoLines(read.bytes, LineBreak::CRLF);
+    const SplitText split = SplitIntoLines(bytes, LineBreak::CRLF);
     ASSERT_EQ(split.texts.size(), 7u);
     EXPECT_EQ(split.texts[1], "[PHP]");
     EXPECT_EQ(split.texts[3], "name=\xD6\xD0\xCE\xC4");
@@ -196,7 +201,7 @@ TEST(ReadFixture, MixedBreaksSplitAndJoinBackExactly) {
     EXPECT_EQ(split.breaks[2], LineBreak::LF);
     EXPECT_EQ(split.breaks[3], LineBreak::CRLF);
     EXPECT_FALSE(split.endsWithBreak);
-    EXPECT_EQ(JoinLines(split.texts, split.breaks, split.endsWithBreak), read.bytes);
+    EXPECT_EQ(JoinLines(split.texts, split.breaks, split.endsWithBreak), bytes);
 }
 
 }  // namespace

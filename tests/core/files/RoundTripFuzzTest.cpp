@@ -85,9 +85,9 @@ TEST(RoundTripFuzz, LoadThenSaveGivesTheSameBytes) {
         std::string read = file;
         if (onDisk) {
             PutBytes(path, file);
-            ReadResult fromDisk = ReadWholeFile(path);
+            const BytesResult fromDisk = ReadFileBytes(path, file.size());
             ASSERT_TRUE(fromDisk.ok);
-            read = std::move(fromDisk.bytes);
+            read = std::string(fromDisk.bytes.view());
         }
         ShownText shown = FromFileBytes(std::move(read));
         Document document;
