@@ -2,6 +2,7 @@
 // output that cannot be written. Also what it needs to run: no display, no settings file.
 
 #include "ProgramRun.h"
+#include "TempFolder.h"
 
 #include "core/about/VersionInfo.h"
 
@@ -19,7 +20,7 @@ namespace {
 using clitest::Outcome;
 using clitest::RunOptions;
 using clitest::RunProgram;
-using clitest::Scratch;
+using vq::test::TempFolder;
 
 const std::string kUsageHint = "用法见 \"varnoquil --help\"。\n";
 
@@ -63,7 +64,7 @@ const std::vector<UsageCase> kUsageErrors = {
 class UsageError : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageError, StatusTwoAndTheReason) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     std::vector<std::string> args = GetParam().args;
     for (std::string& a : args)
@@ -79,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, UsageError, ::testing::ValuesIn(kUsageErrors),
                          [](const auto& info) { return info.param.name; });
 
 TEST(CommandLineSigns, LongestSignsAreTaken) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string sign(255, '<');
     const std::string file = scratch.put("a.ini", sign + " T\nk=1\n");
     const Outcome run = RunProgram({"--outline", "--pattern", "3", "--title-begin", sign, file});
@@ -89,7 +90,7 @@ TEST(CommandLineSigns, LongestSignsAreTaken) {
 }
 
 TEST(CommandLineFiles, MissingFileIsStatusTwo) {
-    Scratch scratch;
+    TempFolder scratch;
     for (const std::string& path : {scratch.at("none.ini"), scratch.at("none/deeper.ini"), std::string()}) {
         const Outcome run = RunProgram({"--extract", "all", path});
         EXPECT_EQ(run.status, 2);
@@ -103,15 +104,15 @@ TEST(CommandLineFiles, MissingFileIsStatusTwo) {
 }
 
 TEST(CommandLineFiles, FolderIsStatusOneWithTheReason) {
-    Scratch scratch;
-    const Outcome run = RunProgram({"--outline", scratch.path().string()});
+    TempFolder scratch;
+    const Outcome run = RunProgram({"--outline", scratch.path()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "打开文件 \"" + scratch.path().string() + "\" 失败！\n这是一个文件夹。\n");
+    EXPECT_EQ(run.err, "打开文件 \"" + scratch.path() + "\" 失败！\n这是一个文件夹。\n");
     EXPECT_EQ(run.out, "");
 }
 
 TEST(CommandLineFiles, FifoIsStatusOneWithTheReason) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string fifo = scratch.at("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const Outcome run = RunProgram({"--extract", "all", fifo});
@@ -121,7 +122,7 @@ TEST(CommandLineFiles, FifoIsStatusOneWithTheReason) {
 
 // Root reads every file, so the unreadable file is tried as nobody then.
 TEST(CommandLineFiles, UnreadableFileIsStatusOneWithTheReason) {
-    Scratch scratch;
+    TempFolder scratch;
     ::chmod(scratch.path().c_str(), 0755);
     const std::string file = scratch.put("secret.ini", "k=1\n");
     ::chmod(file.c_str(), 0);
@@ -141,7 +142,7 @@ TEST(CommandLineFiles, UnreadableFileIsStatusOneWithTheReason) {
 }
 
 TEST(CommandLineOutputErrors, FullDeviceIsStatusOne) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--outline", file}, {"--extract", "all", file}, {"--help"}, {"--version"}}) {
@@ -154,7 +155,7 @@ TEST(CommandLineOutputErrors, FullDeviceIsStatusOne) {
 }
 
 TEST(CommandLineOutputErrors, ClosedPipeIsStatusOneNotASignal) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     RunOptions options;
     options.output.kind = clitest::Output::ClosedPipe;
@@ -166,7 +167,7 @@ TEST(CommandLineOutputErrors, ClosedPipeIsStatusOneNotASignal) {
 
 // A write that fails part-way into a file leaves the file as it was before the run.
 TEST(CommandLineOutputErrors, FileLimitLeavesNoPartOfTheOutput) {
-    Scratch scratch;
+    TempFolder scratch;
     std::string big;
     for (int i = 0; i < 5000; ++i)
         big += "key_" + std::to_string(i) + "=value\n";
@@ -181,7 +182,7 @@ TEST(CommandLineOutputErrors, FileLimitLeavesNoPartOfTheOutput) {
         EXPECT_EQ(run.signal, 0);
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "写入标准输出失败！\n文件太大。\n");
-        const std::string left = clitest::Bytes(target);
+        const std::string left = vq::test::GetBytes(target);
         EXPECT_TRUE(left == (append ? "kept\n" : "")) << left.size() << " bytes left in the file";
     }
 }
@@ -208,14 +209,14 @@ TEST(CommandLineInfo, HelpAndVersion) {
 // Without a display, a home or a settings file: the run creates no file anywhere it could keep
 // settings.
 TEST(CommandLineNeeds, NoDisplayNoSettingsFile) {
-    Scratch home;
+    TempFolder home;
     const std::filesystem::path beside = std::filesystem::path(clitest::ProgramPath()).parent_path() / "tolvry.ini";
     const bool settingsBefore = std::filesystem::exists(beside);
     const auto timeBefore =
         settingsBefore ? std::filesystem::last_write_time(beside) : std::filesystem::file_time_type();
     const std::string file = home.put("a.ini", "[S]\nk=1\n");
     RunOptions options;
-    options.home = home.path().string();
+    options.home = home.path();
     const Outcome run = RunProgram({"--outline", file}, options);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "S 1: [S]\n  K 2: k=1\n");

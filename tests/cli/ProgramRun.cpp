@@ -1,10 +1,10 @@
 #include "ProgramRun.h"
 
+#include "TempFolder.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include <fcntl.h>
@@ -16,8 +16,6 @@
 extern char** environ;
 
 namespace clitest {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -58,7 +56,7 @@ std::vector<std::string> Environment(const RunOptions& options) {
     ::_exit(127);
 }
 
-int OpenOutput(const Output& output, const fs::path& capture, int pipeEnds[2]) {
+int OpenOutput(const Output& output, const std::string& capture, int pipeEnds[2]) {
     switch (output.kind) {
     case Output::Capture: return ::open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     case Output::Path:
@@ -77,7 +75,7 @@ int OpenOutput(const Output& output, const fs::path& capture, int pipeEnds[2]) {
 std::string ProgramPath() { return VQ_PROGRAM; }
 
 Outcome RunProgram(const std::vector<std::string>& args, const RunOptions& options) {
-    Scratch files;
+    const vq::test::TempFolder files;
     int pipeEnds[2] = {-1, -1};
     const int out = OpenOutput(options.output, files.at("out"), pipeEnds);
     const int err = ::open(files.at("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -112,34 +110,9 @@ Outcome RunProgram(const std::vector<std::string>& args, const RunOptions& optio
     else if (WIFSIGNALED(wstatus))
         outcome.signal = WTERMSIG(wstatus);
     if (options.output.kind == Output::Capture)
-        outcome.out = Bytes(files.at("out"));
-    outcome.err = Bytes(files.at("err"));
+        outcome.out = vq::test::GetBytes(files.at("out"));
+    outcome.err = vq::test::GetBytes(files.at("err"));
     return outcome;
-}
-
-Scratch::Scratch() {
-    std::string pattern = (fs::temp_directory_path() / "vq-cli-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
-}
-
-Scratch::~Scratch() {
-    std::error_code ec;
-    fs::remove_all(m_path, ec);
-}
-
-std::string Scratch::put(const std::string& name, const std::string& bytes) const {
-    const std::string path = at(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 }  // namespace clitest

@@ -22,7 +22,7 @@
 namespace vq {
 namespace {
 
-using namespace vqtest;
+using namespace vq::test;
 
 unsigned long Setting(const char* name, unsigned long fallback) {
     const char* value = std::getenv(name);

@@ -20,7 +20,7 @@
 namespace vq {
 namespace {
 
-using namespace vqtest;
+using namespace vq::test;
 
 // A folder the saver cannot write, with the saver's own file in it, and a temporary folder
 // the saver can write. The saving runs as an ordinary user: root may write anywhere.

@@ -3,10 +3,11 @@
 
 #include "core/settings/SettingsFile.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
@@ -18,25 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "vq-settings-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(m_path); }
-    std::string path(const std::string& name = {}) const { return name.empty() ? m_path : m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
-void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::GetBytes;
+using test::PutBytes;
+using test::TempFolder;
 
 struct PlaceCase {
     std::string name;
@@ -55,7 +40,7 @@ TEST_P(SettingsPlaceTest, PicksTheFolder) {
     const auto& c = GetParam();
     TempFolder program;
     if (c.fileBeside)
-        WriteBytes(program.path(kSettingsFileName), "");
+        PutBytes(program.at(kSettingsFileName), "");
     const SettingsPlace place{program.path(), c.xdg, c.home};
     std::string want = c.want;
     if (want.starts_with("@"))
@@ -76,10 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsPlaceTest, RealProbe) {
     TempFolder program;
-    EXPECT_EQ(SettingsFilePath({program.path(), "/cfg", "/home/u"}), program.path("tolvry.ini"));
-    EXPECT_EQ(SettingsFilePath({program.path("no-such-folder"), "/cfg", "/home/u"}), "/cfg/varnoquil/tolvry.ini");
+    EXPECT_EQ(SettingsFilePath({program.path(), "/cfg", "/home/u"}), program.at("tolvry.ini"));
+    EXPECT_EQ(SettingsFilePath({program.at("no-such-folder"), "/cfg", "/home/u"}), "/cfg/varnoquil/tolvry.ini");
     EXPECT_TRUE(IsWritableFolder(program.path()));
-    EXPECT_FALSE(IsWritableFolder(program.path("no-such-folder")));
+    EXPECT_FALSE(IsWritableFolder(program.at("no-such-folder")));
 }
 
 ProgramSettings Loaded(const std::string& path) {
@@ -91,7 +76,7 @@ ProgramSettings Loaded(const std::string& path) {
 
 TEST(SettingsFileTest, FirstRunCreatesFolderAndFile) {
     TempFolder home;
-    const std::string path = home.path(".config/varnoquil/tolvry.ini");
+    const std::string path = home.at(".config/varnoquil/tolvry.ini");
     const ProgramSettings first = Loaded(path);
     EXPECT_EQ(first.recentCount, 5);
     EXPECT_EQ(first.remSigns, std::vector<std::string>{";"});
@@ -100,47 +85,47 @@ TEST(SettingsFileTest, FirstRunCreatesFolderAndFile) {
     s.recentFiles = {"/a.ini"};
     EXPECT_EQ(SaveSettingsFile(path, s), "");
     struct stat st {};
-    ASSERT_EQ(::stat(home.path(".config/varnoquil").c_str(), &st), 0);
+    ASSERT_EQ(::stat(home.at(".config/varnoquil").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     EXPECT_EQ(Loaded(path).recentFiles, s.recentFiles);
     // No temporary file is left beside it.
-    EXPECT_EQ(std::distance(fs::directory_iterator(home.path(".config/varnoquil")), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.at(".config/varnoquil")), fs::directory_iterator()), 1);
 }
 
 TEST(SettingsFileTest, SaveKeepsWhatTheUserChangedMeanwhile) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
-    WriteBytes(path, "; mine\n[General]\nRecent_Count=3\n");
+    const std::string path = dir.at("tolvry.ini");
+    PutBytes(path, "; mine\n[General]\nRecent_Count=3\n");
     ProgramSettings s = Loaded(path);
-    WriteBytes(path, "; mine\n[General]\nRecent_Count=3\n[Extra]\nKept=yes\n");  // edited while running
+    PutBytes(path, "; mine\n[General]\nRecent_Count=3\n[Extra]\nKept=yes\n");  // edited while running
     s.defaultPattern = 0;
     ASSERT_EQ(SaveSettingsFile(path, s), "");
-    const std::string after = ReadBytes(path);
+    const std::string after = GetBytes(path);
     EXPECT_TRUE(after.starts_with("; mine\n[General]\nRecent_Count=3\nDefault_Pattern=0\n")) << after;
     EXPECT_NE(after.find("[Extra]\nKept=yes\n"), std::string::npos) << after;
 }
 
 TEST(SettingsFileTest, JunkNeverStopsAStartAndSurvivesASave) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
+    const std::string path = dir.at("tolvry.ini");
     std::mt19937 random(7);
     std::string junk(64 * 1024, '\0');
     for (char& c : junk)
         c = static_cast<char>(random() % 256);
-    WriteBytes(path, junk);
+    PutBytes(path, junk);
     const ProgramSettings s = Loaded(path);
     EXPECT_EQ(s.recentCount, 5);
     EXPECT_EQ(s.defaultPattern, 2);
     ASSERT_EQ(SaveSettingsFile(path, s), "");
-    const std::string after = ReadBytes(path);
+    const std::string after = GetBytes(path);
     EXPECT_TRUE(after.starts_with(junk));
     EXPECT_EQ(Loaded(path).recentCount, 5);
 }
 
 TEST(SettingsFileTest, HugeFileIsReadInPartAndNeverRewritten) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
-    WriteBytes(path, "[General]\nRecent_Count=3\n");
+    const std::string path = dir.at("tolvry.ini");
+    PutBytes(path, "[General]\nRecent_Count=3\n");
     const auto gigabyte = std::uintmax_t{1} << 30;
     fs::resize_file(path, gigabyte);  // sparse: takes no room on disk
 
@@ -154,8 +139,8 @@ TEST(SettingsFileTest, HugeFileIsReadInPartAndNeverRewritten) {
 
 TEST(SettingsFileTest, FileAtTheLimitIsWhole) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
-    WriteBytes(path, std::string(100, ';'));
+    const std::string path = dir.at("tolvry.ini");
+    PutBytes(path, std::string(100, ';'));
     EXPECT_EQ(ReadSettingsFile(path, 100).state, SettingsFileText::State::Whole);
     EXPECT_EQ(ReadSettingsFile(path, 99).state, SettingsFileText::State::Cut);
     EXPECT_EQ(SaveSettingsFile(path, ProgramSettings{}, 99), "Unable to write to " + path);
@@ -164,17 +149,16 @@ TEST(SettingsFileTest, FileAtTheLimitIsWhole) {
 
 TEST(SettingsFileTest, UnusablePathsReportOnce) {
     TempFolder dir;
-    ::mkdir(dir.path("tolvry.ini").c_str(), 0755);  // a folder where the file should be
-    EXPECT_EQ(ReadSettingsFile(dir.path("tolvry.ini")).state, SettingsFileText::State::Unreadable);
-    EXPECT_EQ(Loaded(dir.path("tolvry.ini")).recentCount, 5);
-    EXPECT_EQ(SaveSettingsFile(dir.path("tolvry.ini"), ProgramSettings{}),
-              "Unable to write to " + dir.path("tolvry.ini"));
+    ::mkdir(dir.at("tolvry.ini").c_str(), 0755);  // a folder where the file should be
+    EXPECT_EQ(ReadSettingsFile(dir.at("tolvry.ini")).state, SettingsFileText::State::Unreadable);
+    EXPECT_EQ(Loaded(dir.at("tolvry.ini")).recentCount, 5);
+    EXPECT_EQ(SaveSettingsFile(dir.at("tolvry.ini"), ProgramSettings{}), "Unable to write to " + dir.at("tolvry.ini"));
 
-    WriteBytes(dir.path("plain"), "x");  // a file where a folder should be
-    const std::string below = dir.path("plain/varnoquil/tolvry.ini");
+    PutBytes(dir.at("plain"), "x");  // a file where a folder should be
+    const std::string below = dir.at("plain/varnoquil/tolvry.ini");
     EXPECT_EQ(ReadSettingsFile(below).state, SettingsFileText::State::Missing);
     EXPECT_EQ(SaveSettingsFile(below, ProgramSettings{}), "Unable to write to " + below);
-    EXPECT_EQ(ReadBytes(dir.path("plain")), "x");
+    EXPECT_EQ(GetBytes(dir.at("plain")), "x");
 }
 
 }  // namespace
