@@ -46,6 +46,32 @@ int OpenRegularForReading(const std::string& path, struct stat& st, FileError& e
     return fd;
 }
 
+// A fifo is opened as cat opens it, waiting for a writer; a character device only when it is a
+// terminal, found without waiting. Either is then read with waiting, to its end.
+int OpenStreamForReading(const std::string& path, struct stat& st, FileError& error) {
+    const bool fifo = S_ISFIFO(st.st_mode);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (fifo ? 0 : O_NONBLOCK));
+    if (fd < 0) {
+        error = FileError::System(errno);
+        return -1;
+    }
+    const bool stream = ::fstat(fd, &st) == 0 && (S_ISFIFO(st.st_mode) || (S_ISCHR(st.st_mode) && ::isatty(fd)));
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (!stream || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        error = stream ? FileError::System(errno) : NotRegularError(st);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int OpenForReading(const std::string& path, Streams streams, struct stat& st, FileError& error) {
+    if (streams == Streams::ReadToEnd && ::stat(path.c_str(), &st) == 0 &&
+        (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)))
+        return OpenStreamForReading(path, st, error);
+    return OpenRegularForReading(path, st, error);
+}
+
 // Reads from the current offset to the end; `expected` only sizes the buffer, since the
 // file may change while it is read. Returns 0 or errno.
 int ReadToEnd(int fd, std::size_t expected, std::string& out) {
@@ -69,11 +95,56 @@ int ReadToEnd(int fd, std::size_t expected, std::string& out) {
 
 // A regular file opened for reading with its status, or why not.
 struct ReadableFile {
-    explicit ReadableFile(const std::string& path) { handle.reset(OpenRegularForReading(path, st, error)); }
+    explicit ReadableFile(const std::string& path, Streams streams = Streams::Refused) {
+        handle.reset(OpenForReading(path, streams, st, error));
+    }
     FileHandle handle;
     struct stat st {};
     FileError error;
 };
+
+// Reads the descriptor to its end. `expected` sizes the buffer first (a stream's size is not
+// known: it starts at 64 KiB and doubles).
+BytesResult ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, const std::atomic<bool>* cancel) {
+    BytesResult result;
+    // One byte more than the size, so the end is seen without growing the buffer.
+    result.bytes = ByteBuffer::withCapacity(static_cast<std::size_t>(expected) + 1);
+    constexpr std::size_t kPiece = std::size_t{64} << 20;
+    std::size_t filled = 0;
+    for (;;) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            result.bytes = ByteBuffer();
+            result.cancelled = true;
+            return result;
+        }
+        ByteBuffer& buffer = result.bytes;
+        if (filled == buffer.capacity()) {
+            if (filled > maxBytes) {
+                result.bytes = ByteBuffer();
+                result.error = FileError::System(EFBIG);
+                return result;
+            }
+            buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
+        }
+        const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
+        const ssize_t n = ::read(fd, buffer.data() + filled, want);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.bytes = ByteBuffer();
+            result.error = FileError::System(errno);
+            return result;
+        }
+        if (n == 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+        buffer.setSize(filled);
+    }
+    result.ok = true;
+    return result;
+}
+
+constexpr std::uint64_t kStreamStart = std::uint64_t{64} << 10;
 
 }  // namespace
 
@@ -108,53 +179,43 @@ ReadResult ReadWholeFile(const std::string& path) {
     return result;
 }
 
-BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel) {
-    BytesResult result;
-    const ReadableFile file(path);
+BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel,
+                          Streams streams) {
+    const ReadableFile file(path, streams);
     if (file.error) {
+        BytesResult result;
         result.error = file.error;
         return result;
     }
+    if (!S_ISREG(file.st.st_mode))
+        return ReadAll(file.handle.get(), std::min(kStreamStart, maxBytes), maxBytes, cancel);
     const auto expected = static_cast<std::uint64_t>(file.st.st_size);
     if (expected > maxBytes) {
+        BytesResult result;
         result.error = FileError::System(EFBIG);
         return result;
     }
-    // One byte more than the size, so the end is seen without growing the buffer.
-    result.bytes = ByteBuffer::withCapacity(static_cast<std::size_t>(expected) + 1);
-    constexpr std::size_t kPiece = std::size_t{64} << 20;
-    std::size_t filled = 0;
-    for (;;) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
-            result.bytes = ByteBuffer();
-            result.cancelled = true;
-            return result;
-        }
-        ByteBuffer& buffer = result.bytes;
-        if (filled == buffer.capacity()) {
-            if (filled > maxBytes) {
-                result.bytes = ByteBuffer();
-                result.error = FileError::System(EFBIG);
-                return result;
-            }
-            buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
-        }
-        const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
-        const ssize_t n = ::read(file.handle.get(), buffer.data() + filled, want);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            result.bytes = ByteBuffer();
-            result.error = FileError::System(errno);
-            return result;
-        }
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-        buffer.setSize(filled);
+    return ReadAll(file.handle.get(), expected, maxBytes, cancel);
+}
+
+BytesResult ReadDescriptorBytes(int fd, std::uint64_t maxBytes) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        BytesResult result;
+        result.error = FileError::System(errno);
+        return result;
     }
-    result.ok = true;
-    return result;
+    if (S_ISDIR(st.st_mode)) {
+        BytesResult result;
+        result.error = {FileProblem::Folder};
+        return result;
+    }
+    std::uint64_t expected = kStreamStart;
+    if (S_ISREG(st.st_mode)) {
+        const off_t at = ::lseek(fd, 0, SEEK_CUR);
+        expected = at >= 0 && at <= st.st_size ? static_cast<std::uint64_t>(st.st_size - at) : 0;
+    }
+    return ReadAll(fd, std::min(expected, maxBytes), maxBytes, nullptr);
 }
 
 }  // namespace vq
