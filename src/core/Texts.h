@@ -220,7 +220,7 @@ inline constexpr const char* kPatternButtonHint = "选择模式";
 inline constexpr const char* kOmitTitleSignSpace = "忽略标志头尾的空格";
 
 // Settings file and recent files
-inline constexpr const char* kSettingsWriteFailed = "Unable to write to %s";
+inline constexpr const char* kSettingsWriteFailed = "保存设置文件 \"%S\" 失败！";
 
 // Configuration dialog
 inline constexpr const char* kOptionCaption = "配置";
