@@ -145,6 +145,9 @@ std::string SaveSettingsFile(const SettingsFiles& files, const ProgramSettings& 
         return SaveFailure(path, FileError::System(EFBIG));
     if (old.state == SettingsFileText::State::Unreadable)
         return SaveFailure(path, old.error);
+    // A file made read-only stays as it is, though a new one could take its place.
+    if (old.state == SettingsFileText::State::Whole && !IsWritableFile(path))
+        return SaveFailure(path, FileError::System(EACCES));
     if (old.state == SettingsFileText::State::Missing && files.read != path) {
         old = ReadSettingsFile(files.read, limit);
         if (old.state != SettingsFileText::State::Whole)

@@ -132,7 +132,11 @@ TEST(SettingsPlaceTest, ReadOnlyFileBesideTheProgram) {
                   if (std::string error = SaveSettingsFile(files, s); !error.empty())
                       return error;
                   const SettingsFiles next = LocateSettingsFiles(place);
-                  return next.read == xdg && next.write == xdg ? std::string() : "then read " + next.read;
+                  if (next.read != xdg || next.write != xdg)
+                      return "then read " + next.read;
+                  ::chmod(xdg.c_str(), 0444);  // made read-only: refused, not replaced
+                  const std::string refused = SaveSettingsFile(next, s);
+                  return refused == "保存设置文件 \"" + xdg + "\" 失败！\n没有访问权限。" ? std::string() : refused;
               }),
               "");
     EXPECT_EQ(ReadBytes(shared), "; from the administrator\n[General]\nDefault_Pattern=1\n[Extra]\nkey=1\n");
