@@ -12,12 +12,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <atomic>
+#include <csignal>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -239,6 +242,31 @@ void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.name; }
 
 class StreamInput : public ::testing::TestWithParam<StreamCase> {};
 
+// Writes the bytes into the fifo once the program opens it, giving up when the program has ended
+// without doing so or stops reading.
+void WriteIntoFifo(const std::string& path, const std::string& bytes, const std::atomic<bool>& ended) {
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+    int fd = -1;
+    while (fd < 0 && !ended) {
+        fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);  // ENXIO until it is read
+        if (fd < 0)
+            std::this_thread::yield();
+    }
+    if (fd < 0)
+        return;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+}
+
 // "-", /dev/stdin and fifos are read to their end like a file: the output is the same as for the
 // file itself, also for more than a pipe holds at once.
 TEST_P(StreamInput, ReadsToTheEnd) {
@@ -255,12 +283,14 @@ TEST_P(StreamInput, ReadsToTheEnd) {
     options.input = {c.input, bytes, file};
     std::string path = c.path;
     std::thread writer;
+    std::atomic<bool> ended{false};
     if (path == "FIFO") {
         path = scratch.at("fifo");
         ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-        writer = std::thread([&] { std::ofstream(path, std::ios::binary) << bytes; });
+        writer = std::thread([&] { WriteIntoFifo(path, bytes, ended); });
     }
     const clitest::Outcome run = RunProgram({"--extract", "tree", path}, options);
+    ended = true;
     if (writer.joinable())
         writer.join();
     EXPECT_EQ(run.status, 0) << run.err;
