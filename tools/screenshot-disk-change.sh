@@ -4,7 +4,7 @@
 #   tools/screenshot-disk-change.sh BAR.png QUESTION.png
 set -euo pipefail
 export VQ_BAR="$1" VQ_QUESTION="$2"
-export VQ_BIN="$(cd "$(dirname "$0")/.." && pwd)/build/src/varnoquil"
+export VQ_BIN="$(cd "$(dirname "$0")/.." && pwd)/build/varnoquil"
 export VQ_DIR="$(mktemp -d)"
 trap 'rm -rf "$VQ_DIR"' EXIT
 cp "$(dirname "$0")/../resources/samples/php-sample.ini" "$VQ_DIR/php.ini"
