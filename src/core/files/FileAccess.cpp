@@ -1,5 +1,6 @@
 #include "core/files/FileAccess.h"
 #include "core/files/FileHandle.h"
+#include "core/files/PathWalk.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -47,7 +48,8 @@ int OpenRegularForReading(const std::string& path, struct stat& st, FileError& e
 }
 
 // A fifo is opened as cat opens it, waiting for a writer; a character device only when it is a
-// terminal, found without waiting. Either is then read with waiting, to its end.
+// terminal, found without waiting. Either is then read with waiting, to its end. Nothing is known
+// of it for a save: a stream is not written back.
 int OpenStreamForReading(const std::string& path, struct stat& st, FileError& error) {
     const bool fifo = S_ISFIFO(st.st_mode);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (fifo ? 0 : O_NONBLOCK));
@@ -65,11 +67,10 @@ int OpenStreamForReading(const std::string& path, struct stat& st, FileError& er
     return fd;
 }
 
-int OpenForReading(const std::string& path, Streams streams, struct stat& st, FileError& error) {
-    if (streams == Streams::ReadToEnd && ::stat(path.c_str(), &st) == 0 &&
-        (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)))
-        return OpenStreamForReading(path, st, error);
-    return OpenRegularForReading(path, st, error);
+// True for a path a stream is read from when streams are read.
+bool NamesStream(const std::string& path, Streams streams, struct stat& st) {
+    return streams == Streams::ReadToEnd && ::stat(path.c_str(), &st) == 0 &&
+           (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode));
 }
 
 // Reads from the current offset to the end; `expected` only sizes the buffer, since the
@@ -95,18 +96,51 @@ int ReadToEnd(int fd, std::size_t expected, std::string& out) {
 
 // A regular file opened for reading with its status, or why not.
 struct ReadableFile {
-    explicit ReadableFile(const std::string& path, Streams streams = Streams::Refused) {
-        handle.reset(OpenForReading(path, streams, st, error));
-    }
+    explicit ReadableFile(const std::string& path) { handle.reset(OpenRegularForReading(path, st, error)); }
     FileHandle handle;
     struct stat st {};
     FileError error;
 };
 
-// Reads the descriptor to its end. `expected` sizes the buffer first (a stream's size is not
-// known: it starts at 64 KiB and doubles).
-BytesResult ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, const std::atomic<bool>* cancel) {
-    BytesResult result;
+// A regular file opened for reading at the end of a walk that followed every link it was allowed
+// to, with what is known of it once read: its status just before the read and the links on its way.
+struct WalkedFile {
+    explicit WalkedFile(const std::string& path) {
+        WalkedPath walked = WalkPath(path, LinkPolicy::Follow);
+        error = walked.error;
+        if (!error && !walked.exists)
+            error = FileError::System(ENOENT);
+        if (!error)
+            error = NotRegularError(walked.st);
+        if (error)
+            return;
+        handle.reset(::openat(walked.folder.get(), walked.name.c_str(),
+                              O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
+        if (handle.get() < 0) {
+            error = FileError::System(errno);
+            return;
+        }
+        known.recordedNs = WallClockNs();
+        if (::fstat(handle.get(), &st) != 0 || (error = NotRegularError(st))) {
+            if (!error)
+                error = FileError::System(errno);
+            handle.reset(-1);
+            return;
+        }
+        known.known = true;
+        known.stamp = StampOf(st);
+        known.links = std::move(walked.links);
+    }
+    FileHandle handle;
+    struct stat st {};
+    FileError error;
+    KnownFile known;
+};
+
+// Reads the descriptor to its end into `result`. `expected` sizes the buffer first (a stream's
+// size is not known: it starts at 64 KiB and doubles).
+void ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, const std::atomic<bool>* cancel,
+             BytesResult& result) {
     // One byte more than the size, so the end is seen without growing the buffer.
     result.bytes = ByteBuffer::withCapacity(static_cast<std::size_t>(expected) + 1);
     constexpr std::size_t kPiece = std::size_t{64} << 20;
@@ -115,14 +149,14 @@ BytesResult ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, cons
         if (cancel && cancel->load(std::memory_order_relaxed)) {
             result.bytes = ByteBuffer();
             result.cancelled = true;
-            return result;
+            return;
         }
         ByteBuffer& buffer = result.bytes;
         if (filled == buffer.capacity()) {
             if (filled > maxBytes) {
                 result.bytes = ByteBuffer();
                 result.error = FileError::System(EFBIG);
-                return result;
+                return;
             }
             buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
         }
@@ -133,7 +167,7 @@ BytesResult ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, cons
         if (n < 0) {
             result.bytes = ByteBuffer();
             result.error = FileError::System(errno);
-            return result;
+            return;
         }
         if (n == 0)
             break;
@@ -141,7 +175,6 @@ BytesResult ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, cons
         buffer.setSize(filled);
     }
     result.ok = true;
-    return result;
 }
 
 constexpr std::uint64_t kStreamStart = std::uint64_t{64} << 10;
@@ -181,32 +214,37 @@ ReadResult ReadWholeFile(const std::string& path) {
 
 BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel,
                           Streams streams) {
-    const ReadableFile file(path, streams);
+    BytesResult result;
+    struct stat st {};
+    if (NamesStream(path, streams, st)) {
+        const FileHandle stream(OpenStreamForReading(path, st, result.error));
+        if (!result.error)
+            ReadAll(stream.get(), std::min(kStreamStart, maxBytes), maxBytes, cancel, result);
+        return result;
+    }
+    const WalkedFile file(path);
     if (file.error) {
-        BytesResult result;
         result.error = file.error;
         return result;
     }
-    if (!S_ISREG(file.st.st_mode))
-        return ReadAll(file.handle.get(), std::min(kStreamStart, maxBytes), maxBytes, cancel);
+    result.file = file.known;
     const auto expected = static_cast<std::uint64_t>(file.st.st_size);
     if (expected > maxBytes) {
-        BytesResult result;
         result.error = FileError::System(EFBIG);
         return result;
     }
-    return ReadAll(file.handle.get(), expected, maxBytes, cancel);
+    ReadAll(file.handle.get(), expected, maxBytes, cancel, result);
+    return result;
 }
 
 BytesResult ReadDescriptorBytes(int fd, std::uint64_t maxBytes) {
+    BytesResult result;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        BytesResult result;
         result.error = FileError::System(errno);
         return result;
     }
     if (S_ISDIR(st.st_mode)) {
-        BytesResult result;
         result.error = {FileProblem::Folder};
         return result;
     }
@@ -215,7 +253,8 @@ BytesResult ReadDescriptorBytes(int fd, std::uint64_t maxBytes) {
         const off_t at = ::lseek(fd, 0, SEEK_CUR);
         expected = at >= 0 && at <= st.st_size ? static_cast<std::uint64_t>(st.st_size - at) : 0;
     }
-    return ReadAll(fd, std::min(expected, maxBytes), maxBytes, nullptr);
+    ReadAll(fd, std::min(expected, maxBytes), maxBytes, nullptr, result);
+    return result;
 }
 
 }  // namespace vq
