@@ -62,10 +62,10 @@ int ReadAllFromStart(int fd, std::string& out) {
     return 0;
 }
 
-void SyncFolder(const std::string& folder) {
-    const FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
+void SyncFolder(int folderFd) {
+    const FileHandle folder(::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
 }
 
 }  // namespace vq

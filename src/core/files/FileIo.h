@@ -26,7 +26,7 @@ ReadCount ReadFully(int fd, char* buffer, std::size_t size, off_t offset = -1);
 // The whole file from its start, whatever the file offset.
 int ReadAllFromStart(int fd, std::string& out);
 
-// Best effort: makes a rename or unlink in the folder survive a power loss.
-void SyncFolder(const std::string& folder);
+// Best effort: makes a rename or unlink in the open folder survive a power loss.
+void SyncFolder(int folderFd);
 
 }  // namespace vq

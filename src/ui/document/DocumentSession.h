@@ -52,17 +52,16 @@ public:
     // An empty, unchanged document named "Untitled", mirroring the list, with an empty log.
     void startNew();
     // Opening a file, in one step: the document takes the loaded document's rows, target text,
-    // tree and encoding (`loaded` gets the old ones, to be freed by the caller), the file's name
-    // and form, and the open's log entry in an emptied log; it ends unchanged and mirroring.
-    // The views reset once.
+    // tree and encoding (`loaded` gets the old ones, to be freed by the caller), the file's name,
+    // form and what is known of it on disk, and the open's log entry in an emptied log; it ends
+    // unchanged and mirroring. The views reset once.
     void takeLoaded(const std::string& path, LoadResult& loaded);
 
     // The analysis pass under the signs the user typed, encoded for this document.
     bool analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error);
-    // Signs are the user's text (UTF-8); the document compares bytes in its own encoding.
+    // Signs are the user's text (UTF-8); the document compares bytes in its own encoding
+    // (SignsForDocument, the rule the command line follows too).
     AnalysisSettings settingsForDocument(const AnalysisSettings& typed) const;
-    // The same for a document of that encoding (one being loaded).
-    AnalysisSettings settingsFor(const AnalysisSettings& typed, TextEncoding encoding) const;
 
 signals:
     // FileName, Modified, the caption, mirroring or the target page's hint changed.
@@ -91,8 +90,6 @@ private:
         bool m_inBatch = false;
         bool m_targetChanged = false;
     };
-
-    std::string encodeSign(const std::string& sign, TextEncoding encoding) const;
 
     Document m_document;
     TextCodec m_codec;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/OpenLimit.h"
+#include "core/settings/SettingsFile.h"
 
 #include <QPair>
 #include <QString>
@@ -44,6 +45,10 @@ public:
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No buttons.
     virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question (question icon, a title of its own) with buttons of its own, in order: the index
+    // of the button chosen. The last button is the safe one: it is the default, and Esc or
+    // closing the box choose it.
+    virtual int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) = 0;
     virtual void beep() = 0;
 
     // The chosen path as a path text (LocalPath.h: its bytes kept), or an empty string when the
@@ -83,8 +88,8 @@ public:
     // Bytes of memory the program can still get: what a file to open is measured against.
     virtual std::uint64_t allocatableBytes() { return AllocatableBytes(); }
 
-    // The settings file read at start and written at close; empty when this run keeps none.
-    virtual QString settingsFilePath() { return {}; }
+    // Where the settings are read at start and written at close; empty when this run keeps none.
+    virtual SettingsFiles settingsFiles() { return {}; }
 };
 
 }  // namespace vq

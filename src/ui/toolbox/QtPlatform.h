@@ -24,6 +24,7 @@ public:
     Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) override;
     void beep() override;
     QString openFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) override;
@@ -36,7 +37,7 @@ public:
     void playSound(const QString& name, bool wait) override;
     void stopSound() override;
     quint32 tickCount() override;
-    QString settingsFilePath() override;
+    SettingsFiles settingsFiles() override;
 
     // How long the program's sound of that name lasts in milliseconds; -1 when there is none.
     int soundLength(const QString& name);

@@ -1,6 +1,7 @@
 #include "core/files/FileAccess.h"
 #include "core/text/TextLines.h"
 
+#include "SourceFiles.h"
 #include "TempFolder.h"
 #include "WriteOutcome.h"
 
@@ -215,7 +216,7 @@ TEST(ReadBytesCancel, StopsWithoutBytes) {
 // ---- A real file with every kind of line end -------------------------------------------
 
 TEST(ReadFixture, MixedBreaksSplitAndJoinBackExactly) {
-    const std::string path = std::string(VQ_TEST_DATA) + "/files/mixed_breaks.ini";
+    const std::string path = test::SourceFile("tests/data/files/mixed_breaks.ini");
     const BytesResult read = ReadAll(path);
     ASSERT_TRUE(read.ok) << ReasonText(read.error);
     const std::string_view bytes = read.bytes.view();
