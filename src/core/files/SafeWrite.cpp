@@ -17,6 +17,8 @@ namespace vq {
 
 namespace {
 
+using Pieces = std::span<const std::string_view>;
+
 // Where the bytes really go: the final target of a chain of symbolic links, so that
 // the links themselves stay links.
 struct Target {
@@ -76,14 +78,15 @@ int ReserveSpace(int fd, std::size_t size) {
 
 // Overwrites the file from the start and cuts it to the content's length. A fault from a
 // test stops it half way, as a failing device would. Returns 0 or errno.
-int OverwriteFile(int fd, std::string_view bytes, int fault) {
+int OverwriteFile(int fd, Pieces bytes, int fault) {
+    const std::size_t size = TotalSize(bytes);
     if (fault != 0) {
-        WriteAllAt(fd, bytes.substr(0, bytes.size() / 2), 0);
+        WritePiecesAt(fd, bytes, 0, size / 2);
         return fault;
     }
-    if (int err = WriteAllAt(fd, bytes, 0))
+    if (int err = WritePiecesAt(fd, bytes, 0))
         return err;
-    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+    if (::ftruncate(fd, static_cast<off_t>(size)) != 0)
         return errno;
     if (::fsync(fd) != 0)
         return errno;
@@ -95,7 +98,7 @@ int FaultAt(const WriteFault& fault, InPlaceStep step) { return fault ? fault(st
 // Writes into the file's own inode, which keeps its owner, links and attributes. The safe
 // copy already holds the whole new content; the old content is held in memory so that a
 // failure half way can put it back.
-WriteResult WriteInPlace(const Target& target, std::string_view bytes, TempFile& safeCopy, const WriteFault& fault) {
+WriteResult WriteInPlace(const Target& target, Pieces bytes, TempFile& safeCopy, const WriteFault& fault) {
     FileHandle file(::open(target.path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.get() < 0)
         return Failed(errno);
@@ -107,12 +110,13 @@ WriteResult WriteInPlace(const Target& target, std::string_view bytes, TempFile&
     std::string old;
     if (int err = ReadAllFromStart(file.get(), old))
         return Failed(err);
-    if (int err = ReserveSpace(file.get(), bytes.size()))
+    if (int err = ReserveSpace(file.get(), TotalSize(bytes)))
         return Failed(err);
     const int err = OverwriteFile(file.get(), bytes, FaultAt(fault, InPlaceStep::Write));
     if (err == 0)
         return Done();
-    if (OverwriteFile(file.get(), old, FaultAt(fault, InPlaceStep::PutBack)) == 0)
+    const std::string_view oldPieces[] = {old};
+    if (OverwriteFile(file.get(), oldPieces, FaultAt(fault, InPlaceStep::PutBack)) == 0)
         return Failed(err);
     WriteResult result = Failed(err);
     result.keptCopy = safeCopy.path();
@@ -121,8 +125,8 @@ WriteResult WriteInPlace(const Target& target, std::string_view bytes, TempFile&
 }
 
 // Writes and syncs the whole content into the temporary file. Returns 0 or errno.
-int Fill(TempFile& temp, std::string_view bytes) {
-    if (int err = WriteAllAt(temp.fd(), bytes, 0))
+int Fill(TempFile& temp, Pieces bytes) {
+    if (int err = WritePiecesAt(temp.fd(), bytes, 0))
         return err;
     if (::fsync(temp.fd()) != 0)
         return errno;
@@ -131,7 +135,7 @@ int Fill(TempFile& temp, std::string_view bytes) {
 
 // The safe copy: beside the file where the folder allows it, else in the temporary folder;
 // a full disk or quota beside it also sends it there. Returns 0 or the first place's errno.
-int MakeSafeCopy(const Target& target, std::string_view bytes, TempFile& copy) {
+int MakeSafeCopy(const Target& target, Pieces bytes, TempFile& copy) {
     int first = copy.createBeside(target.path, 0600);
     if (first == 0) {
         first = Fill(copy, bytes);
@@ -164,7 +168,7 @@ bool ReplaceByRename(const Target& target, TempFile& copy) {
     return true;
 }
 
-WriteResult WriteExisting(const Target& target, std::string_view bytes, const WriteFault& fault) {
+WriteResult WriteExisting(const Target& target, Pieces bytes, const WriteFault& fault) {
     TempFile copy;
     if (int err = MakeSafeCopy(target, bytes, copy))
         return Failed(err);
@@ -173,7 +177,7 @@ WriteResult WriteExisting(const Target& target, std::string_view bytes, const Wr
     return WriteInPlace(target, bytes, copy, fault);
 }
 
-WriteResult WriteNew(const Target& target, std::string_view bytes) {
+WriteResult WriteNew(const Target& target, Pieces bytes) {
     TempFile temp;
     if (int err = temp.createBeside(target.path, 0666))
         return Failed(err);
@@ -191,6 +195,11 @@ WriteResult WriteNew(const Target& target, std::string_view bytes) {
 }  // namespace
 
 WriteResult WriteFileSafely(const std::string& path, std::string_view bytes, const WriteFault& fault) {
+    const std::string_view pieces[] = {bytes};
+    return WriteFileSafely(path, Pieces(pieces), fault);
+}
+
+WriteResult WriteFileSafely(const std::string& path, Pieces bytes, const WriteFault& fault) {
     // Past a file-size limit the kernel sends SIGXFSZ, which by default ends the program
     // with all unsaved work. Ignored, the write fails with EFBIG and is reported. Set on
     // every write, since anything may have put the default back.

@@ -5,6 +5,7 @@
 #include "core/files/FileError.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,9 @@ using WriteFault = std::function<int(InPlaceStep)>;
 // On failure the old file is as it was and no temporary file is left. A file-size limit
 // (SIGXFSZ) makes the write fail with EFBIG instead of ending the program.
 WriteResult WriteFileSafely(const std::string& path, std::string_view bytes, const WriteFault& fault = {});
+// The same for a content given as pieces to be written one after the other (a large file of
+// which few lines changed is written from its own buffer, without a copy).
+WriteResult WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces,
+                            const WriteFault& fault = {});
 
 }  // namespace vq
