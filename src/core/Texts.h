@@ -132,6 +132,20 @@ inline constexpr const char* kCliHelp =
     "\n"
     "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n";
 
+// Headless edits (varnoquil --get/--set/--disable/--enable/--delete): what they refuse and report
+inline constexpr const char* kEditRemSignUnusable = "编辑需要一个单字节、非空白的注释标志 (如 --rem \";\")。";
+inline constexpr const char* kEditKeyEmpty = "项名不能为空。";
+inline constexpr const char* kEditKeyBlankEnds = "项名 \"%S\" 的开头或结尾不能是空白。";
+inline constexpr const char* kEditKeyHasSplit = "项名 \"%S\" 中不能含有分隔标志。";
+inline constexpr const char* kEditKeyReadsOtherwise = "项名 \"%S\" 会被读成注释或节名。";
+inline constexpr const char* kEditValueBlankEnds = "值 \"%S\" 的开头或结尾不能是空白。";
+inline constexpr const char* kEditSectionBracket = "节名 \"%S\" 中不能含有 \"]\"。";
+inline constexpr const char* kEditKeyNotFound = "节 \"%S\" 中没有有效的项 \"%S\"。";
+inline constexpr const char* kEditNothingToEnable = "节 \"%S\" 中没有可以启用的项 \"%S\"。";
+inline constexpr const char* kEditNotUtf8 = "参数 \"%S\" 不是有效的 UTF-8 文本。";
+inline constexpr const char* kEditFileChanged = "文件 \"%S\" 在读取之后已被修改，未作任何修改。";
+inline constexpr const char* kEditNothingWritten = "未作任何修改。";
+
 // Opening and saving errors: the first line, then the reason on its own line
 inline constexpr const char* kOpenFailed = "打开文件 \"%S\" 失败！";
 inline constexpr const char* kNewContentKept = "原文件可能已不完整，新内容完整保存在 \"%S\"。";

@@ -1,0 +1,184 @@
+#include "core/headless/FileEdit.h"
+
+#include "core/Texts.h"
+#include "core/document/DocumentLoading.h"
+#include "core/document/TreeBuilder.h"
+#include "core/files/FileErrorText.h"
+#include "core/files/SafeWrite.h"
+#include "core/headless/EditDiff.h"
+#include "core/headless/FileStamp.h"
+#include "core/text/LegacyText.h"
+#include "core/text/TextLines.h"
+#include "core/text/Utf16Text.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vq {
+
+namespace {
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Between UTF-8 and the document's bytes.
+class Encoding {
+public:
+    Encoding(TextEncoding encoding, int charset) : m_legacy(encoding == TextEncoding::Legacy), m_charset(charset) {}
+
+    // The text in the document's bytes, or the message that says why it cannot be.
+    std::optional<std::string> encode(std::string_view utf8, std::string& error) const {
+        if (!IsValidUtf8(utf8)) {
+            error = FormatMessage(texts::kEditNotUtf8, {utf8});
+            return std::nullopt;
+        }
+        if (!m_legacy || IsAscii(utf8))
+            return std::string(utf8);
+        LegacyEncoded encoded = EncodeLegacy(utf8, m_charset);
+        if (!encoded.bytes)
+            error = FormatMessage(texts::kCharNotEncodable, {encoded.character, CodePointHex(encoded.code)});
+        return std::move(encoded.bytes);
+    }
+    std::string decode(std::string_view bytes) const {
+        return m_legacy && !IsAscii(bytes) ? DecodeLegacy(bytes, m_charset) : std::string(bytes);
+    }
+    bool legacy() const { return m_legacy; }
+
+private:
+    bool m_legacy;
+    int m_charset;
+};
+
+// The signs in the document's bytes; a file in a legacy code page is analysed again when one of
+// them is not ASCII, since it was opened with the signs' UTF-8 bytes.
+bool EncodeSigns(Document& doc, const Encoding& encoding, AnalysisSettings& s, std::string& error) {
+    std::string* signs[] = {&s.remSign, &s.splitSign, &s.titleBeginSign, &s.titleEndSign};
+    if (!encoding.legacy() || std::all_of(std::begin(signs), std::end(signs), [](auto* t) { return IsAscii(*t); }))
+        return true;
+    for (std::string* sign : signs) {
+        std::optional<std::string> bytes = encoding.encode(*sign, error);
+        if (!bytes)
+            return false;
+        *sign = std::move(*bytes);
+    }
+    BuildTopicTree(doc, s, Progress());
+    return true;
+}
+
+std::optional<KeyEdit> Encoded(const KeyEdit& edit, const Encoding& encoding, std::string& error) {
+    KeyEdit out = edit;
+    for (std::string* text : {&out.section, &out.key, &out.value}) {
+        std::optional<std::string> bytes = encoding.encode(*text, error);
+        if (!bytes)
+            return std::nullopt;
+        *text = std::move(*bytes);
+    }
+    return out;
+}
+
+std::string FailureText(const KeyEdit& edit, const KeyEditResult& result) {
+    if (result.outcome == EditOutcome::Refused)
+        return result.error;
+    return FormatMessage(edit.action == EditAction::Enable ? texts::kEditNothingToEnable : texts::kEditKeyNotFound,
+                         {edit.section, edit.key});
+}
+
+FileEditResult Failure(FileEditResult result, std::string error) {
+    result.ok = false;
+    result.error = std::move(error);
+    result.written = false;
+    return result;
+}
+
+// True when the pieces are exactly the text read.
+bool SameAsRead(std::string_view read, const std::vector<std::string_view>& pieces) {
+    size_t at = 0;
+    for (const std::string_view piece : pieces) {
+        if (piece.size() > read.size() - at)
+            return false;
+        if (piece.data() != read.data() + at && read.compare(at, piece.size(), piece) != 0)
+            return false;
+        at += piece.size();
+    }
+    return at == read.size();
+}
+
+std::string Joined(const std::vector<std::string_view>& pieces) {
+    std::string out;
+    for (const std::string_view piece : pieces)
+        out.append(piece);
+    return out;
+}
+
+}  // namespace
+
+FileEditResult EditFile(const FileEditRequest& request) {
+    FileEditResult result;
+    const FileStamp stamp = StampOf(request.path);
+    LoadOptions options;
+    options.analysis = &request.settings;
+    LoadResult loaded = ReadFileIntoDocument(request.path, options);
+    if (loaded.status != LoadStatus::Loaded)
+        return Failure(std::move(result), loaded.error);
+    Document& doc = *loaded.document;
+    const Encoding encoding(doc.encoding(), request.charset);
+    AnalysisSettings settings = request.settings;
+    std::string error;
+    if (!EncodeSigns(doc, encoding, settings, error))
+        return Failure(std::move(result), error);
+
+    KeyEditor editor(doc, settings);
+    for (const KeyEdit& edit : request.edits) {
+        const std::optional<KeyEdit> bytes = Encoded(edit, encoding, error);
+        if (bytes)
+            error = CheckEditTexts(settings, *bytes, edit);
+        if (!bytes || !error.empty()) {
+            result.edits.push_back({edit, {EditOutcome::Refused, {}, error, 0}});
+            return Failure(std::move(result), error);
+        }
+        KeyEditResult done = editor.apply(*bytes);
+        done.value = encoding.decode(done.value);
+        result.edits.push_back({edit, done});
+        if (done.failed())
+            return Failure(std::move(result), FailureText(edit, done));
+    }
+
+    // The bytes to save, in the file's own form: the document's buffer where lines are as read.
+    const TargetText target = doc.target();
+    const std::vector<std::string_view> pieces = target.pieces();
+    result.changed = !SameAsRead(target.readText(), pieces);
+    result.ok = true;
+    if (!result.changed)
+        return result;
+    if (request.diff)
+        result.diff = UnifiedDiff(doc, request.path, [&](std::string_view line) { return encoding.decode(line); });
+    if (request.check)
+        return result;
+
+    const std::string_view bom = doc.hasBom() ? kUtf8Bom : std::string_view();
+    std::vector<std::string_view> newBytes;
+    std::vector<std::string_view> oldBytes;
+    std::optional<std::string> newUtf16, oldUtf16;
+    if (loaded.form == FileForm::Bytes) {
+        newBytes.push_back(bom);
+        newBytes.insert(newBytes.end(), pieces.begin(), pieces.end());
+        oldBytes = {bom, target.readText()};
+    } else {
+        newUtf16 = ToFileBytes(std::string(bom) + Joined(pieces), loaded.form);
+        oldUtf16 = ToFileBytes(std::string(bom).append(target.readText()), loaded.form);
+        if (!newUtf16 || !oldUtf16)
+            return Failure(std::move(result), ReasonText(FileError{FileProblem::NotEncodable, 0}));
+        newBytes = {*newUtf16};
+        oldBytes = {*oldUtf16};
+    }
+    if (!StillHolds(request.path, stamp, oldBytes))
+        return Failure(std::move(result), FormatMessage(texts::kEditFileChanged, {request.path}));
+    const WriteResult written = WriteFileSafely(request.path, std::span<const std::string_view>(newBytes));
+    if (!written.ok)
+        return Failure(std::move(result), SaveErrorMessage(request.path, written));
+    result.written = true;
+    return result;
+}
+
+}  // namespace vq
