@@ -3,19 +3,23 @@
 // The headless command line: what the arguments ask for, or the usage error they make.
 //   varnoquil --outline [options] FILE
 //   varnoquil --extract checked|tree|all [options] FILE
+//   varnoquil EDIT... [--check] [--diff] [--json] [options] FILE
+//     EDIT: --get S K | --set S K V | --disable S K | --enable S K | --delete S K
 //   varnoquil --help | --version
 
 #include "core/extraction/Extraction.h"
+#include "core/headless/KeyEdit.h"
 #include "core/settings/AnalysisSettings.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq::cli {
 
-enum class Command { Outline, Extract, Help, Version };
+enum class Command { Outline, Extract, Edit, Help, Version };
 
 struct Request {
     Command command = Command::Outline;
@@ -23,6 +27,11 @@ struct Request {
     // The pattern's settings with the sign, title and omit-spaces options put over them.
     AnalysisSettings settings;
     std::string path;
+    // Edit: the operations in the order given (texts as given, UTF-8), and how to run them.
+    std::vector<KeyEdit> edits;
+    bool check = false;
+    bool diff = false;
+    bool json = false;
 };
 
 struct ParseResult {
@@ -37,7 +46,9 @@ inline constexpr int kDefaultPattern = 2;
 bool IsHeadless(std::span<const std::string_view> args);
 
 // The arguments after the program's name. Options come as "--name value" or "--name=value";
-// "--" ends them, so a file name may start with "-". --help and --version answer at once,
+// the editing operations take their two or three values as the arguments after them, whatever
+// they hold ("--set PHP memory_limit -1"). "--" ends the options, so a file name may start with
+// "-". --help and --version answer at once,
 // whatever follows them; an error before them is reported instead.
 ParseResult ParseCommandLine(std::span<const std::string_view> args);
 

@@ -144,7 +144,8 @@ KeyEditResult KeyEditor::set(const KeyEdit& edit) {
         return {EditOutcome::Added, {}, {}, 1};
     }
     // A new section at the end, set off by a blank line from what comes before it.
-    const std::string header = "[" + std::string(SectionName(edit.section)) + "]";
+    std::string header = "[";
+    header.append(SectionName(edit.section)).append("]");
     std::vector<NewRow> added;
     const size_t n = m_doc.rowCount();
     if (n > 0 && !IsBlankText(m_doc.caption(n - 1)))

@@ -5,6 +5,9 @@
 #include "core/headless/KeyLine.h"
 #include "core/text/Blanks.h"
 
+#include <string>
+#include <vector>
+
 namespace vq {
 
 namespace {
@@ -30,8 +33,8 @@ public:
         : m_doc(doc), m_tree(doc.tree()), m_s(s), m_key(key) {}
 
     // Notes the lines of this key among the nodes (and the children of their titles) in
-    // `found`; returns the row of the last key line among them.
-    std::optional<size_t> collect(std::span<const NodeId> nodes, KeyRows& found) const {
+    // `found`, and how their key lines are spaced; returns the row of the last key line.
+    std::optional<size_t> collect(std::span<const NodeId> nodes, KeyRows& found) {
         std::optional<size_t> lastKey;
         for (const NodeId id : nodes) {
             const TopicNode node = m_tree.node(id);
@@ -44,8 +47,10 @@ public:
             const std::optional<size_t> row = rowOf(node);
             if (!row)
                 continue;
-            if (kind == Kind::Key)
+            if (kind == Kind::Key) {
                 lastKey = row;
+                noteSpacing(*row);
+            }
             take(kind, *row, found);
         }
         return lastKey;
@@ -72,7 +77,39 @@ public:
         return node.row == kNoRow ? std::nullopt : m_doc.indexOf(node.row);
     }
 
+    // The last key line of those spaced as most key lines collected are.
+    std::optional<size_t> usualSpacing() const {
+        const Spacing* best = nullptr;
+        for (const Spacing& s : m_spacings)
+            if (best == nullptr || s.count > best->count || (s.count == best->count && s.lastRow > best->lastRow))
+                best = &s;
+        return best ? std::optional<size_t>(best->lastRow) : std::nullopt;
+    }
+
 private:
+    struct Spacing {
+        std::string form;  // indentation, blanks before and after the sign, each ended by a NUL
+        size_t count = 0;
+        size_t lastRow = 0;
+    };
+
+    void noteSpacing(size_t row) {
+        const std::string_view line = m_doc.caption(row);
+        const auto parts = SplitKeyLine(m_s, line);
+        if (!parts)
+            return;
+        const KeySpacing spacing = SpacingOf(m_s, line, *parts);
+        std::string form = spacing.indent + '\0' + spacing.beforeSplit + '\0' + spacing.afterSplit;
+        for (Spacing& s : m_spacings) {
+            if (s.form == form) {
+                ++s.count;
+                s.lastRow = row;
+                return;
+            }
+        }
+        m_spacings.push_back({std::move(form), 1, row});
+    }
+
     void take(Kind kind, size_t row, KeyRows& found) const {
         const std::string_view caption = m_doc.caption(row);
         const std::string_view text = kind == Kind::Key ? caption : UncommentedKeyText(m_s, caption);
@@ -86,6 +123,7 @@ private:
     const TopicTree& m_tree;
     const AnalysisSettings& m_s;
     std::string_view m_key;
+    std::vector<Spacing> m_spacings;
 };
 
 std::string_view HeaderName(std::string_view header) {
@@ -116,7 +154,7 @@ KeyRows FindKeyRows(const Document& doc, const AnalysisSettings& s, std::string_
     const std::string_view name = SectionName(section);
     const TopicTree& tree = doc.tree();
     const std::span<const NodeId> top = tree.children(kNoNode);
-    const Lookup lookup(doc, s, key);
+    Lookup lookup(doc, s, key);
     KeyRows found;
     found.insertAt = doc.rowCount();
     if (name.empty()) {
@@ -131,14 +169,14 @@ KeyRows FindKeyRows(const Document& doc, const AnalysisSettings& s, std::string_
         found.sectionFound = true;
         const std::optional<size_t> lastKey = lookup.collect(before, found);
         found.insertAt = lastKey ? *lastKey + 1 : AfterLastNonBlank(doc, headerRow);
-        found.model = lookup.lastSplitKey(before);
+        found.model = lookup.usualSpacing();
     } else {
-        std::vector<NodeId> blocks;
+        bool anyBlock = false;
         for (const NodeId id : top) {
             const TopicNode node = tree.node(id);
             if (KindOf(node) != Kind::Section || HeaderName(node.text) != name)
                 continue;
-            blocks.push_back(id);
+            anyBlock = true;
             const std::optional<size_t> lastKey = lookup.collect(tree.children(id), found);
             const std::optional<size_t> header = lookup.rowOf(node);
             if (lastKey)
@@ -146,8 +184,8 @@ KeyRows FindKeyRows(const Document& doc, const AnalysisSettings& s, std::string_
             else if (header)
                 found.insertAt = *header + 1;
         }
-        found.sectionFound = !blocks.empty();
-        found.model = lookup.lastSplitKey(blocks);
+        found.sectionFound = anyBlock;
+        found.model = lookup.usualSpacing();
     }
     if (!found.model)
         found.model = lookup.lastSplitKey(top);

@@ -21,8 +21,8 @@ struct KeyRows {
     std::vector<size_t> active;     // rows of key lines of that name, in order
     std::vector<size_t> commented;  // rows of commented key lines that name it, in order
     size_t insertAt = 0;            // where a new key line of the section goes
-    // The key line whose spacing a new or switched-on line takes: the section's last key line
-    // that has a split sign, else the file's.
+    // The key line whose spacing a new or switched-on line takes: of the section's key lines
+    // with a split sign, the last one spaced as most of them are; without any, the file's last.
     std::optional<size_t> model;
 };
 
