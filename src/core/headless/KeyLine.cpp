@@ -57,7 +57,9 @@ KeySpacing SpacingOf(const AnalysisSettings& s, std::string_view modelLine, cons
 std::string NewKeyLine(const AnalysisSettings& s, const KeySpacing& spacing, std::string_view name,
                        std::string_view value) {
     std::string out = spacing.indent;
-    out.append(name).append(spacing.beforeSplit).append(s.splitSign).append(spacing.afterSplit).append(value);
+    out.append(name).append(spacing.beforeSplit).append(s.splitSign);
+    if (!value.empty())  // no blank at the end of a line without a value
+        out.append(spacing.afterSplit).append(value);
     return out;
 }
 

@@ -45,7 +45,7 @@ struct KeySpacing {
 KeySpacing SpacingOf(const AnalysisSettings& s, std::string_view modelLine, const KeyLineParts& model);
 KeySpacing DefaultSpacing(const AnalysisSettings& s);
 
-// "indent + name + blanks + sign + blanks + value".
+// "indent + name + blanks + sign + blanks + value"; without a value the line ends at the sign.
 std::string NewKeyLine(const AnalysisSettings& s, const KeySpacing& spacing, std::string_view name,
                        std::string_view value);
 
