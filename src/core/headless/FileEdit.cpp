@@ -6,7 +6,6 @@
 #include "core/files/FileErrorText.h"
 #include "core/files/SafeWrite.h"
 #include "core/headless/EditDiff.h"
-#include "core/headless/FileStamp.h"
 #include "core/text/LegacyText.h"
 #include "core/text/TextLines.h"
 #include "core/text/Utf16Text.h"
@@ -115,7 +114,6 @@ std::string Joined(const std::vector<std::string_view>& pieces) {
 
 FileEditResult EditFile(const FileEditRequest& request) {
     FileEditResult result;
-    const FileStamp stamp = StampOf(request.path);
     LoadOptions options;
     options.analysis = &request.settings;
     LoadResult loaded = ReadFileIntoDocument(request.path, options);
@@ -156,25 +154,21 @@ FileEditResult EditFile(const FileEditRequest& request) {
     if (request.check)
         return result;
 
+    // Written as the window saves, refused when another program changed the file since it was
+    // read (or a link on its way changed).
     const std::string_view bom = doc.hasBom() ? kUtf8Bom : std::string_view();
     std::vector<std::string_view> newBytes;
-    std::vector<std::string_view> oldBytes;
-    std::optional<std::string> newUtf16, oldUtf16;
+    std::optional<std::string> utf16;
     if (loaded.form == FileForm::Bytes) {
         newBytes.push_back(bom);
         newBytes.insert(newBytes.end(), pieces.begin(), pieces.end());
-        oldBytes = {bom, target.readText()};
     } else {
-        newUtf16 = ToFileBytes(std::string(bom) + Joined(pieces), loaded.form);
-        oldUtf16 = ToFileBytes(std::string(bom).append(target.readText()), loaded.form);
-        if (!newUtf16 || !oldUtf16)
-            return Failure(std::move(result), ReasonText(FileError{FileProblem::NotEncodable, 0}));
-        newBytes = {*newUtf16};
-        oldBytes = {*oldUtf16};
+        utf16 = ToFileBytes(std::string(bom) + Joined(pieces), loaded.form);
+        if (!utf16)
+            return Failure(std::move(result), ReasonText(FileError{FileProblem::NotEncodable, 0, {}}));
+        newBytes = {*utf16};
     }
-    if (!StillHolds(request.path, stamp, oldBytes))
-        return Failure(std::move(result), FormatMessage(texts::kEditFileChanged, {request.path}));
-    const WriteResult written = WriteFileSafely(request.path, std::span<const std::string_view>(newBytes));
+    const WriteResult written = SaveKnownFile(request.path, newBytes, loaded.file, SaveCheck::IfUnchanged);
     if (!written.ok)
         return Failure(std::move(result), SaveErrorMessage(request.path, written));
     result.written = true;

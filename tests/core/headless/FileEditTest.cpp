@@ -5,7 +5,6 @@
 #include "../files/FileTestSupport.h"
 
 #include "core/headless/FileEdit.h"
-#include "core/headless/FileStamp.h"
 #include "core/settings/SignPanel.h"
 
 #include <gtest/gtest.h>
@@ -520,25 +519,6 @@ TEST(FileEdit, ChangedBackIsNoChange) {
     ASSERT_TRUE(run.result.ok);
     EXPECT_FALSE(run.result.changed);
     EXPECT_FALSE(run.result.written);
-}
-
-// Another program's bytes are never written over: a change of the bytes is seen even when the
-// size and the modification time are put back; a touch alone is no change.
-TEST(FileStamp, SeesChangedBytesNotTouches) {
-    vqtest::TempFolder folder;
-    const std::string path = folder.at("f.ini");
-    PutBytes(path, "[a]\nk=1\n");
-    ASSERT_EQ(::system(("touch -d '2001-02-03 04:05:06' " + path).c_str()), 0);
-    const FileStamp stamp = StampOf(path);
-    const std::string_view read[] = {"[a]\n", "k=1\n"};
-    EXPECT_TRUE(StillHolds(path, stamp, read));
-    ASSERT_EQ(::system(("touch " + path).c_str()), 0);
-    EXPECT_TRUE(StillHolds(path, stamp, read));
-    PutBytes(path, "[a]\nk=2\n");
-    ASSERT_EQ(::system(("touch -d '2001-02-03 04:05:06' " + path).c_str()), 0);
-    EXPECT_FALSE(StillHolds(path, stamp, read));
-    ::unlink(path.c_str());
-    EXPECT_FALSE(StillHolds(path, stamp, read));
 }
 
 }  // namespace
