@@ -27,6 +27,12 @@ AnalysisSettings Pattern(int p, std::string rem = {}) {
     return s;
 }
 
+AnalysisSettings FullWidthSplit() {
+    AnalysisSettings s = Pattern(1);
+    s.splitSign = "＝";
+    return s;
+}
+
 std::string Fixture(const std::string& name) { return GetBytes(std::string(VQ_TEST_DATA) + "/headless/" + name); }
 
 KeyEdit Get(std::string section, std::string key) { return {EditAction::Get, std::move(section), std::move(key), {}}; }
@@ -333,6 +339,13 @@ std::vector<EditCase> Cases() {
          {Set("新节", "名字", "值")},
          kGbk + "\r\n\x5B\xD0\xC2\xBD\xDA\x5D\r\n\xC3\xFB\xD7\xD6\x20\x3D\x20\xD6\xB5\r\n",
          {O::SectionAdded}},
+        // A sign that is not ASCII is looked for in the file's own bytes: "＝" in GBK.
+        {"gbk_full_width_split_sign",
+         "\x5B\xCA\xFD\xBE\xDD\xBF\xE2\x5D\r\n\xBC\xFC\xA3\xBD\xD6\xB5\r\n\x3B\xD7\xA2\xCA\xCD\xA3\xBD\x31\r\n",
+         FullWidthSplit(),
+         {Set("数据库", "注释", "2")},
+         "\x5B\xCA\xFD\xBE\xDD\xBF\xE2\x5D\r\n\xBC\xFC\xA3\xBD\xD6\xB5\r\n\xD7\xA2\xCA\xCD\xA3\xBD\x32\r\n",
+         {O::SwitchedOn}},
         // UTF-16 stays UTF-16.
         {"utf16_value",
          Utf16Le(u"[Strings]\r\nName=旧\r\nOther=1\r\n"),
