@@ -25,6 +25,7 @@ enum class Option {
     TitleEnd,
     OmitSpaces,
     NoOmitSpaces,
+    Encoding,
     Get,
     Set,
     Disable,
@@ -41,11 +42,14 @@ struct OptionName {
     int values;  // how many arguments follow it; one may also come after "="
 };
 
-constexpr std::array<OptionName, 20> kOptions = {{
+constexpr std::array<OptionName, 23> kOptions = {{
     {"--outline", Option::Outline, 0},
     {"--extract", Option::Extract, 1},
     {"--help", Option::Help, 0},
+    {"-h", Option::Help, 0},
     {"--version", Option::Version, 0},
+    {"-V", Option::Version, 0},
+    {"--encoding", Option::Encoding, 1},
     {"--pattern", Option::Pattern, 1},
     {"--rem", Option::Rem, 1},
     {"--split", Option::Split, 1},
@@ -201,6 +205,7 @@ private:
         case Option::TitleEnd: return sign(o.name, value, m_overrides.titleEnd);
         case Option::OmitSpaces:
         case Option::NoOmitSpaces: m_overrides.omitSpaces = o.option == Option::OmitSpaces; return true;
+        case Option::Encoding: return encoding(value);
         case Option::Check: m_check = true; return true;
         case Option::Diff: m_diff = true; return true;
         case Option::Json: m_json = true; return true;
@@ -226,6 +231,16 @@ private:
             m_error = FormatMessage(texts::kCliUnknownExtraction, {value});
             return false;
         }
+        return true;
+    }
+
+    bool encoding(std::string_view value) {
+        const std::optional<LegacyCodePage> page = CodePageNamed(value);
+        if (!page) {
+            m_error = FormatMessage(texts::kCliUnknownEncoding, {value});
+            return false;
+        }
+        m_codePage = *page;
         return true;
     }
 
@@ -269,6 +284,11 @@ private:
             return failure(texts::kCliEditOnly);
         if (!m_path)
             return failure(texts::kCliNoFile);
+        // Standard input cannot be written back: it may be read, and edited only to see the result.
+        const bool writes =
+            std::any_of(m_edits.begin(), m_edits.end(), [](const KeyEdit& e) { return e.action != EditAction::Get; });
+        if (*m_path == "-" && writes && !m_check)
+            return failure(texts::kCliEditStdinNeedsCheck);
         Request r;
         r.command = *m_command;
         r.edits = std::move(m_edits);
@@ -277,6 +297,7 @@ private:
         r.json = m_json;
         r.extraction = m_extraction;
         r.settings = SettingsOf(m_overrides);
+        r.codePage = m_codePage;
         r.path = *m_path;
         return {std::move(r), {}};
     }
@@ -301,6 +322,7 @@ private:
     ExtractionKind m_extraction = ExtractionKind::Checked;
     std::optional<std::string> m_path;
     Overrides m_overrides;
+    LegacyCodePage m_codePage = LegacyCodePage::Gb18030;
     std::string m_error;
 };
 
@@ -310,10 +332,22 @@ bool IsHeadless(std::span<const std::string_view> args) {
     for (const std::string_view arg : args) {
         if (arg == "--")
             return false;
-        if (arg.starts_with("--") && Find(NameOf(arg)))
+        if (arg.size() >= 2 && arg[0] == '-')
             return true;
     }
     return false;
+}
+
+std::vector<std::string> WindowArguments(std::span<const std::string_view> args) {
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (const std::string_view arg : args) {
+        if (arg == "--" && !optionsEnded)
+            optionsEnded = true;
+        else
+            files.emplace_back(arg);
+    }
+    return files;
 }
 
 ParseResult ParseCommandLine(std::span<const std::string_view> args) { return Parser().run(args); }

@@ -5,11 +5,13 @@
 //   varnoquil --extract checked|tree|all [options] FILE
 //   varnoquil EDIT... [--check] [--diff] [--json] [options] FILE
 //     EDIT: --get S K | --set S K V | --disable S K | --enable S K | --delete S K
-//   varnoquil --help | --version
+//   varnoquil -h|--help | -V|--version
+// FILE "-" is standard input.
 
 #include "core/extraction/Extraction.h"
 #include "core/headless/KeyEdit.h"
 #include "core/settings/AnalysisSettings.h"
+#include "core/text/LegacyEncoding.h"
 
 #include <optional>
 #include <span>
@@ -24,9 +26,12 @@ enum class Command { Outline, Extract, Edit, Help, Version };
 struct Request {
     Command command = Command::Outline;
     ExtractionKind extraction = ExtractionKind::Checked;
-    // The pattern's settings with the sign, title and omit-spaces options put over them.
+    // The pattern's settings with the sign, title and omit-spaces options put over them, the
+    // signs as given (UTF-8).
     AnalysisSettings settings;
-    std::string path;
+    // The code page a file that is not UTF-8 is read in, as the window's TextCharset picks it.
+    LegacyCodePage codePage = LegacyCodePage::Gb18030;
+    std::string path;  // "-" for standard input
     // Edit: the operations in the order given (texts as given, UTF-8), and how to run them.
     std::vector<KeyEdit> edits;
     bool check = false;
@@ -41,9 +46,12 @@ struct ParseResult {
 
 inline constexpr int kDefaultPattern = 2;
 
-// True when an argument (before a lone "--") is one of the options above: then the program
-// runs headless, else the window starts with the arguments as before.
+// True when an argument before a lone "--" is an option, known or not: then the command line
+// runs (and reports an unknown one), else the window starts on the arguments.
 bool IsHeadless(std::span<const std::string_view> args);
+
+// The window's arguments: the files to open, without the "--" that may come before them.
+std::vector<std::string> WindowArguments(std::span<const std::string_view> args);
 
 // The arguments after the program's name. Options come as "--name value" or "--name=value";
 // the editing operations take their two or three values as the arguments after them, whatever

@@ -7,6 +7,7 @@
 #include "core/Texts.h"
 #include "core/files/FileErrorText.h"
 
+#include <cerrno>
 #include <string>
 
 namespace vq::cli {
@@ -62,10 +63,14 @@ std::string_view ActionName(EditAction action) {
 int RunEdits(const FileEditRequest& request, const EditOutput& output, int out, int err) {
     const FileEditResult result = EditFile(request);
     if (!result.ok)
-        WriteWhole(err, result.error + "\n");
+        WholeOutput(err).write(result.error + "\n");
     const std::string report = output.json ? ReportJson(request, result) : result.ok ? ReportText(result) : "";
-    if (const int error = WriteWhole(out, report)) {
-        WriteWhole(err, std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error)) + "\n");
+    WholeOutput printed(out);
+    if (const int error = printed.write(report)) {
+        if (error == EPIPE)
+            return kExitClosedPipe;  // the reader has all it wants: nothing to say
+        WholeOutput(err).write(std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error)) +
+                               "\n");
         return kExitFailed;
     }
     return result.ok ? kExitOk : kExitFailed;

@@ -133,6 +133,13 @@ const std::vector<EditRun> kRuns = {
      "",
      "本文件的编码无法保存字符 \"😀\" (U+1F600)，未作任何修改。\n",
      kGbk},
+    {"big5_with_its_encoding",
+     "\x5B\xB8\xEA\xAE\xC6\x5D\n\xA5\x44\xBE\xF7\x20\x3D\x20\xA5\xBB\xA6\x61\n",
+     {"--encoding", "Big5", "--pattern", "1", "--set", "資料", "主機", "遠端", "--get", "資料", "主機", "FILE"},
+     0,
+     "遠端\n",
+     "",
+     "\x5B\xB8\xEA\xAE\xC6\x5D\n\xA5\x44\xBE\xF7\x20\x3D\x20\xBB\xB7\xBA\xDD\n"},
     {"signs_of_the_pattern",
      "[s]\n# k = 1\n",
      {"--pattern", "3", "--enable", "s", "k", "FILE"},
@@ -197,8 +204,24 @@ INSTANTIATE_TEST_SUITE_P(
          "只能指定 --outline、--extract 或编辑操作中的一种。"},
         {"check_without_edit", {"--outline", "--check", "FILE"}, "--check、--diff 和 --json 只用于编辑操作。"},
         {"json_alone", {"--json", "FILE"}, "请指定 --outline、--extract 或编辑操作 (--get、--set 等)。"},
+        {"standard_input_not_written_back",
+         {"--get", "S", "k", "--set", "S", "k", "2", "-"},
+         "标准输入无法写回: 编辑标准输入时请加 --check (可与 --diff 同用)。"},
     }),
     [](const auto& info) { return info.param.name; });
+
+// Standard input is read and edited, to see the values and the diff; nothing is written.
+TEST(EditRunStandardInput, GetAndCheck) {
+    clitest::RunOptions options;
+    options.input.kind = clitest::Input::Pipe;
+    options.input.bytes = "[s]\nk = 1\n";
+    const Outcome get = RunProgram({"--get", "s", "k", "-"}, options);
+    EXPECT_EQ(get.status, 0) << get.err;
+    EXPECT_EQ(get.out, "1\n");
+    const Outcome check = RunProgram({"--check", "--diff", "--set", "s", "k", "2", "-"}, options);
+    EXPECT_EQ(check.status, 0) << check.err;
+    EXPECT_EQ(check.out, "--- -\n+++ -\n@@ -1,2 +1,2 @@\n [s]\n-k = 1\n+k = 2\n");
+}
 
 // A run that changes nothing does not touch the file; the next run that does replaces it.
 TEST(EditRunFile, SecondRunWritesNothing) {

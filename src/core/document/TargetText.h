@@ -24,11 +24,8 @@ public:
     std::string_view line(size_t i) const {
         return m_c->targetIsRows ? m_c->caption(i) : m_c->targetText(m_c->targetLines[i]);
     }
-    // A text that ends with a CR (a last line read without a break, a text set since) is written
-    // with CR LF: a CR and an LF would read back as one break and the CR would leave the text.
     LineBreak lineBreak(size_t i) const {
-        const LineBreak b = m_c->targetIsRows ? m_c->rowBreak(i) : m_c->targetLines[i].lineBreak;
-        return b == LineBreak::LF && line(i).ends_with('\r') ? LineBreak::CRLF : b;
+        return BreakAfter(line(i), m_c->targetIsRows ? m_c->rowBreak(i) : m_c->targetLines[i].lineBreak);
     }
     bool endsWithBreak() const { return m_c->targetEndsWithBreak; }
     // Whether line i is written with its break: every line but the last, the last one when the

@@ -2,11 +2,11 @@
 
 #include "core/Texts.h"
 #include "core/document/DocumentLoading.h"
-#include "core/document/TreeBuilder.h"
+#include "core/document/SignEncoding.h"
 #include "core/files/FileErrorText.h"
 #include "core/files/SafeWrite.h"
 #include "core/headless/EditDiff.h"
-#include "core/text/LegacyText.h"
+#include "core/headless/EditEncoding.h"
 #include "core/text/TextLines.h"
 #include "core/text/Utf16Text.h"
 
@@ -17,55 +17,7 @@ namespace vq {
 
 namespace {
 
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// Between UTF-8 and the document's bytes.
-class Encoding {
-public:
-    Encoding(TextEncoding encoding, int charset) : m_legacy(encoding == TextEncoding::Legacy), m_charset(charset) {}
-
-    // The text in the document's bytes, or the message that says why it cannot be.
-    std::optional<std::string> encode(std::string_view utf8, std::string& error) const {
-        if (!IsValidUtf8(utf8)) {
-            error = FormatMessage(texts::kEditNotUtf8, {utf8});
-            return std::nullopt;
-        }
-        if (!m_legacy || IsAscii(utf8))
-            return std::string(utf8);
-        LegacyEncoded encoded = EncodeLegacy(utf8, m_charset);
-        if (!encoded.bytes)
-            error = FormatMessage(texts::kCharNotEncodable, {encoded.character, CodePointHex(encoded.code)});
-        return std::move(encoded.bytes);
-    }
-    std::string decode(std::string_view bytes) const {
-        return m_legacy && !IsAscii(bytes) ? DecodeLegacy(bytes, m_charset) : std::string(bytes);
-    }
-    bool legacy() const { return m_legacy; }
-
-private:
-    bool m_legacy;
-    int m_charset;
-};
-
-// The signs in the document's bytes; a file in a legacy code page is analysed again when one of
-// them is not ASCII, since it was opened with the signs' UTF-8 bytes.
-bool EncodeSigns(Document& doc, const Encoding& encoding, AnalysisSettings& s, std::string& error) {
-    std::string* signs[] = {&s.remSign, &s.splitSign, &s.titleBeginSign, &s.titleEndSign};
-    if (!encoding.legacy() || std::all_of(std::begin(signs), std::end(signs), [](auto* t) { return IsAscii(*t); }))
-        return true;
-    for (std::string* sign : signs) {
-        std::optional<std::string> bytes = encoding.encode(*sign, error);
-        if (!bytes)
-            return false;
-        *sign = std::move(*bytes);
-    }
-    BuildTopicTree(doc, s, Progress());
-    return true;
-}
-
-std::optional<KeyEdit> Encoded(const KeyEdit& edit, const Encoding& encoding, std::string& error) {
+std::optional<KeyEdit> Encoded(const KeyEdit& edit, const EditEncoding& encoding, std::string& error) {
     KeyEdit out = edit;
     for (std::string* text : {&out.section, &out.key, &out.value}) {
         std::optional<std::string> bytes = encoding.encode(*text, error);
@@ -116,15 +68,17 @@ FileEditResult EditFile(const FileEditRequest& request) {
     FileEditResult result;
     LoadOptions options;
     options.analysis = &request.settings;
-    LoadResult loaded = ReadFileIntoDocument(request.path, options);
+    LoadResult loaded =
+        request.standardInput ? ReadStandardInputIntoDocument(options) : ReadFileIntoDocument(request.path, options);
     if (loaded.status != LoadStatus::Loaded)
         return Failure(std::move(result), loaded.error);
     Document& doc = *loaded.document;
-    const Encoding encoding(doc.encoding(), request.charset);
-    AnalysisSettings settings = request.settings;
+    // The signs compared in the file's own bytes, as the window compares them.
+    if (!AnalyseInCodePage(doc, request.settings, request.codePage, Progress(), &loaded.error))
+        return Failure(std::move(result), loaded.error);
+    const AnalysisSettings settings = SignsForDocument(request.settings, doc.encoding(), request.codePage);
+    const EditEncoding encoding(doc.encoding(), request.codePage);
     std::string error;
-    if (!EncodeSigns(doc, encoding, settings, error))
-        return Failure(std::move(result), error);
 
     KeyEditor editor(doc, settings);
     for (const KeyEdit& edit : request.edits) {
@@ -151,7 +105,7 @@ FileEditResult EditFile(const FileEditRequest& request) {
         return result;
     if (request.diff)
         result.diff = UnifiedDiff(doc, request.path, [&](std::string_view line) { return encoding.decode(line); });
-    if (request.check)
+    if (request.check || request.standardInput)
         return result;
 
     // Written as the window saves, refused when another program changed the file since it was

@@ -6,7 +6,7 @@
 
 #include "core/headless/KeyEdit.h"
 #include "core/settings/AnalysisSettings.h"
-#include "core/settings/FontText.h"
+#include "core/text/LegacyEncoding.h"
 
 #include <string>
 #include <vector>
@@ -15,11 +15,12 @@ namespace vq {
 
 struct FileEditRequest {
     std::string path;
-    std::vector<KeyEdit> edits;     // section, key and value in UTF-8
-    AnalysisSettings settings;      // signs in UTF-8
-    int charset = kDefaultCharset;  // the code page of a file that is not UTF-8 (TextCharset)
-    bool check = false;             // write nothing, only tell
-    bool diff = false;              // make the diff of what changes
+    bool standardInput = false;                         // read standard input instead; nothing is written then
+    std::vector<KeyEdit> edits;                         // section, key and value in UTF-8
+    AnalysisSettings settings;                          // signs in UTF-8
+    LegacyCodePage codePage = LegacyCodePage::Gb18030;  // of a file that is not UTF-8
+    bool check = false;                                 // write nothing, only tell
+    bool diff = false;                                  // make the diff of what changes
 };
 
 struct EditDone {

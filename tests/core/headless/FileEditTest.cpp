@@ -2,6 +2,7 @@
 // php.ini-like, smb.conf-like, CR LF, GBK and UTF-16 files, what is refused, and when nothing is
 // written at all.
 
+#include "../SourceFiles.h"
 #include "../files/FileTestSupport.h"
 
 #include "core/headless/FileEdit.h"
@@ -33,7 +34,7 @@ AnalysisSettings FullWidthSplit() {
     return s;
 }
 
-std::string Fixture(const std::string& name) { return GetBytes(std::string(VQ_TEST_DATA) + "/headless/" + name); }
+std::string Fixture(const std::string& name) { return GetBytes(vqtest::SourceFile("tests/data/headless/" + name)); }
 
 KeyEdit Get(std::string section, std::string key) { return {EditAction::Get, std::move(section), std::move(key), {}}; }
 KeyEdit Set(std::string section, std::string key, std::string value) {
