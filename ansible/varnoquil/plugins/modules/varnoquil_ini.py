@@ -55,6 +55,9 @@ options:
   split:
     description: The split sign, over the pattern's.
     type: str
+  encoding:
+    description: The code page of a file that is not UTF-8, as C(varnoquil --encoding) (GB18030, Big5, Shift_JIS, EUC-KR, windows-1252); GB18030 when unset.
+    type: str
   backup:
     description: When the file changes, keep a copy of it as it was beside it, with a time stamp in its name.
     type: bool
@@ -127,7 +130,7 @@ def edit_arguments(params):
     args = [option, params["section"], params["key"]]
     if option == "--set":
         args.append(params["value"])
-    for name in ("pattern", "rem", "split"):
+    for name in ("pattern", "rem", "split", "encoding"):
         if params[name] is not None:
             args += ["--" + name, str(params[name])]
     return args
@@ -164,6 +167,7 @@ def main():
             pattern=dict(type="int", choices=[0, 1, 2, 3]),
             rem=dict(type="str"),
             split=dict(type="str"),
+            encoding=dict(type="str"),
             backup=dict(type="bool", default=False),
             executable=dict(type="str", default="varnoquil"),
         ),
