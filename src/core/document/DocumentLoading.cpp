@@ -16,6 +16,7 @@ namespace vq {
 namespace {
 
 constexpr size_t kUnloadNoticeRows = 2000;
+constexpr size_t kShortLine = 16;
 
 // The UTF-8 check of the whole text. Inputs of a megabyte or more are checked on a thread of
 // their own, piece by piece so that a cancelled load does not wait for it.
@@ -80,6 +81,7 @@ struct SplitRows {
     std::vector<std::uint8_t>& flags;
     ChunkedArray<NodeId>& nodes;
     RowId rowId(size_t i) const { return static_cast<RowId>(i); }
+    bool isLine(size_t) const { return true; }
     void setChecked(size_t i, bool checked) { flags[i] = checked ? RowTable::kChecked : 0; }
     void setNode(size_t i, NodeId node) { nodes[i] = node; }
 };
@@ -106,12 +108,15 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     LineSplitter splitter(std::move(bytes));
     Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel);
 
+    // A row's flag byte for every line: room for the lines a file of this size has when they are
+    // as short as config lines get, so the array rarely grows and never twice.
     std::vector<std::uint8_t> flags;
+    flags.reserve(all.size() / kShortLine + 1);
     ChunkedArray<NodeId> nodes;
     SplitRows rows{flags, nodes};
     std::optional<TreePass<SplitRows>> pass;
     if (o.analysis) {
-        content->tree.beginBuild(all.data(), all.size());
+        content->tree.beginBuild(splitter.table());
         pass.emplace(content->tree, *o.analysis, rows);
     }
     ProgressPacer pacer(o.progress, o.analysis ? texts::kBuildingTree : texts::kLoadingRows);
