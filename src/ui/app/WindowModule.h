@@ -1,0 +1,13 @@
+#pragma once
+
+// The window is a module of its own that the program loads only when the window starts, so the
+// command line for scripts starts without Qt. Its one entry, exported as a plain C function:
+//     int varnoquil_window_main(int argc, char** argv);
+// runs the window on main()'s arguments until it closes and returns the exit status.
+
+namespace vq {
+
+inline constexpr const char* kWindowEntry = "varnoquil_window_main";
+using WindowEntry = int (*)(int argc, char** argv);
+
+}  // namespace vq
