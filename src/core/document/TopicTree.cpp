@@ -75,6 +75,8 @@ NodeId TopicTree::append(NodeId parent, RowId row, NodeKind kind, std::uint8_t e
     if (at.run == UINT32_MAX) {
         at.run = static_cast<std::uint32_t>(m_runs.size());
         m_runs.push_back(Run{parent, static_cast<std::uint32_t>(list.size()), 0});
+        if (parent != kNoNode)
+            m_flags[static_cast<size_t>(parent)] |= kHasRun;
     }
     const auto id = static_cast<NodeId>(m_nodes.size());
     m_nodes.push_back(Record{parent, row});
@@ -171,8 +173,8 @@ const TopicTree::Run* TopicTree::runOf(NodeId parent) const {
 }
 
 NodeList TopicTree::children(NodeId parent) const {
-    if (parent != kNoNode &&
-        (static_cast<size_t>(parent) >= m_nodes.size() || (m_flags[static_cast<size_t>(parent)] & kDead)))
+    if (parent != kNoNode && (static_cast<size_t>(parent) >= m_nodes.size() ||
+                              (m_flags[static_cast<size_t>(parent)] & (kDead | kHasRun)) != kHasRun))
         return {};
     const Run* run = runOf(parent);
     if (!run)

@@ -143,7 +143,15 @@ private:
         NodeId parent;
         RowId row;
     };
-    enum Flag : std::uint8_t { kKindMask = 3, kDead = 4, kOwnCopy = 8, kRowGone = 16, kDepthShift = 5 };
+    enum Flag : std::uint8_t {
+        kKindMask = 3,
+        kDead = 4,
+        kOwnCopy = 8,
+        kRowGone = 16,
+        kDepthShift = 5,
+        kDepthMask = 0x60,
+        kHasRun = 0x80
+    };
     // Where a node's copied text lies; kept in node order.
     struct Copy {
         NodeId node;
@@ -156,16 +164,18 @@ private:
         std::uint32_t begin;
         std::uint32_t count;
     };
-    static constexpr unsigned kMaxDepth = 6;
+    static constexpr unsigned kMaxDepth = 3;  // a section, a title in it, a key under the title
 
     NodeId append(NodeId parent, RowId row, NodeKind kind, std::uint8_t extra);
-    unsigned depthOf(NodeId id) const { return id == kNoNode ? 0 : m_flags[static_cast<size_t>(id)] >> kDepthShift; }
+    unsigned depthOf(NodeId id) const {
+        return id == kNoNode ? 0 : (m_flags[static_cast<size_t>(id)] & kDepthMask) >> kDepthShift;
+    }
     const Run* runOf(NodeId parent) const;
     std::string_view textOf(size_t i) const;
 
     static constexpr unsigned kNodeChunkBits = 12;
     ChunkedArray<Record, kNodeChunkBits> m_nodes;
-    ChunkedArray<std::uint8_t, kNodeChunkBits> m_flags;  // kind, state and depth (1 for the top level)
+    ChunkedArray<std::uint8_t, kNodeChunkBits> m_flags;  // kind, state, depth (1 for the top level), has children
     LineTable m_lines;                                   // where the nodes' texts are read
     std::string m_copies;                                // texts that are not a line's
     std::vector<Copy> m_copyIndex;
