@@ -2,11 +2,14 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Outline.h"
+#include "cli/StreamedOutput.h"
 #include "cli/WholeOutput.h"
 
 #include "core/Texts.h"
 #include "core/about/VersionInfo.h"
 #include "core/document/DocumentLoading.h"
+#include "core/document/LineTable.h"
+#include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 
 #include <cerrno>
@@ -63,11 +66,33 @@ std::optional<std::string> ExtractedBytes(Document& doc, ExtractionKind kind, Fi
     return ToFileBytes(bytes, form);
 }
 
+bool IsUtf16File(std::string_view bytes) { return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"); }
+
+// Classified and written in one pass, without a document: the output is the same.
+int Stream(const Request& r, std::string_view bytes, int out, int err) {
+    PieceOutput output(out);
+    const OutputSink sink = [&output](std::string_view piece) { return output.write(piece); };
+    const int error = r.command == Command::Outline ? StreamOutline(bytes, r.settings, sink)
+                                                    : StreamExtraction(bytes, r.settings, r.extraction, sink);
+    if (error != 0) {
+        Say(err, std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error)));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 int RunOnFile(const Request& r, int out, int err) {
     if (IsMissing(r.path)) {
         Say(err, FormatMessage(texts::kFileMissing, {r.path}));
         return kExitUsage;
     }
+    BytesResult read = ReadFileBytes(r.path, LineTable::kMaxBytes);
+    if (!read.ok) {
+        Say(err, OpenErrorMessage(r.path, read.error));
+        return kExitFailed;
+    }
+    if (!IsUtf16File(read.bytes.view()))
+        return Stream(r, read.bytes.view(), out, err);
     LoadOptions options;
     options.analysis = &r.settings;
     LoadResult loaded = ReadFileIntoDocument(r.path, options);

@@ -26,22 +26,28 @@ off_t EndToCutBackTo(int fd) {
 
 }  // namespace
 
-int WriteWhole(int fd, std::string_view bytes) {
-    const off_t start = EndToCutBackTo(fd);
+int WriteWhole(int fd, std::string_view bytes) { return PieceOutput(fd).write(bytes); }
+
+PieceOutput::PieceOutput(int fd) : m_fd(fd), m_start(EndToCutBackTo(fd)) {}
+
+int PieceOutput::write(std::string_view bytes) {
+    if (m_error != 0)
+        return m_error;
     constexpr size_t kPiece = size_t{1} << 30;
     size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, std::min(kPiece, bytes.size() - done));
+        const ssize_t n = ::write(m_fd, bytes.data() + done, std::min(kPiece, bytes.size() - done));
         if (n > 0) {
             done += static_cast<size_t>(n);
+            m_written = true;
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
-        const int error = n < 0 ? errno : EIO;
-        if (start >= 0 && done > 0 && ::ftruncate(fd, start) == 0)
-            ::lseek(fd, start, SEEK_SET);
-        return error;
+        m_error = n < 0 ? errno : EIO;
+        if (m_start >= 0 && m_written && ::ftruncate(m_fd, static_cast<off_t>(m_start)) == 0)
+            ::lseek(m_fd, static_cast<off_t>(m_start), SEEK_SET);
+        return m_error;
     }
     return 0;
 }

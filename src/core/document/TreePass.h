@@ -18,10 +18,13 @@ namespace vq {
 //   void setChecked(size_t i, bool); void setNode(size_t i, NodeId);
 // Line texts given to feed() must stay valid for the whole pass: a three-line title takes its
 // text from the line before the one that completes it.
-template <typename Rows>
+//
+// `Tree` takes the nodes as TopicTree does: addOfLine(parent, row, kind), add(parent, text, row,
+// kind), remove(node); a node's parent is always the last node added or one of its ancestors.
+template <typename Rows, typename Tree = TopicTree>
 class TreePass {
 public:
-    TreePass(TopicTree& tree, const AnalysisSettings& s, Rows& rows)
+    TreePass(Tree& tree, const AnalysisSettings& s, Rows& rows)
         : m_tree(tree), m_s(s), m_rows(rows), m_titles(s.titleType != TitleType::None) {}
 
     void feed(size_t i, std::string_view line) {
@@ -83,7 +86,7 @@ private:
         return id;
     }
 
-    TopicTree& m_tree;
+    Tree& m_tree;
     const AnalysisSettings& m_s;
     Rows& m_rows;
     const bool m_titles;
