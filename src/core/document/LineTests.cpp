@@ -69,7 +69,8 @@ bool CheckThreeLineTitle(const AnalysisSettings& s, std::string_view line, Title
 
 }  // namespace
 
-bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState& titleState, std::string_view& title) {
+bool CheckTitleLineInFull(const AnalysisSettings& s, std::string_view line, TitleState& titleState,
+                          std::string_view& title) {
     if (s.omitTitleSignSpace)
         line = TrimBlanks(line);
     if (titleState == TitleState::BeginSeen && IsBlankText(line))

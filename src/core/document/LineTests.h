@@ -72,6 +72,16 @@ enum class TitleState : std::uint8_t {
 // Returns true when this line completes a title. `title` is a view into a line given to this
 // or an earlier call: for the three-line types it is set on the title line and still holds it
 // when the closing line completes the title.
-bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState& titleState, std::string_view& title);
+bool CheckTitleLineInFull(const AnalysisSettings& s, std::string_view line, TitleState& titleState,
+                          std::string_view& title);
+inline bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState& titleState,
+                           std::string_view& title) {
+    // Most lines take no part in a title: while none is awaited, a line whose first byte is not
+    // the begin sign's (blanks not omitted) can neither begin nor complete one.
+    if (titleState == TitleState::Idle && !s.omitTitleSignSpace && !s.titleBeginSign.empty() &&
+        (line.empty() || line.front() != s.titleBeginSign.front()))
+        return false;
+    return CheckTitleLineInFull(s, line, titleState, title);
+}
 
 }  // namespace vq
