@@ -7,6 +7,7 @@
 #include "core/text/Utf16Text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <thread>
@@ -19,19 +20,30 @@ constexpr size_t kUnloadNoticeRows = 2000;
 constexpr size_t kShortLine = 16;
 
 // The UTF-8 check of the whole text. Inputs of a megabyte or more are checked on a thread of
-// their own, piece by piece so that a cancelled load does not wait for it.
+// their own, piece by piece so that a cancelled load does not wait for it. That thread first
+// counts the lines when asked, so the progress texts' total costs the load no pass of its own.
 class Utf8Check {
 public:
-    Utf8Check(std::string_view bytes, const std::atomic<bool>* cancel) : m_bytes(bytes), m_cancel(cancel) {
+    Utf8Check(std::string_view bytes, const std::atomic<bool>* cancel, bool countLines)
+        : m_bytes(bytes), m_cancel(cancel) {
         if (bytes.size() >= kThreadFrom) {
             try {
-                m_thread = std::thread([this] { m_valid = run(); });
+                m_thread = std::thread([this, countLines] {
+                    if (countLines)
+                        count();
+                    m_valid = run();
+                });
                 return;
             } catch (const std::system_error&) {
                 // No thread to be had: check here instead.
             }
         }
         m_valid = run();
+    }
+    // The number of lines once counted.
+    std::optional<size_t> lineCount() const {
+        const size_t n = m_lines.load(std::memory_order_acquire);
+        return n == SIZE_MAX ? std::nullopt : std::optional<size_t>(n);
     }
     ~Utf8Check() {
         m_stop = true;
@@ -68,9 +80,29 @@ private:
         return true;
     }
 
+    void count() {
+        size_t n = 0;
+        const char* p = m_bytes.data();
+        const char* const end = p + m_bytes.size();
+        while (p < end && !m_stop && !Cancelled(m_cancel)) {
+            const char* pieceEnd = p + std::min<size_t>(kPiece, static_cast<size_t>(end - p));
+            while (const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(pieceEnd - p)))) {
+                ++n;
+                p = lf + 1;
+            }
+            p = pieceEnd;
+        }
+        if (p < end)
+            return;  // stopped
+        if (!m_bytes.empty() && m_bytes.back() != '\n')
+            ++n;
+        m_lines.store(n, std::memory_order_release);
+    }
+
     std::string_view m_bytes;
     const std::atomic<bool>* m_cancel;
     std::atomic<bool> m_stop{false};
+    std::atomic<size_t> m_lines{SIZE_MAX};
     bool m_valid = false;
     std::thread m_thread;
 };
@@ -106,7 +138,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     // The splitter owns the bytes from here; the check is made after it so that, on every way
     // out, the check's thread has stopped before the bytes go.
     LineSplitter splitter(std::move(bytes));
-    Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel);
+    Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel, o.progress.tick && o.progress.show);
 
     // A row's flag byte for every line: room for the lines a file of this size has when they are
     // as short as config lines get, so the array rarely grows and never twice.
@@ -125,7 +157,8 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     for (size_t i = 0; splitter.next(line); ++i) {
         if (Cancelled(o.cancel))
             return Cancellation();
-        pacer.step(i, [&] { return total ? total : (total = i + 1 + splitter.countRemaining()); });
+        pacer.step(
+            i, [&] { return total ? total : (total = utf8.lineCount().value_or(i + 1 + splitter.countRemaining())); });
         flags.push_back(0);
         if (pass) {
             nodes.push_back(kNoNode);
