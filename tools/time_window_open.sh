@@ -3,7 +3,9 @@
 # mapped and the program has gone idle (no processor time used for 300 ms), and its peak memory.
 # Run it on an X display (Xvfb does: xvfb-run -a tools/time_window_open.sh ...). Prints
 #   "<label>: N ms to idle with the window shown, peak resident M MB"
-#   tools/time_window_open.sh LABEL FILE COMMAND [ARGS...]   (FILE is added after ARGS)
+#   [ANSWER="TITLE KEYS"] tools/time_window_open.sh LABEL FILE COMMAND [ARGS...]   (FILE after ARGS)
+# With ANSWER, a window titled TITLE that the program shows first (a question about the file's
+# size) is answered with the keys (xdotool's names), and the time counts from the answer.
 set -euo pipefail
 label=$1 file=$2
 shift 2
@@ -13,6 +15,16 @@ start=$(date +%s%N)
 pid=$!
 shown=""
 last_cpu=-1 still_since=0
+if [ -n "${ANSWER:-}" ]; then
+    read -r title keys <<<"$ANSWER"
+    until question=$(xdotool search --onlyvisible --pid "$pid" --name "^$title\$" 2>/dev/null | head -1) && [ -n "$question" ]; do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.02
+    done
+    sleep 0.2
+    xdotool key --window "$question" $keys
+    start=$(date +%s%N)
+fi
 while kill -0 "$pid" 2>/dev/null; do
     now=$(date +%s%N)
     [ -z "$shown" ] && xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 && shown=$now
