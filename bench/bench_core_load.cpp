@@ -8,12 +8,14 @@
 //                                      wall-clock time, and in the loading thread's processor
 //                                      time, which a busy machine disturbs less)
 //   "peak heap: N MB = X times the file size"  (goal: at most 1.8)
+//   "hash of the bytes: N ms" (the change check's, made in the load's pass beside the split)
 
 #include "HeapAccounting.h"
 #include "PhpIniLike.h"
 #include "RealisticIni.h"
 
 #include "core/document/DocumentLoading.h"
+#include "core/files/ContentHash.h"
 #include "core/settings/SignPanel.h"
 
 #include <benchmark/benchmark.h>
@@ -64,7 +66,7 @@ double Median(std::vector<double> v) {
 
 struct Figures {
     const char* name = "";
-    std::vector<double> memchr, load, ratio, read, cpuRatio;
+    std::vector<double> memchr, load, ratio, read, cpuRatio, hash;
     long long peakBytes = 0;
     size_t fileBytes = 0;
     size_t nodes = 0;
@@ -102,6 +104,9 @@ void BM_LoadAndAnalyse(benchmark::State& state) {
             memchr = std::min(memchr, Seconds(t0, Clock::now()));
             memchrCpu = std::min(memchrCpu, ThreadSeconds() - c0);
         }
+        const auto h0 = Clock::now();
+        benchmark::DoNotOptimize(vq::HashBytes(file));
+        f.hash.push_back(Seconds(h0, Clock::now()));
 
         const long long before = heap::Live();
         heap::ResetPeak();
@@ -178,6 +183,7 @@ int main(int argc, char** argv) {
             "time: %.1f %s\n",
             ratio, kRatioGoal, ratio <= kRatioGoal ? "ok" : "OVER", Median(f.cpuRatio),
             Median(f.cpuRatio) <= kRatioGoal ? "ok" : "OVER");
+        std::printf("  hash of the bytes: %.2f ms, in the load's pass beside the split\n", Median(f.hash) * 1e3);
         std::printf("  peak heap: %.1f MB = %.2f times the file size (goal at most %.1f) %s\n",
                     static_cast<double>(f.peakBytes) / (1024.0 * 1024.0), peak, kPeakGoal,
                     peak <= kPeakGoal ? "ok" : "OVER");

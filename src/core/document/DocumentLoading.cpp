@@ -2,6 +2,7 @@
 
 #include "core/document/LineTable.h"
 #include "core/document/TreePass.h"
+#include "core/files/ContentHash.h"
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 #include "core/text/Utf16Text.h"
@@ -19,73 +20,89 @@ namespace {
 constexpr size_t kUnloadNoticeRows = 2000;
 constexpr size_t kShortLine = 16;
 
-// The UTF-8 check of the whole text. Inputs of a megabyte or more are checked on a thread of
-// their own, piece by piece so that a cancelled load does not wait for it. That thread first
-// counts the lines when asked, so the progress texts' total costs the load no pass of its own.
-class Utf8Check {
+// The pass beside the split over all the bytes: the UTF-8 check of the text after a byte-order
+// mark, and the hash of every byte, by which the file is later known to be unchanged. Inputs of a
+// megabyte or more are checked on a thread of their own, piece by piece (each hashed while it is
+// in the cache) so that a cancelled load does not wait for it. That thread first counts the lines
+// when asked, so the progress texts' total costs the load no pass of its own.
+class ByteCheck {
 public:
-    Utf8Check(std::string_view bytes, const std::atomic<bool>* cancel, bool countLines)
-        : m_bytes(bytes), m_cancel(cancel) {
+    ByteCheck(std::string_view bytes, size_t bomSize, const std::atomic<bool>* cancel, bool countLines)
+        : m_bytes(bytes), m_bomSize(bomSize), m_cancel(cancel) {
         if (bytes.size() >= kThreadFrom) {
             try {
                 m_thread = std::thread([this, countLines] {
                     if (countLines)
                         count();
-                    m_valid = run();
+                    run();
                 });
                 return;
             } catch (const std::system_error&) {
                 // No thread to be had: check here instead.
             }
         }
-        m_valid = run();
+        run();
+    }
+    ~ByteCheck() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    ByteCheck(const ByteCheck&) = delete;
+    ByteCheck& operator=(const ByteCheck&) = delete;
+
+    bool valid() {
+        wait();
+        return m_valid;
+    }
+    std::uint64_t hash() {
+        wait();
+        return m_hash;
     }
     // The number of lines once counted.
     std::optional<size_t> lineCount() const {
         const size_t n = m_lines.load(std::memory_order_acquire);
         return n == SIZE_MAX ? std::nullopt : std::optional<size_t>(n);
     }
-    ~Utf8Check() {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    Utf8Check(const Utf8Check&) = delete;
-    Utf8Check& operator=(const Utf8Check&) = delete;
-
-    bool valid() {
-        if (m_thread.joinable())
-            m_thread.join();
-        return m_valid;
-    }
 
 private:
     static constexpr size_t kThreadFrom = size_t{1} << 20;
     static constexpr size_t kPiece = size_t{1} << 20;
 
+    void wait() {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
     // A piece ends before a byte that starts a character, so no character is split.
-    bool run() const {
-        size_t pos = 0;
+    void run() {
+        ContentHash hash;
+        hash.add(m_bytes.substr(0, m_bomSize));
+        bool valid = true;
+        size_t pos = m_bomSize;
         while (pos < m_bytes.size()) {
             if (m_stop || Cancelled(m_cancel))
-                return false;
+                return;
             size_t end = std::min(m_bytes.size(), pos + kPiece);
             for (int k = 0; k < 3 && end < m_bytes.size() && (static_cast<unsigned char>(m_bytes[end]) & 0xC0) == 0x80;
                  ++k)
                 ++end;
-            if (!IsValidUtf8(m_bytes.substr(pos, end - pos)))
-                return false;
+            const std::string_view piece = m_bytes.substr(pos, end - pos);
+            valid = valid && IsValidUtf8(piece);
+            hash.add(piece);
             pos = end;
         }
-        return true;
+        m_valid = valid;
+        m_hash = hash.value();
     }
 
     void count() {
+        const std::string_view text = m_bytes.substr(m_bomSize);
         size_t n = 0;
-        const char* p = m_bytes.data();
-        const char* const end = p + m_bytes.size();
+        const char* p = text.data();
+        const char* const end = p + text.size();
         while (p < end && !m_stop && !Cancelled(m_cancel)) {
-            const char* pieceEnd = p + std::min<size_t>(kPiece, static_cast<size_t>(end - p));
+            const char* pieceEnd = p + std::min(kPiece, static_cast<size_t>(end - p));
             while (const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(pieceEnd - p)))) {
                 ++n;
                 p = lf + 1;
@@ -94,16 +111,18 @@ private:
         }
         if (p < end)
             return;  // stopped
-        if (!m_bytes.empty() && m_bytes.back() != '\n')
+        if (!text.empty() && text.back() != '\n')
             ++n;
         m_lines.store(n, std::memory_order_release);
     }
 
     std::string_view m_bytes;
+    size_t m_bomSize;
     const std::atomic<bool>* m_cancel;
     std::atomic<bool> m_stop{false};
     std::atomic<size_t> m_lines{SIZE_MAX};
     bool m_valid = false;
+    std::uint64_t m_hash = 0;
     std::thread m_thread;
 };
 
@@ -138,7 +157,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     // The splitter owns the bytes from here; the check is made after it so that, on every way
     // out, the check's thread has stopped before the bytes go.
     LineSplitter splitter(std::move(bytes));
-    Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel, o.progress.tick && o.progress.show);
+    ByteCheck check(all, bom ? kUtf8Bom.size() : 0, o.cancel, o.progress.tick && o.progress.show);
 
     // A row's flag byte for every line: room for the lines a file of this size has when they are
     // as short as config lines get, so the array rarely grows and never twice.
@@ -158,7 +177,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
         if (Cancelled(o.cancel))
             return Cancellation();
         pacer.step(
-            i, [&] { return total ? total : (total = utf8.lineCount().value_or(i + 1 + splitter.countRemaining())); });
+            i, [&] { return total ? total : (total = check.lineCount().value_or(i + 1 + splitter.countRemaining())); });
         flags.push_back(0);
         if (pass) {
             nodes.push_back(kNoNode);
@@ -175,7 +194,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
         content->rows.assignNodes(std::move(nodes));
     }
     content->targetEndsWithBreak = content->lines.endsWithBreak();
-    const bool valid = utf8.valid();
+    const bool valid = check.valid();
     if (Cancelled(o.cancel))
         return Cancellation();
     content->encoding = bom || valid ? TextEncoding::Utf8 : TextEncoding::Legacy;
@@ -184,6 +203,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     LoadResult result;
     result.status = LoadStatus::Loaded;
     result.document = std::make_unique<Document>(std::move(content));
+    result.hash = check.hash();
     return result;
 }
 
@@ -212,16 +232,20 @@ LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& opti
         return Failure(OpenErrorMessage(path, read.error));
     // A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
     FileForm form = FileForm::Bytes;
+    std::optional<std::uint64_t> fileHash;  // when the bytes opened are not the file's
     const std::string_view bytes = read.bytes.view();
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         ShownText shown = FromFileBytes(std::string(bytes));
         if (shown.form != FileForm::Bytes) {
             form = shown.form;
+            fileHash = HashBytes(bytes);
             read.bytes = ByteBuffer::adopt(std::move(shown.bytes));
         }
     }
     LoadResult result = OpenBytesIntoDocument(std::move(read.bytes), options);
     result.form = form;
+    result.file = std::move(read.file);
+    result.file.hash = fileHash.value_or(result.hash);
     return result;
 }
 

@@ -96,6 +96,9 @@ void FileController::loadFinished() {
     if (result.status == LoadStatus::Loaded) {
         m_context.session.takeLoaded(LocalPath(path), result);
         result.document.reset();  // the old content
+        // What was just read is what is on disk: no second read to check it.
+        m_diskState = DiskState::Same;
+        showDiskState();
     }
     if (result.status == LoadStatus::Loaded || result.status == LoadStatus::Cancelled)
         GiveFreedMemoryBackSoon(this);
