@@ -1,3 +1,4 @@
+#include "cli/CommandLine.h"
 #include "cli/HeadlessRun.h"
 #if VQ_WITH_WINDOW
 #include "ui/app/WindowModule.h"
@@ -6,10 +7,10 @@
 #include <limits.h>
 #include <unistd.h>
 
-#include <string>
-#endif
-
 #include <cstdio>
+#include <string>
+#include <vector>
+#endif
 
 namespace {
 
@@ -30,7 +31,8 @@ std::string WindowModulePath() {
     return {};
 }
 
-int RunWindowModule(int argc, char** argv) {
+// Runs the window on the program's name and the files to open.
+int RunWindowModule(char* program, std::vector<std::string> files) {
     const std::string path = WindowModulePath();
     void* module = path.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     auto entry = module ? reinterpret_cast<vq::WindowEntry>(::dlsym(module, vq::kWindowEntry)) : nullptr;
@@ -39,21 +41,27 @@ int RunWindowModule(int argc, char** argv) {
                      module ? ::dlerror() : (path.empty() ? VQ_WINDOW_MODULE_NAME " not found" : ::dlerror()));
         return vq::cli::kExitFailed;
     }
-    return entry(argc, argv);
+    std::vector<char*> argv{program};
+    for (std::string& file : files)
+        argv.push_back(file.data());
+    argv.push_back(nullptr);
+    return entry(static_cast<int>(argv.size()) - 1, argv.data());
 }
 #endif
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The command line for scripts runs without loading anything of Qt: no display is needed, and
-    // a script pays only for the core.
-    if (vq::cli::IsHeadlessCommandLine(argc, argv))
-        return vq::cli::RunHeadless(argc, argv);
+    // The command line for scripts, and the checks before the window, run without loading anything
+    // of Qt: no display is needed, a script pays only for the core, and an option never reaches Qt.
+    const std::vector<std::string_view> args = vq::cli::Arguments(argc, argv);
+    if (vq::cli::IsHeadless(args))
+        return vq::cli::RunHeadless(args);
 #if VQ_WITH_WINDOW
-    return RunWindowModule(argc, argv);
+    if (const int status = vq::cli::CheckWindowCanStart(true))
+        return status;
+    return RunWindowModule(argv[0], vq::cli::WindowArguments(args));
 #else
-    std::fputs("varnoquil: this build has no window; see \"varnoquil --help\" for the command line.\n", stderr);
-    return vq::cli::kExitUsage;
+    return vq::cli::CheckWindowCanStart(false);
 #endif
 }

@@ -3,8 +3,8 @@
 # places the desktop and the program look; that the build tree has its samples beside the
 # executable too; that the window module is installed where the program loads it from and the
 # program itself links no Qt; and that the installed program runs and tells its version.
-#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=... [-DWINDOW_MODULE=lib/...]
-#         -P CheckInstall.cmake
+#   cmake -DBUILD_DIR=... -DPROGRAM_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=...
+#         [-DWINDOW_MODULE=lib/...] -P CheckInstall.cmake
 
 function(fail what)
   message(FATAL_ERROR "install check: ${what}")
@@ -38,7 +38,7 @@ if(count EQUAL 0)
 endif()
 foreach(sample ${samples})
   expect_file("${data}/Samples/${sample}")
-  expect_file("${BUILD_DIR}/Samples/${sample}")
+  expect_file("${PROGRAM_DIR}/Samples/${sample}")
   file(READ "${SOURCE_DIR}/resources/samples/${sample}" original HEX)
   file(READ "${data}/Samples/${sample}" installed HEX)
   if(NOT original STREQUAL installed)
