@@ -161,7 +161,7 @@ bool Analyse(std::string_view bytes, const AnalysisSettings& s, Buffered& out, O
     bool hasBreak = true;
     LineBreak lineBreak = docBreak;
     for (size_t i = 0; cursor.next(text, hasBreak, lineBreak); ++i) {
-        const Line line{text, hasBreak ? lineBreak : docBreak};
+        const Line line{text, hasBreak ? lineBreak : BreakAfter(text, docBreak)};
         nodes.setLine(i, text, line.lineBreak);
         pass.feed(i, text);
         nodes.takeFinal(i, onNode);
@@ -221,7 +221,7 @@ int StreamExtraction(std::string_view bytes, const AnalysisSettings& s, Extracti
         const std::string_view text = bytes.substr(StartsWithUtf8Bom(bytes) ? kUtf8Bom.size() : 0);
         out.append(text);
         if (!text.empty() && text.back() != '\n')
-            out.append(BreakBytes(FirstBreak(bytes, LineBreak::CRLF)));
+            out.append(BreakBytes(BreakAfter(text, FirstBreak(bytes, LineBreak::CRLF))));
     } else {
         Analyse(
             bytes, s, out,
