@@ -10,6 +10,7 @@
 #include "core/settings/RecentFiles.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TreeAndRows.h"
+#include "ui/toolbox/FreedMemory.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
@@ -92,6 +93,8 @@ void FileController::loadFinished() {
         m_diskState = DiskState::Same;
         showDiskState();
     }
+    if (result.status == LoadStatus::Loaded || result.status == LoadStatus::Cancelled)
+        GiveFreedMemoryBackSoon(this);
     // The window is whole again before any message box of the end shows.
     endLoading();
     switch (result.status) {
@@ -125,6 +128,7 @@ void FileController::abandonLoading() {
     if (!m_loader.running())
         return;
     m_loader.abandon();
+    GiveFreedMemoryBackSoon(this);
     endLoading();
     m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled));
 }
