@@ -3,6 +3,7 @@
 #include "core/document/ChunkedArray.h"
 #include "core/document/LineTable.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <stdexcept>
@@ -83,6 +84,7 @@ public:
     bool empty() const { return m_count == 0; }
     NodeId operator[](size_t k) const { return (*m_ids)[m_begin + k]; }
     NodeId front() const { return (*this)[0]; }
+    NodeList first(size_t count) const { return {m_ids, m_begin, std::min(count, m_count)}; }
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, m_count}; }
 

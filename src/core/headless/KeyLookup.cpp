@@ -34,7 +34,7 @@ public:
 
     // Notes the lines of this key among the nodes (and the children of their titles) in
     // `found`, and how their key lines are spaced; returns the row of the last key line.
-    std::optional<size_t> collect(std::span<const NodeId> nodes, KeyRows& found) {
+    std::optional<size_t> collect(const NodeList& nodes, KeyRows& found) {
         std::optional<size_t> lastKey;
         for (const NodeId id : nodes) {
             const TopicNode node = m_tree.node(id);
@@ -57,7 +57,7 @@ public:
     }
 
     // The last key line with a split sign among the nodes and their children, from the end.
-    std::optional<size_t> lastSplitKey(std::span<const NodeId> nodes) const {
+    std::optional<size_t> lastSplitKey(const NodeList& nodes) const {
         for (size_t k = nodes.size(); k-- > 0;) {
             const TopicNode node = m_tree.node(nodes[k]);
             const Kind kind = KindOf(node);
@@ -153,7 +153,7 @@ std::string_view UncommentedKeyText(const AnalysisSettings& s, std::string_view 
 KeyRows FindKeyRows(const Document& doc, const AnalysisSettings& s, std::string_view section, std::string_view key) {
     const std::string_view name = SectionName(section);
     const TopicTree& tree = doc.tree();
-    const std::span<const NodeId> top = tree.children(kNoNode);
+    const NodeList top = tree.children(kNoNode);
     Lookup lookup(doc, s, key);
     KeyRows found;
     found.insertAt = doc.rowCount();
@@ -162,7 +162,7 @@ KeyRows FindKeyRows(const Document& doc, const AnalysisSettings& s, std::string_
         size_t firstSection = 0;
         while (firstSection < top.size() && KindOf(tree.node(top[firstSection])) != Kind::Section)
             ++firstSection;
-        const std::span<const NodeId> before = top.first(firstSection);
+        const NodeList before = top.first(firstSection);
         const size_t headerRow = firstSection < top.size()
                                      ? lookup.rowOf(tree.node(top[firstSection])).value_or(doc.rowCount())
                                      : doc.rowCount();
