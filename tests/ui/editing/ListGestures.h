@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -63,6 +65,16 @@ inline QLineEdit* RowEditor(MainWindowFixture& f) {
 // The in-place editor once it has opened.
 inline QLineEdit* OpenedRowEditor(MainWindowFixture& f) {
     return QTest::qWaitFor([&] { return RowEditor(f) != nullptr; }) ? RowEditor(f) : nullptr;
+}
+
+// A click on the menu's title in the menu bar, then one on its item, with nothing in between: as
+// fast as a user who knows where the item is.
+inline void ClickMenuItem(MainWindowFixture& f, const char* menuName, const char* itemName) {
+    QMenuBar* bar = f.window().menuBar();
+    auto* menu = f.find<QMenu>(menuName);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
+    auto* item = menu->findChild<QAction*>(QString::fromLatin1(itemName));
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
 }
 
 // Triggers the action once the enabled states are up to date; false when it is disabled.

@@ -38,6 +38,7 @@ private slots:
     void sessionSavesExpectedBytes();
     void enabledRules_data();
     void enabledRules();
+    void commandAtOnceAfterTheSelectionChanged();
     void commentBlockInLog_data();
     void commentBlockInLog();
     void restoreAllAsksFirst();
@@ -217,6 +218,21 @@ void TestEditing::enabledRules() {
         QVERIFY2(f.action(name.toLatin1())->isEnabled(), qPrintable(name));
     for (const QString& name : disabled)
         QVERIFY2(!f.action(name.toLatin1())->isEnabled(), qPrintable(name));
+}
+
+// A command chosen at once after the selection changed, before the program was idle, follows
+// that selection: nine rows, the first a comment, commented from the Edit menu.
+void TestEditing::commandAtOnceAfterTheSelectionChanged() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", "[s]\r\n;c=0\r\n" + Join(Lines(8)))});
+    f.show();
+    ClickRow(f, 1);
+    QVERIFY(!f.action("actRemLine")->isEnabled());  // a comment alone
+    ClickRow(f, 9, Qt::ShiftModifier);
+    ClickMenuItem(f, "mnuEdit", "N6");
+    QTRY_COMPARE(Rows(f).mid(1),
+                 QStringList({";c=0", ";k0=0", ";k1=1", ";k2=2", ";k3=3", ";k4=4", ";k5=5", ";k6=6", ";k7=7"}));
+    QCOMPARE(f.logEntries().last(), QString("(0)注释选定行(&R): <<操作结束>>"));
 }
 
 // A command over several rows frames its entries; over one row it writes the entry alone.
