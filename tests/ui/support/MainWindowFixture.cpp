@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QScreen>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -158,6 +159,14 @@ QList<int> MainWindowFixture::selectedRows() const {
 int MainWindowFixture::selectedRow() const {
     const QList<int> rows = selectedRows();
     return rows.size() == 1 ? rows.first() : -1;
+}
+
+QImage OnScreen(QWidget* widget) {
+    QWidget* window = widget->window();
+    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    const qreal ratio = shot.devicePixelRatio();
+    const QRect area(widget->mapTo(window, QPoint(0, 0)) * ratio, widget->size() * ratio);
+    return shot.toImage().copy(area);
 }
 
 void OnNextModal(std::function<void(QWidget*)> act) {
