@@ -144,9 +144,13 @@ void ContentListView::fitColumns() {
     }
 }
 
+// Other rows start at the top (another file, a new document); rows that were only renumbered
+// are taken back to where they were (keepPlaceAfterReset).
 void ContentListView::reset() {
     m_scrollBeforeReset = verticalScrollBar()->value();
     QTableView::reset();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
 }
 
 void ContentListView::keepPlaceAfterReset() { verticalScrollBar()->setValue(m_scrollBeforeReset); }
