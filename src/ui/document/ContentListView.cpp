@@ -8,12 +8,30 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace vq {
+
+namespace {
+
+// Cells draw no focus frame of their own: the list draws one around the whole row.
+class RowCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        cell.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, cell, index);
+    }
+};
+
+}  // namespace
 
 ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     setShowGrid(false);
@@ -39,6 +57,7 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->resizeSection(0, 250);
     columns->resizeSection(1, 150);
+    setItemDelegate(new RowCellDelegate(this));
     new InfoTip(this);
     m_slowClick.setSingleShot(true);
     connect(&m_slowClick, &QTimer::timeout, this, &ContentListView::startSlowClickEdit);
@@ -109,6 +128,38 @@ void ContentListView::keyPressEvent(QKeyEvent* event) {
 void ContentListView::focusOutEvent(QFocusEvent* event) {
     m_slowClick.stop();
     QTableView::focusOutEvent(event);
+}
+
+QRect ContentListView::rowRect(const QModelIndex& index) const {
+    if (!index.isValid())
+        return {};
+    const QAbstractItemModel* rows = model();
+    QRect rect = visualRect(rows->index(index.row(), 0));
+    for (int column = 1; column < rows->columnCount(); ++column)
+        rect |= visualRect(rows->index(index.row(), column));
+    return rect;
+}
+
+void ContentListView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid() || state() == EditingState)
+        return;
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rowRect(current);
+    frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;  // as an item's own frame
+    const bool selected = selectionModel()->isSelected(current);
+    frame.backgroundColor = palette().color(selected ? QPalette::Highlight : QPalette::Base);
+    QPainter painter(viewport());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+}
+
+// The view repaints only the cell of the focus; the frame spans the row.
+void ContentListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    viewport()->update(rowRect(previous));
+    viewport()->update(rowRect(current));
 }
 
 void ContentListView::startSlowClickEdit() {

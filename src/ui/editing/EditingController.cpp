@@ -114,12 +114,23 @@ void EditingController::actUnRemExecute() {
     UncommentRows(doc, signs, rows);
 }
 
+// The row that takes the place of the deleted ones (the last row when they were the last) is
+// selected and has the focus, as in a file manager: the focus does not fall back on the row above.
 void EditingController::actDelLineExecute() {
     const std::vector<size_t> rows = selection().indexes();
     if (!CanDeleteRows(rows.size()))
         return;
-    const PaintPause pause{m_context.list};
-    DeleteRows(m_context.session.document(), rows);
+    Document& doc = m_context.session.document();
+    {
+        const PaintPause pause{m_context.list};
+        DeleteRows(doc, rows);
+    }
+    if (doc.rowCount() == 0)
+        return;
+    const QModelIndex next =
+        m_context.list->model()->index(static_cast<int>(std::min(rows.front(), doc.rowCount() - 1)), 0);
+    m_context.list->selectionModel()->setCurrentIndex(next,
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void EditingController::actRestoreLineExecute() {

@@ -1,5 +1,5 @@
 // Line entries: rows of the content list, their colours, and the target text that mirrors them.
-#include "MainWindowFixture.h"
+#include "ListGestures.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -48,6 +48,8 @@ private slots:
     void rowColoursPainted_data();
     void rowColoursPainted();
     void insertedRowMark();
+    void focusMarksTheWholeRow_data();
+    void focusMarksTheWholeRow();
     void insertAndDeleteMirrored_data();
     void insertAndDeleteMirrored();
     void mirroringOff_data();
@@ -237,6 +239,31 @@ void TestLineEntries::rowColoursPainted() {
     const QImage image = f.list()->viewport()->grab().toImage();
     const QPoint probe(cell.right() - 3, cell.center().y());
     QCOMPARE(image.pixelColor(probe * image.devicePixelRatio()).rgb(), background.rgb());
+}
+
+// The keyboard focus marks the whole row, both columns, whichever column the user clicked; here
+// on a row it moved to with Ctrl+Down, which leaves the row unselected.
+void TestLineEntries::focusMarksTheWholeRow_data() {
+    QTest::addColumn<int>("column");
+    QTest::newRow("clicked on the caption") << 0;
+    QTest::newRow("clicked on the text at load") << 1;
+}
+
+void TestLineEntries::focusMarksTheWholeRow() {
+    QFETCH(int, column);
+    MainWindowFixture f;
+    f.start({f.writeFile("focus.ini", Join(kLines, "\r\n", true))});
+    QVERIFY(f.showActive());
+    QTableView* list = f.list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualRect(list->model()->index(2, column)).center());
+    QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(list->currentIndex().row(), 3);
+    const QRect mark = FocusMarkOfRow(f, 3);
+    const QHeaderView* header = list->horizontalHeader();
+    QVERIFY2(mark.left() <= header->sectionPosition(0) + 4, qPrintable(QString::number(mark.left())));
+    QVERIFY2(mark.right() >= header->sectionPosition(1) + header->sectionSize(1) - 5,
+             qPrintable(QString::number(mark.right())));
 }
 
 // An inserted row shows "<<新建行>>" in the column "before", and its text in the target text.

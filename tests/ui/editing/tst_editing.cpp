@@ -42,6 +42,8 @@ private slots:
     void commentBlockInLog_data();
     void commentBlockInLog();
     void restoreAllAsksFirst();
+    void deleteMovesTheFocusToTheNextRow_data();
+    void deleteMovesTheFocusToTheNextRow();
     void insertIntoEmptyDocument();
     void selectAllIsOneRange();
 };
@@ -280,6 +282,34 @@ void TestEditing::commentBlockInLog() {
     for (int i = 0; i < checked.size(); ++i)
         QCOMPARE(f.checked().at(rows[i]), checked[i]);
     QVERIFY(f.doc().modified());
+}
+
+// After 删除选定行 the row that took the place of the deleted ones is the selected row with the
+// keyboard focus, the last row when they were the last; no frame is left on the row above them.
+void TestEditing::deleteMovesTheFocusToTheNextRow_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("focused");
+    QTest::newRow("rows 3 to 5 of 9") << 3 << 5 << 3;
+    QTest::newRow("the last two rows") << 7 << 8 << 6;
+}
+
+void TestEditing::deleteMovesTheFocusToTheNextRow() {
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(int, focused);
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", Join(Lines(9)))});
+    QVERIFY(f.showActive());
+    ClickRow(f, first);
+    ClickRow(f, last, Qt::ShiftModifier);
+    ClickMenuItem(f, "mnuEdit", "mnuDelLine");
+    QTRY_COMPARE(Rows(f).size(), 9 - (last - first + 1));
+    QCOMPARE(ListView(f)->currentIndex().row(), focused);
+    QCOMPARE(f.selectedRows(), QList<int>{focused});
+    if (focused > 0)
+        QVERIFY(FocusMarkOfRow(f, focused - 1).isEmpty());
+    QVERIFY(!FocusMarkOfRow(f, focused).isEmpty());
 }
 
 void TestEditing::restoreAllAsksFirst() {
