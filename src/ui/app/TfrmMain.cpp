@@ -16,6 +16,7 @@
 #include "ui/settings/SignToolBar.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/MenuKey.h"
 #include "ui/toolbox/UiResources.h"
 #include "ui/toolbox/UiTexts.h"
 #include "ui/tools/ToolsController.h"
@@ -58,6 +59,7 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
     connect(m_lvContent, &ContentListView::viewportResized, this, &TfrmMain::FormResize);
     m_lvContent->installEventFilter(this);
     m_lvContent->viewport()->installEventFilter(this);
+    qApp->installEventFilter(new MenuKeyFilter(this));
     FormCreate(arguments);
 }
 

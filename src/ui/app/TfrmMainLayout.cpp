@@ -91,7 +91,7 @@ void TfrmMain::createMenus() {
     QMenu* recent = BuildMainMenu(menuBar(), m_actions, *m_signs);
     m_recentMenu = new RecentMenu(recent, m_recent, m_platform, this,
                                   [this](const QString& path) { m_files->startOpening(path); });
-    BuildPopupMenus(this, m_actions, m_lvContent, m_lstLog, m_reContent);
+    BuildPopupMenus(this, m_actions, m_lvContent, m_tvTopic, m_lstLog, m_reContent);
     // The window's shortcuts work wherever the focus is.
     for (QAction* action : m_actions.all())
         addAction(action);

@@ -27,8 +27,8 @@ TargetTextView::TargetTextView(QWidget* parent) : QAbstractScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
-    // Right-button presses and releases come here; the owner opens its menu on the release.
-    setContextMenuPolicy(Qt::PreventContextMenu);
+    // Right-button presses and releases come here; the owner opens its menu on the release. The
+    // keyboard's requests come to the view itself (contextMenuEvent).
     viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setCursor(Qt::IBeamCursor);
     QPalette silver = palette();
