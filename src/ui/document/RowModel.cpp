@@ -28,7 +28,7 @@ QColor RowModel::backgroundFor(const LineEntry& row) {
         return kNewRowBackground;
     if (row.record.edited)
         return kEditedRowBackground;
-    return {};
+    return kRowBackground;
 }
 
 QColor RowModel::foregroundFor(const LineEntry& row) { return row.checked ? QColor(Qt::black) : kUncheckedText; }
@@ -55,10 +55,7 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
         if (index.column() == 0)
             return row.checked ? Qt::Checked : Qt::Unchecked;
         return {};
-    case Qt::BackgroundRole: {
-        const QColor c = backgroundFor(row);
-        return c.isValid() ? QVariant(c) : QVariant();
-    }
+    case Qt::BackgroundRole: return backgroundFor(row);
     case Qt::ForegroundRole: return foregroundFor(row);
     default: return {};
     }

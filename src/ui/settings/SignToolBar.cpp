@@ -1,6 +1,7 @@
 #include "ui/settings/SignToolBar.h"
 
 #include "ui/document/TextCodec.h"
+#include "ui/toolbox/Colours.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
 
@@ -282,13 +283,9 @@ void SignToolBar::refresh() {
             b->setEditText(text);
     }
     m_cboTitleSign->setEnabled(m_panel.titleSignEnabled());
-    QPalette palette = m_cboTitleSign->palette();
-    const QColor base = m_panel.titleSignColour() == BoxColour::Silver
-                            ? QColor(kSilverLevel, kSilverLevel, kSilverLevel)
-                            : QColor(Qt::white);
-    palette.setColor(QPalette::Base, base);
-    m_cboTitleSign->setPalette(palette);
-    m_cboTitleSign->lineEdit()->setPalette(palette);
+    const ColourPair colours{m_panel.titleSignColour() == BoxColour::Silver ? kSilver : QColor(Qt::white), Qt::black};
+    SetColours(m_cboTitleSign, QPalette::Base, QPalette::Text, colours);
+    SetColours(m_cboTitleSign->lineEdit(), QPalette::Base, QPalette::Text, colours);
     const QString hint = QString::fromStdString(m_panel.titleSignHint());
     m_cboTitleSign->setStatusTip(hint);
     m_cboTitleSign->setToolTip(hint);
