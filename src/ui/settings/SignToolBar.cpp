@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 #include <QToolButton>
 #include <QValidator>
@@ -45,6 +46,24 @@ public:
 };
 }  // namespace
 
+// A one-character box is as wide as the longest text it shows, a blank in its space-count form
+// "1|_|", and no wider: the tool bar keeps its room.
+static int OneCharBoxWidth(const QComboBox* box) {
+    const QFontMetrics metrics(box->font());
+    constexpr int kLineEditMargins = 2 * 2 + 1;  // the line edit's own text margins, and the cursor
+    const int needed = metrics.horizontalAdvance(QStringLiteral("1|_|")) + kLineEditMargins;
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = true;
+    int width = needed;
+    for (;; ++width) {
+        option.rect = QRect(0, 0, width, box->sizeHint().height());
+        if (box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width() >=
+            needed)
+            return width;
+    }
+}
+
 SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec, Platform& platform)
     : m_window(window), m_platform(platform) {
     // The hint counts a title sign in bytes of the legacy code page: two for a Chinese character.
@@ -73,7 +92,10 @@ QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar
     box->setToolTip(U(hint));
     box->setMinimumContentsLength(oneChar ? 1 : 4);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMaximumWidth(oneChar ? 40 : 64);
+    if (oneChar)
+        box->setFixedWidth(OneCharBoxWidth(box));
+    else
+        box->setMaximumWidth(54);  // ";;;;;;" whole, and the tool bar whole in the window's first width
     if (oneChar)
         box->lineEdit()->setValidator(new OneCharValidator(box));
     // The box, not its line edit, has the focus: the line edit only hears of it directly.

@@ -37,6 +37,7 @@ private slots:
     void relativeCommandLinePathIsStoredAbsolute();
     void dialogShowsTheWindowsSettings();
     void dialogOkTakesEverythingOver();
+    void dialogKeepsItsSizeWhateverTheSigns();
     void dialogCancelTakesNothingOver_data();
     void dialogCancelTakesNothingOver();
     void dialogProtectsBuiltInSigns_data();
@@ -494,6 +495,29 @@ void TestSettings::unwritableFileIsReportedOnceAndTheWindowCloses() {
     QVERIFY(!w.isVisible());
     QCOMPARE(m_f->platform.errors(), QStringList{"Unable to write to " + path});
     QCOMPARE(MainWindowFixture::readBytes(m_f->path("plain")), QByteArray("x"));
+}
+
+// However long the signs in its lists, the dialog has the same fixed size: a long title sign typed
+// into the tool bar's box, and left (which adds it to the history), changes nothing.
+void TestSettings::dialogKeepsItsSizeWhateverTheSigns() {
+    m_f->start();
+    QVERIFY(m_f->showActive());
+    QSize before;
+    runDialog([&](vq::TfrmOption* d) { before = d->size(); });
+    QVERIFY(m_f->showActive());
+    auto* title = m_f->find<QComboBox>("cboTitleSign");
+    QTest::mouseClick(title->lineEdit(), Qt::LeftButton);
+    QTRY_VERIFY(title->hasFocus());
+    title->lineEdit()->selectAll();
+    const QString longSign = QString(";") + QString(120, QChar('='));
+    QTest::keyClicks(title->lineEdit(), longSign);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(!title->hasFocus());
+    runDialog([&](vq::TfrmOption* d) {
+        QVERIFY(boxItems("cboTitleSign").contains(longSign));
+        d->findChild<QComboBox*>("cboTitle")->setCurrentText(longSign);
+        QCOMPARE(d->size(), before);
+    });
 }
 
 QTEST_MAIN(TestSettings)
