@@ -31,6 +31,7 @@ private slots:
     void statusTipReachesMessagePanel();
     void toolBarOrder();
     void contentListKind();
+    void statusPanelsNeverOverlap();
     void popupMenuFromTheKeyboard_data();
     void popupMenuFromTheKeyboard();
 };
@@ -221,6 +222,35 @@ void TestWindow::contentListKind() {
     QCOMPARE(list->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);  // uniform rows
     QVERIFY(list->verticalHeader()->isHidden());
     QVERIFY(!list->horizontalHeader()->isHidden());
+}
+
+// However small the user makes the window, the status bar's panels stand side by side within it,
+// with the progress bar and the cancel button of a load that runs.
+void TestWindow::statusPanelsNeverOverlap() {
+    MainWindowFixture f;
+    f.start();
+    f.show();
+    f.slowLoads();
+    QVERIFY(f.files().startOpening(f.writeFile("long.ini", Join(Lines(4500)))));
+    QTRY_VERIFY(f.find<QWidget>("pbLoading")->isVisible());
+    f.window().resize(40, 40);  // what the window system allows of it
+    QStatusBar* bar = f.window().statusBar();
+    QTRY_VERIFY(f.window().width() < 690);
+    QCoreApplication::processEvents();
+    QList<QRect> parts;
+    for (QWidget* part : bar->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (part->isVisible())
+            parts << part->geometry();
+    QCOMPARE(parts.size(), 6);  // three panels, the progress bar, the cancel button, the size grip
+    std::sort(parts.begin(), parts.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QVERIFY2(parts[i].right() < bar->width(), qPrintable(QString::number(i)));
+        if (i > 0)
+            QVERIFY2(parts[i - 1].right() < parts[i].left(), qPrintable(QString::number(i)));
+    }
+    QVERIFY(f.find<QLabel>("pnlMessage")->width() >= 60);
+    f.files().cancelLoading();
+    f.waitForLoad();
 }
 
 // Shift+F10 opens the focused view's pop-up menu as the Menu key does: at the view's current item
