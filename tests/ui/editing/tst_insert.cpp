@@ -43,6 +43,7 @@ private slots:
     void titleTypes_data();
     void titleTypes();
     void forceComment();
+    void forceCommentCaptionOnOneLine();
     void dialogKeepsItsContents();
     void escapeAndCancelChangeNothing();
     void refusesWhatTheEncodingCannotHold();
@@ -114,6 +115,21 @@ void TestInsert::forceComment() {
     QCOMPARE(f.checked().mid(2, 3), QList<bool>({false, false, false}));
     QCOMPARE(f.logEntries().mid(1),
              QStringList({"(3)向上插入项(&U) ...: ;x=1", "(4)向上插入项(&U) ...: ;", "(5)向上插入项(&U) ...: ;y=2"}));
+}
+
+// The check box's caption "将每行强迫为注释" stands whole on one line beside the text box.
+void TestInsert::forceCommentCaptionOnOneLine() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenRows())});
+    f.show();
+    ClickRow(f, 2);
+    QVERIFY(WithInsertDialog(f, "actInsertLine", [](vq::TfrmInsert& d) {
+        auto* box = DialogChild<QCheckBox>(d, "chkAllRem");
+        QCOMPARE(box->text(), QString::fromUtf8(vq::texts::kInsertAllRem));
+        QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(QString::number(box->width())));
+        QVERIFY(box->height() < 2 * box->fontMetrics().height());
+        ClickCancel(d);
+    }));
 }
 
 // The dialog is made once: the title, the check boxes and the page stay as the user left them;
