@@ -17,6 +17,7 @@
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/MenuKey.h"
+#include "ui/toolbox/QtTranslations.h"
 #include "ui/toolbox/UiResources.h"
 #include "ui/toolbox/UiTexts.h"
 #include "ui/tools/ToolsController.h"
@@ -137,12 +138,13 @@ void TfrmMain::loadingChanged(bool loading) {
     m_actions.requestUpdate();
 }
 
-// Start-up: application title, dropped files, the settings file, the default pattern, then the
+// Start-up: application title, Qt's texts in Chinese, dropped files, the settings file, the default pattern, then the
 // command-line file or an empty document.
 void TfrmMain::FormCreate(const QStringList& arguments) {
     // The name only: Qt appends a display name, once one is set, to every window title, and the
     // title bar must show the caption alone. Message boxes take the name as their title.
     QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
+    InstallQtTranslations();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));
     m_settings->LoadSettings();

@@ -42,7 +42,7 @@ public:
     virtual Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No/Cancel buttons.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A message box with a title of its own and Yes/No buttons.
+    // A message box with a title of its own, Yes/No buttons and no icon.
     virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void beep() = 0;
 

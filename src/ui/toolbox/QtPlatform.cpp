@@ -63,8 +63,11 @@ Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& titl
                                          QMessageBox::Yes));
 }
 
+// A plain message box of its own title: no icon.
 Platform::Answer QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text) {
-    return ToAnswer(QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return ToAnswer(box.exec());
 }
 
 void QtPlatform::beep() { QApplication::beep(); }
@@ -91,6 +94,7 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& sett
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(QtFilterList(settings));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);  // the descriptions name their patterns
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -106,6 +110,7 @@ QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSettings& sett
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QtFilterList(settings));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!m_lastSaveName.isEmpty())
         dialog.selectFile(m_lastSaveName);

@@ -170,11 +170,17 @@ QImage OnScreen(QWidget* widget) {
 }
 
 void OnNextModal(std::function<void(QWidget*)> act) {
+    OnNextModalWhere([](QWidget*) { return true; }, std::move(act));
+}
+
+void OnNextModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act)] {
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, wanted = std::move(wanted), act = std::move(act)] {
         QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !wanted(modal))
+            modal = nullptr;
         if (!modal && clock->elapsed() < 10000)
             return;
         timer->stop();

@@ -124,4 +124,12 @@ QImage OnScreen(QWidget* widget);
 // Runs `act` on the next modal dialog as soon as it is on screen, inside the dialog's own event
 // loop: the way a test answers a dialog that a command opens with exec().
 void OnNextModal(std::function<void(QWidget*)> act);
+// The same for the first modal dialog of that kind: a question that comes over a dialog still
+// open.
+void OnNextModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> act);
+template <typename Dialog>
+void OnNextModalOf(std::function<void(Dialog*)> act) {
+    OnNextModalWhere([](QWidget* modal) { return qobject_cast<Dialog*>(modal) != nullptr; },
+                     [act = std::move(act)](QWidget* modal) { act(qobject_cast<Dialog*>(modal)); });
+}
 }  // namespace vqtest
