@@ -19,7 +19,7 @@ struct FileDialogSettings {
     QString title;                             // empty: the platform's default
     QVector<QPair<QString, QString>> filters;  // (description, patterns separated by ';')
     QString defaultSuffix;
-    QString initialFolder;
+    QString initialFolder;  // empty: the platform's choice
     bool confirmOverwrite = false;
 };
 
@@ -53,9 +53,9 @@ public:
     virtual QString openFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
 
-    // The desktop's plain-text editor: the first of a short list found on the search path, or
-    // the first name of that list when none is installed.
-    virtual QString textEditor() = 0;
+    // The desktop's plain-text editor as a command: the program, then its own arguments (the
+    // file goes after them). See ChooseTextEditor for the order it is looked for in.
+    virtual QStringList textEditor() = 0;
     // Starts a program without waiting for it, in `workingFolder` (empty: this program's own).
     virtual StartResult startProgram(const QString& program, const QStringList& arguments,
                                      const QString& workingFolder = {}) = 0;

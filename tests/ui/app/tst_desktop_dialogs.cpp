@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -78,6 +80,7 @@ private slots:
     void saveDialogAndReplaceQuestionInChinese();
     void findQuestionHasNoIcon();
     void openDialogShowsEachFilterOnce();
+    void saveAsStartsInTheDocumentsFolder();
 };
 
 // Ctrl+N with changes asks with Qt's standard buttons, in Chinese.
@@ -172,6 +175,21 @@ void TestDesktopDialogs::openDialogShowsEachFilterOnce() {
     QTest::keyClick(d.window.get(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(filters, QStringList({"Supported Files(*.ini;*.inf;*.conf;*.txt)", "Ini File(*.ini)", "Inf File(*.inf)",
                                    "Apache Configuration File(*.conf)", "Text File(*.txt)", "All Files(*)"}));
+}
+
+// Save As of a document that has a file starts in that file's folder, wherever a save went before.
+void TestDesktopDialogs::saveAsStartsInTheDocumentsFolder() {
+    DesktopWindow d("[s]\r\nk=1\r\n");
+    const QString folder = QFileInfo(QString::fromStdString(d.window->document().fileName())).absolutePath();
+    QVERIFY(folder != QDir::homePath());
+    QString shown;
+    OnNextModalOf<QFileDialog>([&](QFileDialog* dialog) {
+        shown = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    auto* toolBar = d.find<QToolBar>("ToolBar");
+    QTest::mouseClick(toolBar->widgetForAction(d.window->action(vq::Act::SaveAs)), Qt::LeftButton);
+    QCOMPARE(shown, folder);
 }
 
 QTEST_MAIN(TestDesktopDialogs)

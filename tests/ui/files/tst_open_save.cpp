@@ -257,7 +257,7 @@ void TestOpenSave::sizeThresholds() {
     const bool editor = question && answer == Answer::Yes;
     QCOMPARE(f.platform.started().size(), editor ? 1 : 0);
     if (editor) {
-        QCOMPARE(f.platform.started().first().program, f.platform.textEditor());
+        QCOMPARE(f.platform.started().first().program, f.platform.textEditor().first());
         QCOMPARE(f.platform.started().first().arguments, QStringList{path});
     }
     if (loaded) {
@@ -276,7 +276,7 @@ void TestOpenSave::textEditorNotFound() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     const QString path = f.writeFile("huge.ini", SizedFile(160000));
-    f.platform.setTextEditor("no-such-editor");
+    f.platform.setTextEditor({"no-such-editor"});
     f.platform.setStartResult(StartResult::NotFound);
     f.platform.queueYesNoCancel(Answer::Yes);
     f.files().OpenDocument(path);

@@ -59,7 +59,8 @@ public:
     void setStartResult(StartResult result) { m_startResult = result; }
     // What showing the help page gives; Started unless set.
     void setHelpResult(StartResult result) { m_helpResult = result; }
-    void setTextEditor(const QString& name) { m_textEditor = name; }
+    // The text editor's command: the program, then its own arguments.
+    void setTextEditor(const QStringList& command) { m_textEditor = command; }
     // The settings file the window reads at start and writes at close.
     void setSettingsFilePath(const QString& path) { m_settingsFilePath = path; }
 
@@ -107,7 +108,7 @@ public:
     QString openFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
-    QString textEditor() override { return m_textEditor; }
+    QStringList textEditor() override { return m_textEditor; }
     StartResult openDocument(const QString& path) override;
     StartResult showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
@@ -128,7 +129,7 @@ private:
     QQueue<QString> m_savePaths;
     StartResult m_startResult = StartResult::Started;
     StartResult m_helpResult = StartResult::Started;
-    QString m_textEditor = QStringLiteral("mousepad");
+    QStringList m_textEditor{QStringLiteral("mousepad")};
     QString m_settingsFilePath;
 
     std::atomic<quint32> m_tick{1000};
