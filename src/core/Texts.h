@@ -132,11 +132,31 @@ inline constexpr const char* kCliHelp =
     "\n"
     "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n";
 
+// A file changed on disk by someone else: the bar above the views and the question before Save
+inline constexpr const char* kDiskChanged = "文件 \"%S\" 已被其他程序修改。";
+inline constexpr const char* kDiskMissing = "文件 \"%S\" 已被删除或移走。保存会在原路径重新写入。";
+inline constexpr const char* kDiskReload = "重新加载";
+inline constexpr const char* kDiskReloadHint = "放弃这里显示的内容，读入磁盘上的文件";
+inline constexpr const char* kDiskQuestionTitle = "文件已被修改";
+inline constexpr const char* kDiskQuestion =
+    "文件 \"%S\" 在读入之后已被其他程序修改。\n\n"
+    "覆盖：用这里的内容写过它，其他程序的修改会丢失。\n"
+    "重新加载：读入磁盘上的文件。\n"
+    "另存为：把这里的内容保存为另一个文件。";
+inline constexpr const char* kDiskOverwrite = "覆盖";
+inline constexpr const char* kDiskSaveAs = "另存为";
+inline constexpr const char* kDiskCancel = "取消";
+
 // Opening and saving errors: the first line, then the reason on its own line
 inline constexpr const char* kOpenFailed = "打开文件 \"%S\" 失败！";
 inline constexpr const char* kNewContentKept = "原文件可能已不完整，新内容完整保存在 \"%S\"。";
 inline constexpr const char* kReasonFolder = "这是一个文件夹。";
 inline constexpr const char* kReasonNotRegular = "这不是一个普通文件。";
+inline constexpr const char* kReasonChangedOnDisk = "文件在读入之后已被其他程序修改，没有写入。";
+inline constexpr const char* kReasonLinkAdded = "\"%S\" 是读入文件之后才出现的符号链接，不经由它写入。";
+inline constexpr const char* kReasonLinkChanged = "符号链接 \"%S\" 现在指向别处，与读入文件时不同，不经由它写入。";
+inline constexpr const char* kReasonLinkUnsafe =
+    "符号链接 \"%S\" 属于其他用户，又在人人可写的粘滞文件夹中，不经由它读写。";
 // Reasons by errno; any other errno is worded by the system.
 inline constexpr std::pair<int, const char*> kErrnoTexts[] = {
     {ENOENT, "文件或文件夹不存在。"},
@@ -229,6 +249,18 @@ inline constexpr const char* kFocusTree = "目录树; 单击, 列表定位到相
 inline constexpr const char* kFocusList = "列表项; 双击, 编辑项目, 文本定位到相应行";
 inline constexpr const char* kFocusText = "文本查看; 只读; 为最终保存的文本";
 
+// What a screen reader reads: names of the controls that show no caption of their own, and the
+// spoken form of a log entry's number
+inline constexpr const char* kNameTree = "目录树";
+inline constexpr const char* kNameList = "内容列表";
+inline constexpr const char* kNameStatusBar = "状态栏";
+inline constexpr const char* kNameToolBar = "工具栏";
+inline constexpr const char* kNameLinePanel = "行号";
+inline constexpr const char* kNameCaretPanel = "光标位置";
+inline constexpr const char* kNameMessagePanel = "消息";
+inline constexpr const char* kNameDeleteSign = "删除%S";
+inline constexpr const char* kSpokenLogRow = "第%d行 ";
+
 // Menus
 inline constexpr const char* kMenuFile = "文件(&F)";
 inline constexpr const char* kMenuFileHint = "新建一个 ini 文件";
@@ -312,6 +344,10 @@ inline constexpr const char* kReadmeTip = "查看\"Readme.txt\"";
 inline constexpr const char* kHomePageLink = "HomePage";
 inline constexpr const char* kEMailLink = "E-Mail";
 inline constexpr const char* kGameLabel = "QOR";
+inline constexpr const char* kPlayfieldName = "打砖块游戏";
+inline constexpr const char* kPlayfieldDescription =
+    "黑色的信息窗口也是一个打砖块游戏：右键单击信息面板使其离开；只剩黑色区域时，按住 Shift 右键单击发一个球，"
+    "按住 Ctrl+Alt 右键单击发十个球；上、下方向键移动球拍，左键单击结束游戏。";
 inline constexpr const char* kAboutIntro =
     "  Varnoquil 是一个用于编辑ini格式的文件编辑器，她能够分析ini格式文件的内部结构，将文件里的各种信息归类、"
     "分组，显示出它的目录结构，从而可以方便的定位、查找您想要的信息。此外，她不仅可用于ini文件，而且支持任何结构与"

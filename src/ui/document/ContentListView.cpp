@@ -2,8 +2,10 @@
 
 #include "ui/document/RowModel.h"
 
+#include "ui/document/ContentListAccessible.h"
 #include "ui/document/InfoTip.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
@@ -59,6 +61,7 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     columns->resizeSection(1, 150);
     setItemDelegate(new RowCellDelegate(this));
     new InfoTip(this);
+    InstallContentListAccessibility();
     m_slowClick.setSingleShot(true);
     connect(&m_slowClick, &QTimer::timeout, this, &ContentListView::startSlowClickEdit);
 }
@@ -155,11 +158,25 @@ void ContentListView::paintEvent(QPaintEvent* event) {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
+void ContentListView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    if (QAccessible::isActive() && currentIndex().isValid())
+        if (auto* list = static_cast<ContentListAccessible*>(QAccessible::queryAccessibleInterface(this)))
+            list->currentRowChanged(currentIndex().row());
+}
+
 // The view repaints only the cell of the focus; the frame spans the row.
 void ContentListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableView::currentChanged(current, previous);
+    QAbstractItemView::currentChanged(current, previous);
     viewport()->update(rowRect(previous));
     viewport()->update(rowRect(current));
+    if (QAccessible::isActive() && current.isValid() && current.row() != previous.row())
+        if (auto* list = static_cast<ContentListAccessible*>(QAccessible::queryAccessibleInterface(this)))
+            list->currentRowChanged(current.row());
+}
+
+void ContentListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 void ContentListView::startSlowClickEdit() {

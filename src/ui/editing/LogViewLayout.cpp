@@ -139,6 +139,7 @@ void LogView::doItemsLayout() {
 void LogView::reset() {
     m_entryHeight = 0;
     m_contentWidth = 0;
+    tellEntriesCleared();
     QListView::reset();
 }
 
@@ -197,6 +198,7 @@ void LogView::rowsInserted(const QModelIndex& parent, int start, int end) {
             QRect(0, (start - before) * entryHeight(), viewport()->width(), (end - start + 1) * entryHeight()));
     if (!isVisible())
         m_newestOutOfView = true;
+    tellEntriesAdded(start, end);
 }
 
 void LogView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {

@@ -17,6 +17,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -70,6 +71,20 @@ Platform::Answer QtPlatform::askYesNo(QWidget* parent, const QString& title, con
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return ToAnswer(box.exec());
+}
+
+int QtPlatform::choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> made;
+    for (int i = 0; i < buttons.size(); ++i)
+        made << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::ActionRole);
+    if (made.isEmpty())
+        return -1;
+    box.setDefaultButton(static_cast<QPushButton*>(made.last()));
+    box.setEscapeButton(made.last());
+    box.exec();
+    const int chosen = made.indexOf(box.clickedButton());
+    return chosen < 0 ? static_cast<int>(made.size()) - 1 : chosen;
 }
 
 void QtPlatform::beep() { QApplication::beep(); }
