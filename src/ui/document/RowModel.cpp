@@ -39,9 +39,10 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
     const LineEntry& row = m_document.row(static_cast<size_t>(index.row()));
     switch (role) {
     case Qt::EditRole:
-        // The editor starts from the text itself: what it gives back is written as it stands.
+        // The editor starts from the text itself, its CRs marked: what it gives back is written
+        // as it stands.
         if (index.column() == 0)
-            return m_codec.decode(row.caption);
+            return MarkCrs(m_codec.decode(row.caption));
         return {};
     case Qt::DisplayRole:
     case Qt::ToolTipRole: {

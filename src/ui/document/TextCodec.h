@@ -51,4 +51,13 @@ QString LegacyCodecName(int charset);
 // Makes decoded text safe to show as one block of a text view.
 void ProtectLineBreaks(QString& text);
 
+// The mark a lone CR, which stays in a line's text, is shown as: in the views, and in the editors
+// of a row's text.
+inline constexpr QChar kCrMark{0x240D};  // ␍
+
+// A row's text in an editor and back: each CR is shown as the mark, so that the editor keeps the
+// row on one line, and each mark becomes the CR again.
+QString MarkCrs(QString text);
+QString UnmarkCrs(QString text);
+
 }  // namespace vq

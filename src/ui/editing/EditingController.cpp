@@ -9,6 +9,7 @@
 #include "ui/document/PaintPause.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/SelectedRowRuns.h"
+#include "ui/document/TextCodec.h"
 #include "ui/editing/TfrmInsert.h"
 #include "ui/editing/TypedText.h"
 #include "ui/settings/SignToolBar.h"
@@ -26,7 +27,7 @@ namespace vq {
 EditingController::EditingController(const Context& context)
     : m_context(context), m_frmInsert(new TfrmInsert(context.platform, context.window)) {
     // OK keeps the dialog open on text the document's encoding cannot hold.
-    m_frmInsert->setCheck([this](const QString& text) { return typed(text).refusal; });
+    m_frmInsert->setCheck([this](const QString& text) { return typed(UnmarkCrs(text)).refusal; });
     ContentListView* list = m_context.list;
     list->installEventFilter(this);
     connect(m_context.session.rows(), &RowModel::captionEdited, this, &EditingController::lvContentEdited);
@@ -80,6 +81,17 @@ AnalysisSettings EditingController::documentSigns() const {
 
 TypedText EditingController::typed(const QString& text) const {
     return EncodeTyped(m_context.session.codec(), m_context.session.document().encoding(), text);
+}
+
+QString EditingController::editorText(size_t row) const {
+    return MarkCrs(m_context.session.codec().decode(m_context.session.document().caption(row)));
+}
+
+TypedText EditingController::rowBytes(const QString& text, std::optional<size_t> row) const {
+    const Document& doc = m_context.session.document();
+    if (row && *row < doc.rowCount() && text == editorText(*row))
+        return {std::string(doc.caption(*row)), {}};
+    return typed(UnmarkCrs(text));
 }
 
 SelectedRowRuns EditingController::selection() const { return SelectedRowRuns(m_context.list->selectionModel()); }

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -134,7 +135,11 @@ void TfrmInsert::clearText() { m_mmText->clear(); }
 
 void TfrmInsert::setText(const QString& text) { m_mmText->setPlainText(text); }
 
-QString TfrmInsert::text() const { return m_mmText->toPlainText(); }
+// Every character as it stands (toPlainText would give a no-break space as a space), a line
+// break between the blocks.
+QString TfrmInsert::text() const {
+    return m_mmText->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
 
 void TfrmInsert::showPlainPage() { m_pcPages->setCurrentIndex(PlainPage); }
 

@@ -3,6 +3,8 @@
 // of a block of selected rows.
 #include "ListGestures.h"
 
+#include <QTextCursor>
+
 #include "core/Texts.h"
 
 #include <QInputMethodEvent>
@@ -51,6 +53,8 @@ private slots:
     void dialogEdit_data();
     void dialogEdit();
     void dialogEditOfNewRowKeepsItNew();
+    void dialogEditShowsALoneCrAsAMark_data();
+    void dialogEditShowsALoneCrAsAMark();
 };
 
 void TestInsert::titleTypes_data() {
@@ -303,6 +307,49 @@ void TestInsert::dialogEditOfNewRowKeepsItNew() {
         QCOMPARE(f.column(1).at(row), QString::fromUtf8(vq::texts::kNewLineMark));
     }
     QVERIFY(f.doc().edited(3));
+}
+
+// A row with a lone CR in its text opens in the edit dialog as one line, the CR shown as the mark
+// "␍"; OK without a change leaves every byte, and a line removed from the top leaves the line
+// below it as it was, though that line holds the mark itself as a character. A line the user
+// changed takes every mark in it as a CR.
+void TestInsert::dialogEditShowsALoneCrAsAMark_data() {
+    QTest::addColumn<QString>("edit");  // what the user does in the text box
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("OK at once") << "" << QByteArray("[a]\na=1\rb=2\n;c=\xE2\x90\x8D\nd=4\n");
+    QTest::newRow("typed at the end") << "end" << QByteArray("[a]\na=1\rb=2\n;c=\rx\nd=4\n");
+    QTest::newRow("the first line removed") << "first" << QByteArray("[a]\n;c=\xE2\x90\x8D\nd=4\n");
+}
+
+void TestInsert::dialogEditShowsALoneCrAsAMark() {
+    QFETCH(QString, edit);
+    QFETCH(QByteArray, saved);
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", "[a]\na=1\rb=2\n;c=\xE2\x90\x8D\nd=4\n")});  // row 2 holds the mark itself
+    QVERIFY(f.showActive());
+    ClickRow(f, 1);
+    ClickRow(f, 2, Qt::ShiftModifier);
+    const QString mark = QStringLiteral("\u240D");
+    QString shown;
+    int blocks = 0;
+    QVERIFY(WithInsertDialog(f, "actEditLine", [&](vq::TfrmInsert& d) {
+        auto* text = DialogChild<QPlainTextEdit>(d, "mmText");
+        shown = text->toPlainText();
+        blocks = text->blockCount();
+        if (edit == "end") {
+            text->moveCursor(QTextCursor::End);
+            QTest::keyClicks(text, "x");
+        } else if (edit == "first") {
+            text->moveCursor(QTextCursor::Start);
+            QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
+            QTest::keyClick(text, Qt::Key_Right, Qt::ShiftModifier);
+            QTest::keyClick(text, Qt::Key_Delete);
+        }
+        ClickOk(d);
+    }));
+    QCOMPARE(shown, "a=1" + mark + "b=2\n;c=" + mark);
+    QCOMPARE(blocks, 2);
+    QCOMPARE(QByteArray::fromStdString(f.doc().saveBytes()), saved);
 }
 
 QTEST_MAIN(TestInsert)
