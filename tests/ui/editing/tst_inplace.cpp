@@ -228,6 +228,9 @@ void TestInPlace::loneCrShownAsAMark_data() {
                                     << ";x" << QByteArray("[a]\na=1\rb=2;x\nc=3\n");
     QTest::newRow("a mark typed") << QByteArray("[a]\na=1\nc=3\n") << "a=1" << mark + "b"
                                   << QByteArray("[a]\na=1\rb\nc=3\n");
+    // The CR at the end is kept by the CR LF after it.
+    QTest::newRow("a mark typed at the end") << QByteArray("[a]\na=1\nc=3\n") << "a=1" << mark
+                                             << QByteArray("[a]\na=1\r\r\nc=3\n");
     QTest::newRow("GBK file, unchanged") << Gb18030("[中]\r\n键=值\r注释\r\n")
                                          << QString::fromUtf8("键=值") + mark + "注释"
                                          << "" << Gb18030("[中]\r\n键=值\r注释\r\n");
