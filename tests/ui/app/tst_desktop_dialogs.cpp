@@ -3,6 +3,7 @@
 // dialog's filters each shown once.
 #include "ListGestures.h"
 
+#include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/QtPlatform.h"
 
 #include <QAbstractButton>
@@ -26,11 +27,14 @@ namespace {
 // The desktop's platform, its settings file in a folder of the test's own.
 class DesktopPlatform : public vq::QtPlatform {
 public:
-    explicit DesktopPlatform(QString settings) : m_settings(std::move(settings)) {}
-    QString settingsFilePath() override { return m_settings; }
+    explicit DesktopPlatform(const QString& settings) {
+        const std::string path = vq::LocalPath(settings);
+        m_settings = {path, path, {}};
+    }
+    vq::SettingsFiles settingsFiles() override { return m_settings; }
 
 private:
-    QString m_settings;
+    vq::SettingsFiles m_settings;
 };
 
 QStringList FileOf(MainWindowFixture& files, const QByteArray& bytes) {
