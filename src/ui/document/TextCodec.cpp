@@ -32,11 +32,11 @@ void ProtectLineBreaks(QString& text) {
         if (u == u'\r')
             c = kCrMark;
         else if (u == u'\n')
-            c = QChar(0x240A);  // ␊
+            c = kLfMark;
         else if (u == 0x2029 || u == 0x2028)
-            c = QChar(0x21B5);  // ↵
+            c = kSeparatorMark;
         else if (u == 0)
-            c = QChar(0x2400);  // ␀
+            c = kNulMark;
     }
 }
 

@@ -211,9 +211,7 @@ void TestInPlace::secondClickOnTheCaption() {
     }
 }
 
-// A row never holds a line break, and a legacy file only takes what its code page holds: the
-// edit is refused with a message and nothing changes.
-// A lone CR in a row's text is one mark "␍" in the editor, on one line: Enter without a change
+// A lone CR in a row's text is one mark "↵" in the editor, on one line: Enter without a change
 // leaves the row's bytes, and the mark, kept or typed, goes back as the CR. A row that holds the
 // mark itself as a character keeps it when its text was not changed.
 void TestInPlace::loneCrShownAsAMark_data() {
@@ -221,7 +219,7 @@ void TestInPlace::loneCrShownAsAMark_data() {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("typed");  // at the end of the text; empty: Enter at once
     QTest::addColumn<QByteArray>("saved");
-    const QString mark = QStringLiteral("\u240D");
+    const QString mark = QStringLiteral("\u21B5");
     QTest::newRow("unchanged") << QByteArray("[a]\na=1\rb=2\nc=3\n") << "a=1" + mark + "b=2"
                                << "" << QByteArray("[a]\na=1\rb=2\nc=3\n");
     QTest::newRow("typed after it") << QByteArray("[a]\na=1\rb=2\nc=3\n") << "a=1" + mark + "b=2"
@@ -229,8 +227,8 @@ void TestInPlace::loneCrShownAsAMark_data() {
     QTest::newRow("a mark typed") << QByteArray("[a]\na=1\nc=3\n") << "a=1" << mark + "b"
                                   << QByteArray("[a]\na=1\rb\nc=3\n");
     // The CR at the end is kept by the CR LF after it.
-    QTest::newRow("a mark typed at the end") << QByteArray("[a]\na=1\nc=3\n") << "a=1" << mark
-                                             << QByteArray("[a]\na=1\r\r\nc=3\n");
+    QTest::newRow("a mark typed at the end")
+        << QByteArray("[a]\na=1\nc=3\n") << "a=1" << mark << QByteArray("[a]\na=1\r\r\nc=3\n");
     QTest::newRow("GBK file, unchanged") << Gb18030("[中]\r\n键=值\r注释\r\n")
                                          << QString::fromUtf8("键=值") + mark + "注释"
                                          << "" << Gb18030("[中]\r\n键=值\r注释\r\n");
@@ -238,7 +236,7 @@ void TestInPlace::loneCrShownAsAMark_data() {
         << Gb18030("[中]\r\n键=值\r注释\r\n") << QString::fromUtf8("键=值") + mark + "注释" << QString::fromUtf8("一")
         << Gb18030("[中]\r\n键=值\r注释一\r\n");
     QTest::newRow("the mark as a character, unchanged")
-        << QByteArray("[a]\na=\xE2\x90\x8D\n") << "a=" + mark << "" << QByteArray("[a]\na=\xE2\x90\x8D\n");
+        << QByteArray("[a]\na=\xE2\x86\xB5\n") << "a=" + mark << "" << QByteArray("[a]\na=\xE2\x86\xB5\n");
 }
 
 void TestInPlace::loneCrShownAsAMark() {
@@ -268,6 +266,8 @@ void TestInPlace::loneCrShownAsAMark() {
     QCOMPARE(f.list()->model()->rowCount(), rows);
 }
 
+// A row never holds a line break, and a legacy file only takes what its code page holds: the
+// edit is refused with a message and nothing changes.
 void TestInPlace::refusals_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("pasted");

@@ -310,26 +310,26 @@ void TestInsert::dialogEditOfNewRowKeepsItNew() {
 }
 
 // A row with a lone CR in its text opens in the edit dialog as one line, the CR shown as the mark
-// "␍"; OK without a change leaves every byte, and a line removed from the top leaves the line
+// "↵"; OK without a change leaves every byte, and a line removed from the top leaves the line
 // below it as it was, though that line holds the mark itself as a character. A line the user
 // changed takes every mark in it as a CR.
 void TestInsert::dialogEditShowsALoneCrAsAMark_data() {
     QTest::addColumn<QString>("edit");  // what the user does in the text box
     QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("OK at once") << "" << QByteArray("[a]\na=1\rb=2\n;c=\xE2\x90\x8D\nd=4\n");
+    QTest::newRow("OK at once") << "" << QByteArray("[a]\na=1\rb=2\n;c=\xE2\x86\xB5\nd=4\n");
     QTest::newRow("typed at the end") << "end" << QByteArray("[a]\na=1\rb=2\n;c=\rx\nd=4\n");
-    QTest::newRow("the first line removed") << "first" << QByteArray("[a]\n;c=\xE2\x90\x8D\nd=4\n");
+    QTest::newRow("the first line removed") << "first" << QByteArray("[a]\n;c=\xE2\x86\xB5\nd=4\n");
 }
 
 void TestInsert::dialogEditShowsALoneCrAsAMark() {
     QFETCH(QString, edit);
     QFETCH(QByteArray, saved);
     MainWindowFixture f;
-    f.start({f.writeFile("a.ini", "[a]\na=1\rb=2\n;c=\xE2\x90\x8D\nd=4\n")});  // row 2 holds the mark itself
+    f.start({f.writeFile("a.ini", "[a]\na=1\rb=2\n;c=\xE2\x86\xB5\nd=4\n")});  // row 2 holds the mark itself
     QVERIFY(f.showActive());
     ClickRow(f, 1);
     ClickRow(f, 2, Qt::ShiftModifier);
-    const QString mark = QStringLiteral("\u240D");
+    const QString mark = QStringLiteral("\u21B5");
     QString shown;
     int blocks = 0;
     QVERIFY(WithInsertDialog(f, "actEditLine", [&](vq::TfrmInsert& d) {
