@@ -4,7 +4,7 @@
 #    command line only itself and the core, the window only itself and the core;
 #  - two folders under src/core or src/ui that include each other, also round a longer cycle;
 #  - an include of ui/app/ from outside src/ui/app; src/main.cpp, the program's entry, may
-#    include ui/app/WindowMain.h alone.
+#    include ui/app/WindowModule.h alone (the name of the window module's entry).
 #   cmake -DSOURCE_DIR=<the repository> -P CheckLayers.cmake
 
 cmake_minimum_required(VERSION 3.22)
@@ -75,7 +75,7 @@ foreach(file IN LISTS files)
       fault("src/${file}: the ${fromLayer} layer includes \"${header}\" from the ${toLayer} layer")
     endif()
     if(header MATCHES "^ui/app/" AND NOT from STREQUAL "ui/app")
-      if(NOT (file STREQUAL "main.cpp" AND header STREQUAL "ui/app/WindowMain.h"))
+      if(NOT (file STREQUAL "main.cpp" AND header STREQUAL "ui/app/WindowModule.h"))
         fault("src/${file}: \"${header}\" is in ui/app, which nothing outside ui/app includes")
       endif()
     endif()

@@ -1,19 +1,24 @@
 #include "cli/HeadlessRun.h"
 
 #include "cli/CommandLine.h"
+#include "cli/EditCommand.h"
 #include "cli/Outline.h"
+#include "cli/StreamedOutput.h"
 #include "cli/WholeOutput.h"
 
 #include "core/Texts.h"
 #include "core/about/VersionInfo.h"
 #include "core/document/DocumentLoading.h"
+#include "core/document/LineTable.h"
 #include "core/document/SignEncoding.h"
+#include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include <sys/stat.h>
@@ -33,9 +38,8 @@ bool IsMissing(const std::string& path) {
     return path.empty() || (::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR));
 }
 
-int Emit(int out, int err, std::string_view bytes) {
-    WholeOutput output(out);
-    const int error = output.write(bytes);
+// The status of a command whose output ended with `error` (0 when all went out), and its report.
+int Ended(const WholeOutput& output, int error, int err) {
     if (error == 0)
         return kExitOk;
     if (error == EPIPE)
@@ -45,6 +49,32 @@ int Emit(int out, int err, std::string_view bytes) {
         text += std::string("\n") + texts::kCliOutputNotRestored;
     Say(err, text);
     return kExitFailed;
+}
+
+int Emit(int out, int err, std::string_view bytes) {
+    WholeOutput output(out);
+    const int error = output.write(bytes);
+    return Ended(output, error, err);
+}
+
+bool IsUtf16File(std::string_view bytes) { return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"); }
+
+// The outline or extraction classified and written in one pass over the bytes, without a
+// document: for a regular file that is not UTF-16, under signs that are the same bytes in UTF-8
+// and in the code page (so the file's encoding does not change the analysis). Nothing when that
+// does not hold; the document's way gives the same output then.
+std::optional<int> Streamed(const Request& r, int out, int err) {
+    if (r.path == "-" || !SameSigns(r.settings, SignsForDocument(r.settings, TextEncoding::Legacy, r.codePage)))
+        return std::nullopt;
+    const BytesResult read = ReadFileBytes(r.path, LineTable::kMaxBytes);
+    if (!read.ok || IsUtf16File(read.bytes.view()))
+        return std::nullopt;
+    WholeOutput output(out);
+    const OutputSink sink = [&output](std::string_view piece) { return output.write(piece); };
+    const int error = r.command == Command::Outline
+                          ? StreamOutline(read.bytes.view(), r.settings, sink)
+                          : StreamExtraction(read.bytes.view(), r.settings, r.extraction, sink);
+    return Ended(output, error, err);
 }
 
 // Standard input for "-"; a fifo or a terminal named by its path is read to its end too.
@@ -76,11 +106,27 @@ std::optional<std::string> ExtractedBytes(Document& doc, ExtractionKind kind, Fi
     return ToFileBytes(bytes, form);
 }
 
+int Edit(const Request& r, int out, int err) {
+    FileEditRequest request;
+    request.path = r.path;
+    request.standardInput = r.path == "-";
+    request.edits = r.edits;
+    request.settings = r.settings;
+    request.codePage = r.codePage;
+    request.check = r.check;
+    request.diff = r.diff;
+    return RunEdits(request, EditOutput{r.json}, out, err);
+}
+
 int RunOnFile(const Request& r, int out, int err) {
     if (r.path != "-" && IsMissing(r.path)) {
         Say(err, FormatMessage(texts::kFileMissing, {r.path}));
         return kExitUsage;
     }
+    if (r.command == Command::Edit)
+        return Edit(r, out, err);
+    if (const std::optional<int> status = Streamed(r, out, err))
+        return *status;
     LoadResult loaded = Load(r);
     if (loaded.status != LoadStatus::Loaded) {
         Say(err, loaded.error);
@@ -128,7 +174,8 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
         case Command::Help: return Emit(out, err, HelpText());
         case Command::Version: return Emit(out, err, VersionText());
         case Command::Outline:
-        case Command::Extract: return RunOnFile(r, out, err);
+        case Command::Extract:
+        case Command::Edit: return RunOnFile(r, out, err);
         }
     } catch (const std::bad_alloc&) {
         Say(err, ReasonText(FileError::System(ENOMEM)));

@@ -124,8 +124,8 @@ QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name)
     return menu;
 }
 
-void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* log,
-                     TargetTextView* text) {
+void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* tree,
+                     QAbstractScrollArea* log, TargetTextView* text) {
     AddMenuItems(AttachPopup(window, list, "PopupMenu_ListView"), actions,
                  {
                      {Act::InsertLine, "mnuInsertLine1"},
@@ -139,6 +139,10 @@ void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrol
                      {Act::DelLine, "mnuDelLine1"},
                  });
 
+    // The tree's own commands: built again from the rows, and extracted into the target text.
+    AddMenuItems(AttachPopup(window, tree, "PopupMenu_Tree"), actions,
+                 {{Act::RefreshTree, "mnuRefreshTree1"}, {Act::SaveTree, "mnuSaveTree1"}});
+
     QMenu* popupLog = AttachPopup(window, log, "PopupMenu_Log");
     AddMenuItems(popupLog, actions, {{Act::GotoLineByLog, "N16"}, {Act::CopyLogLine, "N17"}});
     QAction* gotoItem = popupLog->actions().first();
@@ -149,8 +153,9 @@ void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrol
 
     auto* popupText = new QMenu(window);
     popupText->setObjectName("PopupMenu_RE");
-    QObject::connect(text, &TargetTextView::rightButtonReleased, popupText,
-                     [popupText](const QPoint& globalPos) { popupText->popup(globalPos); });
+    const auto open = [popupText](const QPoint& globalPos) { popupText->popup(globalPos); };
+    QObject::connect(text, &TargetTextView::rightButtonReleased, popupText, open);
+    QObject::connect(text, &TargetTextView::menuKeyPressed, popupText, open);
     AddMenuItems(popupText, actions,
                  {
                      {Act::RECopy, "mnuRECopy"},

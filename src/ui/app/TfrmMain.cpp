@@ -16,6 +16,8 @@
 #include "ui/settings/SignToolBar.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/MenuKey.h"
+#include "ui/toolbox/QtTranslations.h"
 #include "ui/toolbox/UiResources.h"
 #include "ui/toolbox/UiTexts.h"
 #include "ui/tools/ToolsController.h"
@@ -58,6 +60,7 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
     connect(m_lvContent, &ContentListView::viewportResized, this, &TfrmMain::FormResize);
     m_lvContent->installEventFilter(this);
     m_lvContent->viewport()->installEventFilter(this);
+    qApp->installEventFilter(new MenuKeyFilter(this));
     FormCreate(arguments);
 }
 
@@ -136,12 +139,13 @@ void TfrmMain::loadingChanged(bool loading) {
     m_actions.requestUpdate();
 }
 
-// Start-up: application title, dropped files, the settings file, the default pattern, then the
+// Start-up: application title, Qt's texts in Chinese, dropped files, the settings file, the default pattern, then the
 // command-line file or an empty document.
 void TfrmMain::FormCreate(const QStringList& arguments) {
     // The name only: Qt appends a display name, once one is set, to every window title, and the
     // title bar must show the caption alone. Message boxes take the name as their title.
     QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
+    InstallQtTranslations();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));
     m_settings->LoadSettings();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHeaderView>
 #include <QPersistentModelIndex>
 #include <QTableView>
 #include <QTimer>
@@ -7,7 +8,8 @@
 namespace vq {
 
 // The content list `lvContent`: one row per line in two columns, check boxes, several rows
-// selectable, whole rows, no sorting, and the full text of a cut-off row as a tip. A table
+// selectable, whole rows (the keyboard focus too), no sorting, and the full text of a cut-off row
+// as a tip. A table
 // rather than a tree: with millions of rows it attaches and scrolls at a fraction of the cost,
 // and every row has the same height.
 class ContentListView : public QTableView {
@@ -32,6 +34,7 @@ signals:
     void viewportResized();
 
 protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -40,6 +43,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     // A screen reader hears of the current row as the list's focused row, and only while the
     // list has the focus: a row revealed from the tree is no focus of its own.
@@ -55,9 +59,17 @@ private:
     QTimer m_slowClick;
     QPersistentModelIndex m_slowClickIndex;
 
+    // Both columns of the row, as the focus frame surrounds them.
+    QRect rowRect(const QModelIndex& index) const;
+
     int m_scrollBeforeReset = 0;
     // Every row is as high as a line of text or a check box, whichever is taller.
+    int lineHeight() const;
     void fitRowHeight();
+    QHeaderView* newRowHeader();
+    // The most rows the row header has had since it was made.
+    static constexpr int kDropHeaderFrom = 100000;
+    int m_headerRowsHigh = 0;
 };
 
 }  // namespace vq

@@ -14,7 +14,7 @@ namespace vq {
 inline const QColor kRowlessNodeText(255, 0, 0);
 
 // Presents the document's topic tree. Sections and titles show their open image while expanded;
-// a node whose row was deleted is drawn red.
+// a node whose row was deleted is drawn red on white, whatever the colour scheme.
 class TopicTreeModel : public QAbstractItemModel, public DocumentListener {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include "ui/document/PaintPause.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/SelectedRowRuns.h"
+#include "ui/document/TextCodec.h"
 #include "ui/editing/TfrmInsert.h"
 #include "ui/editing/TypedText.h"
 #include "ui/settings/SignToolBar.h"
@@ -26,7 +27,7 @@ namespace vq {
 EditingController::EditingController(const Context& context)
     : m_context(context), m_frmInsert(new TfrmInsert(context.platform, context.window)) {
     // OK keeps the dialog open on text the document's encoding cannot hold.
-    m_frmInsert->setCheck([this](const QString& text) { return typed(text).refusal; });
+    m_frmInsert->setCheck([this](const QString& text) { return typed(UnmarkCrs(text)).refusal; });
     ContentListView* list = m_context.list;
     list->installEventFilter(this);
     connect(m_context.session.rows(), &RowModel::captionEdited, this, &EditingController::lvContentEdited);
@@ -82,6 +83,17 @@ TypedText EditingController::typed(const QString& text) const {
     return EncodeTyped(m_context.session.codec(), m_context.session.document().encoding(), text);
 }
 
+QString EditingController::editorText(size_t row) const {
+    return MarkCrs(m_context.session.codec().decode(m_context.session.document().caption(row)));
+}
+
+TypedText EditingController::rowBytes(const QString& text, std::optional<size_t> row) const {
+    const Document& doc = m_context.session.document();
+    if (row && *row < doc.rowCount() && text == editorText(*row))
+        return {std::string(doc.caption(*row)), {}};
+    return typed(UnmarkCrs(text));
+}
+
 SelectedRowRuns EditingController::selection() const { return SelectedRowRuns(m_context.list->selectionModel()); }
 
 std::optional<size_t> EditingController::focusedRow() const {
@@ -114,12 +126,23 @@ void EditingController::actUnRemExecute() {
     UncommentRows(doc, signs, rows);
 }
 
+// The row that takes the place of the deleted ones (the last row when they were the last) is
+// selected and has the focus, as in a file manager: the focus does not fall back on the row above.
 void EditingController::actDelLineExecute() {
     const std::vector<size_t> rows = selection().indexes();
     if (!CanDeleteRows(rows.size()))
         return;
-    const PaintPause pause{m_context.list};
-    DeleteRows(m_context.session.document(), rows);
+    Document& doc = m_context.session.document();
+    {
+        const PaintPause pause{m_context.list};
+        DeleteRows(doc, rows);
+    }
+    if (doc.rowCount() == 0)
+        return;
+    const QModelIndex next =
+        m_context.list->model()->index(static_cast<int>(std::min(rows.front(), doc.rowCount() - 1)), 0);
+    m_context.list->selectionModel()->setCurrentIndex(next,
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void EditingController::actRestoreLineExecute() {

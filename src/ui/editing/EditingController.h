@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editing/EditLines.h"
 #include "core/editing/InsertLines.h"
 #include "core/editing/RowText.h"
 #include "ui/toolbox/ActionTable.h"
@@ -68,11 +69,18 @@ private:
     SelectedRowRuns selection() const;
     // What the user typed, in the document's encoding.
     TypedText typed(const QString& text) const;
+    // A row's text as the editors show it.
+    QString editorText(size_t row) const;
+    // What an editor gives back for a row in the document's encoding: the row's bytes as they
+    // are when the text is the one it showed, else the text with its marks as CRs.
+    TypedText rowBytes(const QString& text, std::optional<size_t> row) const;
     std::optional<size_t> focusedRow() const;
     void insertLinesAt(InsertWhere where);
     // InsertLines without inserting: shows the dialog under the caption and, when it was
     // confirmed, gives its final lines in the document's encoding.
-    std::optional<std::vector<std::string>> dialogLines(const char* caption);
+    // In an edit, `block` is the rows the lines replace: a line left as it was shown keeps its row's bytes.
+    std::optional<std::vector<std::string>> dialogLines(const char* caption,
+                                                        std::optional<EditBlock> block = std::nullopt);
     QString dialogBlockText(size_t start, size_t end) const;
     static QString ErrorText(EditError error);
     void refuse(EditError error);

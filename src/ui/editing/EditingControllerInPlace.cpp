@@ -19,7 +19,7 @@ void EditingController::lvContentEdited(int row, const QString& text) {
     Document& doc = m_context.session.document();
     if (row < 0 || static_cast<size_t>(row) >= doc.rowCount())
         return;
-    const TypedText bytes = typed(text);
+    const TypedText bytes = rowBytes(text, static_cast<size_t>(row));
     if (!bytes.bytes) {
         refuseLater(bytes.refusal);
         return;

@@ -6,13 +6,14 @@
 #include "core/files/TextFile.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TreeAndRows.h"
+#include "ui/toolbox/FreedMemory.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 #include "ui/toolbox/UiTexts.h"
 
-#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace vq {
@@ -70,8 +71,11 @@ bool FileController::ConfirmAndUnload() {
     abandonLoading();
     if (!ConfirmChanges())
         return false;
-    const PaintPause pause = m_context.rows.pauseRowsAndTree();
-    UnloadDocument(m_context.session.document(), m_context.messages.progress());
+    {
+        const PaintPause pause = m_context.rows.pauseRowsAndTree();
+        UnloadDocument(m_context.session.document(), m_context.messages.progress());
+    }
+    GiveFreedMemoryBackSoon(this);
     return true;
 }
 
@@ -111,7 +115,9 @@ bool FileController::SaveDocumentAs() {
     for (const auto& [description, pattern] : texts::kSaveFilters)
         dialog.filters.append({QString::fromStdString(description), QString::fromStdString(pattern)});
     dialog.defaultSuffix = QString::fromUtf8(texts::kSaveDefaultSuffix);
-    dialog.initialFolder = QDir::homePath();
+    // In the document's own folder; a new document's is the platform's choice.
+    if (titled())
+        dialog.initialFolder = QFileInfo(PathText(m_context.session.document().fileName())).absolutePath();
     dialog.confirmOverwrite = true;
     const QString chosen = m_context.platform.saveFileName(m_context.window, dialog);
     if (chosen.isEmpty())

@@ -10,6 +10,7 @@
 #include "core/settings/RecentFiles.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TreeAndRows.h"
+#include "ui/toolbox/FreedMemory.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
@@ -92,6 +93,8 @@ void FileController::loadFinished() {
         m_diskState = DiskState::Same;
         showDiskState();
     }
+    if (result.status == LoadStatus::Loaded || result.status == LoadStatus::Cancelled)
+        GiveFreedMemoryBackSoon(this);
     // The window is whole again before any message box of the end shows.
     endLoading();
     switch (result.status) {
@@ -125,6 +128,7 @@ void FileController::abandonLoading() {
     if (!m_loader.running())
         return;
     m_loader.abandon();
+    GiveFreedMemoryBackSoon(this);
     endLoading();
     m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled));
 }
@@ -169,11 +173,12 @@ void FileController::openDroppedFile(const QString& path) {
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, ShownPath(path)));
 }
 
-// The desktop's plain-text editor gets the path as its one parameter, unquoted; the program
-// does not wait for it and the file is opened as it is on disk.
+// The desktop's plain-text editor gets the path as its last parameter, unquoted, after the
+// editor's own; the program does not wait for it and the file is opened as it is on disk.
 void FileController::OpenWithNotepad(const QString& path) {
-    const QString editor = m_context.platform.textEditor();
-    if (m_context.platform.startProgram(editor, {path}) == Platform::StartResult::NotFound)
+    const QStringList command = m_context.platform.textEditor();
+    const QString editor = command.value(0);
+    if (m_context.platform.startProgram(editor, command.mid(1) << path) == Platform::StartResult::NotFound)
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kProgramNotFound, editor));
 }
 

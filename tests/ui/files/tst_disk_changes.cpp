@@ -3,7 +3,7 @@
 // bytes, which stay on disk unless the user chooses 覆盖.
 #include "MainWindowFixture.h"
 
-#include "../editing/ListGestures.h"
+#include "ListGestures.h"
 #include "ui/files/FileChangedBar.h"
 
 #include <QAccessible>

@@ -20,6 +20,7 @@ class TestOpen : public QObject {
 private slots:
     void openPhpIni_data();
     void openPhpIni();
+    void anotherFileStartsAtTheTop();
     void openMessageSequence_data();
     void openMessageSequence();
     void sizeThresholds_data();
@@ -87,6 +88,23 @@ void TestOpen::openPhpIni() {
     QVERIFY(f.action("actReload")->isEnabled());
     QCOMPARE(f.message(), QStringLiteral("打开成功！"));
     QCOMPARE(f.platform.shown().size(), 0);
+}
+
+// The list of a file opened over another starts at its first row, as the tree and the target
+// text do, wherever the user had scrolled the other file.
+void TestOpen::anotherFileStartsAtTheTop() {
+    MainWindowFixture f;
+    f.start({f.writeFile("first.ini", Join(Lines(500, "first")))});
+    QVERIFY(f.showActive());
+    QTableView* list = f.list();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(list->indexAt(QPoint(1, 1)).row() > 400);
+    f.platform.queueOpenFileName(f.writeFile("second.ini", Join(Lines(500, "second"))));
+    QTest::keyClick(list, Qt::Key_O, Qt::ControlModifier);
+    f.waitForLoad();
+    QCOMPARE(f.column(0).first(), QString("second0=0"));
+    QTRY_COMPARE(list->indexAt(QPoint(1, 1)).row(), 0);
 }
 
 // The Message panel during an open: progress texts only when the clock says more than 100 ms went
@@ -171,7 +189,7 @@ void TestOpen::sizeThresholds() {
     const bool editor = question && answer == Answer::Yes;
     QCOMPARE(f.platform.started().size(), editor ? 1 : 0);
     if (editor) {
-        QCOMPARE(f.platform.started().first().program, f.platform.textEditor());
+        QCOMPARE(f.platform.started().first().program, f.platform.textEditor().first());
         QCOMPARE(f.platform.started().first().arguments, QStringList{path});
     }
     if (loaded) {
@@ -190,7 +208,7 @@ void TestOpen::textEditorNotFound() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     const QString path = f.writeFile("huge.ini", SizedFile(160000));
-    f.platform.setTextEditor("no-such-editor");
+    f.platform.setTextEditor({"no-such-editor"});
     f.platform.setStartResult(StartResult::NotFound);
     f.platform.queueYesNoCancel(Answer::Yes);
     f.files().OpenDocument(path);

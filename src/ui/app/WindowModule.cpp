@@ -1,0 +1,9 @@
+#include "ui/app/WindowModule.h"
+#include "ui/app/WindowMain.h"
+
+#include <string>
+#include <vector>
+
+extern "C" __attribute__((visibility("default"))) int varnoquil_window_main(int argc, char** argv) {
+    return vq::RunWindow(argv[0], std::vector<std::string>(argv + 1, argv + argc));
+}
