@@ -69,6 +69,10 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
 
 }  // namespace
 
+bool StartsWithUtf16Mark(std::string_view bytes) {
+    return bytes.starts_with(kLittleEndianMark) || bytes.starts_with(kBigEndianMark);
+}
+
 std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form) {
     if (form == FileForm::Bytes || bytes.size() % 2 != 0 || !bytes.starts_with(MarkOf(form)))
         return std::nullopt;
