@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/HeadlessRun.h"
 #if VQ_WITH_WINDOW
+#include "core/files/PathNames.h"
 #include "ui/app/WindowModule.h"
 
 #include <dlfcn.h>
@@ -21,10 +22,9 @@ std::string WindowModulePath() {
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
     if (n <= 0)
         return {};
-    std::string folder(self, static_cast<size_t>(n));
-    folder.erase(folder.rfind('/') + 1);
+    const std::string folder = vq::FolderOf(std::string(self, static_cast<size_t>(n)));
     for (const char* relative : {VQ_WINDOW_MODULE_NAME, VQ_WINDOW_MODULE_INSTALLED}) {
-        const std::string path = folder + relative;
+        const std::string path = vq::Join(folder, relative);
         if (::access(path.c_str(), R_OK) == 0)
             return path;
     }
