@@ -1,7 +1,6 @@
 #include "core/text/TextLines.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstring>
 
 namespace vq {
@@ -39,24 +38,6 @@ LineBreak FirstBreak(std::string_view bytes, LineBreak fallback) {
         if (hasBreak)
             return lineBreak;
     return fallback;
-}
-
-std::string JoinLines(const std::vector<std::string_view>& texts, const std::vector<LineBreak>& breaks,
-                      bool endsWithBreak) {
-    assert(texts.size() == breaks.size());
-    const std::size_t n = std::min(texts.size(), breaks.size());
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        total += texts[i].size() + BreakBytes(breaks[i]).size();
-
-    std::string out;
-    out.reserve(total);
-    for (std::size_t i = 0; i < n; ++i) {
-        out.append(texts[i]);
-        if (i + 1 < n || endsWithBreak)
-            out.append(BreakBytes(breaks[i]));
-    }
-    return out;
 }
 
 bool StartsWithUtf8Bom(std::string_view bytes) { return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom; }
