@@ -90,6 +90,8 @@ public:
     RowId rowOf(NodeId id) const { return m_nodes[static_cast<size_t>(id)].row; }
     NodeId parentOf(NodeId id) const { return m_nodes[static_cast<size_t>(id)].parent; }
     void clearRow(NodeId id) { m_nodes[static_cast<size_t>(id)].row = kNoRow; }
+    // The node's row is back (a deletion taken back).
+    void setRow(NodeId id, RowId row) { m_nodes[static_cast<size_t>(id)].row = row; }
     // The live children in the order they were added; empty before finish().
     std::span<const NodeId> children(NodeId parent) const;
     NodeId childAt(NodeId parent, int position) const { return children(parent)[static_cast<size_t>(position)]; }
