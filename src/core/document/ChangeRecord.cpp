@@ -22,7 +22,7 @@ void ChangeRecord::rowBefore(DocumentContent& c, size_t i) {
     const std::uint8_t flags = c.rows.flags(i);
     const TextId text = (flags & RowTable::kOwnText) ? c.rows.ownText(c.rows.id(i)) : kEmptyText;
     keep(c.store, text);
-    keep(c.store, text);
+    c.store.retain(text);  // the "after", the same text until the row changes
     m_rows.push_back(RowState{static_cast<std::uint32_t>(i), text, text, flags, flags});
     if (!m_ops.empty() && m_ops.back().kind == OpKind::Rows)
         ++m_ops.back().count;

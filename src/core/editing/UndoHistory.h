@@ -37,7 +37,7 @@ public:
         size_t steps;
         size_t bytes;
     };
-    static constexpr Limits kLimits{1000, size_t{128} << 20};
+    static constexpr Limits kLimits{1000, size_t{64} << 20};
 
     explicit UndoHistory(Document& doc, Limits limits = kLimits);
     ~UndoHistory();
