@@ -110,6 +110,7 @@ bool FileController::SaveDocument(SaveMode mode) {
     if (result) {
         document.showFileNameInCaption();
         document.setModified(false);
+        m_context.session.markSaved();
     }
     return result;
 }
