@@ -241,6 +241,18 @@ inline constexpr const char* kFocusTree = "目录树; 单击, 列表定位到相
 inline constexpr const char* kFocusList = "列表项; 双击, 编辑项目, 文本定位到相应行";
 inline constexpr const char* kFocusText = "文本查看; 只读; 为最终保存的文本";
 
+// What a screen reader reads: names of the controls that show no caption of their own, and the
+// spoken form of a log entry's number
+inline constexpr const char* kNameTree = "目录树";
+inline constexpr const char* kNameList = "内容列表";
+inline constexpr const char* kNameStatusBar = "状态栏";
+inline constexpr const char* kNameToolBar = "工具栏";
+inline constexpr const char* kNameLinePanel = "行号";
+inline constexpr const char* kNameCaretPanel = "光标位置";
+inline constexpr const char* kNameMessagePanel = "消息";
+inline constexpr const char* kNameDeleteSign = "删除%S";
+inline constexpr const char* kSpokenLogRow = "第%d行 ";
+
 // Menus
 inline constexpr const char* kMenuFile = "文件(&F)";
 inline constexpr const char* kMenuFileHint = "新建一个 ini 文件";
@@ -324,6 +336,10 @@ inline constexpr const char* kReadmeTip = "查看\"Readme.txt\"";
 inline constexpr const char* kHomePageLink = "HomePage";
 inline constexpr const char* kEMailLink = "E-Mail";
 inline constexpr const char* kGameLabel = "QOR";
+inline constexpr const char* kPlayfieldName = "打砖块游戏";
+inline constexpr const char* kPlayfieldDescription =
+    "黑色的信息窗口也是一个打砖块游戏：右键单击信息面板使其离开；只剩黑色区域时，按住 Shift 右键单击发一个球，"
+    "按住 Ctrl+Alt 右键单击发十个球；上、下方向键移动球拍，左键单击结束游戏。";
 inline constexpr const char* kAboutIntro =
     "  Varnoquil 是一个用于编辑ini格式的文件编辑器，她能够分析ini格式文件的内部结构，将文件里的各种信息归类、"
     "分组，显示出它的目录结构，从而可以方便的定位、查找您想要的信息。此外，她不仅可用于ini文件，而且支持任何结构与"

@@ -1,36 +1,11 @@
 #include "ui/about/ShapeWidget.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace vq {
 
-namespace {
-
-// Screen readers see a shape as a graphic named after it (Shape1, shpBall, ...).
-class ShapeAccessible : public QAccessibleWidget {
-public:
-    explicit ShapeAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Graphic) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return widget()->objectName();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* ShapeAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("vq::ShapeWidget") && object && object->isWidgetType())
-        return new ShapeAccessible(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
-}  // namespace
-
 ShapeWidget::ShapeWidget(Shape shape, const QColor& fill, const QColor& outline, QWidget* parent)
     : QWidget(parent), m_shape(shape), m_fill(fill), m_outline(outline) {
-    static const bool factoryInstalled = (QAccessible::installFactory(ShapeAccessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
     setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks belong to the playfield
 }
 

@@ -1,4 +1,6 @@
 #include "ui/about/TAboutBox.h"
+
+#include "ui/about/AboutAccessible.h"
 #include "ui/about/ShapeWidget.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/ProgramFiles.h"
@@ -29,6 +31,7 @@ TAboutBox::TAboutBox(const about::VersionInfo& info, Platform& platform, QWidget
     InitUiResources();
     setObjectName("AboutBox");
     setWindowTitle(U(texts::kAboutCaption));
+    InstallAboutBoxAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);  // closing frees the box
     setFocusPolicy(Qt::StrongFocus);
 

@@ -12,11 +12,14 @@
 #include "ui/settings/RecentMenu.h"
 #include "ui/settings/SignToolBar.h"
 #include "ui/toolbox/LoadIndicator.h"
+#include "ui/toolbox/MenuItemAccessible.h"
 #include "ui/toolbox/SongTiFont.h"
 
 #include "core/Texts.h"
 
 #include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -51,6 +54,8 @@ static QSplitter* Splitter(Qt::Orientation orientation, const char* name, QWidge
 void TfrmMain::createViews() {
     m_tvTopic = new TopicTreeView;
     m_tvTopic->setObjectName("tvTopic");
+    m_tvTopic->setAccessibleName(QString::fromUtf8(texts::kNameTree));
+    m_tvTopic->setAccessibleDescription(QString::fromUtf8(texts::kFocusTree));
     m_tvTopic->setModel(m_session.tree());
     connect(m_tvTopic, &QTreeView::expanded, m_session.tree(),
             [this](const QModelIndex& i) { m_session.tree()->setExpanded(i, true); });
@@ -59,17 +64,22 @@ void TfrmMain::createViews() {
 
     m_lvContent = new ContentListView;
     m_lvContent->setObjectName("lvContent");
+    m_lvContent->setAccessibleName(QString::fromUtf8(texts::kNameList));
+    m_lvContent->setAccessibleDescription(QString::fromUtf8(texts::kFocusList));
     m_lvContent->setModel(m_session.rows());
     connect(m_session.rows(), &RowModel::rowsRenumbered, m_lvContent, &ContentListView::keepPlaceAfterReset);
 
     // Read-only, no wrapping, both scroll bars, silver-grey: the view's own defaults.
     m_reContent = new TargetTextView;
     m_reContent->setObjectName("reContent");
+    m_reContent->setAccessibleName(QString::fromUtf8(texts::kPageTarget));
+    m_reContent->setAccessibleDescription(QString::fromUtf8(texts::kFocusText));
     m_reContent->setFont(SongTiFont(12));
     m_session.bindTargetText(m_reContent);
 
     m_lstLog = new LogView;
     m_lstLog->setObjectName("lstLog");
+    m_lstLog->setAccessibleName(QString::fromUtf8(texts::kPageLog));
     m_lstLog->setModel(m_session.log());
     m_lstLog->setItemDelegate(new LogDelegate(m_lstLog));
 
@@ -88,6 +98,7 @@ void TfrmMain::createViews() {
 }
 
 void TfrmMain::createMenus() {
+    InstallMenuItemAccessibility();
     QMenu* recent = BuildMainMenu(menuBar(), m_actions, *m_signs);
     m_recentMenu = new RecentMenu(recent, m_recent, m_platform, this,
                                   [this](const QString& path) { m_files->startOpening(path); });
@@ -95,11 +106,19 @@ void TfrmMain::createMenus() {
     // The window's shortcuts work wherever the focus is.
     for (QAction* action : m_actions.all())
         addAction(action);
+    // F10 opens the menu bar at its first menu, as on the desktops a keyboard user knows.
+    auto* openMenuBar = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    openMenuBar->setObjectName("scMenuBar");
+    connect(openMenuBar, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
 }
 
 void TfrmMain::createToolBar() {
     QToolBar* toolBar = addToolBar("ToolBar");
     toolBar->setObjectName("ToolBar");
+    toolBar->setWindowTitle(QString::fromUtf8(texts::kNameToolBar));
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(16, 16));
     const auto add = [&](std::initializer_list<Act> ids) {
@@ -119,10 +138,13 @@ void TfrmMain::createToolBar() {
 void TfrmMain::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar");
+    bar->setAccessibleName(QString::fromUtf8(texts::kNameStatusBar));
     bar->setSizeGripEnabled(true);
-    auto panel = [bar](const char* name, int width, Qt::Alignment alignment, int stretch) {
+    // A panel is read by what it shows; its description says which panel it is.
+    auto panel = [bar](const char* name, const char* description, int width, Qt::Alignment alignment, int stretch) {
         auto* label = new QLabel;
         label->setObjectName(name);
+        label->setAccessibleDescription(QString::fromUtf8(description));
         label->setAlignment(alignment | Qt::AlignVCenter);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
@@ -131,9 +153,9 @@ void TfrmMain::createStatusBar() {
         bar->addWidget(label, stretch);
         return label;
     };
-    m_pnlLine = panel("pnlLine", 65, Qt::AlignHCenter, 0);
-    m_pnlCaret = panel("pnlCaret", 120, Qt::AlignHCenter, 0);
-    m_messages.emplace(panel("pnlMessage", 0, Qt::AlignLeft, 1), m_platform);
+    m_pnlLine = panel("pnlLine", texts::kNameLinePanel, 65, Qt::AlignHCenter, 0);
+    m_pnlCaret = panel("pnlCaret", texts::kNameCaretPanel, 120, Qt::AlignHCenter, 0);
+    m_messages.emplace(panel("pnlMessage", texts::kNameMessagePanel, 0, Qt::AlignLeft, 1), m_platform);
     m_loadIndicator = new LoadIndicator(bar, this);
 }
 

@@ -2,8 +2,10 @@
 
 #include "ui/document/RowModel.h"
 
+#include "ui/document/ContentListAccessible.h"
 #include "ui/document/InfoTip.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
@@ -40,6 +42,7 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     columns->resizeSection(0, 250);
     columns->resizeSection(1, 150);
     new InfoTip(this);
+    InstallContentListAccessibility();
     m_slowClick.setSingleShot(true);
     connect(&m_slowClick, &QTimer::timeout, this, &ContentListView::startSlowClickEdit);
 }
@@ -109,6 +112,24 @@ void ContentListView::keyPressEvent(QKeyEvent* event) {
 void ContentListView::focusOutEvent(QFocusEvent* event) {
     m_slowClick.stop();
     QTableView::focusOutEvent(event);
+}
+
+void ContentListView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    if (QAccessible::isActive() && currentIndex().isValid())
+        if (auto* list = static_cast<ContentListAccessible*>(QAccessible::queryAccessibleInterface(this)))
+            list->currentRowChanged(currentIndex().row());
+}
+
+void ContentListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    if (QAccessible::isActive() && current.isValid() && current.row() != previous.row())
+        if (auto* list = static_cast<ContentListAccessible*>(QAccessible::queryAccessibleInterface(this)))
+            list->currentRowChanged(current.row());
+}
+
+void ContentListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 void ContentListView::startSlowClickEdit() {

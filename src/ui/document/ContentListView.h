@@ -40,6 +40,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // A screen reader hears of the current row as the list's focused row, and only while the
+    // list has the focus: a row revealed from the tree is no focus of its own.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // The selection is read from the rows when asked: no event per row of a million selected.
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
     // The list's other gesture for editing in place: a click on the caption of the row that was

@@ -4,7 +4,10 @@
 #include "ui/document/RowModel.h"
 #include "ui/document/ShownLine.h"
 
+#include "ui/toolbox/UiTexts.h"
+
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -31,6 +34,38 @@ QString LogModel::shownText(int i, qsizetype maxChars) const {
     return text;
 }
 
+// "注释选定行(&R)" is said "注释选定行"; a "&&" stands for one "&".
+static QString WithoutMnemonic(QString caption) {
+    static const QRegularExpression marked(QStringLiteral("\\(&[^&)]\\)"));
+    caption.remove(marked);
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return caption.trimmed();
+}
+
+static QString WithoutBrackets(const QString& text) {
+    if (text.startsWith(QStringLiteral("<<")) && text.endsWith(QStringLiteral(">>")) && text.size() >= 4)
+        return text.mid(2, text.size() - 4);
+    return text;
+}
+
+QString LogModel::spokenText(int i) const {
+    const LogEntry e = m_document.log().entry(static_cast<size_t>(i));
+    const int row = m_document.log().row(static_cast<size_t>(i));
+    const QString head = QString::fromUtf8(e.head.data(), static_cast<qsizetype>(e.head.size()));
+    const QString word = head.mid(head.indexOf(QLatin1Char(')')) + 1);
+    const QString rest = QString::fromUtf8(e.note.data(), static_cast<qsizetype>(e.note.size())) +
+                         m_codec.decodeShown(e.text, kMaxShownLineChars);
+    if (row == kLogSummary)
+        return WithoutBrackets(word);
+    QString spoken = row >= 0 ? FormatMessageQ(texts::kSpokenLogRow, row + 1) : QString();
+    spoken += WithoutMnemonic(word);
+    if (!e.note.empty() || !e.text.empty())
+        spoken += QStringLiteral(": ") + (row == kLogMarker ? WithoutBrackets(rest) : rest);
+    return spoken;
+}
+
 QVariant LogModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_shown)
         return {};
@@ -38,6 +73,8 @@ QVariant LogModel::data(const QModelIndex& index, int role) const {
         return shownText(index.row(), kMaxShownLineChars);
     if (role == Qt::ToolTipRole)
         return shownText(index.row(), kMaxTipChars);
+    if (role == Qt::AccessibleTextRole)
+        return spokenText(index.row());
     if (role == Qt::UserRole)
         return m_document.log().row(static_cast<size_t>(index.row()));
     return {};

@@ -29,6 +29,10 @@ public:
     QString entryText(int i) const;
     // The entry's text as shown: the document's text in it cut after `maxChars` characters.
     QString shownText(int i, qsizetype maxChars) const;
+    // The entry as a user would say it (the accessible text): the row number in words, the
+    // command's caption without its "&", no "(0)" or "(-1)" before markers and summaries, and no
+    // "<<" ">>" around them.
+    QString spokenText(int i) const;
 
 private:
     void logAppended(Range added) override;

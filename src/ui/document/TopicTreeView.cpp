@@ -1,5 +1,8 @@
 #include "ui/document/TopicTreeView.h"
 
+#include "ui/document/TopicTreeAccessible.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 
 #include <utility>
@@ -15,6 +18,35 @@ TopicTreeView::TopicTreeView(QWidget* parent) : QTreeView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(true);
+    InstallTopicTreeAccessibility();
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& i) { tellExpanded(i, true); });
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& i) { tellExpanded(i, false); });
+}
+
+static TopicTreeAccessible* AccessibleOf(TopicTreeView* view) {
+    return QAccessible::isActive() ? static_cast<TopicTreeAccessible*>(QAccessible::queryAccessibleInterface(view))
+                                   : nullptr;
+}
+
+void TopicTreeView::tellExpanded(const QModelIndex& index, bool expanded) {
+    if (TopicTreeAccessible* tree = AccessibleOf(this))
+        tree->nodeExpandedChanged(index, expanded);
+}
+
+void TopicTreeView::reset() {
+    if (TopicTreeAccessible* tree = AccessibleOf(this))
+        tree->dropNodes();
+    QTreeView::reset();
+}
+
+void TopicTreeView::focusInEvent(QFocusEvent* event) {
+    QTreeView::focusInEvent(event);
+    if (TopicTreeAccessible* tree = AccessibleOf(this))
+        tree->currentNodeChanged(currentIndex());
+}
+
+void TopicTreeView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 void TopicTreeView::selectFirstNode() {
@@ -22,8 +54,11 @@ void TopicTreeView::selectFirstNode() {
         setCurrentIndex(model()->index(0, 0));
 }
 
+// The tree's own focus event is left out: the tree's accessible objects are nested, not its rows.
 void TopicTreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTreeView::currentChanged(current, previous);
+    QAbstractItemView::currentChanged(current, previous);
+    if (TopicTreeAccessible* tree = AccessibleOf(this))
+        tree->currentNodeChanged(current);
     if (!m_autoExpand || !current.isValid())
         return;
     m_toClose.clear();

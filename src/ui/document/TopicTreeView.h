@@ -23,9 +23,15 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void reset() override;
+    // The selection is read from the nodes when asked; the tree's own events would name nodes by
+    // their place among the shown rows, which the tree's accessible objects do not use.
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
     void closeOldBranches();
+    void tellExpanded(const QModelIndex& index, bool expanded);
 
     bool m_autoExpand = true;
     bool m_mouseDown = false;

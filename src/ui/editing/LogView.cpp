@@ -1,5 +1,8 @@
 #include "ui/editing/LogView.h"
 
+#include "ui/editing/LogViewAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -13,6 +16,38 @@ LogView::LogView(QWidget* parent) : QListView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
+    InstallLogViewAccessibility();
+}
+
+static LogViewAccessible* AccessibleOf(LogView* view) {
+    return QAccessible::isActive() ? static_cast<LogViewAccessible*>(QAccessible::queryAccessibleInterface(view))
+                                   : nullptr;
+}
+
+void LogView::tellEntriesAdded(int first, int last) {
+    if (LogViewAccessible* log = AccessibleOf(this))
+        log->entriesAdded(first, last);
+}
+
+void LogView::tellEntriesCleared() {
+    if (LogViewAccessible* log = AccessibleOf(this))
+        log->entriesCleared();
+}
+
+void LogView::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    if (LogViewAccessible* log = AccessibleOf(this); log && currentIndex().isValid())
+        log->currentEntryChanged(currentIndex().row());
+}
+
+void LogView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    if (LogViewAccessible* log = AccessibleOf(this); log && current.isValid())
+        log->currentEntryChanged(current.row());
+}
+
+void LogView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 int LogView::selectedEntry() const {

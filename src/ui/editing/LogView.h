@@ -36,6 +36,11 @@ signals:
 protected:
     void keyboardSearch(const QString&) override {}
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // A screen reader hears of the current entry by its number; the list view's own events would
+    // name it by a place in the layout this view does not keep.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -58,6 +63,9 @@ protected:
 
 private:
     int entryCount() const;
+    // Tells a screen reader of new entries, or of an emptied log.
+    void tellEntriesAdded(int first, int last);
+    void tellEntriesCleared();
     int entryHeight() const;
     int firstShown() const;
     // Entries that fit whole in the viewport, at least one.

@@ -139,6 +139,7 @@ void LogView::doItemsLayout() {
 void LogView::reset() {
     m_entryHeight = 0;
     m_contentWidth = 0;
+    tellEntriesCleared();
     QListView::reset();
 }
 
@@ -191,6 +192,7 @@ void LogView::rowsInserted(const QModelIndex& parent, int start, int end) {
     scrollToBottom();
     if (!isVisible())
         m_newestOutOfView = true;
+    tellEntriesAdded(start, end);
 }
 
 void LogView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {

@@ -131,6 +131,7 @@ static QToolButton* DropDownButton(QWidget* parent, const char* name, const QStr
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     } else {
         button->setIcon(QIcon(QString(":/icons/%1.svg").arg(icon)));
+        button->setAccessibleName(U(hint));  // a button of an image alone is named by its hint
     }
     button->setStatusTip(U(hint));
     button->setToolTip(U(hint));
@@ -141,18 +142,23 @@ static QToolButton* DropDownButton(QWidget* parent, const char* name, const QStr
 }
 
 void SignToolBar::addToolBarWidgets(QToolBar* toolBar) {
-    auto label = [toolBar](const char* name, const char* text, const char* hint) {
+    // Each label is its box's buddy: a screen reader reads the box by its label, and its sign as
+    // its value.
+    auto label = [toolBar](const char* name, const char* text, const char* hint, QComboBox* box) {
         auto* l = new QLabel(U(text), toolBar);
         l->setObjectName(name);
         l->setStatusTip(U(hint));
         l->setToolTip(U(hint));
-        toolBar->addWidget(l);
+        l->setBuddy(box);
+        return l;
     };
-    label("LabelRem", texts::kLabelRem, texts::kLabelRemHint);
+    toolBar->addWidget(label("LabelRem", texts::kLabelRem, texts::kLabelRemHint, m_cboRem));
     toolBar->addWidget(m_cboRem);
     toolBar->addSeparator();
-    label("LabelSplit", texts::kLabelSplit, texts::kLabelSplitHint);
+    toolBar->addWidget(label("LabelSplit", texts::kLabelSplit, texts::kLabelSplitHint, m_cboSplit));
     toolBar->addWidget(m_cboSplit);
+    // The title-sign box stands beside its drop-down button; an unseen label names it the same.
+    label("LabelTitleSign", texts::kTitleSignButton, texts::kTitleSignButtonHint, m_cboTitleSign)->hide();
     toolBar->addSeparator();
     toolBar->addWidget(DropDownButton(toolBar, "tbtnBeginEnd", U(texts::kTitleSignButton), "titleSign",
                                       texts::kTitleSignButtonHint, makeSignBeginEndMenu()));

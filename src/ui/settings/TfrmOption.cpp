@@ -57,6 +57,7 @@ void TfrmOption::FormCreate() {
 
     auto* general = new QGroupBox(U(texts::kOptionGeneral), this);
     general->setObjectName("GroupBox1");
+    general->setAccessibleName(U(texts::kOptionGeneral));
     auto* column = new QVBoxLayout(general);
     column->addWidget(makeGeneralGroup());
     column->addWidget(makeSignsGroup());
@@ -125,6 +126,7 @@ QComboBox* TfrmOption::makeSignBox(const char* name) {
 QWidget* TfrmOption::makeSignsGroup() {
     auto* group = new QGroupBox(U(texts::kOptionDeleteSigns), this);
     group->setObjectName("GroupBox2");
+    group->setAccessibleName(U(texts::kOptionDeleteSigns));
     auto* grid = new QGridLayout(group);
     m_cboRem = makeSignBox("cboRem");
     m_cboSplit = makeSignBox("cboSplit");
@@ -141,6 +143,10 @@ QWidget* TfrmOption::makeSignsGroup() {
     int r = 0;
     for (const Row& row : rows) {
         QToolButton* del = FlatButton(group, row.button, texts::kOptionDelete);
+        // The three buttons read alike; a screen reader tells them apart by the sign they delete.
+        QString sign = U(row.label);
+        sign.remove(QLatin1Char(':'));
+        del->setAccessibleName(FormatMessageQ(texts::kNameDeleteSign, sign));
         connect(del, &QToolButton::clicked, this, row.click);
         grid->addWidget(Label(group, row.label, row.box), r, 0);
         grid->addWidget(row.box, r, 1);
@@ -153,6 +159,7 @@ QWidget* TfrmOption::makeSignsGroup() {
 QWidget* TfrmOption::makePatternGroup() {
     auto* group = new QGroupBox(U(texts::kOptionDefaultPattern), this);
     group->setObjectName("rgPattern");
+    group->setAccessibleName(U(texts::kOptionDefaultPattern));
     auto* grid = new QGridLayout(group);
     m_rgPattern = new QButtonGroup(group);
     for (int p = 0; p < kPatternCount; ++p) {
