@@ -132,11 +132,31 @@ inline constexpr const char* kCliHelp =
     "\n"
     "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n";
 
+// A file changed on disk by someone else: the bar above the views and the question before Save
+inline constexpr const char* kDiskChanged = "文件 \"%S\" 已被其他程序修改。";
+inline constexpr const char* kDiskMissing = "文件 \"%S\" 已被删除或移走。保存会在原路径重新写入。";
+inline constexpr const char* kDiskReload = "重新加载";
+inline constexpr const char* kDiskReloadHint = "放弃这里显示的内容，读入磁盘上的文件";
+inline constexpr const char* kDiskQuestionTitle = "文件已被修改";
+inline constexpr const char* kDiskQuestion =
+    "文件 \"%S\" 在读入之后已被其他程序修改。\n\n"
+    "覆盖：用这里的内容写过它，其他程序的修改会丢失。\n"
+    "重新加载：读入磁盘上的文件。\n"
+    "另存为：把这里的内容保存为另一个文件。";
+inline constexpr const char* kDiskOverwrite = "覆盖";
+inline constexpr const char* kDiskSaveAs = "另存为";
+inline constexpr const char* kDiskCancel = "取消";
+
 // Opening and saving errors: the first line, then the reason on its own line
 inline constexpr const char* kOpenFailed = "打开文件 \"%S\" 失败！";
 inline constexpr const char* kNewContentKept = "原文件可能已不完整，新内容完整保存在 \"%S\"。";
 inline constexpr const char* kReasonFolder = "这是一个文件夹。";
 inline constexpr const char* kReasonNotRegular = "这不是一个普通文件。";
+inline constexpr const char* kReasonChangedOnDisk = "文件在读入之后已被其他程序修改，没有写入。";
+inline constexpr const char* kReasonLinkAdded = "\"%S\" 是读入文件之后才出现的符号链接，不经由它写入。";
+inline constexpr const char* kReasonLinkChanged = "符号链接 \"%S\" 现在指向别处，与读入文件时不同，不经由它写入。";
+inline constexpr const char* kReasonLinkUnsafe =
+    "符号链接 \"%S\" 属于其他用户，又在人人可写的粘滞文件夹中，不经由它读写。";
 // Reasons by errno; any other errno is worded by the system.
 inline constexpr std::pair<int, const char*> kErrnoTexts[] = {
     {ENOENT, "文件或文件夹不存在。"},

@@ -77,8 +77,9 @@ void TfrmMain::createFeatures() {
         EditingController::Context{m_session, m_lvContent, *m_navigation, *m_signs, m_platform, this});
     m_log = std::make_unique<LogController>(
         LogController::Context{m_session, m_lstLog, m_lvContent, m_platform, *m_messages});
-    m_files = std::make_unique<FileController>(FileController::Context{
-        m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this, *m_loadIndicator, m_signs->settings()});
+    m_files = std::make_unique<FileController>(FileController::Context{m_session, *m_treeAndRows, m_platform,
+                                                                       *m_messages, m_recent, this, *m_loadIndicator,
+                                                                       m_signs->settings(), *m_fileChangedBar});
     connect(m_files.get(), &FileController::loadingChanged, this, &TfrmMain::loadingChanged);
     m_extraction = std::make_unique<ExtractionController>(
         ExtractionController::Context{m_session, m_reContent, *m_treeAndRows, m_platform, this});
