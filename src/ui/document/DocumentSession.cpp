@@ -71,7 +71,6 @@ void DocumentSession::unload() {
 
 void DocumentSession::takeLoaded(const std::string& path, LoadResult& loaded) {
     Document::ChangeBatch batch(m_document);
-    m_history.clear();
     swapInLoaded(path, loaded);
     m_history.clear();
 }

@@ -24,8 +24,9 @@ struct TypedText;
 
 // The editing commands on the content list's rows: comment and uncomment, insert lines and
 // titles, edit in place and in the dialog, delete, restore the selected rows and restore all,
-// the user's check-box clicks; undo and redo of every step; and the list's column-header clicks. It gathers the selection, shows the dialogs and leaves
-// the rest to the editing routines of the core.
+// the user's check-box clicks; undo and redo of every step; and the list's column-header clicks.
+// It gathers the selection, shows the dialogs and leaves the rest to the editing routines of the
+// core, each command one step of the session's history.
 class EditingController : public QObject, public CommandSet {
     Q_OBJECT
 public:
