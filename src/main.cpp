@@ -1,18 +1,20 @@
+#include "cli/CommandLine.h"
 #include "cli/HeadlessRun.h"
 #if VQ_WITH_WINDOW
 #include "ui/app/WindowMain.h"
 #endif
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
-    // The command line for scripts runs before anything of Qt exists: no display is needed.
-    if (vq::cli::IsHeadlessCommandLine(argc, argv))
-        return vq::cli::RunHeadless(argc, argv);
+    // The command line for scripts, and the checks before the window, run before anything of Qt
+    // exists: no display is needed, and an option never reaches Qt.
+    const std::vector<std::string_view> args = vq::cli::Arguments(argc, argv);
+    if (vq::cli::IsHeadless(args))
+        return vq::cli::RunHeadless(args);
 #if VQ_WITH_WINDOW
-    return vq::RunWindow(argc, argv);
+    if (const int status = vq::cli::CheckWindowCanStart(true))
+        return status;
+    return vq::RunWindow(argv[0], vq::cli::WindowArguments(args));
 #else
-    std::fputs("varnoquil: this build has no window; see \"varnoquil --help\" for the command line.\n", stderr);
-    return vq::cli::kExitUsage;
+    return vq::cli::CheckWindowCanStart(false);
 #endif
 }

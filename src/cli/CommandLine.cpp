@@ -25,6 +25,7 @@ enum class Option {
     TitleEnd,
     OmitSpaces,
     NoOmitSpaces,
+    Encoding,
 };
 
 struct OptionName {
@@ -33,11 +34,14 @@ struct OptionName {
     bool takesValue;
 };
 
-constexpr std::array<OptionName, 12> kOptions = {{
+constexpr std::array<OptionName, 15> kOptions = {{
     {"--outline", Option::Outline, false},
     {"--extract", Option::Extract, true},
     {"--help", Option::Help, false},
+    {"-h", Option::Help, false},
     {"--version", Option::Version, false},
+    {"-V", Option::Version, false},
+    {"--encoding", Option::Encoding, true},
     {"--pattern", Option::Pattern, true},
     {"--rem", Option::Rem, true},
     {"--split", Option::Split, true},
@@ -166,6 +170,7 @@ private:
         case Option::TitleEnd: return sign(o.name, value, m_overrides.titleEnd);
         case Option::OmitSpaces:
         case Option::NoOmitSpaces: m_overrides.omitSpaces = o.option == Option::OmitSpaces; return true;
+        case Option::Encoding: return encoding(value);
         case Option::Help:
         case Option::Version: break;
         }
@@ -183,6 +188,16 @@ private:
             m_error = FormatMessage(texts::kCliUnknownExtraction, {value});
             return false;
         }
+        return true;
+    }
+
+    bool encoding(std::string_view value) {
+        const std::optional<LegacyCodePage> page = CodePageNamed(value);
+        if (!page) {
+            m_error = FormatMessage(texts::kCliUnknownEncoding, {value});
+            return false;
+        }
+        m_codePage = *page;
         return true;
     }
 
@@ -226,6 +241,7 @@ private:
         r.command = *m_command;
         r.extraction = m_extraction;
         r.settings = SettingsOf(m_overrides);
+        r.codePage = m_codePage;
         r.path = *m_path;
         return {std::move(r), {}};
     }
@@ -246,6 +262,7 @@ private:
     ExtractionKind m_extraction = ExtractionKind::Checked;
     std::optional<std::string> m_path;
     Overrides m_overrides;
+    LegacyCodePage m_codePage = LegacyCodePage::Gb18030;
     std::string m_error;
 };
 
@@ -255,10 +272,22 @@ bool IsHeadless(std::span<const std::string_view> args) {
     for (const std::string_view arg : args) {
         if (arg == "--")
             return false;
-        if (arg.starts_with("--") && Find(NameOf(arg)))
+        if (arg.size() >= 2 && arg[0] == '-')
             return true;
     }
     return false;
+}
+
+std::vector<std::string> WindowArguments(std::span<const std::string_view> args) {
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (const std::string_view arg : args) {
+        if (arg == "--" && !optionsEnded)
+            optionsEnded = true;
+        else
+            files.emplace_back(arg);
+    }
+    return files;
 }
 
 ParseResult ParseCommandLine(std::span<const std::string_view> args) { return Parser().run(args); }

@@ -3,15 +3,18 @@
 // The headless command line: what the arguments ask for, or the usage error they make.
 //   varnoquil --outline [options] FILE
 //   varnoquil --extract checked|tree|all [options] FILE
-//   varnoquil --help | --version
+//   varnoquil -h|--help | -V|--version
+// FILE "-" is standard input.
 
 #include "core/extraction/Extraction.h"
 #include "core/settings/AnalysisSettings.h"
+#include "core/text/LegacyEncoding.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq::cli {
 
@@ -20,9 +23,12 @@ enum class Command { Outline, Extract, Help, Version };
 struct Request {
     Command command = Command::Outline;
     ExtractionKind extraction = ExtractionKind::Checked;
-    // The pattern's settings with the sign, title and omit-spaces options put over them.
+    // The pattern's settings with the sign, title and omit-spaces options put over them, the
+    // signs as given (UTF-8).
     AnalysisSettings settings;
-    std::string path;
+    // The code page a file that is not UTF-8 is read in, as the window's TextCharset picks it.
+    LegacyCodePage codePage = LegacyCodePage::Gb18030;
+    std::string path;  // "-" for standard input
 };
 
 struct ParseResult {
@@ -32,9 +38,12 @@ struct ParseResult {
 
 inline constexpr int kDefaultPattern = 2;
 
-// True when an argument (before a lone "--") is one of the options above: then the program
-// runs headless, else the window starts with the arguments as before.
+// True when an argument before a lone "--" is an option, known or not: then the command line
+// runs (and reports an unknown one), else the window starts on the arguments.
 bool IsHeadless(std::span<const std::string_view> args);
+
+// The window's arguments: the files to open, without the "--" that may come before them.
+std::vector<std::string> WindowArguments(std::span<const std::string_view> args);
 
 // The arguments after the program's name. Options come as "--name value" or "--name=value";
 // "--" ends them, so a file name may start with "-". --help and --version answer at once,

@@ -7,10 +7,12 @@
 #include "core/Texts.h"
 #include "core/about/VersionInfo.h"
 #include "core/document/DocumentLoading.h"
+#include "core/document/SignEncoding.h"
 #include "core/files/FileErrorText.h"
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -21,15 +23,8 @@ namespace vq::cli {
 
 namespace {
 
-std::vector<std::string_view> Arguments(int argc, char** argv) {
-    std::vector<std::string_view> args;
-    for (int k = 1; k < argc; ++k)
-        args.emplace_back(argv[k]);
-    return args;
-}
-
 // A message and its line break; standard error has nobody to tell when it fails.
-void Say(int err, const std::string& text) { WriteWhole(err, text + "\n"); }
+void Say(int err, const std::string& text) { WholeOutput(err).write(text + "\n"); }
 
 // Missing: nothing at the path, or a part of it that is not a folder. Anything else (a folder,
 // no permission) is for reading the file to report.
@@ -39,11 +34,29 @@ bool IsMissing(const std::string& path) {
 }
 
 int Emit(int out, int err, std::string_view bytes) {
-    if (const int error = WriteWhole(out, bytes)) {
-        Say(err, std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error)));
-        return kExitFailed;
-    }
-    return kExitOk;
+    WholeOutput output(out);
+    const int error = output.write(bytes);
+    if (error == 0)
+        return kExitOk;
+    if (error == EPIPE)
+        return kExitClosedPipe;  // the reader has all it wants: nothing to say
+    std::string text = std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error));
+    if (!output.restored())
+        text += std::string("\n") + texts::kCliOutputNotRestored;
+    Say(err, text);
+    return kExitFailed;
+}
+
+// Standard input for "-"; a fifo or a terminal named by its path is read to its end too.
+LoadResult Load(const Request& r) {
+    LoadOptions options;
+    options.analysis = &r.settings;
+    options.streams = Streams::ReadToEnd;
+    LoadResult loaded = r.path == "-" ? ReadStandardInputIntoDocument(options) : ReadFileIntoDocument(r.path, options);
+    if (loaded.status == LoadStatus::Loaded &&
+        !AnalyseInCodePage(*loaded.document, r.settings, r.codePage, Progress{}, &loaded.error))
+        loaded.status = LoadStatus::Failed;
+    return loaded;
 }
 
 std::string NumberedLines(const char* const* captions, int count) {
@@ -64,13 +77,11 @@ std::optional<std::string> ExtractedBytes(Document& doc, ExtractionKind kind, Fi
 }
 
 int RunOnFile(const Request& r, int out, int err) {
-    if (IsMissing(r.path)) {
+    if (r.path != "-" && IsMissing(r.path)) {
         Say(err, FormatMessage(texts::kFileMissing, {r.path}));
         return kExitUsage;
     }
-    LoadOptions options;
-    options.analysis = &r.settings;
-    LoadResult loaded = ReadFileIntoDocument(r.path, options);
+    LoadResult loaded = Load(r);
     if (loaded.status != LoadStatus::Loaded) {
         Say(err, loaded.error);
         return kExitFailed;
@@ -98,9 +109,11 @@ std::string VersionText() {
            "\n";
 }
 
-bool IsHeadlessCommandLine(int argc, char** argv) {
-    const std::vector<std::string_view> args = Arguments(argc, argv);
-    return IsHeadless(args);
+std::vector<std::string_view> Arguments(int argc, char** argv) {
+    std::vector<std::string_view> args;
+    for (int k = 1; k < argc; ++k)
+        args.emplace_back(argv[k]);
+    return args;
 }
 
 int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
@@ -123,12 +136,12 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
     return kExitFailed;
 }
 
-int RunHeadless(int argc, char** argv) {
-    // A reader that goes away, or a file-size limit, must give a write error to report, not end
-    // the program silently.
-    std::signal(SIGPIPE, SIG_IGN);
+int RunHeadless(std::span<const std::string_view> args) {
+    // A reader that goes away ends the program quietly, as it ends cat, even when the caller
+    // ignored the signal. A file-size limit must give a write error to report instead, so the
+    // output file can be put back.
+    std::signal(SIGPIPE, SIG_DFL);
     std::signal(SIGXFSZ, SIG_IGN);
-    const std::vector<std::string_view> args = Arguments(argc, argv);
     const int status = RunCommandLine(args, STDOUT_FILENO, STDERR_FILENO);
     // Some file systems report a failed write only when the file is closed.
     if (::close(STDOUT_FILENO) != 0 && status == kExitOk) {
@@ -139,6 +152,27 @@ int RunHeadless(int argc, char** argv) {
         }
     }
     return status;
+}
+
+namespace {
+
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+int CheckWindowCanStart(bool built) {
+    if (!built) {
+        Say(STDERR_FILENO, std::string(texts::kCliNoWindow) + "\n" + texts::kCliUsageHint);
+        return kExitUsage;
+    }
+    // Without any of these Qt finds no platform and aborts.
+    if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM"))
+        return kExitOk;
+    Say(STDERR_FILENO, std::string(texts::kCliNoDisplay) + "\n" + texts::kCliUsageHint);
+    return kExitFailed;
 }
 
 }  // namespace vq::cli

@@ -104,13 +104,26 @@ inline constexpr const char* kCliNoCommand = "请指定 --outline 或 --extract�
 inline constexpr const char* kCliNoFile = "没有指定文件。";
 inline constexpr const char* kCliExtraArgument = "多余的参数: %S";
 inline constexpr const char* kCliUsageHint = "用法见 \"varnoquil --help\"。";
+inline constexpr const char* kCliUnknownEncoding =
+    "未知的编码: %S (可用 GB18030、GBK、Big5、Shift_JIS、EUC-KR、windows-1252)";
 inline constexpr const char* kCliWriteFailed = "写入标准输出失败！";
+// A regular file as standard output that could not be put back as it was after a failed write.
+inline constexpr const char* kCliOutputNotRestored = "标准输出的文件未能恢复原样，其中可能留有部分输出。";
+inline constexpr const char* kReadStdinFailed = "读取标准输入失败！";
+inline constexpr const char* kCliNoDisplay =
+    "没有可用的显示 (DISPLAY、WAYLAND_DISPLAY 和 QT_QPA_PLATFORM 都未设置)，无法打开窗口。\n"
+    "不用窗口时可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。";
+inline constexpr const char* kCliNoWindow =
+    "这个版本没有窗口。可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。";
 inline constexpr const char* kCliVersion = "Varnoquil v%S";
 inline constexpr const char* kCliHelp =
-    "用法: varnoquil [文件]                      打开窗口\n"
+    "用法: varnoquil [--] [文件]                 打开窗口\n"
     "      varnoquil --outline [选项] 文件        输出目录树\n"
     "      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容\n"
-    "      varnoquil --help | --version\n"
+    "      varnoquil -h|--help | -V|--version\n"
+    "\n"
+    "文件为 - 时读取标准输入; 管道、FIFO 和 /dev/stdin 都读到结尾。\n"
+    "以 - 开头的文件名写在 -- 之后 (-- 之后的参数都是文件名)。\n"
     "\n"
     "--outline: 目录树的每个节点一行, 按目录树的顺序: 每层两个空格, 节点类型\n"
     "    (S 节, T 标题, K 项, C 注释项), 空格, 行号, \": \", 节点文本。\n"
@@ -128,9 +141,13 @@ inline constexpr const char* kCliHelp =
     "  --title-end 标志     标题结束标志\n"
     "  --omit-spaces        忽略标志头尾的空格\n"
     "  --no-omit-spaces     不忽略标志头尾的空格\n"
+    "  --encoding 编码      不是 UTF-8 的文件所用的编码 (默认 GB18030, 即 GBK):\n"
+    "                       GB18030、Big5、Shift_JIS、EUC-KR、windows-1252\n"
     "由空格组成的标志可写成空格数加 \"|_|\", 如 \"1|_|\" 为一个空格。标志最长 255 字节。\n"
+    "标志以 UTF-8 给出, 按文件的编码比较, 与窗口相同。\n"
     "\n"
-    "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n";
+    "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n"
+    "读取的一方提前关闭管道时 (如 | head) 程序不再输出, 静默结束。\n";
 
 // A file changed on disk by someone else: the bar above the views and the question before Save
 inline constexpr const char* kDiskChanged = "文件 \"%S\" 已被其他程序修改。";
@@ -235,7 +252,7 @@ inline constexpr const char* kPatternButtonHint = "选择模式";
 inline constexpr const char* kOmitTitleSignSpace = "忽略标志头尾的空格";
 
 // Settings file and recent files
-inline constexpr const char* kSettingsWriteFailed = "Unable to write to %s";
+inline constexpr const char* kSettingsWriteFailed = "保存设置文件 \"%S\" 失败！";
 
 // Configuration dialog
 inline constexpr const char* kOptionCaption = "配置";

@@ -2,7 +2,7 @@
 # help page and read-me (when the sources have them), the desktop entry and the icon are in the
 # places the desktop and the program look; that the build tree has its samples beside the
 # executable too; and that the installed program runs and tells its version.
-#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=... -P CheckInstall.cmake
+#   cmake -DBUILD_DIR=... -DPROGRAM_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=... -P CheckInstall.cmake
 
 function(fail what)
   message(FATAL_ERROR "install check: ${what}")
@@ -36,7 +36,7 @@ if(count EQUAL 0)
 endif()
 foreach(sample ${samples})
   expect_file("${data}/Samples/${sample}")
-  expect_file("${BUILD_DIR}/Samples/${sample}")
+  expect_file("${PROGRAM_DIR}/Samples/${sample}")
   file(READ "${SOURCE_DIR}/resources/samples/${sample}" original HEX)
   file(READ "${data}/Samples/${sample}" installed HEX)
   if(NOT original STREQUAL installed)

@@ -12,6 +12,8 @@
 #include <optional>
 #include <thread>
 
+#include <unistd.h>
+
 namespace vq {
 
 namespace {
@@ -186,13 +188,10 @@ LoadResult OpenBytesIntoDocument(ByteBuffer bytes, const LoadOptions& options) {
     }
 }
 
-LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options) {
-    BytesResult read = ReadFileBytes(path, LineTable::kMaxBytes, options.cancel);
-    if (read.cancelled)
-        return Cancellation();
-    if (!read.ok)
-        return Failure(OpenErrorMessage(path, read.error));
-    // A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
+namespace {
+
+// A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
+LoadResult OpenFileBytes(BytesResult read, const LoadOptions& options) {
     FileForm form = FileForm::Bytes;
     std::optional<std::uint64_t> fileHash;  // when the bytes opened are not the file's
     const std::string_view bytes = read.bytes.view();
@@ -209,6 +208,24 @@ LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& opti
     result.file = std::move(read.file);
     result.file.hash = fileHash.value_or(result.hash);
     return result;
+}
+
+}  // namespace
+
+LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options) {
+    BytesResult read = ReadFileBytes(path, LineTable::kMaxBytes, options.cancel, options.streams);
+    if (read.cancelled)
+        return Cancellation();
+    if (!read.ok)
+        return Failure(OpenErrorMessage(path, read.error));
+    return OpenFileBytes(std::move(read), options);
+}
+
+LoadResult ReadStandardInputIntoDocument(const LoadOptions& options) {
+    BytesResult read = ReadDescriptorBytes(STDIN_FILENO, LineTable::kMaxBytes);
+    if (!read.ok)
+        return Failure(std::string(texts::kReadStdinFailed) + "\n" + ReasonText(read.error));
+    return OpenFileBytes(std::move(read), options);
 }
 
 void UnloadDocument(Document& doc, const Progress& progress) {

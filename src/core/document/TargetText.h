@@ -23,7 +23,9 @@ public:
     std::string_view line(size_t i) const {
         return m_c->targetIsRows ? m_c->caption(i) : m_c->targetText(m_c->targetLines[i]);
     }
-    LineBreak lineBreak(size_t i) const { return m_c->targetIsRows ? m_c->rowBreak(i) : m_c->targetLines[i].lineBreak; }
+    LineBreak lineBreak(size_t i) const {
+        return BreakAfter(line(i), m_c->targetIsRows ? m_c->rowBreak(i) : m_c->targetLines[i].lineBreak);
+    }
     bool endsWithBreak() const { return m_c->targetEndsWithBreak; }
     // The break new lines take: the file's first break, CR LF for a new document.
     LineBreak defaultBreak() const { return m_c->lines.docBreak(); }

@@ -16,6 +16,13 @@ enum class LineBreak : std::uint8_t { LF, CRLF };
 // "\n" or "\r\n".
 std::string_view BreakBytes(LineBreak b);
 
+// The break a line's text is written with when it is to take `wanted`. LF after a text that ends
+// in a lone CR would make a CR LF of that CR, and the line would read back without it: such a
+// line takes CR LF, which keeps the CR in its text.
+inline LineBreak BreakAfter(std::string_view text, LineBreak wanted) {
+    return wanted == LineBreak::LF && !text.empty() && text.back() == '\r' ? LineBreak::CRLF : wanted;
+}
+
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 struct SplitText {

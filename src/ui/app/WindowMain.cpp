@@ -7,12 +7,15 @@
 
 namespace vq {
 
-int RunWindow(int argc, char** argv) {
+int RunWindow(char* program, const std::vector<std::string>& files) {
+    // Qt is given the program's name only: every parameter is the program's own, and one that
+    // looks like one of Qt's options (a file after "--" named "-style") stays a file.
+    int argc = 1;
+    char* argv[] = {program, nullptr};
     Application app(argc, argv);
     QtPlatform platform;
-    // Taken from argv, which Qt has left without its own options: a file name's bytes stay
-    // whole, also when they are not UTF-8.
-    TfrmMain window(platform, ArgumentsOf(argc, argv));
+    // A file name's bytes stay whole, also when they are not UTF-8.
+    TfrmMain window(platform, ArgumentsOf(files));
     window.show();
     return app.exec();
 }

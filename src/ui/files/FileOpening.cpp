@@ -22,11 +22,6 @@ namespace vq {
 
 namespace {
 
-bool SameSigns(const AnalysisSettings& a, const AnalysisSettings& b) {
-    return a.remSign == b.remSign && a.splitSign == b.splitSign && a.titleBeginSign == b.titleBeginSign &&
-           a.titleEndSign == b.titleEndSign;
-}
-
 QString FirstLine(const std::string& text) { return QString::fromStdString(text.substr(0, text.find('\n'))); }
 
 }  // namespace
@@ -88,10 +83,8 @@ LoadJob FileController::makeJob(const QString& path, std::uint64_t size) const {
     job.path = LocalPath(path);
     job.shownPath = ShownPath(path).toStdString();
     job.size = size;
-    job.utf8Signs = m_context.session.settingsFor(m_context.signs, TextEncoding::Utf8);
-    AnalysisSettings legacy = m_context.session.settingsFor(m_context.signs, TextEncoding::Legacy);
-    if (!SameSigns(legacy, job.utf8Signs))
-        job.legacySigns = std::move(legacy);
+    job.signs = m_context.signs;
+    job.codePage = m_context.session.codec().codePage();
     Platform& platform = m_context.platform;  // outlives the window and so the load
     job.tick = [&platform] { return platform.tickCount(); };
     return job;

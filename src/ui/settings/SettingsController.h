@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/FontText.h"
+#include "core/settings/SettingsFile.h"
 #include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
@@ -59,7 +60,7 @@ private:
     Context m_context;  // Not owned, all of it.
     int m_defaultPattern;
     FontSetting m_textFont;  // the target text's font and TextCharset
-    QString m_settingsPath;  // empty: this run keeps no settings file
+    SettingsFiles m_files;   // none: this run keeps no settings file
 };
 
 }  // namespace vq

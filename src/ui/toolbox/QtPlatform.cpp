@@ -283,10 +283,12 @@ void QtPlatform::stopSound() {
 
 quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed()); }
 
-QString QtPlatform::settingsFilePath() {
+// $HOME's bytes are kept, UTF-8 or not.
+SettingsFiles QtPlatform::settingsFiles() {
     const SettingsPlace place{LocalPath(QCoreApplication::applicationDirPath()),
-                              qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString()};
-    return PathText(SettingsFilePath(place));  // $HOME's bytes kept, UTF-8 or not
+                              qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString(),
+                              qgetenv("XDG_STATE_HOME").toStdString(), qgetenv("XDG_RUNTIME_DIR").toStdString()};
+    return LocateSettingsFiles(place);
 }
 
 }  // namespace vq

@@ -21,6 +21,7 @@
 #include "core/settings/SignPanel.h"
 #include "core/text/Blanks.h"
 
+#include "../SourceFiles.h"
 #include "EditingTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -340,8 +341,10 @@ private:
 TEST(UndoFuzz, RandomSequencesGiveBackEveryState) {
     const unsigned long seed = Setting("VQ_UNDO_SEED", 1);
     const unsigned long rounds = Setting("VQ_UNDO_ROUNDS", 2000);
-    const std::vector<std::string> files = {FileBytes(std::string(VQ_TEST_DATA) + "/files/mixed_breaks.ini"),
-                                            FileBytes(std::string(VQ_SAMPLES) + "/php-sample.ini")};
+    const std::vector<std::string> files = {FileBytes(vqtest::SourceFile("tests/data/files/mixed_breaks.ini")),
+                                            FileBytes(vqtest::SourceFile("resources/samples/php-sample.ini"))};
+    for (const std::string& file : files)
+        ASSERT_FALSE(file.empty());
     std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
     for (unsigned long round = 0; round < rounds; ++round) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", round " + std::to_string(round));
