@@ -1,12 +1,11 @@
-// What the history promises beyond giving states back (UndoFuzzTest): how undo and redo are
-// logged and named, the saved state, the bounds, the tree's red nodes, a reload taken back, and
-// a change made outside any step.
+// What the history promises beyond giving states back and knowing the saved state (UndoFuzzTest):
+// how undo and redo are logged and named, the bounds, the tree's red nodes and their
+// notifications, a reload taken back, and a change made outside any step.
 #include "core/Texts.h"
 #include "core/document/TreeBuilder.h"
 #include "core/editing/CommentCommands.h"
 #include "core/editing/DeleteRestore.h"
 #include "core/editing/UndoHistory.h"
-#include "core/extraction/Extraction.h"
 #include "core/settings/SignPanel.h"
 
 #include "EditingTestSupport.h"
@@ -78,69 +77,6 @@ TEST(UndoHistory, UndoAndRedoAreLoggedAndNamed) {
     logged = doc->log().size();
     history.redo();
     EXPECT_EQ(NewEntries(*doc, logged), (Strings{"(5)重做 删除选定行: <<删除>>precision = 14"}));
-}
-
-TEST(UndoHistory, BackAtTheSavedStateTheDocumentIsUnmodified) {
-    auto doc = Opened();
-    UndoHistory history(*doc);
-    const std::string plain = doc->windowCaption();
-    const auto comment = [&](size_t row) {
-        UndoHistory::Step step(history, texts::kCapRemLine);
-        CommentRows(*doc, Signs(), Rows({row}));
-    };
-    comment(1);
-    EXPECT_TRUE(doc->modified());
-    EXPECT_EQ(doc->windowCaption(), plain + " *");
-    history.undo();
-    EXPECT_FALSE(doc->modified());
-    EXPECT_EQ(doc->windowCaption(), plain);
-    history.redo();
-    EXPECT_TRUE(doc->modified());
-    EXPECT_EQ(doc->windowCaption(), plain + " *");
-
-    // Saved after the second comment: that state is the unmodified one now.
-    comment(3);
-    doc->setModified(false);
-    doc->showFileNameInCaption();
-    history.markSaved();
-    history.undo();
-    EXPECT_TRUE(doc->modified());
-    history.redo();
-    EXPECT_FALSE(doc->modified());
-
-    // Taking steps back and making another drops the saved state for good.
-    history.undo();
-    comment(4);
-    history.undo();
-    EXPECT_TRUE(doc->modified());
-}
-
-// After an extraction of the checked rows, edits reach only the rows: steps that leave the text
-// as it was saved leave the document unmodified.
-TEST(UndoHistory, RowEditsAfterAnExtractionLeaveTheSavedTextAlone) {
-    auto doc = Opened();
-    UndoHistory history(*doc);
-    {
-        UndoHistory::Step step(history, texts::kCapSaveSel);
-        ExtractLines(*doc, ExtractionKind::Checked);
-    }
-    doc->setModified(false);
-    history.markSaved();
-    {
-        UndoHistory::Step step(history, texts::kCapRemLine);
-        CommentRows(*doc, Signs(), Rows({1}));
-    }
-    EXPECT_FALSE(doc->modified());
-    history.undo();
-    EXPECT_FALSE(doc->modified());
-    const std::string extracted = doc->saveBytes();
-    history.undo();
-    EXPECT_TRUE(doc->modified());
-    EXPECT_EQ(doc->saveBytes(), kFile);
-    EXPECT_EQ(doc->targetHint(), "");
-    history.redo();
-    EXPECT_EQ(doc->saveBytes(), extracted);
-    EXPECT_EQ(doc->targetHint(), "当前文本内容为上次操作:提取钩选项(&S) ...");
 }
 
 struct TreeWatch : DocumentListener {
