@@ -26,30 +26,46 @@ enum class Option {
     OmitSpaces,
     NoOmitSpaces,
     Encoding,
+    Get,
+    Set,
+    Disable,
+    Enable,
+    Delete,
+    Check,
+    Diff,
+    Json,
 };
 
 struct OptionName {
     std::string_view name;
     Option option;
-    bool takesValue;
+    int values;  // how many arguments follow it; one may also come after "="
 };
 
-constexpr std::array<OptionName, 15> kOptions = {{
-    {"--outline", Option::Outline, false},
-    {"--extract", Option::Extract, true},
-    {"--help", Option::Help, false},
-    {"-h", Option::Help, false},
-    {"--version", Option::Version, false},
-    {"-V", Option::Version, false},
-    {"--encoding", Option::Encoding, true},
-    {"--pattern", Option::Pattern, true},
-    {"--rem", Option::Rem, true},
-    {"--split", Option::Split, true},
-    {"--title-type", Option::TitleType, true},
-    {"--title-begin", Option::TitleBegin, true},
-    {"--title-end", Option::TitleEnd, true},
-    {"--omit-spaces", Option::OmitSpaces, false},
-    {"--no-omit-spaces", Option::NoOmitSpaces, false},
+constexpr std::array<OptionName, 23> kOptions = {{
+    {"--outline", Option::Outline, 0},
+    {"--extract", Option::Extract, 1},
+    {"--help", Option::Help, 0},
+    {"-h", Option::Help, 0},
+    {"--version", Option::Version, 0},
+    {"-V", Option::Version, 0},
+    {"--encoding", Option::Encoding, 1},
+    {"--pattern", Option::Pattern, 1},
+    {"--rem", Option::Rem, 1},
+    {"--split", Option::Split, 1},
+    {"--title-type", Option::TitleType, 1},
+    {"--title-begin", Option::TitleBegin, 1},
+    {"--title-end", Option::TitleEnd, 1},
+    {"--omit-spaces", Option::OmitSpaces, 0},
+    {"--no-omit-spaces", Option::NoOmitSpaces, 0},
+    {"--get", Option::Get, 2},
+    {"--set", Option::Set, 3},
+    {"--disable", Option::Disable, 2},
+    {"--enable", Option::Enable, 2},
+    {"--delete", Option::Delete, 2},
+    {"--check", Option::Check, 0},
+    {"--diff", Option::Diff, 0},
+    {"--json", Option::Json, 0},
 }};
 
 const OptionName* Find(std::string_view name) {
@@ -115,20 +131,25 @@ public:
             }
             const OptionName* o = Find(NameOf(arg));
             const bool inlineValue = arg.find('=') != std::string_view::npos;
-            if (o == nullptr || (inlineValue && !o->takesValue))
+            if (o == nullptr || (inlineValue && o->values != 1))
                 return failure(FormatMessage(texts::kCliUnknownOption, {arg}));
             std::string_view value;
             if (inlineValue) {
                 value = arg.substr(arg.find('=') + 1);
-            } else if (o->takesValue) {
-                if (k + 1 >= args.size())
+            } else if (o->values > 0) {
+                if (k + static_cast<size_t>(o->values) >= args.size())
                     return failure(FormatMessage(texts::kCliMissingValue, {o->name}));
-                value = args[++k];
+                value = args[k + 1];
             }
             if (o->option == Option::Help || o->option == Option::Version)
                 return answer(o->option == Option::Help ? Command::Help : Command::Version);
-            if (!apply(*o, value))
+            if (o->values > 1) {
+                edit(*o, args.subspan(k + 1, static_cast<size_t>(o->values)));
+            } else if (!apply(*o, value)) {
                 return failure();
+            }
+            if (!inlineValue)
+                k += static_cast<size_t>(o->values);
         }
         return finish();
     }
@@ -141,6 +162,20 @@ private:
         }
         m_path = std::string(arg);
         return true;
+    }
+
+    void edit(const OptionName& o, std::span<const std::string_view> values) {
+        KeyEdit e;
+        e.action = o.option == Option::Get       ? EditAction::Get
+                   : o.option == Option::Set     ? EditAction::Set
+                   : o.option == Option::Disable ? EditAction::Disable
+                   : o.option == Option::Enable  ? EditAction::Enable
+                                                 : EditAction::Delete;
+        e.section = std::string(values[0]);
+        e.key = std::string(values[1]);
+        if (values.size() > 2)
+            e.value = std::string(values[2]);
+        m_edits.push_back(std::move(e));
     }
 
     bool command(Command c) {
@@ -171,6 +206,14 @@ private:
         case Option::OmitSpaces:
         case Option::NoOmitSpaces: m_overrides.omitSpaces = o.option == Option::OmitSpaces; return true;
         case Option::Encoding: return encoding(value);
+        case Option::Check: m_check = true; return true;
+        case Option::Diff: m_diff = true; return true;
+        case Option::Json: m_json = true; return true;
+        case Option::Get:
+        case Option::Set:
+        case Option::Disable:
+        case Option::Enable:
+        case Option::Delete:
         case Option::Help:
         case Option::Version: break;
         }
@@ -233,12 +276,25 @@ private:
     }
 
     ParseResult finish() {
+        if (!m_edits.empty() && !command(Command::Edit))
+            return failure();
         if (!m_command)
             return failure(texts::kCliNoCommand);
+        if (*m_command != Command::Edit && (m_check || m_diff || m_json))
+            return failure(texts::kCliEditOnly);
         if (!m_path)
             return failure(texts::kCliNoFile);
+        // Standard input cannot be written back: it may be read, and edited only to see the result.
+        const bool writes =
+            std::any_of(m_edits.begin(), m_edits.end(), [](const KeyEdit& e) { return e.action != EditAction::Get; });
+        if (*m_path == "-" && writes && !m_check)
+            return failure(texts::kCliEditStdinNeedsCheck);
         Request r;
         r.command = *m_command;
+        r.edits = std::move(m_edits);
+        r.check = m_check;
+        r.diff = m_diff;
+        r.json = m_json;
         r.extraction = m_extraction;
         r.settings = SettingsOf(m_overrides);
         r.codePage = m_codePage;
@@ -259,6 +315,10 @@ private:
     ParseResult failure() { return {std::nullopt, m_error}; }
 
     std::optional<Command> m_command;
+    std::vector<KeyEdit> m_edits;
+    bool m_check = false;
+    bool m_diff = false;
+    bool m_json = false;
     ExtractionKind m_extraction = ExtractionKind::Checked;
     std::optional<std::string> m_path;
     Overrides m_overrides;

@@ -1,6 +1,7 @@
 #include "cli/HeadlessRun.h"
 
 #include "cli/CommandLine.h"
+#include "cli/EditCommand.h"
 #include "cli/Outline.h"
 #include "cli/WholeOutput.h"
 
@@ -76,11 +77,25 @@ std::optional<std::string> ExtractedBytes(Document& doc, ExtractionKind kind, Fi
     return ToFileBytes(bytes, form);
 }
 
+int Edit(const Request& r, int out, int err) {
+    FileEditRequest request;
+    request.path = r.path;
+    request.standardInput = r.path == "-";
+    request.edits = r.edits;
+    request.settings = r.settings;
+    request.codePage = r.codePage;
+    request.check = r.check;
+    request.diff = r.diff;
+    return RunEdits(request, EditOutput{r.json}, out, err);
+}
+
 int RunOnFile(const Request& r, int out, int err) {
     if (r.path != "-" && IsMissing(r.path)) {
         Say(err, FormatMessage(texts::kFileMissing, {r.path}));
         return kExitUsage;
     }
+    if (r.command == Command::Edit)
+        return Edit(r, out, err);
     LoadResult loaded = Load(r);
     if (loaded.status != LoadStatus::Loaded) {
         Say(err, loaded.error);
@@ -128,7 +143,8 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
         case Command::Help: return Emit(out, err, HelpText());
         case Command::Version: return Emit(out, err, VersionText());
         case Command::Outline:
-        case Command::Extract: return RunOnFile(r, out, err);
+        case Command::Extract:
+        case Command::Edit: return RunOnFile(r, out, err);
         }
     } catch (const std::bad_alloc&) {
         Say(err, ReasonText(FileError::System(ENOMEM)));

@@ -99,8 +99,10 @@ inline constexpr const char* kCliPatternRange = "模式必须是 0 到 3 之间�
 inline constexpr const char* kCliTitleTypeRange = "标题类型必须是 0 到 4 之间的数: %S";
 inline constexpr const char* kCliSignTooLong = "选项 %S 的标志太长，最多 255 字节。";
 inline constexpr const char* kCliBadSpaceCount = "选项 %S 的空格数无效: %S";
-inline constexpr const char* kCliTwoCommands = "只能指定 --outline 或 --extract 中的一个。";
-inline constexpr const char* kCliNoCommand = "请指定 --outline 或 --extract。";
+inline constexpr const char* kCliTwoCommands = "只能指定 --outline、--extract 或编辑操作中的一种。";
+inline constexpr const char* kCliNoCommand = "请指定 --outline、--extract 或编辑操作 (--get、--set 等)。";
+inline constexpr const char* kCliEditOnly = "--check、--diff 和 --json 只用于编辑操作。";
+inline constexpr const char* kCliEditStdinNeedsCheck = "标准输入无法写回: 编辑标准输入时请加 --check (可与 --diff 同用)。";
 inline constexpr const char* kCliNoFile = "没有指定文件。";
 inline constexpr const char* kCliExtraArgument = "多余的参数: %S";
 inline constexpr const char* kCliUsageHint = "用法见 \"varnoquil --help\"。";
@@ -120,6 +122,7 @@ inline constexpr const char* kCliHelp =
     "用法: varnoquil [--] [文件]                 打开窗口\n"
     "      varnoquil --outline [选项] 文件        输出目录树\n"
     "      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容\n"
+    "      varnoquil 编辑操作... [--check] [--diff] [--json] [选项] 文件\n"
     "      varnoquil -h|--help | -V|--version\n"
     "\n"
     "文件为 - 时读取标准输入; 管道、FIFO 和 /dev/stdin 都读到结尾。\n"
@@ -129,6 +132,23 @@ inline constexpr const char* kCliHelp =
     "    (S 节, T 标题, K 项, C 注释项), 空格, 行号, \": \", 节点文本。\n"
     "--extract checked|tree|all: \"提取钩选项\"、\"提取目录树\"、\"提取所有\"之后\n"
     "    保存所写的字节, 写到标准输出。\n"
+    "\n"
+    "编辑操作 (可以有多个, 按顺序执行, 文件只写一次; 只有操作改动的行会变):\n"
+    "  --get 节 项          输出节中有效的项的值 (有多个时为最后一个); 没有时退出状态为 1\n"
+    "  --set 节 项 值       设置值: 有效的项只改值; 否则启用节中被注释的同名项并设为该值;\n"
+    "                       否则在节的最后一个项之后加 \"项 = 值\"; 没有该节时在文件末尾加节\n"
+    "  --disable 节 项      用注释标志注释掉节中该项的每个有效行\n"
+    "  --enable 节 项       没有有效行时, 启用最后一个被注释的同名项\n"
+    "  --delete 节 项       删除节中该项的有效行\n"
+    "  节为 \"\" 时指第一个节之前的行; 同名的节视为一个节, 新项加在其最后一块中。\n"
+    "  --check              不写文件, 只判断会不会改动\n"
+    "  --diff               输出改动的统一差异格式 (unified diff)\n"
+    "  --json               输出一个 JSON 对象: changed、operations (每个操作及其结果)、diff\n"
+    "  参数和输出都是 UTF-8; 写入时转换为文件的编码 (GBK、UTF-16), 无法表示的字符会被拒绝。\n"
+    "  例: varnoquil --set PHP memory_limit 256M --disable PHP expose_php /etc/php/php.ini\n"
+    "      varnoquil --get PHP memory_limit /etc/php/php.ini\n"
+    "      varnoquil --enable Date date.timezone --check --diff /etc/php/php.ini\n"
+    "      varnoquil --pattern 1 --delete global \"wins support\" --json /etc/samba/smb.conf\n"
     "\n"
     "选项 (在模式之后生效):\n"
     "  --pattern N          模式 (默认 2):\n"
@@ -146,8 +166,21 @@ inline constexpr const char* kCliHelp =
     "由空格组成的标志可写成空格数加 \"|_|\", 如 \"1|_|\" 为一个空格。标志最长 255 字节。\n"
     "标志以 UTF-8 给出, 按文件的编码比较, 与窗口相同。\n"
     "\n"
-    "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n"
+    "退出状态: 0 成功 (不论有没有改动); 1 文件无法读取、编辑失败 (文件不会被改动) 或输出失败;\n"
+    "2 用法错误或文件不存在。\n"
     "读取的一方提前关闭管道时 (如 | head) 程序不再输出, 静默结束。\n";
+
+// Headless edits (varnoquil --get/--set/--disable/--enable/--delete): what they refuse and report
+inline constexpr const char* kEditRemSignUnusable = "编辑需要一个单字节、非空白的注释标志 (如 --rem \";\")。";
+inline constexpr const char* kEditKeyEmpty = "项名不能为空。";
+inline constexpr const char* kEditKeyBlankEnds = "项名 \"%S\" 的开头或结尾不能是空白。";
+inline constexpr const char* kEditKeyHasSplit = "项名 \"%S\" 中不能含有分隔标志。";
+inline constexpr const char* kEditKeyReadsOtherwise = "项名 \"%S\" 会被读成注释或节名。";
+inline constexpr const char* kEditValueBlankEnds = "值 \"%S\" 的开头或结尾不能是空白。";
+inline constexpr const char* kEditSectionBracket = "节名 \"%S\" 中不能含有 \"]\"。";
+inline constexpr const char* kEditKeyNotFound = "节 \"%S\" 中没有有效的项 \"%S\"。";
+inline constexpr const char* kEditNothingToEnable = "节 \"%S\" 中没有可以启用的项 \"%S\"。";
+inline constexpr const char* kEditNotUtf8 = "参数 \"%S\" 不是有效的 UTF-8 文本。";
 
 // A file changed on disk by someone else: the bar above the views and the question before Save
 inline constexpr const char* kDiskChanged = "文件 \"%S\" 已被其他程序修改。";

@@ -35,8 +35,8 @@ void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 const std::vector<UsageCase> kUsageErrors = {
     {"no_file", {"--outline"}, "没有指定文件。"},
     {"no_file_after_options", {"--extract", "all", "--pattern", "1"}, "没有指定文件。"},
-    {"no_command", {"--pattern", "1", "FILE"}, "请指定 --outline 或 --extract。"},
-    {"two_commands", {"--outline", "--extract", "all", "FILE"}, "只能指定 --outline 或 --extract 中的一个。"},
+    {"no_command", {"--pattern", "1", "FILE"}, "请指定 --outline、--extract 或编辑操作 (--get、--set 等)。"},
+    {"two_commands", {"--outline", "--extract", "all", "FILE"}, "只能指定 --outline、--extract 或编辑操作中的一种。"},
     {"two_files", {"--outline", "FILE", "other.ini"}, "多余的参数: other.ini"},
     {"unknown_option", {"--outline", "--bogus", "FILE"}, "未知的选项: --bogus"},
     {"unknown_short_option", {"--outline", "-x", "FILE"}, "未知的选项: -x"},
