@@ -108,6 +108,7 @@ bool FileController::SaveDocument(SaveMode mode) {
     if (result) {
         document.showFileNameInCaption();
         document.setModified(false);
+        m_context.session.markSaved();
     }
     return result;
 }
