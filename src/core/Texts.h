@@ -244,6 +244,18 @@ inline constexpr const char* kWordUncomment = "取消注释";
 inline constexpr const char* kWordDelete = "删除";
 inline constexpr const char* kWordRestore = "恢复";
 inline constexpr const char* kRemovedNewRowMark = "<<删除>>";
+// Undo and redo: the menu items without and with the step they take back or make again, the
+// summaries of their log entries, and the steps of the user's own check-box clicks
+inline constexpr const char* kCapUndo = "撤销";
+inline constexpr const char* kCapRedo = "重做";
+inline constexpr const char* kUndoStep = "撤销 %S";
+inline constexpr const char* kRedoStep = "重做 %S";
+inline constexpr const char* kHintUndo = "撤销上一步操作";
+inline constexpr const char* kHintRedo = "重做撤销的操作";
+inline constexpr const char* kUndoSummary = "<<共撤销了 %d 行>>";
+inline constexpr const char* kRedoSummary = "<<共重做了 %d 行>>";
+inline constexpr const char* kCapCheckRow = "钩选";
+inline constexpr const char* kCapUncheckRow = "取消钩选";
 inline constexpr const char* kRestoreAllQuestion = "确定要\"恢复所有行\"吗?";
 inline constexpr const char* kLineBreakInRow = "一行文本中不能含有换行符，未作任何修改。";
 // Typed text with a character the document's encoding cannot hold: the character and its number

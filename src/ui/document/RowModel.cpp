@@ -66,8 +66,7 @@ bool RowModel::setData(const QModelIndex& index, const QVariant& value, int role
     if (!index.isValid() || index.column() != 0)
         return false;
     if (role == Qt::CheckStateRole) {
-        m_document.setChecked(static_cast<size_t>(index.row()),
-                              static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked);
+        emit checkEdited(index.row(), static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked);
         return true;
     }
     if (role == Qt::EditRole) {

@@ -58,6 +58,8 @@ public:
 signals:
     // The user typed a new caption in place (column 0).
     void captionEdited(int row, const QString& text);
+    // The user set or cleared a row's check box.
+    void checkEdited(int row, bool checked);
     // One command inserted or removed rows in so many runs that the views were reset: the rows
     // they showed are still there, only renumbered, so a view keeps its place.
     void rowsRenumbered();

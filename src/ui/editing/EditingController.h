@@ -24,9 +24,10 @@ class TfrmInsert;
 struct TypedText;
 
 // The editing commands on the content list's rows: comment and uncomment, insert lines and
-// titles, edit in place and in the dialog, delete, restore the selected rows and restore all;
-// and the list's column-header clicks. It gathers the selection, shows the dialogs and leaves
-// the rest to the editing routines of the core.
+// titles, edit in place and in the dialog, delete, restore the selected rows and restore all,
+// the user's check-box clicks; undo and redo of every step; and the list's column-header clicks.
+// It gathers the selection, shows the dialogs and leaves the rest to the editing routines of the
+// core, each command one step of the session's history.
 class EditingController : public QObject, public CommandSet {
     Q_OBJECT
 public:
@@ -48,6 +49,8 @@ public:
     TfrmInsert& insertDialog() { return *m_frmInsert; }
 
 public slots:
+    void actUndoExecute();
+    void actRedoExecute();
     void actRemLineExecute();
     void actUnRemExecute();
     void actInsertLineExecute();
@@ -58,6 +61,8 @@ public slots:
     void actRestoreExecute();
     // The in-place edit of row `row` was confirmed with this text.
     void lvContentEdited(int row, const QString& text);
+    // The user set or cleared row `row`'s check box.
+    void lvContentCheckEdited(int row, bool checked);
     void lvContentKeyUp(int key);
     void lvContentColumnClick(int column);
 
@@ -65,6 +70,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void updateHistoryActions(const ActionTable& actions) const;
     AnalysisSettings documentSigns() const;
     SelectedRowRuns selection() const;
     // What the user typed, in the document's encoding.
@@ -76,6 +82,8 @@ private:
     TypedText rowBytes(const QString& text, std::optional<size_t> row) const;
     std::optional<size_t> focusedRow() const;
     void insertLinesAt(InsertWhere where);
+    // Brings a row an undo or redo touched into view.
+    void showRow(std::optional<size_t> row);
     // InsertLines without inserting: shows the dialog under the caption and, when it was
     // confirmed, gives its final lines in the document's encoding.
     // In an edit, `block` is the rows the lines replace: a line left as it was shown keeps its row's bytes.

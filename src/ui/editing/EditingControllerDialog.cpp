@@ -30,7 +30,12 @@ void EditingController::insertLinesAt(InsertWhere where) {
         return;
     Document& doc = m_context.session.document();
     const PaintPause pause{m_context.list};
-    refuse(InsertLines(doc, documentSigns(), std::min(position, doc.rowCount()), *lines, caption));
+    EditError error = EditError::None;
+    {
+        UndoHistory::Step step(m_context.session.history(), caption);
+        error = InsertLines(doc, documentSigns(), std::min(position, doc.rowCount()), *lines, caption);
+    }
+    refuse(error);
 }
 
 // The row that line `line` of `lines` replaces in an edit of `block` (ApplyDialogEdit: with fewer
@@ -96,7 +101,12 @@ void EditingController::actEditLineExecute() {
     if (block->end >= doc.rowCount())
         return;
     const PaintPause pause{m_context.list};
-    refuse(ApplyDialogEdit(doc, documentSigns(), *block, *lines));
+    EditError error = EditError::None;
+    {
+        UndoHistory::Step step(m_context.session.history(), texts::kCapEditLine);
+        error = ApplyDialogEdit(doc, documentSigns(), *block, *lines);
+    }
+    refuse(error);
 }
 
 }  // namespace vq

@@ -73,7 +73,7 @@ bool FileController::ConfirmAndUnload() {
         return false;
     {
         const PaintPause pause = m_context.rows.pauseRowsAndTree();
-        UnloadDocument(m_context.session.document(), m_context.messages.progress());
+        m_context.session.unload(m_context.messages.progress());
     }
     GiveFreedMemoryBackSoon(this);
     return true;
@@ -105,6 +105,7 @@ bool FileController::SaveDocument(SaveMode mode) {
     if (result) {
         document.showFileNameInCaption();
         document.setModified(false);
+        m_context.session.markSaved();
     }
     return result;
 }

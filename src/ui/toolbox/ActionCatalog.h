@@ -18,6 +18,8 @@ enum class Act {
     SaveAs,
     Exit,
     // Edit
+    Undo,
+    Redo,
     InsertLine,
     InsertLineDn,
     EditLine,
@@ -54,7 +56,7 @@ struct ActionInfo {
     const char* name;
     const char* caption;
     const char* hint;      // "" when the command has none
-    const char* shortcut;  // a QKeySequence text, "" for none
+    const char* shortcut;  // QKeySequence texts, several separated by "; ", "" for none
     const char* icon;      // file name under :/icons, without ".svg"
 };
 

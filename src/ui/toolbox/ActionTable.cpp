@@ -17,7 +17,7 @@ ActionTable::ActionTable(QWidget* window) {
         action->setStatusTip(hint);
         action->setToolTip(hint.isEmpty() ? QString::fromUtf8(info.caption).remove('&') : hint);
         if (*info.shortcut)
-            action->setShortcut(QKeySequence(info.shortcut));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(info.shortcut)));
         action->setEnabled(false);
         m_actions[static_cast<std::size_t>(info.id)] = action;
     }
