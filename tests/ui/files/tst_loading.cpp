@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSplitter>
-#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -265,7 +264,7 @@ void TestLoading::commandsWaitForTheLoad() {
     QVERIFY(disabled >= 20);
 
     // A click on a row's check box and the space bar change nothing while the file loads.
-    QTableView* list = f.list();
+    vq::ContentListView* list = f.list();
     const QRect row = list->visualRect(list->model()->index(3, 0));
     const QPoint box(row.left() + 8, row.center().y());
     const QList<bool> before = f.checked();
@@ -403,7 +402,7 @@ void TestLoading::bigLoadReachesTheListInSteps() {
     f.waitForLoad();
     const int rows = static_cast<int>(f.doc().rowCount());
     QCOMPARE(rows, keys + 2);
-    QTableView* list = f.list();
+    vq::ContentListView* list = f.list();
     QVERIFY2(list->model()->rowCount() < rows, "the list took all rows in one step");
     if (first == "select all") {
         list->setFocus();
