@@ -24,11 +24,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -88,10 +88,6 @@ void OpenAndShow(vq::TfrmMain& window, const QString& path) {
     });
     if (window.files().startOpening(path))
         loop.exec();
-    // The list takes the rows of a big load in steps, an event-loop turn each: all are counted.
-    const auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
-    while (list->model()->rowCount() < static_cast<int>(window.document().rowCount()))
-        QCoreApplication::processEvents();
     ProcessUntilIdle();
 }
 

@@ -1,7 +1,5 @@
 #include "ui/document/ContentListView.h"
 
-#include "ui/document/RowModel.h"
-
 #include "ui/document/ContentListAccessible.h"
 #include "ui/document/InfoTip.h"
 
@@ -88,10 +86,7 @@ void ContentListView::fitRowHeight() {
     viewport()->update();
 }
 
-// Rows of a big load still on their way are shown at once: the row asked for may be among them.
 void ContentListView::RevealLineEntry(int row) {
-    if (auto* rows = qobject_cast<RowModel*>(model()))
-        rows->showAllRows();
     const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
     if (!index.isValid())
         return;
@@ -188,12 +183,6 @@ bool ContentListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent
     if (trigger == EditKeyPressed && index.isValid() && index.column() != 0)
         return QAbstractItemView::edit(index.siblingAtColumn(0), trigger, event);
     return QAbstractItemView::edit(index, trigger, event);
-}
-
-void ContentListView::selectAll() {
-    if (auto* rows = qobject_cast<RowModel*>(model()))
-        rows->showAllRows();
-    QAbstractItemView::selectAll();
 }
 
 void ContentListView::fitColumns() {

@@ -42,8 +42,6 @@ public:
     // collapsed to 50 pixels; then the other takes all the rest.
     void fitColumns();
     void reset() override;
-    // Every row of the document, also those a load has not shown yet.
-    void selectAll() override;
     // After a reset that only renumbered rows: back to where the list was scrolled before it.
     void keepPlaceAfterReset();
 
