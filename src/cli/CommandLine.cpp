@@ -141,7 +141,7 @@ private:
 
     bool command(Command c) {
         if (m_command) {
-            m_error = texts::kCliTwoCommands;
+            m_error = texts::kCliTwoCommands.c_str();
             return false;
         }
         m_command = c;

@@ -46,7 +46,7 @@ int Emit(int out, int err, std::string_view bytes) {
     return kExitOk;
 }
 
-std::string NumberedLines(const char* const* captions, int count) {
+std::string NumberedLines(const texts::Phrase* captions, int count) {
     std::string lines;
     for (int k = 0; k < count; ++k)
         lines += "                         " + std::to_string(k) + "  " + captions[k] + "\n";
