@@ -23,6 +23,9 @@ public:
     Answer confirmOkCancel(QWidget*, const QString&, const QString&) override { return okCancelAnswer; }
     Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
     Answer askYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
+    int choose(QWidget*, const QString&, const QString&, const QStringList& buttons) override {
+        return static_cast<int>(buttons.size()) - 1;
+    }
     void beep() override {}
     QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }

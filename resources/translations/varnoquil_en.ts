@@ -266,57 +266,6 @@ Search again from the beginning?</translation>
         <translation>Writing to standard output failed!</translation>
     </message>
     <message>
-        <source>用法: varnoquil [文件]                      打开窗口
-      varnoquil --outline [选项] 文件        输出目录树
-      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容
-      varnoquil --help | --version
-
---outline: 目录树的每个节点一行, 按目录树的顺序: 每层两个空格, 节点类型
-    (S 节, T 标题, K 项, C 注释项), 空格, 行号, &quot;: &quot;, 节点文本。
---extract checked|tree|all: &quot;提取钩选项&quot;、&quot;提取目录树&quot;、&quot;提取所有&quot;之后
-    保存所写的字节, 写到标准输出。
-
-选项 (在模式之后生效):
-  --pattern N          模式 (默认 2):
-%S  --rem 标志           注释标志
-  --split 标志         分隔标志
-  --title-type N       标题类型:
-%S  --title-begin 标志   标题开始标志
-  --title-end 标志     标题结束标志
-  --omit-spaces        忽略标志头尾的空格
-  --no-omit-spaces     不忽略标志头尾的空格
-由空格组成的标志可写成空格数加 &quot;|_|&quot;, 如 &quot;1|_|&quot; 为一个空格。标志最长 255 字节。
-
-退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。
-</source>
-        <translation>Usage: varnoquil [FILE]                        open the window
-       varnoquil --outline [OPTIONS] FILE       print the tree
-       varnoquil --extract WAY [OPTIONS] FILE   print what Save writes after an extraction
-       varnoquil --help | --version
-
---outline: one line per tree node, in the order of the tree: two spaces per level, the node&apos;s
-    kind (S section, T title, K key, C commented-out key), a space, the line number, &quot;: &quot;, the
-    node&apos;s text.
---extract checked|tree|all: the bytes that Save writes after &quot;Extract Checked&quot;, &quot;Extract Tree&quot;
-    or &quot;Extract All&quot;, written to standard output.
-
-Options (they apply after the pattern):
-  --pattern N          pattern (default 2):
-%S  --rem SIGN           comment sign
-  --split SIGN         split sign
-  --title-type N       title type:
-%S  --title-begin SIGN   title begin sign
-  --title-end SIGN     title end sign
-  --omit-spaces        ignore spaces around the signs
-  --no-omit-spaces     do not ignore spaces around the signs
-A sign made of spaces may be written as their count and &quot;|_|&quot;: &quot;1|_|&quot; is one space. Signs are at
-most 255 bytes.
-
-Exit status: 0 success; 1 the file cannot be read or the output failed; 2 a usage error or the
-file does not exist.
-</translation>
-    </message>
-    <message>
         <source>打开文件 &quot;%S&quot; 失败！</source>
         <translation>Opening file &quot;%S&quot; failed!</translation>
     </message>
@@ -955,6 +904,129 @@ file does not exist.
     <message>
         <source>头尾两行标志不同，中间一行为标题</source>
         <translation>Different signs on the lines before and after the title</translation>
+    </message>
+    <message>
+        <source>文件 &quot;%S&quot; 已被其他程序修改。</source>
+        <translation>File &quot;%S&quot; was changed by another program.</translation>
+    </message>
+    <message>
+        <source>文件 &quot;%S&quot; 已被删除或移走。保存会在原路径重新写入。</source>
+        <translation>File &quot;%S&quot; was deleted or moved away. Save writes it again at its old path.</translation>
+    </message>
+    <message>
+        <source>重新加载</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>放弃这里显示的内容，读入磁盘上的文件</source>
+        <translation>Drop what is shown here and read the file on disk</translation>
+    </message>
+    <message>
+        <source>文件已被修改</source>
+        <translation>File Changed</translation>
+    </message>
+    <message>
+        <source>文件 &quot;%S&quot; 在读入之后已被其他程序修改。
+
+覆盖：用这里的内容写过它，其他程序的修改会丢失。
+重新加载：读入磁盘上的文件。
+另存为：把这里的内容保存为另一个文件。</source>
+        <translation>File &quot;%S&quot; was changed by another program after it was read.
+
+Overwrite: write what is here over it; the other program&apos;s changes are lost.
+Reload: read the file on disk.
+Save As: save what is here as another file.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>文件在读入之后已被其他程序修改，没有写入。</source>
+        <translation>The file was changed by another program after it was read; nothing was written.</translation>
+    </message>
+    <message>
+        <source>&quot;%S&quot; 是读入文件之后才出现的符号链接，不经由它写入。</source>
+        <translation>&quot;%S&quot; is a symbolic link that appeared after the file was read; nothing is written through it.</translation>
+    </message>
+    <message>
+        <source>符号链接 &quot;%S&quot; 现在指向别处，与读入文件时不同，不经由它写入。</source>
+        <translation>The symbolic link &quot;%S&quot; now points elsewhere than when the file was read; nothing is written through it.</translation>
+    </message>
+    <message>
+        <source>符号链接 &quot;%S&quot; 属于其他用户，又在人人可写的粘滞文件夹中，不经由它读写。</source>
+        <translation>The symbolic link &quot;%S&quot; belongs to another user in a shared sticky folder; nothing is read or written through it.</translation>
+    </message>
+    <message>
+        <source>未知的语言: %S (可用 zh、en)</source>
+        <translation>Unknown language: %S (use zh or en)</translation>
+    </message>
+    <message>
+        <source>用法: varnoquil [--lang zh|en] [文件]       打开窗口
+      varnoquil --outline [选项] 文件        输出目录树
+      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容
+      varnoquil --help | --version
+
+--outline: 目录树的每个节点一行, 按目录树的顺序: 每层两个空格, 节点类型
+    (S 节, T 标题, K 项, C 注释项), 空格, 行号, &quot;: &quot;, 节点文本。
+--extract checked|tree|all: &quot;提取钩选项&quot;、&quot;提取目录树&quot;、&quot;提取所有&quot;之后
+    保存所写的字节, 写到标准输出。
+
+选项 (在模式之后生效):
+  --pattern N          模式 (默认 2):
+%S  --rem 标志           注释标志
+  --split 标志         分隔标志
+  --title-type N       标题类型:
+%S  --title-begin 标志   标题开始标志
+  --title-end 标志     标题结束标志
+  --omit-spaces        忽略标志头尾的空格
+  --no-omit-spaces     不忽略标志头尾的空格
+由空格组成的标志可写成空格数加 &quot;|_|&quot;, 如 &quot;1|_|&quot; 为一个空格。标志最长 255 字节。
+
+--lang zh|en: 这一次运行的语言 (窗口和消息), 默认为配置中的界面语言。
+
+退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。
+</source>
+        <translation>Usage: varnoquil [--lang zh|en] [FILE]         open the window
+       varnoquil --outline [OPTIONS] FILE       print the tree
+       varnoquil --extract WAY [OPTIONS] FILE   print what Save writes after an extraction
+       varnoquil --help | --version
+
+--outline: one line per tree node, in the order of the tree: two spaces per level, the node&apos;s
+    kind (S section, T title, K key, C commented-out key), a space, the line number, &quot;: &quot;, the
+    node&apos;s text.
+--extract checked|tree|all: the bytes that Save writes after &quot;Extract Checked&quot;, &quot;Extract Tree&quot;
+    or &quot;Extract All&quot;, written to standard output.
+
+Options (they apply after the pattern):
+  --pattern N          pattern (default 2):
+%S  --rem SIGN           comment sign
+  --split SIGN         split sign
+  --title-type N       title type:
+%S  --title-begin SIGN   title begin sign
+  --title-end SIGN     title end sign
+  --omit-spaces        ignore spaces around the signs
+  --no-omit-spaces     do not ignore spaces around the signs
+A sign made of spaces may be written as their count and &quot;|_|&quot;: &quot;1|_|&quot; is one space. Signs are at
+most 255 bytes.
+--lang zh|en: the language of this run (window and messages); by default the one chosen in the
+    configuration.
+
+Exit status: 0 success; 1 the file cannot be read or the output failed; 2 a usage error or the
+file does not exist.
+</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>重新启动后生效</source>
+        <translation>Takes effect at the next start</translation>
+    </message>
+    <message>
+        <source>逐行编辑 INI 格式配置文件，显示文件的结构。</source>
+        <translation>Edits INI-style configuration files line by line and shows their structure.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "core/Texts.h"
+#include "core/settings/LanguageChoice.h"
 #include "core/settings/SignPanel.h"
 #include "core/text/Blanks.h"
 
@@ -25,6 +26,7 @@ enum class Option {
     TitleEnd,
     OmitSpaces,
     NoOmitSpaces,
+    Lang,
 };
 
 struct OptionName {
@@ -33,7 +35,7 @@ struct OptionName {
     bool takesValue;
 };
 
-constexpr std::array<OptionName, 12> kOptions = {{
+constexpr std::array<OptionName, 13> kOptions = {{
     {"--outline", Option::Outline, false},
     {"--extract", Option::Extract, true},
     {"--help", Option::Help, false},
@@ -46,6 +48,7 @@ constexpr std::array<OptionName, 12> kOptions = {{
     {"--title-end", Option::TitleEnd, true},
     {"--omit-spaces", Option::OmitSpaces, false},
     {"--no-omit-spaces", Option::NoOmitSpaces, false},
+    {kLanguageOption, Option::Lang, true},
 }};
 
 const OptionName* Find(std::string_view name) {
@@ -164,12 +167,21 @@ private:
         case Option::Split: return sign(o.name, value, m_overrides.split);
         case Option::TitleBegin: return sign(o.name, value, m_overrides.titleBegin);
         case Option::TitleEnd: return sign(o.name, value, m_overrides.titleEnd);
+        case Option::Lang: return language(value);
         case Option::OmitSpaces:
         case Option::NoOmitSpaces: m_overrides.omitSpaces = o.option == Option::OmitSpaces; return true;
         case Option::Help:
         case Option::Version: break;
         }
         return true;
+    }
+
+    // The run's language was chosen before the arguments were read; here a wrong value is an error.
+    bool language(std::string_view value) {
+        if (LanguageFromCode(value))
+            return true;
+        m_error = FormatMessage(texts::kCliUnknownLanguage, {value});
+        return false;
     }
 
     bool extraction(std::string_view value) {
@@ -255,7 +267,8 @@ bool IsHeadless(std::span<const std::string_view> args) {
     for (const std::string_view arg : args) {
         if (arg == "--")
             return false;
-        if (arg.starts_with("--") && Find(NameOf(arg)))
+        // --lang alone starts the window in that language.
+        if (arg.starts_with("--") && NameOf(arg) != kLanguageOption && Find(NameOf(arg)))
             return true;
     }
     return false;

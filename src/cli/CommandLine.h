@@ -32,7 +32,7 @@ struct ParseResult {
 
 inline constexpr int kDefaultPattern = 2;
 
-// True when an argument (before a lone "--") is one of the options above: then the program
+// True when an argument (before a lone "--") is one of the options above, --lang aside: then the program
 // runs headless, else the window starts with the arguments as before.
 bool IsHeadless(std::span<const std::string_view> args);
 

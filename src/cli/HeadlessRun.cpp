@@ -8,6 +8,8 @@
 #include "core/about/VersionInfo.h"
 #include "core/document/DocumentLoading.h"
 #include "core/files/FileErrorText.h"
+#include "core/settings/LanguageChoice.h"
+#include "core/settings/SettingsFile.h"
 
 #include <cerrno>
 #include <csignal>
@@ -129,6 +131,8 @@ int RunHeadless(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string_view> args = Arguments(argc, argv);
+    // The window's language, so that a script's messages read as the user's window does.
+    SetLanguage(ChooseLanguage(args, SettingsFilePath(ProgramSettingsPlace())));
     const int status = RunCommandLine(args, STDOUT_FILENO, STDERR_FILENO);
     // Some file systems report a failed write only when the file is closed.
     if (::close(STDOUT_FILENO) != 0 && status == kExitOk) {

@@ -1,6 +1,7 @@
 #pragma once
 
-// The command line for scripts: runs without Qt, a display or a settings file.
+// The command line for scripts: runs without Qt or a display. Of the settings file it reads only
+// the language (see ChooseLanguage).
 // Exit status: 0 done, 1 the file could not be read or the output not written, 2 a usage error
 // or a missing file.
 
@@ -21,7 +22,8 @@ bool IsHeadlessCommandLine(int argc, char** argv);
 // error. A closed pipe is a write error, not the end of the program.
 int RunHeadless(int argc, char** argv);
 
-// The same with the arguments after the program's name and the two descriptors given.
+// The same with the arguments after the program's name and the two descriptors given, in the
+// language already chosen.
 int RunCommandLine(std::span<const std::string_view> args, int out, int err);
 
 // What --help and --version print.

@@ -34,6 +34,8 @@ std::optional<Language> LanguageFromCode(std::string_view code) {
 
 const char* LanguageCode(Language language) { return language == Language::English ? "en" : "zh"; }
 
+std::span<const std::pair<const char*, const char*>> EnglishTexts() { return kEnglish; }
+
 const char* EnglishOf(std::string_view chinese) {
     static const auto table = [] {
         std::unordered_map<std::string_view, const char*> map;

@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vq {
 
@@ -19,6 +21,9 @@ Language CurrentLanguage();
 // "zh" and "en", as --lang and the settings file write them.
 std::optional<Language> LanguageFromCode(std::string_view code);
 const char* LanguageCode(Language language);
+
+// Every (Chinese, English) pair the program knows, as varnoquil_en.ts gives them.
+std::span<const std::pair<const char*, const char*>> EnglishTexts();
 
 // The English of a Chinese program text, or nullptr when there is none.
 const char* EnglishOf(std::string_view chinese);

@@ -112,11 +112,12 @@ inline constexpr Phrase kCliTwoCommands = VQ_TEXT("只能指定 --outline 或 --
 inline constexpr Phrase kCliNoCommand = VQ_TEXT("请指定 --outline 或 --extract。");
 inline constexpr Phrase kCliNoFile = VQ_TEXT("没有指定文件。");
 inline constexpr Phrase kCliExtraArgument = VQ_TEXT("多余的参数: %S");
+inline constexpr Phrase kCliUnknownLanguage = VQ_TEXT("未知的语言: %S (可用 zh、en)");
 inline constexpr Phrase kCliUsageHint = VQ_TEXT("用法见 \"varnoquil --help\"。");
 inline constexpr Phrase kCliWriteFailed = VQ_TEXT("写入标准输出失败！");
 inline constexpr const char* kCliVersion = "Varnoquil v%S";
 inline constexpr Phrase kCliHelp = VQ_TEXT(
-    "用法: varnoquil [文件]                      打开窗口\n"
+    "用法: varnoquil [--lang zh|en] [文件]       打开窗口\n"
     "      varnoquil --outline [选项] 文件        输出目录树\n"
     "      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容\n"
     "      varnoquil --help | --version\n"
@@ -139,13 +140,35 @@ inline constexpr Phrase kCliHelp = VQ_TEXT(
     "  --no-omit-spaces     不忽略标志头尾的空格\n"
     "由空格组成的标志可写成空格数加 \"|_|\", 如 \"1|_|\" 为一个空格。标志最长 255 字节。\n"
     "\n"
+    "--lang zh|en: 这一次运行的语言 (窗口和消息), 默认为配置中的界面语言。\n"
+    "\n"
     "退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。\n");
+
+// A file changed on disk by someone else: the bar above the views and the question before Save
+inline constexpr Phrase kDiskChanged = VQ_TEXT("文件 \"%S\" 已被其他程序修改。");
+inline constexpr Phrase kDiskMissing = VQ_TEXT("文件 \"%S\" 已被删除或移走。保存会在原路径重新写入。");
+inline constexpr Phrase kDiskReload = VQ_TEXT("重新加载");
+inline constexpr Phrase kDiskReloadHint = VQ_TEXT("放弃这里显示的内容，读入磁盘上的文件");
+inline constexpr Phrase kDiskQuestionTitle = VQ_TEXT("文件已被修改");
+inline constexpr Phrase kDiskQuestion = VQ_TEXT(
+    "文件 \"%S\" 在读入之后已被其他程序修改。\n\n"
+    "覆盖：用这里的内容写过它，其他程序的修改会丢失。\n"
+    "重新加载：读入磁盘上的文件。\n"
+    "另存为：把这里的内容保存为另一个文件。");
+inline constexpr Phrase kDiskOverwrite = VQ_TEXT("覆盖");
+inline constexpr Phrase kDiskSaveAs = VQ_TEXT("另存为");
+inline constexpr Phrase kDiskCancel = VQ_TEXT("取消");
 
 // Opening and saving errors: the first line, then the reason on its own line
 inline constexpr Phrase kOpenFailed = VQ_TEXT("打开文件 \"%S\" 失败！");
 inline constexpr Phrase kNewContentKept = VQ_TEXT("原文件可能已不完整，新内容完整保存在 \"%S\"。");
 inline constexpr Phrase kReasonFolder = VQ_TEXT("这是一个文件夹。");
 inline constexpr Phrase kReasonNotRegular = VQ_TEXT("这不是一个普通文件。");
+inline constexpr Phrase kReasonChangedOnDisk = VQ_TEXT("文件在读入之后已被其他程序修改，没有写入。");
+inline constexpr Phrase kReasonLinkAdded = VQ_TEXT("\"%S\" 是读入文件之后才出现的符号链接，不经由它写入。");
+inline constexpr Phrase kReasonLinkChanged = VQ_TEXT("符号链接 \"%S\" 现在指向别处，与读入文件时不同，不经由它写入。");
+inline constexpr Phrase kReasonLinkUnsafe =
+    VQ_TEXT("符号链接 \"%S\" 属于其他用户，又在人人可写的粘滞文件夹中，不经由它读写。");
 // Reasons by errno; any other errno is worded by the system.
 inline constexpr std::pair<int, Phrase> kErrnoTexts[] = {
     {ENOENT, VQ_TEXT("文件或文件夹不存在。")},
@@ -230,6 +253,10 @@ inline constexpr Phrase kOptionAutoExpand = VQ_TEXT("自动展开目录树");
 inline constexpr Phrase kOptionSetFont = VQ_TEXT("[ 设置字体... ]");
 inline constexpr Phrase kOptionFontName = VQ_TEXT("字体:");
 inline constexpr Phrase kOptionFontSize = VQ_TEXT("字号:");
+inline constexpr Phrase kOptionLanguage = VQ_TEXT("界面语言");
+inline constexpr Phrase kOptionLanguageNote = VQ_TEXT("重新启动后生效");
+// Each language by its own name, the same in every language.
+inline constexpr const char* kLanguageNames[2] = {"简体中文", "English"};
 inline constexpr Phrase kOptionOk = VQ_TEXT("确定(&O)");
 inline constexpr Phrase kOptionCancel = VQ_TEXT("取消(&C)");
 
@@ -319,6 +346,8 @@ inline constexpr Phrase kHintAbout = VQ_TEXT("关于");
 
 // About box: its caption, the labels' own captions (kept when the program has no version
 // information), the links and the introduction
+// The version information's comment, in the language of the run's first use
+inline constexpr Phrase kVersionComments = VQ_TEXT("逐行编辑 INI 格式配置文件，显示文件的结构。");
 inline constexpr Phrase kAboutCaption = VQ_TEXT("关于");
 inline constexpr const char* kAboutVersion = "Version";
 inline constexpr const char* kAboutCopyright = "Copyright";

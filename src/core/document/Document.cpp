@@ -214,6 +214,13 @@ void Document::setUntitled() {
     ChangeBatch batch(*this);
     m_fileName = texts::kUntitled;
     m_untitled = true;
+    m_diskFile = {};
+    markStateChanged();
+}
+
+void Document::setDiskFile(KnownFile file) {
+    ChangeBatch batch(*this);
+    m_diskFile = std::move(file);
     markStateChanged();
 }
 

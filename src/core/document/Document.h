@@ -7,6 +7,7 @@
 #include "core/document/OperationLog.h"
 #include "core/document/TargetText.h"
 #include "core/document/TopicTree.h"
+#include "core/files/KnownFile.h"
 #include "core/text/ByteBuffer.h"
 
 #include <initializer_list>
@@ -183,8 +184,12 @@ public:
     const std::string& fileName() const { return m_fileName; }
     // The document now has this file.
     void setFileName(std::string name);
-    // The document has no file; FileName reads "Untitled".
+    // The document has no file; FileName reads "Untitled", and nothing is known of a file.
     void setUntitled();
+    // What the document knows of its file on disk as it read or last wrote it (KnownFile.h),
+    // to tell a change someone else made.
+    const KnownFile& diskFile() const { return m_diskFile; }
+    void setDiskFile(KnownFile file);
     bool modified() const { return m_modified; }
     void setModified(bool modified);
     bool loading() const { return m_loading; }
@@ -242,6 +247,7 @@ private:
     std::string m_fileName;
     std::string m_caption;
     std::string m_targetHint;
+    KnownFile m_diskFile;
     bool m_untitled = true;
     bool m_modified = false;
     bool m_loading = false;

@@ -2,6 +2,7 @@
 
 #include "core/document/LineTable.h"
 #include "core/document/TreePass.h"
+#include "core/files/ContentHash.h"
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 #include "core/text/Utf16Text.h"
@@ -17,60 +18,78 @@ namespace {
 
 constexpr size_t kUnloadNoticeRows = 2000;
 
-// The UTF-8 check of the whole text. Inputs of a megabyte or more are checked on a thread of
-// their own, piece by piece so that a cancelled load does not wait for it.
-class Utf8Check {
+// The pass beside the split over all the bytes: the UTF-8 check of the text after a byte-order
+// mark, and the hash of every byte, by which the file is later known to be unchanged. Inputs of a
+// megabyte or more are checked on a thread of their own, piece by piece (each hashed while it is
+// in the cache) so that a cancelled load does not wait for it.
+class ByteCheck {
 public:
-    Utf8Check(std::string_view bytes, const std::atomic<bool>* cancel) : m_bytes(bytes), m_cancel(cancel) {
+    ByteCheck(std::string_view bytes, size_t bomSize, const std::atomic<bool>* cancel)
+        : m_bytes(bytes), m_bomSize(bomSize), m_cancel(cancel) {
         if (bytes.size() >= kThreadFrom) {
             try {
-                m_thread = std::thread([this] { m_valid = run(); });
+                m_thread = std::thread([this] { run(); });
                 return;
             } catch (const std::system_error&) {
                 // No thread to be had: check here instead.
             }
         }
-        m_valid = run();
+        run();
     }
-    ~Utf8Check() {
+    ~ByteCheck() {
         m_stop = true;
         if (m_thread.joinable())
             m_thread.join();
     }
-    Utf8Check(const Utf8Check&) = delete;
-    Utf8Check& operator=(const Utf8Check&) = delete;
+    ByteCheck(const ByteCheck&) = delete;
+    ByteCheck& operator=(const ByteCheck&) = delete;
 
     bool valid() {
-        if (m_thread.joinable())
-            m_thread.join();
+        wait();
         return m_valid;
+    }
+    std::uint64_t hash() {
+        wait();
+        return m_hash;
     }
 
 private:
     static constexpr size_t kThreadFrom = size_t{1} << 20;
     static constexpr size_t kPiece = size_t{1} << 20;
 
+    void wait() {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
     // A piece ends before a byte that starts a character, so no character is split.
-    bool run() const {
-        size_t pos = 0;
+    void run() {
+        ContentHash hash;
+        hash.add(m_bytes.substr(0, m_bomSize));
+        bool valid = true;
+        size_t pos = m_bomSize;
         while (pos < m_bytes.size()) {
             if (m_stop || Cancelled(m_cancel))
-                return false;
+                return;
             size_t end = std::min(m_bytes.size(), pos + kPiece);
             for (int k = 0; k < 3 && end < m_bytes.size() && (static_cast<unsigned char>(m_bytes[end]) & 0xC0) == 0x80;
                  ++k)
                 ++end;
-            if (!IsValidUtf8(m_bytes.substr(pos, end - pos)))
-                return false;
+            const std::string_view piece = m_bytes.substr(pos, end - pos);
+            valid = valid && IsValidUtf8(piece);
+            hash.add(piece);
             pos = end;
         }
-        return true;
+        m_valid = valid;
+        m_hash = hash.value();
     }
 
     std::string_view m_bytes;
+    size_t m_bomSize;
     const std::atomic<bool>* m_cancel;
     std::atomic<bool> m_stop{false};
     bool m_valid = false;
+    std::uint64_t m_hash = 0;
     std::thread m_thread;
 };
 
@@ -104,7 +123,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     // The splitter owns the bytes from here; the check is made after it so that, on every way
     // out, the check's thread has stopped before the bytes go.
     LineSplitter splitter(std::move(bytes));
-    Utf8Check utf8(all.substr(bom ? kUtf8Bom.size() : 0), o.cancel);
+    ByteCheck check(all, bom ? kUtf8Bom.size() : 0, o.cancel);
 
     std::vector<std::uint8_t> flags;
     ChunkedArray<NodeId> nodes;
@@ -137,7 +156,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
         content->rows.assignNodes(std::move(nodes));
     }
     content->targetEndsWithBreak = content->lines.endsWithBreak();
-    const bool valid = utf8.valid();
+    const bool valid = check.valid();
     if (Cancelled(o.cancel))
         return Cancellation();
     content->encoding = bom || valid ? TextEncoding::Utf8 : TextEncoding::Legacy;
@@ -146,6 +165,7 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     LoadResult result;
     result.status = LoadStatus::Loaded;
     result.document = std::make_unique<Document>(std::move(content));
+    result.hash = check.hash();
     return result;
 }
 
@@ -174,16 +194,20 @@ LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& opti
         return Failure(OpenErrorMessage(path, read.error));
     // A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
     FileForm form = FileForm::Bytes;
+    std::optional<std::uint64_t> fileHash;  // when the bytes opened are not the file's
     const std::string_view bytes = read.bytes.view();
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         ShownText shown = FromFileBytes(std::string(bytes));
         if (shown.form != FileForm::Bytes) {
             form = shown.form;
+            fileHash = HashBytes(bytes);
             read.bytes = ByteBuffer::adopt(std::move(shown.bytes));
         }
     }
     LoadResult result = OpenBytesIntoDocument(std::move(read.bytes), options);
     result.form = form;
+    result.file = std::move(read.file);
+    result.file.hash = fileHash.value_or(result.hash);
     return result;
 }
 

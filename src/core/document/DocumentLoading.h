@@ -6,6 +6,7 @@
 
 #include "core/Progress.h"
 #include "core/document/Document.h"
+#include "core/files/KnownFile.h"
 #include "core/settings/AnalysisSettings.h"
 #include "core/text/ByteBuffer.h"
 #include "core/text/Utf16Text.h"
@@ -40,6 +41,11 @@ struct LoadResult {
     // How the file's bytes relate to the document's: a UTF-16 file is opened as UTF-8 and is
     // saved back in its own form (ReadFileIntoDocument only).
     FileForm form = FileForm::Bytes;
+    // The hash of the bytes opened (ContentHash), made in the load's own pass over them.
+    std::uint64_t hash = 0;
+    // The file read (ReadFileIntoDocument only): its status before the read, the links on its
+    // way and the hash of its bytes as they are on disk; what a save checks against.
+    KnownFile file;
 };
 
 // Splits the bytes into rows and, with settings, classifies them and builds the tree, all in one

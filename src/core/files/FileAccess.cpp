@@ -1,5 +1,6 @@
 #include "core/files/FileAccess.h"
 #include "core/files/FileHandle.h"
+#include "core/files/PathWalk.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -75,6 +76,41 @@ struct ReadableFile {
     FileError error;
 };
 
+// A regular file opened for reading at the end of a walk that followed every link it was allowed
+// to, with what is known of it once read: its status just before the read and the links on its way.
+struct WalkedFile {
+    explicit WalkedFile(const std::string& path) {
+        WalkedPath walked = WalkPath(path, LinkPolicy::Follow);
+        error = walked.error;
+        if (!error && !walked.exists)
+            error = FileError::System(ENOENT);
+        if (!error)
+            error = NotRegularError(walked.st);
+        if (error)
+            return;
+        handle.reset(::openat(walked.folder.get(), walked.name.c_str(),
+                              O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
+        if (handle.get() < 0) {
+            error = FileError::System(errno);
+            return;
+        }
+        known.recordedNs = WallClockNs();
+        if (::fstat(handle.get(), &st) != 0 || (error = NotRegularError(st))) {
+            if (!error)
+                error = FileError::System(errno);
+            handle.reset(-1);
+            return;
+        }
+        known.known = true;
+        known.stamp = StampOf(st);
+        known.links = std::move(walked.links);
+    }
+    FileHandle handle;
+    struct stat st {};
+    FileError error;
+    KnownFile known;
+};
+
 }  // namespace
 
 bool IsExistingFile(const std::string& path) {
@@ -110,11 +146,12 @@ ReadResult ReadWholeFile(const std::string& path) {
 
 BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel) {
     BytesResult result;
-    const ReadableFile file(path);
+    const WalkedFile file(path);
     if (file.error) {
         result.error = file.error;
         return result;
     }
+    result.file = file.known;
     const auto expected = static_cast<std::uint64_t>(file.st.st_size);
     if (expected > maxBytes) {
         result.error = FileError::System(EFBIG);

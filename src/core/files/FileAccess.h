@@ -3,6 +3,7 @@
 // Reading whole files as bytes. Errors come back as kinds; FileErrorText words them.
 
 #include "core/files/FileError.h"
+#include "core/files/KnownFile.h"
 #include "core/text/ByteBuffer.h"
 
 #include <atomic>
@@ -39,10 +40,14 @@ struct BytesResult {
     bool cancelled = false;
     ByteBuffer bytes;
     FileError error;
+    // The file that was read: its status before the read and the links on its way; the hash of
+    // the bytes is the reader's to add, in its own pass over them.
+    KnownFile file;
 };
 
 // The whole file into a buffer that is not zero-filled first, read in large pieces so that a
-// set `cancel` flag stops it between two of them. A file larger than `maxBytes` is refused (as
+// set `cancel` flag stops it between two of them. The path is walked name by name (PathWalk.h):
+// another user's link in a sticky shared folder is refused. A file larger than `maxBytes` is refused (as
 // EFBIG) before anything is read, and so is one that grows past it while it is read.
 BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel = nullptr);
 

@@ -39,6 +39,10 @@ std::string ReasonText(const FileError& error) {
     case FileProblem::Folder: return texts::kReasonFolder;
     case FileProblem::NotRegular: return texts::kReasonNotRegular;
     case FileProblem::NotEncodable: return texts::kTextNotEncodable;
+    case FileProblem::ChangedOnDisk: return texts::kReasonChangedOnDisk;
+    case FileProblem::LinkAdded: return FormatMessage(texts::kReasonLinkAdded, {error.path});
+    case FileProblem::LinkChanged: return FormatMessage(texts::kReasonLinkChanged, {error.path});
+    case FileProblem::LinkUnsafe: return FormatMessage(texts::kReasonLinkUnsafe, {error.path});
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cerrno>
+#include <utility>
 
 #include <unistd.h>
 
@@ -12,6 +13,11 @@ public:
     explicit FileHandle(int fd = -1) : m_fd(fd) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
+    FileHandle(FileHandle&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    FileHandle& operator=(FileHandle&& other) noexcept {
+        reset(std::exchange(other.m_fd, -1));
+        return *this;
+    }
     ~FileHandle() {
         if (m_fd >= 0)
             ::close(m_fd);

@@ -45,22 +45,10 @@ int ReadAllFromStart(int fd, std::string& out) {
     return 0;
 }
 
-void SyncFolder(const std::string& folder) {
-    const FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+void SyncFolder(int folderFd) {
+    const FileHandle folder(::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
 }
 
 }  // namespace vq

@@ -15,10 +15,7 @@ int WriteAllAt(int fd, std::string_view bytes, off_t offset);
 // The whole file from its start, whatever the file offset.
 int ReadAllFromStart(int fd, std::string& out);
 
-// Best effort: makes a rename or unlink in the folder survive a power loss.
-void SyncFolder(const std::string& folder);
-
-std::string FolderOf(const std::string& path);
-std::string NameOf(const std::string& path);
+// Best effort: makes a rename or unlink in the open folder survive a power loss.
+void SyncFolder(int folderFd);
 
 }  // namespace vq

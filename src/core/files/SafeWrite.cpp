@@ -1,13 +1,16 @@
 #include "core/files/SafeWrite.h"
 
+#include "core/files/ContentHash.h"
+#include "core/files/DiskCheck.h"
 #include "core/files/FileHandle.h"
 #include "core/files/FileIdentity.h"
 #include "core/files/FileIo.h"
+#include "core/files/PathWalk.h"
 #include "core/files/TempFile.h"
 
 #include <cerrno>
-#include <climits>
 #include <csignal>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,53 +20,35 @@ namespace vq {
 
 namespace {
 
-// Where the bytes really go: the final target of a chain of symbolic links, so that
-// the links themselves stay links.
-struct Target {
-    std::string path;
-    bool exists = false;
-    struct stat st {};
-};
-
-// Returns 0 or errno; a target that does not exist yet is not an error.
-int ResolveTarget(const std::string& path, Target& target) {
-    std::string current = path;
-    for (int hops = 0;; ++hops) {
-        if (::lstat(current.c_str(), &target.st) != 0) {
-            if (errno != ENOENT)
-                return errno;
-            target.path = current;
-            target.exists = false;
-            return 0;
-        }
-        if (!S_ISLNK(target.st.st_mode)) {
-            target.path = current;
-            target.exists = true;
-            return 0;
-        }
-        if (hops >= 40)
-            return ELOOP;  // the kernel's own limit
-        char link[PATH_MAX];
-        const ssize_t n = ::readlink(current.c_str(), link, sizeof link);
-        if (n < 0)
-            return errno;
-        if (static_cast<std::size_t>(n) == sizeof link)
-            return ENAMETOOLONG;
-        const std::string next(link, static_cast<std::size_t>(n));
-        current = next.front() == '/' ? next : FolderOf(current) + "/" + next;
-    }
-}
-
 FileError NotRegularError(const struct stat& st) {
     if (S_ISDIR(st.st_mode))
-        return {FileProblem::Folder};
+        return {FileProblem::Folder, 0, {}};
     if (!S_ISREG(st.st_mode))
-        return {FileProblem::NotRegular};
+        return {FileProblem::NotRegular, 0, {}};
     return {};
 }
 
-WriteResult Failed(int err) { return {false, FileError::System(err), {}}; }
-WriteResult Done() { return {true, {}, {}}; }
+WriteResult Failed(int err) { return {false, FileError::System(err), {}, {}}; }
+WriteResult Refused(FileError error) { return {false, std::move(error), {}, {}}; }
+WriteResult ChangedOnDisk(const WalkedPath& at) { return Refused({FileProblem::ChangedOnDisk, 0, at.fullPath()}); }
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// What is known of the file just written: the status of `mine` (the file written, still open or
+// just closed), taken again by name where the file now is, so the times include the rename.
+WriteResult Done(const WalkedPath& at, const struct stat& mine, std::string_view bytes) {
+    WriteResult result;
+    result.ok = true;
+    KnownFile& known = result.written;
+    known.known = true;
+    known.links = at.links;
+    known.hash = HashBytes(bytes);
+    known.recordedNs = WallClockNs();
+    struct stat now {};
+    const bool found = ::fstatat(at.folder.get(), at.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    known.stamp = StampOf(found && SameFile(now, mine) ? now : mine);
+    return result;
+}
 
 // Reserves the disk space the new content needs, so the in-place write does not run out
 // of space half way. File systems that cannot reserve are simply written to.
@@ -94,24 +79,30 @@ int FaultAt(const WriteFault& fault, InPlaceStep step) { return fault ? fault(st
 
 // Writes into the file's own inode, which keeps its owner, links and attributes. The safe
 // copy already holds the whole new content; the old content is held in memory so that a
-// failure half way can put it back.
-WriteResult WriteInPlace(const Target& target, std::string_view bytes, TempFile& safeCopy, const WriteFault& fault) {
-    FileHandle file(::open(target.path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+// failure half way can put it back. Only the file the walk found is written: a link or another
+// file put in its place meanwhile is not.
+WriteResult WriteInPlace(const WalkedPath& at, std::string_view bytes, TempFile& safeCopy, const WriteFault& fault) {
+    FileHandle file(
+        ::openat(at.folder.get(), at.name.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
     if (file.get() < 0)
         return Failed(errno);
     struct stat st {};
     if (::fstat(file.get(), &st) != 0)
         return Failed(errno);
-    if (const FileError notRegular = NotRegularError(st))
-        return {false, notRegular, {}};
+    if (FileError notRegular = NotRegularError(st))
+        return Refused(std::move(notRegular));
+    if (!SameFile(st, at.st))
+        return ChangedOnDisk(at);
     std::string old;
     if (int err = ReadAllFromStart(file.get(), old))
         return Failed(err);
     if (int err = ReserveSpace(file.get(), bytes.size()))
         return Failed(err);
     const int err = OverwriteFile(file.get(), bytes, FaultAt(fault, InPlaceStep::Write));
-    if (err == 0)
-        return Done();
+    if (err == 0) {
+        ::fstat(file.get(), &st);
+        return Done(at, st, bytes);
+    }
     if (OverwriteFile(file.get(), old, FaultAt(fault, InPlaceStep::PutBack)) == 0)
         return Failed(err);
     WriteResult result = Failed(err);
@@ -131,8 +122,8 @@ int Fill(TempFile& temp, std::string_view bytes) {
 
 // The safe copy: beside the file where the folder allows it, else in the temporary folder;
 // a full disk or quota beside it also sends it there. Returns 0 or the first place's errno.
-int MakeSafeCopy(const Target& target, std::string_view bytes, TempFile& copy) {
-    int first = copy.createBeside(target.path, 0600);
+int MakeSafeCopy(const WalkedPath& at, std::string_view bytes, TempFile& copy) {
+    int first = copy.createBeside(at.folder.get(), at.folderPath, at.name, 0600);
     if (first == 0) {
         first = Fill(copy, bytes);
         if (first == 0)
@@ -141,7 +132,7 @@ int MakeSafeCopy(const Target& target, std::string_view bytes, TempFile& copy) {
         if (first != ENOSPC && first != EDQUOT)
             return first;
     }
-    if (copy.createInTempFolder(target.path) != 0 || Fill(copy, bytes) != 0) {
+    if (copy.createInTempFolder(at.name) != 0 || Fill(copy, bytes) != 0) {
         copy.discard();
         return first;
     }
@@ -149,66 +140,94 @@ int MakeSafeCopy(const Target& target, std::string_view bytes, TempFile& copy) {
 }
 
 // Renames the safe copy over the file when that keeps the file as it was. Returns true when
-// the copy has taken the file's place.
-bool ReplaceByRename(const Target& target, TempFile& copy) {
-    if (!copy.beside() || target.st.st_nlink != 1)
+// the copy has taken the file's place; `mine` is then its status.
+bool ReplaceByRename(const WalkedPath& at, TempFile& copy, struct stat& mine) {
+    if (!copy.beside() || at.st.st_nlink != 1)
         return false;
-    if (!GiveIdentity(copy.fd(), target.path, target.st))
+    if (!GiveIdentity(copy.fd(), at.fileName(), at.st))
         return false;
-    if (::fsync(copy.fd()) != 0 || copy.close() != 0)
+    if (::fsync(copy.fd()) != 0 || ::fstat(copy.fd(), &mine) != 0 || copy.close() != 0)
         return false;
-    if (::rename(copy.path().c_str(), target.path.c_str()) != 0)
+    // The rename replaces whatever has the name now, a link too, and follows nothing.
+    if (::renameat(at.folder.get(), copy.name().c_str(), at.folder.get(), at.name.c_str()) != 0)
         return false;
     copy.commit();
-    SyncFolder(FolderOf(target.path));
+    SyncFolder(at.folder.get());
     return true;
 }
 
-WriteResult WriteExisting(const Target& target, std::string_view bytes, const WriteFault& fault) {
+WriteResult WriteExisting(const WalkedPath& at, std::string_view bytes, const WriteFault& fault) {
+    // A file the saver may not write must not be replaced either, though a rename needs
+    // only the folder's permission.
+    if (::faccessat(at.folder.get(), at.name.c_str(), W_OK, 0) != 0)
+        return Failed(errno);
     TempFile copy;
-    if (int err = MakeSafeCopy(target, bytes, copy))
+    if (int err = MakeSafeCopy(at, bytes, copy))
         return Failed(err);
-    if (ReplaceByRename(target, copy))
-        return Done();
-    return WriteInPlace(target, bytes, copy, fault);
+    struct stat mine {};
+    if (ReplaceByRename(at, copy, mine))
+        return Done(at, mine, bytes);
+    return WriteInPlace(at, bytes, copy, fault);
 }
 
-WriteResult WriteNew(const Target& target, std::string_view bytes) {
+// A file that is not there yet. Should one appear meanwhile, it is not replaced unseen.
+WriteResult WriteNew(const WalkedPath& at, std::string_view bytes) {
     TempFile temp;
-    if (int err = temp.createBeside(target.path, 0666))
+    if (int err = temp.createBeside(at.folder.get(), at.folderPath, at.name, 0666))
         return Failed(err);
     if (int err = Fill(temp, bytes))
         return Failed(err);
+    struct stat mine {};
+    if (::fstat(temp.fd(), &mine) != 0)
+        return Failed(errno);
     if (int err = temp.close())
         return Failed(err);
-    if (::rename(temp.path().c_str(), target.path.c_str()) != 0)
+    int rc = ::renameat2(at.folder.get(), temp.name().c_str(), at.folder.get(), at.name.c_str(), RENAME_NOREPLACE);
+    if (rc != 0 && errno == EEXIST)
+        return ChangedOnDisk(at);
+    if (rc != 0 && errno == EINVAL)  // a file system without it
+        rc = ::renameat(at.folder.get(), temp.name().c_str(), at.folder.get(), at.name.c_str());
+    if (rc != 0)
         return Failed(errno);
     temp.commit();
-    SyncFolder(FolderOf(target.path));
-    return Done();
+    SyncFolder(at.folder.get());
+    return Done(at, mine, bytes);
 }
+
+WriteResult WriteWalked(const WalkedPath& at, std::string_view bytes, const WriteFault& fault) {
+    if (at.error)
+        return Refused(at.error);
+    if (!at.exists)
+        return WriteNew(at, bytes);
+    if (FileError notRegular = NotRegularError(at.st))
+        return Refused(std::move(notRegular));
+    return WriteExisting(at, bytes, fault);
+}
+
+// Past a file-size limit the kernel sends SIGXFSZ, which by default ends the program with all
+// unsaved work. Ignored, the write fails with EFBIG and is reported. Set on every write, since
+// anything may have put the default back.
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace
 
 WriteResult WriteFileSafely(const std::string& path, std::string_view bytes, const WriteFault& fault) {
-    // Past a file-size limit the kernel sends SIGXFSZ, which by default ends the program
-    // with all unsaved work. Ignored, the write fails with EFBIG and is reported. Set on
-    // every write, since anything may have put the default back.
-    std::signal(SIGXFSZ, SIG_IGN);
-    if (path.empty())
-        return Failed(ENOENT);
-    Target target;
-    if (int err = ResolveTarget(path, target))
-        return Failed(err);
-    if (!target.exists)
-        return WriteNew(target, bytes);
-    if (const FileError notRegular = NotRegularError(target.st))
-        return {false, notRegular, {}};
-    // A file the saver may not write must not be replaced either, though a rename needs
-    // only the folder's permission.
-    if (::access(target.path.c_str(), W_OK) != 0)
-        return Failed(errno);
-    return WriteExisting(target, bytes, fault);
+    IgnoreFileSizeSignal();
+    return WriteWalked(WalkPath(path, LinkPolicy::Follow), bytes, fault);
+}
+
+WriteResult SaveKnownFile(const std::string& path, std::string_view bytes, const KnownFile& known, SaveCheck check,
+                          const WriteFault& fault) {
+    IgnoreFileSizeSignal();
+    if (!known.known)
+        return WriteFileSafely(path, bytes, fault);
+    const WalkedPath at = WalkPath(path, LinkPolicy::AsRecorded, known.links);
+    if (check == SaveCheck::IfUnchanged && !at.error && at.exists) {
+        KnownFile now = known;
+        if (CompareWalkedFile(at, now) != DiskState::Same)
+            return ChangedOnDisk(at);
+    }
+    return WriteWalked(at, bytes, fault);
 }
 
 }  // namespace vq

@@ -1,7 +1,5 @@
 #include "core/files/TempFile.h"
 
-#include "core/files/FileIo.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +13,7 @@ namespace vq {
 namespace {
 
 // Leaves room for the suffix within the 255-byte limit of a file name.
-std::string ShortName(const std::string& target) { return NameOf(target).substr(0, 200); }
+std::string ShortName(const std::string& name) { return name.substr(0, 200); }
 
 std::string TempFolder() {
     const char* fromEnvironment = std::getenv("TMPDIR");
@@ -26,26 +24,32 @@ std::string TempFolder() {
 
 }  // namespace
 
-int TempFile::createBeside(const std::string& target, mode_t mode) {
+int TempFile::createBeside(int folderFd, const std::string& folderPath, const std::string& name, mode_t mode) {
     m_beside = true;
-    return create(FolderOf(target) + "/." + ShortName(target) + ".vq-", mode);
+    return create(folderFd, folderPath, "." + ShortName(name) + ".vq-", mode);
 }
 
-int TempFile::createInTempFolder(const std::string& target) {
+int TempFile::createInTempFolder(const std::string& name) {
     m_beside = false;
-    return create(TempFolder() + "/" + ShortName(target) + ".vq-", 0600);
+    return create(AT_FDCWD, TempFolder(), ShortName(name) + ".vq-", 0600);
 }
 
-int TempFile::create(const std::string& stem, mode_t mode) {
+int TempFile::create(int folderFd, const std::string& folderPath, const std::string& stem, mode_t mode) {
     discard();
     static thread_local std::mt19937_64 random{std::random_device{}()};
+    const std::string folder = folderPath == "/" ? std::string() : folderPath;
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[17];
         std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
-        const std::string candidate = stem + suffix;
-        const int fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        const std::string name = stem + suffix;
+        // Named whole in the temporary folder, by the open folder beside the file.
+        const std::string at = folderFd == AT_FDCWD ? folder + "/" + name : name;
+        const int fd =
+            ::openat(folderFd, at.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);
         if (fd >= 0) {
-            m_path = candidate;
+            m_folderFd = folderFd;
+            m_name = at;
+            m_path = folder + "/" + name;
             m_handle.reset(fd);
             return 0;
         }
@@ -58,7 +62,7 @@ int TempFile::create(const std::string& stem, mode_t mode) {
 void TempFile::discard() {
     m_handle.reset(-1);
     if (!m_path.empty())
-        ::unlink(m_path.c_str());
+        ::unlinkat(m_folderFd, m_name.c_str(), 0);
     m_path.clear();
 }
 

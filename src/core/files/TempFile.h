@@ -17,15 +17,19 @@ public:
     TempFile& operator=(const TempFile&) = delete;
     ~TempFile() { discard(); }
 
-    // Beside `target`, hidden: ".NAME.vq-XXXXXXXXXXXXXXXX". Returns 0 or errno; `mode`
-    // passes through the umask, as for any new file.
-    int createBeside(const std::string& target, mode_t mode);
+    // Beside the file `name` in the open folder `folderFd` (named `folderPath`), hidden:
+    // ".NAME.vq-XXXXXXXXXXXXXXXX". The folder must stay open while this object lives. Returns 0
+    // or errno; `mode` passes through the umask, as for any new file.
+    int createBeside(int folderFd, const std::string& folderPath, const std::string& name, mode_t mode);
     // In the temporary folder ($TMPDIR, else /tmp), readable by its owner only:
     // "NAME.vq-XXXXXXXXXXXXXXXX". Returns 0 or errno.
-    int createInTempFolder(const std::string& target);
+    int createInTempFolder(const std::string& name);
 
     int fd() const { return m_handle.get(); }
     const std::string& path() const { return m_path; }
+    // The name in its folder, and that folder (AT_FDCWD for the temporary folder, named whole).
+    const std::string& name() const { return m_name; }
+    int folderFd() const { return m_folderFd; }
     bool beside() const { return m_beside; }
     int close() { return m_handle.closeChecked(); }
     void commit() { m_path.clear(); }
@@ -33,10 +37,12 @@ public:
     void discard();
 
 private:
-    int create(const std::string& stem, mode_t mode);
+    int create(int folderFd, const std::string& folderPath, const std::string& stem, mode_t mode);
 
     FileHandle m_handle;
     std::string m_path;
+    std::string m_name;
+    int m_folderFd = -1;  // Not owned.
     bool m_beside = false;
 };
 

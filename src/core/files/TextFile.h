@@ -15,4 +15,8 @@ namespace vq {
 // into that form fails with FileProblem::NotEncodable and leaves the file alone.
 WriteResult WriteTextFile(const std::string& path, std::string_view shown, FileForm form);
 
+// The same over a file that was read before, checked against what is known of it (SaveKnownFile).
+WriteResult SaveTextFile(const std::string& path, std::string_view shown, FileForm form, const KnownFile& known,
+                         SaveCheck check);
+
 }  // namespace vq

@@ -2,10 +2,12 @@
 
 #include "core/Texts.h"
 #include "core/files/FileAccess.h"
+#include "core/files/ProgramFiles.h"
 #include "core/files/SafeWrite.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -103,6 +105,16 @@ SettingsFileText ReadSettingsFile(const std::string& path, size_t limit) {
 void LoadSettingsFile(const std::string& path, ProgramSettings& settings) {
     const SettingsFileText text = ReadSettingsFile(path);
     ReadSettings(ProfileText(text.bytes), settings);
+}
+
+Language LoadLanguageSetting(const std::string& path) {
+    return path.empty() ? Language::Chinese : ReadLanguageSetting(ProfileText(ReadSettingsFile(path).bytes));
+}
+
+SettingsPlace ProgramSettingsPlace() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    return {ExecutableFolder(), config ? config : "", home ? home : ""};
 }
 
 std::string SaveSettingsFile(const std::string& path, const ProgramSettings& settings, size_t limit) {

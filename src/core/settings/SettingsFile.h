@@ -25,6 +25,9 @@ struct SettingsPlace {
     std::string home;           // $HOME
 };
 
+// This program's place: the running executable's folder and this process's environment.
+SettingsPlace ProgramSettingsPlace();
+
 // True for a folder this process may create files in.
 bool IsWritableFolder(const std::string& folder);
 
@@ -50,6 +53,9 @@ SettingsFileText ReadSettingsFile(const std::string& path, size_t limit = kMaxSe
 // Reads the file into `settings` (see ReadSettings); a missing, unreadable or junk file leaves
 // the values of a first run.
 void LoadSettingsFile(const std::string& path, ProgramSettings& settings);
+
+// The language the file names (see ReadLanguageSetting): the one setting the command line reads.
+Language LoadLanguageSetting(const std::string& path);
 
 // Writes the settings into the file as it is now on disk, creating its folder when needed, safely
 // (a temporary file that takes the old one's place). Returns the message to show on failure,

@@ -16,6 +16,7 @@
 #include "ui/settings/SignToolBar.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/ProgramTranslations.h"
 #include "ui/toolbox/UiResources.h"
 #include "ui/toolbox/UiTexts.h"
 #include "ui/tools/ToolsController.h"
@@ -77,8 +78,9 @@ void TfrmMain::createFeatures() {
         EditingController::Context{m_session, m_lvContent, *m_navigation, *m_signs, m_platform, this});
     m_log = std::make_unique<LogController>(
         LogController::Context{m_session, m_lstLog, m_lvContent, m_platform, *m_messages});
-    m_files = std::make_unique<FileController>(FileController::Context{
-        m_session, *m_treeAndRows, m_platform, *m_messages, m_recent, this, *m_loadIndicator, m_signs->settings()});
+    m_files = std::make_unique<FileController>(FileController::Context{m_session, *m_treeAndRows, m_platform,
+                                                                       *m_messages, m_recent, this, *m_loadIndicator,
+                                                                       m_signs->settings(), *m_fileChangedBar});
     connect(m_files.get(), &FileController::loadingChanged, this, &TfrmMain::loadingChanged);
     m_extraction = std::make_unique<ExtractionController>(
         ExtractionController::Context{m_session, m_reContent, *m_treeAndRows, m_platform, this});
@@ -141,6 +143,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
     // The name only: Qt appends a display name, once one is set, to every window title, and the
     // title bar must show the caption alone. Message boxes take the name as their title.
     QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
+    InstallProgramTranslations();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));
     m_settings->LoadSettings();

@@ -22,6 +22,7 @@ class AboutController;
 class ContentListView;
 class EditingController;
 class ExtractionController;
+class FileChangedBar;
 class FileController;
 class FindController;
 class LoadIndicator;
@@ -115,6 +116,7 @@ private:
     QWidget* m_tabSheet1 = nullptr;
     QSplitter* m_splitterV = nullptr;
     QSplitter* m_splitterH = nullptr;
+    FileChangedBar* m_fileChangedBar = nullptr;
 
     // Feature objects, in the order they are made; each may use those before it.
     std::unique_ptr<SignToolBar> m_signs;

@@ -8,6 +8,7 @@
 #include "ui/document/TopicTreeModel.h"
 #include "ui/document/TopicTreeView.h"
 #include "ui/editing/LogView.h"
+#include "ui/files/FileChangedBar.h"
 #include "ui/files/FileController.h"
 #include "ui/settings/RecentMenu.h"
 #include "ui/settings/SignToolBar.h"
@@ -94,7 +95,16 @@ void TfrmMain::createViews() {
     m_splitterH = Splitter(Qt::Vertical, "SplitterH", m_lvContent, Holder("Panel_Pages", m_pcPages), 1);
     m_splitterH->setHandleWidth(3);
     m_splitterV = Splitter(Qt::Horizontal, "SplitterV", m_tvTopic, Holder("PanelMain", m_splitterH), 0);
-    setCentralWidget(m_splitterV);
+    // The bar that says the file changed on disk lies above the views, hidden until it has news.
+    m_fileChangedBar = new FileChangedBar;
+    auto* central = new QWidget;
+    central->setObjectName("PanelCentral");
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_fileChangedBar);
+    layout->addWidget(m_splitterV, 1);
+    setCentralWidget(central);
 }
 
 void TfrmMain::createMenus() {

@@ -75,6 +75,7 @@ void DocumentSession::takeLoaded(const std::string& path, LoadResult& loaded) {
     m_document.addLogEntry(kLogSummary, FormatMessage(texts::kOpenLogEntry, {path}), {});
     m_document.takeContentFrom(*loaded.document);
     m_fileForm = loaded.form;
+    m_document.setDiskFile(std::move(loaded.file));
     m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
     m_document.setLoading(false);
     m_document.setModified(false);

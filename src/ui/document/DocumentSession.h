@@ -55,9 +55,9 @@ public:
     // the caption is the bare program name.
     void unload();
     // Opening a file, in one step: the document takes the loaded document's rows, target text,
-    // tree and encoding (`loaded` gets the old ones, to be freed by the caller), the file's name
-    // and form, and the open's log entry in an emptied log; it ends unchanged and mirroring.
-    // The views reset once.
+    // tree and encoding (`loaded` gets the old ones, to be freed by the caller), the file's name,
+    // form and what is known of it on disk, and the open's log entry in an emptied log; it ends
+    // unchanged and mirroring. The views reset once.
     void takeLoaded(const std::string& path, LoadResult& loaded);
 
     // The analysis pass under the signs the user typed, encoded for this document.

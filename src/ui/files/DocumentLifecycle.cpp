@@ -22,9 +22,11 @@ FileController::FileController(const Context& context) : m_context(context) {
     connect(&m_loader, &DocumentLoader::counted, &m_context.indicator, &LoadIndicator::setCount);
     connect(&m_loader, &DocumentLoader::finished, this, &FileController::loadFinished);
     connect(&m_context.indicator, &LoadIndicator::cancelRequested, this, &FileController::cancelLoading);
+    watchDisk();
 }
 
 void FileController::bindActions(ActionTable& actions) {
+    m_actions = &actions;
     actions.bind(Act::NewIniFile, this, &FileController::actNewIniFileExecute);
     actions.bind(Act::OpenIniFile, this, &FileController::actOpenIniFileExecute);
     actions.bind(Act::Reload, this, &FileController::actReloadExecute);
@@ -47,7 +49,8 @@ void FileController::updateActions(const ActionTable& actions) const {
     actions.setEnabled(Act::Exit, true);
     actions.setEnabled(Act::Reload, titled());
     actions.setEnabled(Act::OpenWithNotepad, titled());
-    actions.setEnabled(Act::Save, document.modified());
+    // A file deleted or moved away can be written anew as it was.
+    actions.setEnabled(Act::Save, document.modified() || (titled() && m_diskState == DiskState::Missing));
     actions.setEnabled(Act::SaveAs, !document.target().empty());
 }
 
@@ -96,17 +99,10 @@ bool FileController::ConfirmChanges() {
 bool FileController::SaveDocument(SaveMode mode) {
     Document& document = m_context.session.document();
     bool result = false;
-    if (mode == SaveMode::SaveAs || document.isUntitled()) {
+    if (mode == SaveMode::SaveAs || document.isUntitled())
         result = SaveDocumentAs();
-    } else {
-        const WriteResult written =
-            WriteTextFile(document.fileName(), document.saveBytes(), m_context.session.fileForm());
-        result = written.ok;
-        if (!result)
-            m_context.platform.showMessage(
-                m_context.window,
-                QString::fromStdString(SaveErrorMessage(ShownBytes(document.fileName()).toStdString(), written)));
-    }
+    else
+        result = saveOverFile();
     if (result) {
         document.showFileNameInCaption();
         document.setModified(false);
@@ -134,6 +130,7 @@ bool FileController::SaveDocumentAs() {
         return false;
     }
     document.setFileName(LocalPath(path));
+    saved(written);
     return true;
 }
 

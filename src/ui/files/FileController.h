@@ -1,16 +1,21 @@
 #pragma once
 
+#include "core/files/DiskCheck.h"
 #include "ui/files/DocumentLoader.h"
 #include "ui/toolbox/ActionTable.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QWidget;
 
 namespace vq {
 
+struct WriteResult;
 class DocumentSession;
+class FileChangedBar;
 class LoadIndicator;
 class Platform;
 class RecentFiles;
@@ -33,6 +38,7 @@ public:
         QWidget* window;                // the dialogs' parent; Exit closes it
         LoadIndicator& indicator;       // the progress bar and the cancel button of a load
         const AnalysisSettings& signs;  // as the user typed them; a load analyses with these
+        FileChangedBar& changedBar;     // says when the file changed on disk
     };
     explicit FileController(const Context& context);
 
@@ -69,6 +75,12 @@ public:
     // The open dialog starts in this folder from now on.
     void setOpenFolder(const QString& folder) { m_openFolder = folder; }
 
+    // The file on disk. The document's file is checked against what the document read or last
+    // wrote when the window is activated, when the file or its folder changes (a moment later,
+    // once a burst of changes is over), and by every save right before it writes. A change is
+    // shown in the bar above the views; nothing is reloaded unasked.
+    DiskState checkDisk();
+
 signals:
     // A load started (true) or ended (false): the window disables what would touch the document.
     void loadingChanged(bool loading);
@@ -84,7 +96,21 @@ public slots:
     void actSaveAsExecute();
     void actExitExecute();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The file on disk, in DiskChanges.cpp.
+    void watchDisk();
+    // Watches the document's file and its folder, anew when the file is another one.
+    void followFile();
+    void diskEvent();
+    void showDiskState();
+    // Save over the document's file: its check, the question when the file changed, the write.
+    bool saveOverFile();
+    // A save's result: the caption and Modified are the caller's.
+    void saved(const WriteResult& written);
+
     // The end of a load, on the window's thread: the swap, or the message why not.
     void loadFinished();
     void endLoading();
@@ -95,6 +121,13 @@ private:
     QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
     DocumentLoader m_loader;
     QString m_loadingPath;  // the file the running load reads
+
+    QFileSystemWatcher m_watcher;
+    QString m_watchedPath;  // the document's file as watched; empty when none is
+    QTimer m_diskDelay;     // a check after a burst of changes on disk
+    DiskState m_diskState = DiskState::Same;
+    bool m_saving = false;             // no check in the middle of a save's own question and write
+    ActionTable* m_actions = nullptr;  // Not owned.
 };
 
 }  // namespace vq

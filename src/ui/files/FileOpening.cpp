@@ -95,6 +95,9 @@ void FileController::loadFinished() {
     if (result.status == LoadStatus::Loaded) {
         m_context.session.takeLoaded(LocalPath(path), result);
         result.document.reset();  // the old content
+        // What was just read is what is on disk: no second read to check it.
+        m_diskState = DiskState::Same;
+        showDiskState();
     }
     // The window is whole again before any message box of the end shows.
     endLoading();

@@ -44,6 +44,10 @@ public:
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No buttons.
     virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question (question icon, a title of its own) with buttons of its own, in order: the index
+    // of the button chosen. The last button is the safe one: it is the default, and Esc or
+    // closing the box choose it.
+    virtual int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) = 0;
     virtual void beep() = 0;
 
     // The chosen path as a path text (LocalPath.h: its bytes kept), or an empty string when the

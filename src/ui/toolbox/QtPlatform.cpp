@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -65,6 +66,20 @@ Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& titl
 
 Platform::Answer QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text) {
     return ToAnswer(QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
+}
+
+int QtPlatform::choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> made;
+    for (int i = 0; i < buttons.size(); ++i)
+        made << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::ActionRole);
+    if (made.isEmpty())
+        return -1;
+    box.setDefaultButton(static_cast<QPushButton*>(made.last()));
+    box.setEscapeButton(made.last());
+    box.exec();
+    const int chosen = made.indexOf(box.clickedButton());
+    return chosen < 0 ? static_cast<int>(made.size()) - 1 : chosen;
 }
 
 void QtPlatform::beep() { QApplication::beep(); }

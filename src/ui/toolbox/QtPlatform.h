@@ -24,6 +24,7 @@ public:
     Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) override;
     void beep() override;
     QString openFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) override;

@@ -4,12 +4,14 @@
 #include "../analysis/TreeDump.h"
 #include "core/document/DocumentLoading.h"
 #include "core/document/TreeBuilder.h"
+#include "core/files/ContentHash.h"
 #include "core/files/FileErrorText.h"
 #include "core/text/TextLines.h"
 #include "core/text/Utf16Text.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -344,6 +346,30 @@ TEST(ReadFile, Utf16FileOpensAsUtf8) {
     EXPECT_EQ(loaded.form, FileForm::Utf16LE);
     EXPECT_EQ(DumpTree(*loaded.document), "[s] 0/4 r0\n  k=\xE4\xB8\xAD 2/2 r1\n");
     EXPECT_EQ(ToFileBytes(loaded.document->saveBytes(), loaded.form), utf16);
+}
+
+// The load knows the file it read by its status and the hash of its bytes as they are on disk,
+// made in the load's own pass over them: past a first invalid UTF-8 byte, in the pieces of the
+// pass beside the split (a megabyte and more), and before a UTF-16 file becomes UTF-8.
+TEST(ReadFile, KnowsTheFileItRead) {
+    const std::string big(3 << 20, 'k');
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"small", "[s]\r\nk=1\r\n"},
+        {"byte_order_mark", "\xEF\xBB\xBFk=1\n"},
+        {"utf16", std::string("\xFF\xFEk\0=\0\x2D\x4E\r\0\n\0", 12)},
+        {"large", big + "=1\n" + big},
+        {"large_not_utf8", big + "\xB9\xFE=1\n" + big},
+    };
+    for (const auto& [name, bytes] : cases) {
+        const FileInTemp file(bytes);
+        const LoadResult loaded = ReadFileIntoDocument(file.path(), LoadOptions{});
+        ASSERT_EQ(loaded.status, LoadStatus::Loaded) << name;
+        EXPECT_TRUE(loaded.file.known) << name;
+        EXPECT_EQ(loaded.file.hash, HashBytes(bytes)) << name;
+        struct stat st {};
+        ASSERT_EQ(::stat(file.path().c_str(), &st), 0);
+        EXPECT_EQ(loaded.file.stamp, StampOf(st)) << name;
+    }
 }
 
 TEST(ReadFile, AFileThatCannotBeReadFailsWithTheOpenText) {

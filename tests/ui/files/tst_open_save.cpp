@@ -597,8 +597,9 @@ void TestOpenSave::reload_data() {
     QTest::addColumn<QString>("onDisk");    // first line of the file afterwards
     QTest::newRow("unchanged: reads the disk at once") << false << Answer::Cancel << "[Disk]"
                                                        << "[Disk]";
-    QTest::newRow("changed, Yes: saves, then reads what was saved") << true << Answer::Yes << "[Typed]"
-                                                                    << "[Typed]";
+    QTest::newRow("changed, Yes: saves over the changed file, then reads what was saved")
+        << true << Answer::Yes << "[Typed]"
+        << "[Typed]";
     QTest::newRow("changed, No: drops the changes") << true << Answer::No << "[Disk]"
                                                     << "[Disk]";
     QTest::newRow("changed, Cancel: nothing happens") << true << Answer::Cancel << "[Typed]"
@@ -617,10 +618,15 @@ void TestOpenSave::reload() {
     if (changed)
         w.document().setCaption(0, "[Typed]");
     f.platform.queueConfirm(answer);
+    // The file changed on disk since it was read: the save asks before it writes over it.
+    const bool saving = changed && answer == Answer::Yes;
+    if (saving)
+        f.platform.queueChoice(QStringLiteral("覆盖"));
     f.action("actReload")->trigger();
     f.waitForLoad();
 
     QCOMPARE(f.platform.questions(), changed ? QStringList{kSaveQuestion} : QStringList());
+    QCOMPARE(f.platform.choices().size(), saving ? 1 : 0);
     QCOMPARE(f.column(0).first(), firstRow);
     QCOMPARE(QString::fromUtf8(MainWindowFixture::readBytes(path).split('\r').first()), onDisk);
     const bool cancelled = changed && answer == Answer::Cancel;

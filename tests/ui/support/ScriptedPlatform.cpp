@@ -26,6 +26,14 @@ QStringList ScriptedPlatform::questions() const {
     return out;
 }
 
+QList<ScriptedPlatform::Shown> ScriptedPlatform::choices() const {
+    QList<Shown> out;
+    for (const Shown& s : m_shown)
+        if (s.kind == Kind::Choice)
+            out << s;
+    return out;
+}
+
 void ScriptedPlatform::clearRecords() {
     m_shown.clear();
     m_started.clear();
@@ -40,14 +48,16 @@ void ScriptedPlatform::clearRecords() {
 }
 
 void ScriptedPlatform::showMessage(QWidget*, const QString& text) {
-    m_shown.append({Kind::Message, {}, text, Answer::Ok});
+    m_shown.append({Kind::Message, {}, text, Answer::Ok, {}, -1});
 }
 
-void ScriptedPlatform::showError(QWidget*, const QString& text) { m_shown.append({Kind::Error, {}, text, Answer::Ok}); }
+void ScriptedPlatform::showError(QWidget*, const QString& text) {
+    m_shown.append({Kind::Error, {}, text, Answer::Ok, {}, -1});
+}
 
 ScriptedPlatform::Answer ScriptedPlatform::confirm(QWidget*, const QString& title, const QString& text) {
     const Answer answer = m_confirmAnswers.isEmpty() ? Answer::Cancel : m_confirmAnswers.dequeue();
-    m_shown.append({Kind::Confirm, title, text, answer});
+    m_shown.append({Kind::Confirm, title, text, answer, {}, -1});
     return answer;
 }
 
@@ -57,7 +67,7 @@ ScriptedPlatform::Answer ScriptedPlatform::confirmOkCancel(QWidget*, const QStri
         answer = Answer::Ok;
     else if (answer != Answer::Ok)
         answer = Answer::Cancel;
-    m_shown.append({Kind::Confirm, title, text, answer});
+    m_shown.append({Kind::Confirm, title, text, answer, {}, -1});
     return answer;
 }
 
@@ -68,13 +78,20 @@ ScriptedPlatform::StartResult ScriptedPlatform::showHelp(const QString& page, co
 
 ScriptedPlatform::Answer ScriptedPlatform::askYesNoCancel(QWidget*, const QString& title, const QString& text) {
     const Answer answer = m_yesNoCancelAnswers.isEmpty() ? Answer::Cancel : m_yesNoCancelAnswers.dequeue();
-    m_shown.append({Kind::YesNoCancel, title, text, answer});
+    m_shown.append({Kind::YesNoCancel, title, text, answer, {}, -1});
     return answer;
+}
+
+int ScriptedPlatform::choose(QWidget*, const QString& title, const QString& text, const QStringList& buttons) {
+    const QString wanted = m_choices.isEmpty() ? QString() : m_choices.dequeue();
+    const int index = buttons.contains(wanted) ? static_cast<int>(buttons.indexOf(wanted)) : buttons.size() - 1;
+    m_shown.append({Kind::Choice, title, text, Answer::Ok, buttons, index});
+    return index;
 }
 
 ScriptedPlatform::Answer ScriptedPlatform::askYesNo(QWidget*, const QString& title, const QString& text) {
     const Answer answer = m_yesNoAnswers.isEmpty() ? Answer::No : m_yesNoAnswers.dequeue();
-    m_shown.append({Kind::YesNo, title, text, answer});
+    m_shown.append({Kind::YesNo, title, text, answer, {}, -1});
     return answer;
 }
 

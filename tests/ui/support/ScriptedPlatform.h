@@ -22,7 +22,7 @@ public:
     using Answer = vq::Platform::Answer;
     using StartResult = vq::Platform::StartResult;
 
-    enum class Kind { Message, Error, Confirm, YesNoCancel, YesNo };
+    enum class Kind { Message, Error, Confirm, YesNoCancel, YesNo, Choice };
 
     // One message box or question as the program showed it.
     struct Shown {
@@ -30,6 +30,8 @@ public:
         QString title;  // empty for plain messages and errors
         QString text;
         Answer answer = Answer::Ok;
+        QStringList buttons;  // of a choice
+        int choice = -1;      // the index of the button a choice took
     };
 
     // A sound the program played: its name and whether it waited for the end.
@@ -51,6 +53,9 @@ public:
     void queueYesNoCancel(Answer answer) { m_yesNoCancelAnswers.enqueue(answer); }
     // Yes/No questions answer No when nothing is queued.
     void queueYesNo(Answer answer) { m_yesNoAnswers.enqueue(answer); }
+    // Questions with buttons of their own take the button of this caption; with nothing queued,
+    // or a caption the question does not offer, they take the last button, as Esc would.
+    void queueChoice(const QString& button) { m_choices.enqueue(button); }
     // Fonts are taken in order; an empty queue means the font dialog was cancelled.
     void queueFont(const QFont& font) { m_fonts.enqueue(font); }
     // Paths are taken in order; an empty queue or an empty path means the dialog was cancelled.
@@ -80,6 +85,7 @@ public:
     QStringList messages() const;
     QStringList errors() const;
     QStringList questions() const;  // texts of confirmations and Yes/No/Cancel boxes
+    QList<Shown> choices() const;   // the questions with buttons of their own
     int beeps() const { return m_beeps; }
     const QList<Started>& started() const { return m_started; }
     const QStringList& openedDocuments() const { return m_openedDocuments; }
@@ -107,6 +113,7 @@ public:
     QString openFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) override;
     QString textEditor() override { return m_textEditor; }
     StartResult openDocument(const QString& path) override;
     StartResult showHelp(const QString& page, const QString& topic) override;
@@ -123,6 +130,7 @@ private:
     QQueue<Answer> m_confirmAnswers;
     QQueue<Answer> m_yesNoCancelAnswers;
     QQueue<Answer> m_yesNoAnswers;
+    QQueue<QString> m_choices;
     QQueue<QFont> m_fonts;
     QQueue<QString> m_openPaths;
     QQueue<QString> m_savePaths;
