@@ -139,7 +139,7 @@ void TestSettings::firstRunWithoutFile() {
     m_f->show();
     closeWindow();
     QCOMPARE(QString::fromUtf8(settingsFile()),
-             QString("[General]\nRecent_Count=5\nDefault_Pattern=2\nAuto_Expand=1\nText_Font=宋体,134,-16777208,9,0\n"
+             QString("[General]\nRecent_Count=5\nDefault_Pattern=2\nAuto_Expand=1\nText_Font=宋体,134,-16777208,9,0\nLanguage=zh\n"
                      "[Comment]\n0=;\n1=#\n2=1|_|\n[Split]\n0==\n1=1|_|\n[Title]\n0=;;;;;;\n1=;;;\n2=######\n3=###\n"));
     QVERIFY(m_f->platform.errors().isEmpty());
 }
