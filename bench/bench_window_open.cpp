@@ -5,13 +5,14 @@
 //
 // Figures printed:
 //   "open 100000 lines in window: N ms"  (target: under 1000)
-//   "open 100 MB in window: N ms"  (target: under 1000)
+//   "open 100 MB in window: N ms"  (goal: under 400, the php.ini-like and the realistic file)
 //   "peak memory: N MB = X times the file"  (target: under 3; the whole process's resident set)
 //   "longest event-loop stall: N ms"  (target: at most 50)
 
 #include "MemoryUse.h"
 #include "OffscreenBenchmarks.h"
 #include "PhpIniLike.h"
+#include "RealisticIni.h"
 
 #include "WindowBenchSupport.h"
 
@@ -34,6 +35,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <vector>
@@ -159,18 +161,24 @@ long long PeakResident() {
 }
 
 // The php.ini-like lines, written in pieces so that the benchmark itself holds no copy of the file.
-long long WriteBigFile(const std::string& path) {
+long long WriteBigFile(const std::string& path, bool realistic) {
     std::ofstream out(path, std::ios::binary);
     long long written = 0;
     constexpr int kPieceLines = 100000;
     for (int piece = 0; written < kBigBytes; ++piece) {
-        std::string text = bench::PhpIniLike(kPieceLines);
+        std::string text = realistic ? bench::RealisticIni(kPieceLines) : bench::PhpIniLike(kPieceLines);
         if (written + static_cast<long long>(text.size()) > kBigBytes)
             text.resize(static_cast<size_t>(kBigBytes - written));
         out << text;
         written += static_cast<long long>(text.size());
     }
     return written;
+}
+
+double ProcessCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 // The longest time between two runs of a 10 ms timer, while it runs, and how much of it the
@@ -222,6 +230,7 @@ private:
 
 struct BigFigures {
     std::vector<double> millis;
+    std::vector<double> cpuMillis;  // processor time of the whole process, all its threads
     StallMeter::Stall longestStall;
     long long fileBytes = 0;
     long long baselineResident = 0;
@@ -230,12 +239,14 @@ struct BigFigures {
     double reloadMs = 0;
     StallMeter::Stall reloadStall;
 };
-BigFigures g_big;
+BigFigures g_bigs[2];
+constexpr double kOpenGoalMs = 400;
 
 void BM_Open100MBInWindow(benchmark::State& state) {
+    BigFigures& g_big = g_bigs[state.range(0)];
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("php-100mb.ini"));
-    g_big.fileBytes = WriteBigFile(path.toStdString());
+    g_big.fileBytes = WriteBigFile(path.toStdString(), state.range(0) == 1);
     BenchPlatform platform;
     vq::TfrmMain window(platform, {});
     window.resize(1024, 700);
@@ -259,9 +270,11 @@ void BM_Open100MBInWindow(benchmark::State& state) {
 
         QElapsedTimer timer;
         timer.start();
+        const double cpu0 = ProcessCpuMs();
         stalls.start();
         OpenAndShow(window, path);
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        const double cpuMs = ProcessCpuMs() - cpu0;
         const StallMeter::Stall stall = stalls.stop();
 
         state.PauseTiming();
@@ -275,6 +288,7 @@ void BM_Open100MBInWindow(benchmark::State& state) {
             return;
         }
         g_big.millis.push_back(ms);
+        g_big.cpuMillis.push_back(cpuMs);
         if (stall.wallMs > g_big.longestStall.wallMs)
             g_big.longestStall = stall;
         state.ResumeTiming();
@@ -287,29 +301,39 @@ void BM_Open100MBInWindow(benchmark::State& state) {
     g_big.reloadMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     g_big.reloadStall = stalls.stop();
 }
-BENCHMARK(BM_Open100MBInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Open100MBInWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!vqbench::RunOffscreenBenchmarks(argc, argv))
         return 1;
-    if (!g_big.millis.empty()) {
+    double load[1] = {0};
+    if (getloadavg(load, 1) == 1)
+        std::printf("the machine's load average at the end: %.2f\n", load[0]);
+    for (int which = 0; which < 2; ++which) {
+        BigFigures& g_big = g_bigs[which];
+        if (g_big.millis.empty())
+            continue;
         std::sort(g_big.millis.begin(), g_big.millis.end());
         const double median = g_big.millis[g_big.millis.size() / 2];
         const double file = static_cast<double>(g_big.fileBytes);
         const double peak = static_cast<double>(g_big.peakResident);
-        std::printf("file: %.1f MB, %d lines\n", vqbench::Megabytes(g_big.fileBytes), g_big.rows);
-        std::printf("open 100 MB in window: %.0f ms (median of %zu; fastest %.0f ms) (target under 1000) %s\n", median,
-                    g_big.millis.size(), g_big.millis.front(), median < 1000 ? "ok" : "OVER");
-        std::printf("peak memory: %.0f MB = %.2f times the file (target under 3) %s; the window before: %.0f MB\n",
+        std::printf("%s file: %.1f MB, %d lines\n", which == 0 ? "php.ini-like" : "realistic",
+                    vqbench::Megabytes(g_big.fileBytes), g_big.rows);
+        std::printf(
+            "  open 100 MB in window: %.0f ms (median of %zu; fastest %.0f ms) (goal under %.0f) %s; processor "
+            "time of all threads %.0f ms\n",
+            median, g_big.millis.size(), g_big.millis.front(), kOpenGoalMs, median < kOpenGoalMs ? "ok" : "OVER",
+            vqbench::Median(g_big.cpuMillis));
+        std::printf("  peak memory: %.0f MB = %.2f times the file (target under 3) %s; the window before: %.0f MB\n",
                     vqbench::Megabytes(g_big.peakResident), peak / file, peak < 3 * file ? "ok" : "OVER",
                     vqbench::Megabytes(g_big.baselineResident));
         std::printf(
-            "longest event-loop stall: %.0f ms, the window's thread working %.0f ms of it (target at most 50) %s\n",
+            "  longest event-loop stall: %.0f ms, the window's thread working %.0f ms of it (target at most 50) %s\n",
             g_big.longestStall.wallMs, g_big.longestStall.cpuMs, g_big.longestStall.wallMs <= 50 ? "ok" : "OVER");
         std::printf(
-            "reload 100 MB over itself: %.0f ms, longest event-loop stall %.0f ms, working %.0f ms of it "
+            "  reload 100 MB over itself: %.0f ms, longest event-loop stall %.0f ms, working %.0f ms of it "
             "(target at most 50) %s\n",
             g_big.reloadMs, g_big.reloadStall.wallMs, g_big.reloadStall.cpuMs,
             g_big.reloadStall.wallMs <= 50 ? "ok" : "OVER");

@@ -2,10 +2,13 @@
 # Runs the core tests once more as an ordinary user (nobody), so that the tests of
 # permissions, which root passes whatever they check, really run. For ctest when the tests
 # run as root; as any other user the core tests already ran as such, and this one is skipped.
-#   run_unprivileged.sh TEST_PROGRAM DATA_FOLDER [test program arguments...]
+#   run_unprivileged.sh TEST_PROGRAM SOURCE_FOLDER [test program arguments...]
+# The build and the checkout may lie where nobody cannot reach (under /root, in a folder of
+# mode 700): the program and the files of the tree the tests read are copied to a folder
+# nobody can read, and the tests are told where those are (VQ_SOURCE_DIR).
 set -euo pipefail
 program=$1
-data=$2
+source=$2
 shift 2
 if [ "$(id -u)" -ne 0 ]; then
     echo "not root: the core tests already ran as this ordinary user"
@@ -13,15 +16,14 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 
-# The build folder may lie where nobody cannot reach (under /root, say): run a copy.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 cp "$program" "$work/"
-filter=()
-if ! "${as_nobody[@]}" test -r "$data/files/mixed_breaks.ini"; then
-    echo "note: $data is out of nobody's reach; ReadFixture.* runs only as root"
-    filter=(--gtest_filter=-ReadFixture.*)
-fi
+for files in tests/data resources/sounds; do
+    mkdir -p "$work/source/$files"
+    cp -R "$source/$files/." "$work/source/$files/"
+done
+chmod -R a+rX "$work/source"
 cd "$work"
-"${as_nobody[@]}" env HOME="$work" "$work/$(basename "$program")" "${filter[@]}" "$@"
+"${as_nobody[@]}" env HOME="$work" VQ_SOURCE_DIR="$work/source" "$work/$(basename "$program")" "$@"

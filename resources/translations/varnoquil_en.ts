@@ -242,14 +242,6 @@ Search again from the beginning?</translation>
         <translation>Invalid space count for option %S: %S</translation>
     </message>
     <message>
-        <source>只能指定 --outline 或 --extract 中的一个。</source>
-        <translation>Give only one of --outline and --extract.</translation>
-    </message>
-    <message>
-        <source>请指定 --outline 或 --extract。</source>
-        <translation>Give --outline or --extract.</translation>
-    </message>
-    <message>
         <source>没有指定文件。</source>
         <translation>No file given.</translation>
     </message>
@@ -962,61 +954,6 @@ Save As: save what is here as another file.</translation>
         <translation>Unknown language: %S (use zh or en)</translation>
     </message>
     <message>
-        <source>用法: varnoquil [--lang zh|en] [文件]       打开窗口
-      varnoquil --outline [选项] 文件        输出目录树
-      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容
-      varnoquil --help | --version
-
---outline: 目录树的每个节点一行, 按目录树的顺序: 每层两个空格, 节点类型
-    (S 节, T 标题, K 项, C 注释项), 空格, 行号, &quot;: &quot;, 节点文本。
---extract checked|tree|all: &quot;提取钩选项&quot;、&quot;提取目录树&quot;、&quot;提取所有&quot;之后
-    保存所写的字节, 写到标准输出。
-
-选项 (在模式之后生效):
-  --pattern N          模式 (默认 2):
-%S  --rem 标志           注释标志
-  --split 标志         分隔标志
-  --title-type N       标题类型:
-%S  --title-begin 标志   标题开始标志
-  --title-end 标志     标题结束标志
-  --omit-spaces        忽略标志头尾的空格
-  --no-omit-spaces     不忽略标志头尾的空格
-由空格组成的标志可写成空格数加 &quot;|_|&quot;, 如 &quot;1|_|&quot; 为一个空格。标志最长 255 字节。
-
---lang zh|en: 这一次运行的语言 (窗口和消息), 默认为配置中的界面语言。
-
-退出状态: 0 成功; 1 文件无法读取或输出失败; 2 用法错误或文件不存在。
-</source>
-        <translation>Usage: varnoquil [--lang zh|en] [FILE]         open the window
-       varnoquil --outline [OPTIONS] FILE       print the tree
-       varnoquil --extract WAY [OPTIONS] FILE   print what Save writes after an extraction
-       varnoquil --help | --version
-
---outline: one line per tree node, in the order of the tree: two spaces per level, the node&apos;s
-    kind (S section, T title, K key, C commented-out key), a space, the line number, &quot;: &quot;, the
-    node&apos;s text.
---extract checked|tree|all: the bytes that Save writes after &quot;Extract Checked&quot;, &quot;Extract Tree&quot;
-    or &quot;Extract All&quot;, written to standard output.
-
-Options (they apply after the pattern):
-  --pattern N          pattern (default 2):
-%S  --rem SIGN           comment sign
-  --split SIGN         split sign
-  --title-type N       title type:
-%S  --title-begin SIGN   title begin sign
-  --title-end SIGN     title end sign
-  --omit-spaces        ignore spaces around the signs
-  --no-omit-spaces     do not ignore spaces around the signs
-A sign made of spaces may be written as their count and &quot;|_|&quot;: &quot;1|_|&quot; is one space. Signs are at
-most 255 bytes.
---lang zh|en: the language of this run (window and messages); by default the one chosen in the
-    configuration.
-
-Exit status: 0 success; 1 the file cannot be read or the output failed; 2 a usage error or the
-file does not exist.
-</translation>
-    </message>
-    <message>
         <source>界面语言</source>
         <translation>Language</translation>
     </message>
@@ -1027,6 +964,197 @@ file does not exist.
     <message>
         <source>逐行编辑 INI 格式配置文件，显示文件的结构。</source>
         <translation>Edits INI-style configuration files line by line and shows their structure.</translation>
+    </message>
+    <message>
+        <source>只能指定 --outline、--extract 或编辑操作中的一种。</source>
+        <translation>Give only one of --outline, --extract or the edits.</translation>
+    </message>
+    <message>
+        <source>请指定 --outline、--extract 或编辑操作 (--get、--set 等)。</source>
+        <translation>Give --outline, --extract or an edit (--get, --set, ...).</translation>
+    </message>
+    <message>
+        <source>--check、--diff 和 --json 只用于编辑操作。</source>
+        <translation>--check, --diff and --json go only with the edits.</translation>
+    </message>
+    <message>
+        <source>标准输入无法写回: 编辑标准输入时请加 --check (可与 --diff 同用)。</source>
+        <translation>Standard input cannot be written back: edit standard input with --check (and --diff, if you like).</translation>
+    </message>
+    <message>
+        <source>未知的编码: %S (可用 GB18030、GBK、Big5、Shift_JIS、EUC-KR、windows-1252)</source>
+        <translation>Unknown encoding: %S (use GB18030, GBK, Big5, Shift_JIS, EUC-KR or windows-1252)</translation>
+    </message>
+    <message>
+        <source>标准输出的文件未能恢复原样，其中可能留有部分输出。</source>
+        <translation>The file on standard output could not be put back as it was; it may hold part of the output.</translation>
+    </message>
+    <message>
+        <source>读取标准输入失败！</source>
+        <translation>Reading standard input failed!</translation>
+    </message>
+    <message>
+        <source>没有可用的显示 (DISPLAY、WAYLAND_DISPLAY 和 QT_QPA_PLATFORM 都未设置)，无法打开窗口。
+不用窗口时可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。</source>
+        <translation>There is no display (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are all unset), so the window cannot open.
+Without a window, use varnoquil --outline FILE or varnoquil --extract checked|tree|all FILE.</translation>
+    </message>
+    <message>
+        <source>这个版本没有窗口。可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。</source>
+        <translation>This build has no window. Use varnoquil --outline FILE or varnoquil --extract checked|tree|all FILE.</translation>
+    </message>
+    <message>
+        <source>编辑需要一个单字节、非空白的注释标志 (如 --rem &quot;;&quot;)。</source>
+        <translation>Edits need a comment sign of one byte that is not blank (such as --rem &quot;;&quot;).</translation>
+    </message>
+    <message>
+        <source>项名不能为空。</source>
+        <translation>The key name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>项名 &quot;%S&quot; 的开头或结尾不能是空白。</source>
+        <translation>The key name &quot;%S&quot; cannot begin or end with a blank.</translation>
+    </message>
+    <message>
+        <source>项名 &quot;%S&quot; 中不能含有分隔标志。</source>
+        <translation>The key name &quot;%S&quot; cannot hold the split sign.</translation>
+    </message>
+    <message>
+        <source>项名 &quot;%S&quot; 会被读成注释或节名。</source>
+        <translation>The key name &quot;%S&quot; would read as a comment or a section name.</translation>
+    </message>
+    <message>
+        <source>值 &quot;%S&quot; 的开头或结尾不能是空白。</source>
+        <translation>The value &quot;%S&quot; cannot begin or end with a blank.</translation>
+    </message>
+    <message>
+        <source>节名 &quot;%S&quot; 中不能含有 &quot;]&quot;。</source>
+        <translation>The section name &quot;%S&quot; cannot hold &quot;]&quot;.</translation>
+    </message>
+    <message>
+        <source>节 &quot;%S&quot; 中没有有效的项 &quot;%S&quot;。</source>
+        <translation>Section &quot;%S&quot; has no active key &quot;%S&quot;.</translation>
+    </message>
+    <message>
+        <source>节 &quot;%S&quot; 中没有可以启用的项 &quot;%S&quot;。</source>
+        <translation>Section &quot;%S&quot; has no key &quot;%S&quot; to switch on.</translation>
+    </message>
+    <message>
+        <source>参数 &quot;%S&quot; 不是有效的 UTF-8 文本。</source>
+        <translation>The argument &quot;%S&quot; is not valid UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>保存设置文件 &quot;%S&quot; 失败！</source>
+        <translation>Saving the settings file &quot;%S&quot; failed!</translation>
+    </message>
+    <message>
+        <source>用法: varnoquil [--lang zh|en] [--] [文件]  打开窗口
+      varnoquil --outline [选项] 文件        输出目录树
+      varnoquil --extract 方式 [选项] 文件   输出提取之后保存的内容
+      varnoquil 编辑操作... [--check] [--diff] [--json] [选项] 文件
+      varnoquil -h|--help | -V|--version
+
+文件为 - 时读取标准输入; 管道、FIFO 和 /dev/stdin 都读到结尾。
+以 - 开头的文件名写在 -- 之后 (-- 之后的参数都是文件名)。
+--lang zh|en 为这一次运行的语言 (窗口和消息), 默认为配置中的界面语言。
+
+--outline: 目录树的每个节点一行, 按目录树的顺序: 每层两个空格, 节点类型
+    (S 节, T 标题, K 项, C 注释项), 空格, 行号, &quot;: &quot;, 节点文本。
+--extract checked|tree|all: &quot;提取钩选项&quot;、&quot;提取目录树&quot;、&quot;提取所有&quot;之后
+    保存所写的字节, 写到标准输出。
+
+编辑操作 (可以有多个, 按顺序执行, 文件只写一次; 只有操作改动的行会变):
+  --get 节 项          输出节中有效的项的值 (有多个时为最后一个); 没有时退出状态为 1
+  --set 节 项 值       设置值: 有效的项只改值; 否则启用节中被注释的同名项并设为该值;
+                       否则在节的最后一个项之后加 &quot;项 = 值&quot;; 没有该节时在文件末尾加节
+  --disable 节 项      用注释标志注释掉节中该项的每个有效行
+  --enable 节 项       没有有效行时, 启用最后一个被注释的同名项
+  --delete 节 项       删除节中该项的有效行
+  节为 &quot;&quot; 时指第一个节之前的行; 同名的节视为一个节, 新项加在其最后一块中。
+  --check              不写文件, 只判断会不会改动
+  --diff               输出改动的统一差异格式 (unified diff)
+  --json               输出一个 JSON 对象: changed、operations (每个操作及其结果)、diff
+  参数和输出都是 UTF-8; 写入时转换为文件的编码 (GBK、UTF-16), 无法表示的字符会被拒绝。
+  例: varnoquil --set PHP memory_limit 256M --disable PHP expose_php /etc/php/php.ini
+      varnoquil --get PHP memory_limit /etc/php/php.ini
+      varnoquil --enable Date date.timezone --check --diff /etc/php/php.ini
+      varnoquil --pattern 1 --delete global &quot;wins support&quot; --json /etc/samba/smb.conf
+
+选项 (在模式之后生效):
+  --pattern N          模式 (默认 2):
+%S  --rem 标志           注释标志
+  --split 标志         分隔标志
+  --title-type N       标题类型:
+%S  --title-begin 标志   标题开始标志
+  --title-end 标志     标题结束标志
+  --omit-spaces        忽略标志头尾的空格
+  --no-omit-spaces     不忽略标志头尾的空格
+  --encoding 编码      不是 UTF-8 的文件所用的编码 (默认 GB18030, 即 GBK):
+                       GB18030、Big5、Shift_JIS、EUC-KR、windows-1252
+由空格组成的标志可写成空格数加 &quot;|_|&quot;, 如 &quot;1|_|&quot; 为一个空格。标志最长 255 字节。
+标志以 UTF-8 给出, 按文件的编码比较, 与窗口相同。
+
+退出状态: 0 成功 (不论有没有改动); 1 文件无法读取、编辑失败 (文件不会被改动) 或输出失败;
+2 用法错误或文件不存在。
+读取的一方提前关闭管道时 (如 | head) 程序不再输出, 静默结束。
+</source>
+        <translation>Usage: varnoquil [--lang zh|en] [--] [FILE]  open the window
+       varnoquil --outline [OPTIONS] FILE       print the tree
+       varnoquil --extract WAY [OPTIONS] FILE   print what Save writes after an extraction
+       varnoquil EDIT... [--check] [--diff] [--json] [OPTIONS] FILE
+       varnoquil -h|--help | -V|--version
+
+A FILE of - reads standard input; pipes, FIFOs and /dev/stdin are read to their end.
+A file name that starts with - goes after -- (every argument after -- is a file name).
+--lang zh|en is the language of this run (window and messages); by default, the language chosen
+in the configuration dialog.
+
+--outline: one line per tree node, in the order of the tree: two spaces per level, the node&apos;s
+    kind (S section, T title, K key, C commented-out key), a space, the line number, &quot;: &quot;, the
+    node&apos;s text.
+--extract checked|tree|all: the bytes that Save writes after &quot;Extract Checked&quot;, &quot;Extract Tree&quot;
+    or &quot;Extract All&quot;, written to standard output.
+
+Edits (any number, run in order, the file written once; only the lines they change change):
+  --get SEC KEY        print the value of the section&apos;s active key (the last one when there are
+                       several); exit status 1 when there is none
+  --set SEC KEY VALUE  set the value: an active key changes only its value; else a commented-out
+                       key of that name in the section is switched on with the value; else
+                       &quot;KEY = VALUE&quot; is added after the section&apos;s last key; a missing section is
+                       added at the end of the file
+  --disable SEC KEY    comment out each active line of the key in the section with the comment sign
+  --enable SEC KEY     when the key has no active line, switch on its last commented-out line
+  --delete SEC KEY     delete the active lines of the key in the section
+  A SEC of &quot;&quot; means the lines before the first section; sections of the same name count as one,
+  and a new key goes into the last of them.
+  --check              write nothing, only tell whether the file would change
+  --diff               print the changes as a unified diff
+  --json               print one JSON object: changed, operations (each edit and its result), diff
+  Arguments and output are UTF-8; what is written is converted to the file&apos;s encoding (GBK,
+  UTF-16), and a character that encoding cannot hold is refused.
+  Examples: varnoquil --set PHP memory_limit 256M --disable PHP expose_php /etc/php/php.ini
+            varnoquil --get PHP memory_limit /etc/php/php.ini
+            varnoquil --enable Date date.timezone --check --diff /etc/php/php.ini
+            varnoquil --pattern 1 --delete global &quot;wins support&quot; --json /etc/samba/smb.conf
+
+Options (they apply after the pattern):
+  --pattern N          pattern (default 2):
+%S  --rem SIGN           comment sign
+  --split SIGN         split sign
+  --title-type N       title type:
+%S  --title-begin SIGN   title begin sign
+  --title-end SIGN     title end sign
+  --omit-spaces        ignore spaces around the signs
+  --no-omit-spaces     do not ignore spaces around the signs
+  --encoding ENCODING  the encoding of a file that is not UTF-8 (default GB18030, that is GBK):
+                       GB18030, Big5, Shift_JIS, EUC-KR, windows-1252
+A sign made of spaces may be written as their count and &quot;|_|&quot;: &quot;1|_|&quot; is one space. Signs are at
+most 255 bytes. Signs are given in UTF-8 and compared in the file&apos;s encoding, as in the window.
+
+Exit status: 0 success (whether anything changed or not); 1 the file cannot be read, an edit
+failed (the file is left as it was) or the output failed; 2 a usage error or a missing file.
+When the reader closes the pipe early (as | head does), the program stops writing and ends quietly.
+</translation>
     </message>
 </context>
 </TS>

@@ -26,29 +26,49 @@ enum class Option {
     TitleEnd,
     OmitSpaces,
     NoOmitSpaces,
+    Encoding,
+    Get,
+    Set,
+    Disable,
+    Enable,
+    Delete,
+    Check,
+    Diff,
+    Json,
     Lang,
 };
 
 struct OptionName {
     std::string_view name;
     Option option;
-    bool takesValue;
+    int values;  // how many arguments follow it; one may also come after "="
 };
 
-constexpr std::array<OptionName, 13> kOptions = {{
-    {"--outline", Option::Outline, false},
-    {"--extract", Option::Extract, true},
-    {"--help", Option::Help, false},
-    {"--version", Option::Version, false},
-    {"--pattern", Option::Pattern, true},
-    {"--rem", Option::Rem, true},
-    {"--split", Option::Split, true},
-    {"--title-type", Option::TitleType, true},
-    {"--title-begin", Option::TitleBegin, true},
-    {"--title-end", Option::TitleEnd, true},
-    {"--omit-spaces", Option::OmitSpaces, false},
-    {"--no-omit-spaces", Option::NoOmitSpaces, false},
-    {kLanguageOption, Option::Lang, true},
+constexpr std::array<OptionName, 24> kOptions = {{
+    {"--outline", Option::Outline, 0},
+    {"--extract", Option::Extract, 1},
+    {"--help", Option::Help, 0},
+    {"-h", Option::Help, 0},
+    {"--version", Option::Version, 0},
+    {"-V", Option::Version, 0},
+    {"--encoding", Option::Encoding, 1},
+    {"--pattern", Option::Pattern, 1},
+    {"--rem", Option::Rem, 1},
+    {"--split", Option::Split, 1},
+    {"--title-type", Option::TitleType, 1},
+    {"--title-begin", Option::TitleBegin, 1},
+    {"--title-end", Option::TitleEnd, 1},
+    {"--omit-spaces", Option::OmitSpaces, 0},
+    {"--no-omit-spaces", Option::NoOmitSpaces, 0},
+    {"--get", Option::Get, 2},
+    {"--set", Option::Set, 3},
+    {"--disable", Option::Disable, 2},
+    {"--enable", Option::Enable, 2},
+    {"--delete", Option::Delete, 2},
+    {"--check", Option::Check, 0},
+    {"--diff", Option::Diff, 0},
+    {"--json", Option::Json, 0},
+    {kLanguageOption, Option::Lang, 1},
 }};
 
 const OptionName* Find(std::string_view name) {
@@ -114,20 +134,25 @@ public:
             }
             const OptionName* o = Find(NameOf(arg));
             const bool inlineValue = arg.find('=') != std::string_view::npos;
-            if (o == nullptr || (inlineValue && !o->takesValue))
+            if (o == nullptr || (inlineValue && o->values != 1))
                 return failure(FormatMessage(texts::kCliUnknownOption, {arg}));
             std::string_view value;
             if (inlineValue) {
                 value = arg.substr(arg.find('=') + 1);
-            } else if (o->takesValue) {
-                if (k + 1 >= args.size())
+            } else if (o->values > 0) {
+                if (k + static_cast<size_t>(o->values) >= args.size())
                     return failure(FormatMessage(texts::kCliMissingValue, {o->name}));
-                value = args[++k];
+                value = args[k + 1];
             }
             if (o->option == Option::Help || o->option == Option::Version)
                 return answer(o->option == Option::Help ? Command::Help : Command::Version);
-            if (!apply(*o, value))
+            if (o->values > 1) {
+                edit(*o, args.subspan(k + 1, static_cast<size_t>(o->values)));
+            } else if (!apply(*o, value)) {
                 return failure();
+            }
+            if (!inlineValue)
+                k += static_cast<size_t>(o->values);
         }
         return finish();
     }
@@ -140,6 +165,20 @@ private:
         }
         m_path = std::string(arg);
         return true;
+    }
+
+    void edit(const OptionName& o, std::span<const std::string_view> values) {
+        KeyEdit e;
+        e.action = o.option == Option::Get       ? EditAction::Get
+                   : o.option == Option::Set     ? EditAction::Set
+                   : o.option == Option::Disable ? EditAction::Disable
+                   : o.option == Option::Enable  ? EditAction::Enable
+                                                 : EditAction::Delete;
+        e.section = std::string(values[0]);
+        e.key = std::string(values[1]);
+        if (values.size() > 2)
+            e.value = std::string(values[2]);
+        m_edits.push_back(std::move(e));
     }
 
     bool command(Command c) {
@@ -170,6 +209,15 @@ private:
         case Option::Lang: return language(value);
         case Option::OmitSpaces:
         case Option::NoOmitSpaces: m_overrides.omitSpaces = o.option == Option::OmitSpaces; return true;
+        case Option::Encoding: return encoding(value);
+        case Option::Check: m_check = true; return true;
+        case Option::Diff: m_diff = true; return true;
+        case Option::Json: m_json = true; return true;
+        case Option::Get:
+        case Option::Set:
+        case Option::Disable:
+        case Option::Enable:
+        case Option::Delete:
         case Option::Help:
         case Option::Version: break;
         }
@@ -195,6 +243,16 @@ private:
             m_error = FormatMessage(texts::kCliUnknownExtraction, {value});
             return false;
         }
+        return true;
+    }
+
+    bool encoding(std::string_view value) {
+        const std::optional<LegacyCodePage> page = CodePageNamed(value);
+        if (!page) {
+            m_error = FormatMessage(texts::kCliUnknownEncoding, {value});
+            return false;
+        }
+        m_codePage = *page;
         return true;
     }
 
@@ -230,14 +288,28 @@ private:
     }
 
     ParseResult finish() {
+        if (!m_edits.empty() && !command(Command::Edit))
+            return failure();
         if (!m_command)
             return failure(texts::kCliNoCommand);
+        if (*m_command != Command::Edit && (m_check || m_diff || m_json))
+            return failure(texts::kCliEditOnly);
         if (!m_path)
             return failure(texts::kCliNoFile);
+        // Standard input cannot be written back: it may be read, and edited only to see the result.
+        const bool writes =
+            std::any_of(m_edits.begin(), m_edits.end(), [](const KeyEdit& e) { return e.action != EditAction::Get; });
+        if (*m_path == "-" && writes && !m_check)
+            return failure(texts::kCliEditStdinNeedsCheck);
         Request r;
         r.command = *m_command;
+        r.edits = std::move(m_edits);
+        r.check = m_check;
+        r.diff = m_diff;
+        r.json = m_json;
         r.extraction = m_extraction;
         r.settings = SettingsOf(m_overrides);
+        r.codePage = m_codePage;
         r.path = *m_path;
         return {std::move(r), {}};
     }
@@ -255,23 +327,59 @@ private:
     ParseResult failure() { return {std::nullopt, m_error}; }
 
     std::optional<Command> m_command;
+    std::vector<KeyEdit> m_edits;
+    bool m_check = false;
+    bool m_diff = false;
+    bool m_json = false;
     ExtractionKind m_extraction = ExtractionKind::Checked;
     std::optional<std::string> m_path;
     Overrides m_overrides;
+    LegacyCodePage m_codePage = LegacyCodePage::Gb18030;
     std::string m_error;
 };
 
 }  // namespace
 
+namespace {
+
+// "--lang zh", "--lang=en": a language the program knows, which only chooses the window's language.
+// Returns how many arguments it takes, 0 when `k` is no such --lang.
+size_t KnownLanguageAt(std::span<const std::string_view> args, size_t k) {
+    const std::string_view arg = args[k];
+    if (arg == kLanguageOption)
+        return k + 1 < args.size() && LanguageFromCode(args[k + 1]) ? 2 : 0;
+    if (arg.starts_with(kLanguageOption) && arg.size() > kLanguageOption.size() && arg[kLanguageOption.size()] == '=')
+        return LanguageFromCode(arg.substr(kLanguageOption.size() + 1)) ? 1 : 0;
+    return 0;
+}
+
+}  // namespace
+
 bool IsHeadless(std::span<const std::string_view> args) {
-    for (const std::string_view arg : args) {
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string_view arg = args[k];
         if (arg == "--")
             return false;
-        // --lang alone starts the window in that language.
-        if (arg.starts_with("--") && NameOf(arg) != kLanguageOption && Find(NameOf(arg)))
+        if (const size_t taken = KnownLanguageAt(args, k)) {
+            k += taken - 1;
+            continue;
+        }
+        if (arg.size() >= 2 && arg[0] == '-')
             return true;
     }
     return false;
+}
+
+std::vector<std::string> WindowArguments(std::span<const std::string_view> args) {
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (const std::string_view arg : WithoutLanguageArgument(args)) {
+        if (arg == "--" && !optionsEnded)
+            optionsEnded = true;
+        else
+            files.emplace_back(arg);
+    }
+    return files;
 }
 
 ParseResult ParseCommandLine(std::span<const std::string_view> args) { return Parser().run(args); }

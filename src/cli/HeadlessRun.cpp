@@ -1,19 +1,26 @@
 #include "cli/HeadlessRun.h"
 
 #include "cli/CommandLine.h"
+#include "cli/EditCommand.h"
 #include "cli/Outline.h"
+#include "cli/StreamedOutput.h"
 #include "cli/WholeOutput.h"
 
 #include "core/Texts.h"
 #include "core/about/VersionInfo.h"
 #include "core/document/DocumentLoading.h"
+#include "core/document/LineTable.h"
+#include "core/document/SignEncoding.h"
+#include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 #include "core/settings/LanguageChoice.h"
 #include "core/settings/SettingsFile.h"
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include <sys/stat.h>
@@ -23,15 +30,8 @@ namespace vq::cli {
 
 namespace {
 
-std::vector<std::string_view> Arguments(int argc, char** argv) {
-    std::vector<std::string_view> args;
-    for (int k = 1; k < argc; ++k)
-        args.emplace_back(argv[k]);
-    return args;
-}
-
 // A message and its line break; standard error has nobody to tell when it fails.
-void Say(int err, const std::string& text) { WriteWhole(err, text + "\n"); }
+void Say(int err, const std::string& text) { WholeOutput(err).write(text + "\n"); }
 
 // Missing: nothing at the path, or a part of it that is not a folder. Anything else (a folder,
 // no permission) is for reading the file to report.
@@ -40,12 +40,55 @@ bool IsMissing(const std::string& path) {
     return path.empty() || (::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR));
 }
 
+// The status of a command whose output ended with `error` (0 when all went out), and its report.
+int Ended(const WholeOutput& output, int error, int err) {
+    if (error == 0)
+        return kExitOk;
+    if (error == EPIPE)
+        return kExitClosedPipe;  // the reader has all it wants: nothing to say
+    std::string text = std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error));
+    if (!output.restored())
+        text += std::string("\n") + texts::kCliOutputNotRestored;
+    Say(err, text);
+    return kExitFailed;
+}
+
 int Emit(int out, int err, std::string_view bytes) {
-    if (const int error = WriteWhole(out, bytes)) {
-        Say(err, std::string(texts::kCliWriteFailed) + "\n" + ReasonText(FileError::System(error)));
-        return kExitFailed;
-    }
-    return kExitOk;
+    WholeOutput output(out);
+    const int error = output.write(bytes);
+    return Ended(output, error, err);
+}
+
+bool IsUtf16File(std::string_view bytes) { return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"); }
+
+// The outline or extraction classified and written in one pass over the bytes, without a
+// document: for a regular file that is not UTF-16, under signs that are the same bytes in UTF-8
+// and in the code page (so the file's encoding does not change the analysis). Nothing when that
+// does not hold; the document's way gives the same output then.
+std::optional<int> Streamed(const Request& r, int out, int err) {
+    if (r.path == "-" || !SameSigns(r.settings, SignsForDocument(r.settings, TextEncoding::Legacy, r.codePage)))
+        return std::nullopt;
+    const BytesResult read = ReadFileBytes(r.path, LineTable::kMaxBytes);
+    if (!read.ok || IsUtf16File(read.bytes.view()))
+        return std::nullopt;
+    WholeOutput output(out);
+    const OutputSink sink = [&output](std::string_view piece) { return output.write(piece); };
+    const int error = r.command == Command::Outline
+                          ? StreamOutline(read.bytes.view(), r.settings, sink)
+                          : StreamExtraction(read.bytes.view(), r.settings, r.extraction, sink);
+    return Ended(output, error, err);
+}
+
+// Standard input for "-"; a fifo or a terminal named by its path is read to its end too.
+LoadResult Load(const Request& r) {
+    LoadOptions options;
+    options.analysis = &r.settings;
+    options.streams = Streams::ReadToEnd;
+    LoadResult loaded = r.path == "-" ? ReadStandardInputIntoDocument(options) : ReadFileIntoDocument(r.path, options);
+    if (loaded.status == LoadStatus::Loaded &&
+        !AnalyseInCodePage(*loaded.document, r.settings, r.codePage, Progress{}, &loaded.error))
+        loaded.status = LoadStatus::Failed;
+    return loaded;
 }
 
 std::string NumberedLines(const texts::Phrase* captions, int count) {
@@ -65,14 +108,28 @@ std::optional<std::string> ExtractedBytes(Document& doc, ExtractionKind kind, Fi
     return ToFileBytes(bytes, form);
 }
 
+int Edit(const Request& r, int out, int err) {
+    FileEditRequest request;
+    request.path = r.path;
+    request.standardInput = r.path == "-";
+    request.edits = r.edits;
+    request.settings = r.settings;
+    request.codePage = r.codePage;
+    request.check = r.check;
+    request.diff = r.diff;
+    return RunEdits(request, EditOutput{r.json}, out, err);
+}
+
 int RunOnFile(const Request& r, int out, int err) {
-    if (IsMissing(r.path)) {
+    if (r.path != "-" && IsMissing(r.path)) {
         Say(err, FormatMessage(texts::kFileMissing, {r.path}));
         return kExitUsage;
     }
-    LoadOptions options;
-    options.analysis = &r.settings;
-    LoadResult loaded = ReadFileIntoDocument(r.path, options);
+    if (r.command == Command::Edit)
+        return Edit(r, out, err);
+    if (const std::optional<int> status = Streamed(r, out, err))
+        return *status;
+    LoadResult loaded = Load(r);
     if (loaded.status != LoadStatus::Loaded) {
         Say(err, loaded.error);
         return kExitFailed;
@@ -100,9 +157,11 @@ std::string VersionText() {
            "\n";
 }
 
-bool IsHeadlessCommandLine(int argc, char** argv) {
-    const std::vector<std::string_view> args = Arguments(argc, argv);
-    return IsHeadless(args);
+std::vector<std::string_view> Arguments(int argc, char** argv) {
+    std::vector<std::string_view> args;
+    for (int k = 1; k < argc; ++k)
+        args.emplace_back(argv[k]);
+    return args;
 }
 
 int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
@@ -117,7 +176,8 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
         case Command::Help: return Emit(out, err, HelpText());
         case Command::Version: return Emit(out, err, VersionText());
         case Command::Outline:
-        case Command::Extract: return RunOnFile(r, out, err);
+        case Command::Extract:
+        case Command::Edit: return RunOnFile(r, out, err);
         }
     } catch (const std::bad_alloc&) {
         Say(err, ReasonText(FileError::System(ENOMEM)));
@@ -125,14 +185,18 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
     return kExitFailed;
 }
 
-int RunHeadless(int argc, char** argv) {
-    // A reader that goes away, or a file-size limit, must give a write error to report, not end
-    // the program silently.
-    std::signal(SIGPIPE, SIG_IGN);
+Language ChooseRunLanguage(std::span<const std::string_view> args) {
+    const Language language = ChooseLanguage(args, LocateSettingsFiles(ProgramSettingsPlace()).read);
+    SetLanguage(language);
+    return language;
+}
+
+int RunHeadless(std::span<const std::string_view> args) {
+    // A reader that goes away ends the program quietly, as it ends cat, even when the caller
+    // ignored the signal. A file-size limit must give a write error to report instead, so the
+    // output file can be put back.
+    std::signal(SIGPIPE, SIG_DFL);
     std::signal(SIGXFSZ, SIG_IGN);
-    const std::vector<std::string_view> args = Arguments(argc, argv);
-    // The window's language, so that a script's messages read as the user's window does.
-    SetLanguage(ChooseLanguage(args, SettingsFilePath(ProgramSettingsPlace())));
     const int status = RunCommandLine(args, STDOUT_FILENO, STDERR_FILENO);
     // Some file systems report a failed write only when the file is closed.
     if (::close(STDOUT_FILENO) != 0 && status == kExitOk) {
@@ -143,6 +207,27 @@ int RunHeadless(int argc, char** argv) {
         }
     }
     return status;
+}
+
+namespace {
+
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+int CheckWindowCanStart(bool built) {
+    if (!built) {
+        Say(STDERR_FILENO, std::string(texts::kCliNoWindow) + "\n" + texts::kCliUsageHint);
+        return kExitUsage;
+    }
+    // Without any of these Qt finds no platform and aborts.
+    if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM"))
+        return kExitOk;
+    Say(STDERR_FILENO, std::string(texts::kCliNoDisplay) + "\n" + texts::kCliUsageHint);
+    return kExitFailed;
 }
 
 }  // namespace vq::cli

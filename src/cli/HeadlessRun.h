@@ -5,22 +5,37 @@
 // Exit status: 0 done, 1 the file could not be read or the output not written, 2 a usage error
 // or a missing file.
 
+#include "core/Language.h"
+
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+// A reader that closed the pipe ends the program as it ends cat: by SIGPIPE, which a shell shows
+// as this status; the same status without the signal when the signal is blocked.
+inline constexpr int kExitClosedPipe = 141;
 
-// True when the program's arguments ask for the command line rather than the window.
-bool IsHeadlessCommandLine(int argc, char** argv);
+// main()'s arguments after the program's name.
+std::vector<std::string_view> Arguments(int argc, char** argv);
+
+// Chooses the run's language before anything speaks (see ChooseLanguage) from main()'s arguments
+// and the settings file the window reads, and returns it.
+Language ChooseRunLanguage(std::span<const std::string_view> args);
 
 // Runs the command line of main()'s arguments: output on standard output, errors on standard
-// error. A closed pipe is a write error, not the end of the program.
-int RunHeadless(int argc, char** argv);
+// error.
+int RunHeadless(std::span<const std::string_view> args);
+
+// Whether the window can start: 0 when it can, else the exit status after the reason has been
+// said on standard error (no display to show it on, or a build without a window). Called before
+// anything of Qt exists.
+int CheckWindowCanStart(bool built);
 
 // The same with the arguments after the program's name and the two descriptors given, in the
 // language already chosen.

@@ -1,5 +1,7 @@
 #include "cli/WholeOutput.h"
 
+#include "core/files/FileHandle.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -9,41 +11,108 @@
 
 namespace vq::cli {
 
-namespace {
-
-// Where the bytes of a regular file start that this run is about to write, when cutting the
-// file back there removes nothing but them: it is written at its end. -1 otherwise.
-off_t EndToCutBackTo(int fd) {
+WholeOutput::WholeOutput(int fd) : m_fd(fd) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return -1;
+        return;
     const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0 && (flags & O_APPEND))
-        return st.st_size;
-    const off_t position = ::lseek(fd, 0, SEEK_CUR);
-    return position >= 0 && position >= st.st_size ? position : -1;
+    const off_t position = flags >= 0 && (flags & O_APPEND) ? st.st_size : ::lseek(fd, 0, SEEK_CUR);
+    if (position < 0)
+        return;
+    m_regular = true;
+    m_start = position;
+    m_oldSize = st.st_size;
 }
 
-}  // namespace
+int WholeOutput::keepOldBytes(off_t end) {
+    const off_t from = m_start + static_cast<off_t>(m_oldBytes.size());
+    end = std::min(end, m_oldSize);
+    if (from >= end)
+        return 0;
+    const size_t kept = m_oldBytes.size();
+    m_oldBytes.resize(kept + static_cast<size_t>(end - from));
+    int fd = m_fd;
+    FileHandle reader;
+    size_t got = 0;
+    while (got < m_oldBytes.size() - kept) {
+        const ssize_t n =
+            ::pread(fd, m_oldBytes.data() + kept + got, m_oldBytes.size() - kept - got, from + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EBADF && reader.get() < 0) {
+            // Opened for writing only: the same file is read through a descriptor of its own.
+            reader.reset(::open(("/proc/self/fd/" + std::to_string(m_fd)).c_str(), O_RDONLY | O_CLOEXEC));
+            if (reader.get() >= 0) {
+                fd = reader.get();
+                continue;
+            }
+            errno = EBADF;
+        }
+        if (n < 0) {
+            const int error = errno;
+            m_oldBytes.resize(kept);
+            return error;
+        }
+        if (n == 0) {  // someone else cut the file meanwhile: it ends here now
+            m_oldSize = from + static_cast<off_t>(got);
+            break;
+        }
+        got += static_cast<size_t>(n);
+    }
+    m_oldBytes.resize(kept + got);
+    return 0;
+}
 
-int WriteWhole(int fd, std::string_view bytes) {
-    const off_t start = EndToCutBackTo(fd);
+int WholeOutput::write(std::string_view bytes) {
     constexpr size_t kPiece = size_t{1} << 30;
     size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, std::min(kPiece, bytes.size() - done));
+        const size_t want = std::min(kPiece, bytes.size() - done);
+        if (m_regular) {
+            const off_t end = m_start + static_cast<off_t>(m_written + want);
+            if (const int error = keepOldBytes(end)) {
+                restore();
+                return error;
+            }
+        }
+        const ssize_t n = ::write(m_fd, bytes.data() + done, want);
         if (n > 0) {
             done += static_cast<size_t>(n);
+            m_written += static_cast<std::uint64_t>(n);
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
         const int error = n < 0 ? errno : EIO;
-        if (start >= 0 && done > 0 && ::ftruncate(fd, start) == 0)
-            ::lseek(fd, start, SEEK_SET);
+        restore();
         return error;
     }
     return 0;
+}
+
+bool WholeOutput::restore() {
+    if (!m_regular || (m_written == 0 && m_oldBytes.empty()))
+        return true;
+    bool ok = true;
+    // Only what was written over: the kept bytes after it are still in the file.
+    const size_t over = static_cast<size_t>(std::min<std::uint64_t>(m_oldBytes.size(), m_written));
+    for (size_t put = 0; put < over;) {
+        const ssize_t n = ::pwrite(m_fd, m_oldBytes.data() + put, over - put, m_start + static_cast<off_t>(put));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        put += static_cast<size_t>(n);
+    }
+    if (m_start + static_cast<off_t>(m_written) > m_oldSize && ::ftruncate(m_fd, m_oldSize) != 0)
+        ok = false;
+    ::lseek(m_fd, m_start, SEEK_SET);
+    m_written = 0;
+    m_oldBytes.clear();
+    m_restored = ok;
+    return ok;
 }
 
 }  // namespace vq::cli

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -34,8 +35,8 @@ void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 const std::vector<UsageCase> kUsageErrors = {
     {"no_file", {"--outline"}, "没有指定文件。"},
     {"no_file_after_options", {"--extract", "all", "--pattern", "1"}, "没有指定文件。"},
-    {"no_command", {"--pattern", "1", "FILE"}, "请指定 --outline 或 --extract。"},
-    {"two_commands", {"--outline", "--extract", "all", "FILE"}, "只能指定 --outline 或 --extract 中的一个。"},
+    {"no_command", {"--pattern", "1", "FILE"}, "请指定 --outline、--extract 或编辑操作 (--get、--set 等)。"},
+    {"two_commands", {"--outline", "--extract", "all", "FILE"}, "只能指定 --outline、--extract 或编辑操作中的一种。"},
     {"two_files", {"--outline", "FILE", "other.ini"}, "多余的参数: other.ini"},
     {"unknown_option", {"--outline", "--bogus", "FILE"}, "未知的选项: --bogus"},
     {"unknown_short_option", {"--outline", "-x", "FILE"}, "未知的选项: -x"},
@@ -58,6 +59,15 @@ const std::vector<UsageCase> kUsageErrors = {
      "选项 --title-begin 的标志太长，最多 255 字节。"},
     {"space_count_not_a_number", {"--outline", "--split", "x|_|", "FILE"}, "选项 --split 的空格数无效: x|_|"},
     {"error_before_help", {"--bogus", "--help"}, "未知的选项: --bogus"},
+    {"short_form_with_a_value", {"-h=1"}, "未知的选项: -h=1"},
+    {"unknown_encoding",
+     {"--outline", "--encoding", "UTF-16", "FILE"},
+     "未知的编码: UTF-16 (可用 GB18030、GBK、Big5、Shift_JIS、EUC-KR、windows-1252)"},
+    // Without a command an option would have started the window, which took it for a file.
+    {"window_misspelt_option", {"--verison", "FILE"}, "未知的选项: --verison"},
+    {"window_option_in_other_case", {"--Outline", "FILE"}, "未知的选项: --Outline"},
+    {"window_unknown_option", {"--frob"}, "未知的选项: --frob"},
+    {"window_file_named_like_an_option", {"-x.ini"}, "未知的选项: -x.ini"},
 };
 
 class UsageError : public ::testing::TestWithParam<UsageCase> {};
@@ -110,13 +120,10 @@ TEST(CommandLineFiles, FolderIsStatusOneWithTheReason) {
     EXPECT_EQ(run.out, "");
 }
 
-TEST(CommandLineFiles, FifoIsStatusOneWithTheReason) {
-    Scratch scratch;
-    const std::string fifo = scratch.at("fifo");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const Outcome run = RunProgram({"--extract", "all", fifo});
+TEST(CommandLineFiles, DeviceIsStatusOneWithTheReason) {
+    const Outcome run = RunProgram({"--extract", "all", "/dev/zero"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "打开文件 \"" + fifo + "\" 失败！\n这不是一个普通文件。\n");
+    EXPECT_EQ(run.err, "打开文件 \"/dev/zero\" 失败！\n这不是一个普通文件。\n");
 }
 
 // Root reads every file, so the unreadable file is tried as nobody then.
@@ -153,36 +160,95 @@ TEST(CommandLineOutputErrors, FullDeviceIsStatusOne) {
     }
 }
 
-TEST(CommandLineOutputErrors, ClosedPipeIsStatusOneNotASignal) {
+// A reader that has all it wants and closes the pipe ends the program as it ends cat: by the
+// signal, without a word.
+TEST(CommandLineOutputErrors, ClosedPipeEndsQuietly) {
     Scratch scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     RunOptions options;
     options.output.kind = clitest::Output::ClosedPipe;
     const Outcome run = RunProgram({"--extract", "checked", file}, options);
-    EXPECT_EQ(run.signal, 0);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "写入标准输出失败！\n读取的一方已关闭。\n");
+    EXPECT_EQ(run.signal, SIGPIPE);
+    EXPECT_EQ(run.err, "");
 }
 
-// A write that fails part-way into a file leaves the file as it was before the run.
-TEST(CommandLineOutputErrors, FileLimitLeavesNoPartOfTheOutput) {
+TEST(CommandLineOutputErrors, HeadTakesTheFirstLineAndNothingIsSaid) {
+    Scratch scratch;
+    std::string big;
+    for (int i = 0; i < 100000; ++i)
+        big += "[S" + std::to_string(i) + "]\nkey=" + std::to_string(i) + "\n";
+    const std::string file = scratch.put("big.ini", big);
+    const Outcome run = clitest::RunShell("\"$VQ\" --outline '" + file + "' | head -1");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "S 1: [S0]\n");
+    EXPECT_EQ(run.err, "");
+}
+
+struct LimitCase {
+    std::string name;
+    std::string before;  // the output file's bytes before the run
+    clitest::Output output;
+};
+
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
+
+class FileLimit : public ::testing::TestWithParam<LimitCase> {};
+
+// A write that fails part-way into a file leaves the file as it was before the run, however
+// standard output was opened on it: truncated, appended to, or written over from its start (the
+// shell's 1<>), also when the old bytes reach past the limit.
+TEST_P(FileLimit, LeavesTheFileAsItWas) {
     Scratch scratch;
     std::string big;
     for (int i = 0; i < 5000; ++i)
         big += "key_" + std::to_string(i) + "=value\n";
     const std::string file = scratch.put("big.ini", big);
-    for (const bool append : {false, true}) {
-        SCOPED_TRACE(append ? "appending" : "truncated");
-        const std::string target = scratch.put("out.txt", append ? "kept\n" : "");
-        RunOptions options;
-        options.output = {clitest::Output::Path, target, append};
-        options.fileSizeLimit = 4096;
-        const Outcome run = RunProgram({"--extract", "all", file}, options);
+    RunOptions options;
+    options.output = GetParam().output;
+    options.output.kind = clitest::Output::Path;
+    options.output.path = scratch.put("out.txt", GetParam().before);
+    options.fileSizeLimit = 4096;
+    const Outcome run = RunProgram({"--extract", "all", file}, options);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "写入标准输出失败！\n文件太大。\n");
+    const std::string left = clitest::Bytes(options.output.path);
+    const std::string& want = GetParam().output.append || GetParam().output.over ? GetParam().before : "";
+    EXPECT_TRUE(left == want) << left.size() << " bytes left in the file";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, FileLimit,
+    ::testing::Values(LimitCase{"truncated", "old\n", {}}, LimitCase{"appended", "kept\n", {.append = true}},
+                      LimitCase{"over_a_short_file", "keep\n", {.over = true}},
+                      LimitCase{"over_a_file_past_the_limit", std::string(6000, 'x'), {.over = true}},
+                      LimitCase{"over_write_only", std::string(3000, 'y'), {.over = true, .readable = false}}),
+    [](const auto& info) { return info.param.name; });
+
+// Written over in part, as 1<> does, when the output fits: the old bytes beyond it stay.
+TEST(CommandLineOutput, OverAFileThatFits) {
+    Scratch scratch;
+    RunOptions options;
+    options.output = {clitest::Output::Path, scratch.put("out.txt", "0123456789"), false, true};
+    const Outcome run = RunProgram({"--extract", "all", scratch.put("a.ini", "k=1\n")}, options);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(clitest::Bytes(options.output.path), "k=1\n456789");
+}
+
+// Starting the window with no display to show it on says what to do instead.
+TEST(CommandLineWindow, NoDisplayIsStatusOneWithTheHeadlessOptions) {
+    Scratch scratch;
+    const std::string file = scratch.put("a.ini", "k=1\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{file}, std::vector<std::string>{"--", file}}) {
+        const Outcome run = RunProgram(args);
         EXPECT_EQ(run.signal, 0);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "写入标准输出失败！\n文件太大。\n");
-        const std::string left = clitest::Bytes(target);
-        EXPECT_TRUE(left == (append ? "kept\n" : "")) << left.size() << " bytes left in the file";
+        EXPECT_EQ(run.err,
+                  "没有可用的显示 (DISPLAY、WAYLAND_DISPLAY 和 QT_QPA_PLATFORM 都未设置)，无法打开窗口。\n"
+                  "不用窗口时可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。\n" +
+                      kUsageHint);
+        EXPECT_EQ(run.out, "");
     }
 }
 
@@ -190,13 +256,16 @@ TEST(CommandLineInfo, HelpAndVersion) {
     const Outcome help = RunProgram({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    EXPECT_TRUE(help.out.starts_with("用法: varnoquil [--lang zh|en] [文件]")) << help.out;
-    for (const char* option : {"--outline", "--extract checked|tree|all", "--pattern N", "--rem", "--split",
-                               "--title-type N", "--title-begin", "--title-end", "--omit-spaces", "--no-omit-spaces",
-                               "模式[httpd.conf]", "三行标志(头尾不同)"})
+    EXPECT_TRUE(help.out.starts_with("用法: varnoquil [--lang zh|en] [--] [文件]")) << help.out;
+    for (const char* option :
+         {"--outline", "--extract checked|tree|all", "--pattern N", "--rem", "--split", "--title-type N",
+          "--title-begin", "--title-end", "--omit-spaces", "--no-omit-spaces", "模式[httpd.conf]", "三行标志(头尾不同)",
+          "-h|--help", "-V|--version", "--encoding", "文件为 - 时读取标准输入"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     // Help answers whatever follows it.
     EXPECT_EQ(RunProgram({"--outline", "--help", "--bogus"}).out, help.out);
+    EXPECT_EQ(RunProgram({"-h"}).out, help.out);
+    EXPECT_EQ(RunProgram({"-V"}).out, RunProgram({"--version"}).out);
 
     const Outcome version = RunProgram({"--version"});
     EXPECT_EQ(version.status, 0);

@@ -12,8 +12,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,6 +54,10 @@ const std::string kMixed =
 const std::string kBom = "\xEF\xBB\xBF[S]\r\n; note\r\nk=1\r\n";
 const std::string kGbk = "[\xB7\xFE\xCE\xF1]\n\xC3\xFB\xB3\xC6=\xD6\xB5\n;\xD7\xA2\xCA\xCD\n";
 const std::string kUtf16Le = Utf16(u"[S]\r\nname=\u540D\r\n; c\r\n", true);
+// "[数据库]", "键＝值", ";注释＝1" in GBK: the full-width equals sign is A3 BD there.
+const std::string kGbkFullWidth =
+    "[\xCA\xFD\xBE\xDD\xBF\xE2]\r\n\xBC\xFC\xA3\xBD\xD6\xB5\r\n;\xD7\xA2\xCA\xCD\xA3\xBD"
+    "1\r\n";
 const std::string kUtf16Be = Utf16(u"[S]\nk=1", false);
 
 struct OutputCase {
@@ -101,6 +112,30 @@ const std::vector<OutputCase> kOutputs = {
     {"all_gbk", kGbk, {"--extract", "all"}, kGbk},
     {"all_utf16le", kUtf16Le, {"--extract", "all"}, kUtf16Le},
     {"all_utf16be", kUtf16Be, {"--extract", "all"}, Utf16(u"[S]\nk=1\n", false)},
+    // A last line whose text ends in a lone CR is followed by CR LF, which keeps the CR in it.
+    {"all_lone_cr_at_the_end", "a=1\nb=2\r", {"--extract", "all"}, "a=1\nb=2\r\r\n"},
+    {"checked_lone_cr_at_the_end", "a=1\r\nb=2\r", {"--extract", "checked"}, "a=1\r\nb=2\r\r\n"},
+
+    // Signs are given in UTF-8 and compared in the file's encoding, as the window does.
+    {"gbk_full_width_split_sign_tree",
+     kGbkFullWidth,
+     {"--extract", "tree", "--pattern", "1", "--split", "\xEF\xBC\x9D"},
+     kGbkFullWidth},
+    {"gbk_full_width_split_sign_outline",
+     kGbkFullWidth,
+     {"--outline", "--pattern", "1", "--split", "\xEF\xBC\x9D"},
+     "S 1: [\xCA\xFD\xBE\xDD\xBF\xE2]\n  K 2: \xBC\xFC\xA3\xBD\xD6\xB5\n  C 3: ;\xD7\xA2\xCA\xCD\xA3\xBD"
+     "1\n"},
+    // Big5 holds the same sign as A1 D7; read in the default encoding (GB18030) the commented
+    // key is not found.
+    {"big5_full_width_split_sign",
+     "[S]\n;\xC1\xE4\xA1\xD7\xAD\xC8\n",
+     {"--outline", "--pattern", "1", "--encoding", "Big5", "--split", "\xEF\xBC\x9D"},
+     "S 1: [S]\n  C 2: ;\xC1\xE4\xA1\xD7\xAD\xC8\n"},
+    {"big5_file_read_as_gbk",
+     "[S]\n;\xC1\xE4\xA1\xD7\xAD\xC8\n",
+     {"--outline", "--pattern", "1", "--split", "\xEF\xBC\x9D"},
+     "S 1: [S]\n"},
 
     // The options, applied over the pattern.
     {"pattern_ini_has_no_titles",
@@ -195,6 +230,81 @@ TEST(CommandLineOutput, SameBytesAsSavingInTheWindow) {
         }
     }
 }
+
+struct StreamCase {
+    std::string name;
+    std::string path;  // the file argument; "FIFO" stands for a fifo a thread writes the file into
+    clitest::Input::Kind input;
+    size_t lines;  // the size of the file given
+};
+
+void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.name; }
+
+class StreamInput : public ::testing::TestWithParam<StreamCase> {};
+
+// Writes the bytes into the fifo once the program opens it, giving up when the program has ended
+// without doing so or stops reading.
+void WriteIntoFifo(const std::string& path, const std::string& bytes, const std::atomic<bool>& ended) {
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+    int fd = -1;
+    while (fd < 0 && !ended) {
+        fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);  // ENXIO until it is read
+        if (fd < 0)
+            std::this_thread::yield();
+    }
+    if (fd < 0)
+        return;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+}
+
+// "-", /dev/stdin and fifos are read to their end like a file: the output is the same as for the
+// file itself, also for more than a pipe holds at once.
+TEST_P(StreamInput, ReadsToTheEnd) {
+    const StreamCase& c = GetParam();
+    Scratch scratch;
+    std::string bytes = "\xEF\xBB\xBF; bom\r\n";
+    for (size_t i = 0; i < c.lines; ++i)
+        bytes += "[S" + std::to_string(i) + "]\r\nkey=" + std::to_string(i) + "\n;off=1\n";
+    const std::string file = scratch.put("a.ini", bytes);
+    const clitest::Outcome fromFile = RunProgram({"--extract", "tree", file});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+
+    clitest::RunOptions options;
+    options.input = {c.input, bytes, file};
+    std::string path = c.path;
+    std::thread writer;
+    std::atomic<bool> ended{false};
+    if (path == "FIFO") {
+        path = scratch.at("fifo");
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        writer = std::thread([&] { WriteIntoFifo(path, bytes, ended); });
+    }
+    const clitest::Outcome run = RunProgram({"--extract", "tree", path}, options);
+    ended = true;
+    if (writer.joinable())
+        writer.join();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.out == fromFile.out) << run.out.size() << " bytes against " << fromFile.out.size();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, StreamInput,
+                         ::testing::Values(StreamCase{"dash_from_a_pipe", "-", clitest::Input::Pipe, 3},
+                                           StreamCase{"dash_from_a_long_pipe", "-", clitest::Input::Pipe, 50000},
+                                           StreamCase{"dash_from_a_file", "-", clitest::Input::Path, 3},
+                                           StreamCase{"dev_stdin_from_a_pipe", "/dev/stdin", clitest::Input::Pipe, 3},
+                                           StreamCase{"fifo", "FIFO", clitest::Input::Nothing, 20000}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(CommandLineOutput, FileNamedLikeAnOptionAfterTheEnd) {
     Scratch scratch;

@@ -1,11 +1,13 @@
 #include "ProgramRun.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -40,9 +42,8 @@ std::vector<std::string> Environment(const RunOptions& options) {
 }
 
 // In the child, between fork and exec: only async-signal-safe calls.
-[[noreturn]] void Exec(const std::vector<char*>& argv, const std::vector<char*>& envp, int out, int err,
+[[noreturn]] void Exec(const std::vector<char*>& argv, const std::vector<char*>& envp, int in, int out, int err,
                        const RunOptions& options) {
-    const int in = ::open("/dev/null", O_RDONLY);
     if (in < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
         ::_exit(126);
     if (options.fileSizeLimit > 0) {
@@ -61,8 +62,10 @@ std::vector<std::string> Environment(const RunOptions& options) {
 int OpenOutput(const Output& output, const fs::path& capture, int pipeEnds[2]) {
     switch (output.kind) {
     case Output::Capture: return ::open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    case Output::Path:
-        return ::open(output.path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (output.append ? O_APPEND : O_TRUNC), 0644);
+    case Output::Path: {
+        const int mode = output.append ? O_APPEND : output.over ? 0 : O_TRUNC;
+        return ::open(output.path.c_str(), (output.readable ? O_RDWR : O_WRONLY) | O_CREAT | O_CLOEXEC | mode, 0644);
+    }
     case Output::ClosedPipe:
         if (::pipe2(pipeEnds, O_CLOEXEC) != 0)
             return -1;
@@ -72,33 +75,59 @@ int OpenOutput(const Output& output, const fs::path& capture, int pipeEnds[2]) {
     return -1;
 }
 
-}  // namespace
+// Standard input of the run; for a pipe, the thread that fills it.
+int OpenInput(const Input& input, std::thread& writer) {
+    switch (input.kind) {
+    case Input::Nothing: return ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    case Input::Path: return ::open(input.path.c_str(), O_RDONLY | O_CLOEXEC);
+    case Input::Pipe: {
+        int ends[2] = {-1, -1};
+        if (::pipe2(ends, O_CLOEXEC) != 0)
+            return -1;
+        writer = std::thread([fd = ends[1], bytes = input.bytes] {
+            // A program that stops reading gives EPIPE here, not a signal that ends the tests.
+            sigset_t pipeSignal;
+            sigemptyset(&pipeSignal);
+            sigaddset(&pipeSignal, SIGPIPE);
+            pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+            for (size_t done = 0; done < bytes.size();) {
+                const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+                if (n <= 0 && errno != EINTR)
+                    break;
+                done += n > 0 ? static_cast<size_t>(n) : 0;
+            }
+            ::close(fd);
+        });
+        return ends[0];
+    }
+    }
+    return -1;
+}
 
-std::string ProgramPath() { return VQ_PROGRAM; }
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& s : strings)
+        pointers.push_back(s.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
 
-Outcome RunProgram(const std::vector<std::string>& args, const RunOptions& options) {
+Outcome Run(std::vector<std::string> strings, std::vector<std::string> env, const RunOptions& options) {
     Scratch files;
     int pipeEnds[2] = {-1, -1};
     const int out = OpenOutput(options.output, files.at("out"), pipeEnds);
     const int err = ::open(files.at("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (out < 0 || err < 0)
-        throw std::runtime_error("cannot open the run's output files");
+    std::thread writer;
+    const int in = OpenInput(options.input, writer);
+    if (out < 0 || err < 0 || in < 0)
+        throw std::runtime_error("cannot open the run's input or output files");
 
-    std::vector<std::string> strings{ProgramPath()};
-    strings.insert(strings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : strings)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> env = Environment(options);
-    std::vector<char*> envp;
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-
+    const std::vector<char*> argv = Pointers(strings);
+    const std::vector<char*> envp = Pointers(env);
     const pid_t pid = ::fork();
     if (pid == 0)
-        Exec(argv, envp, out, err, options);
+        Exec(argv, envp, in, out, err, options);
+    ::close(in);
     ::close(out);
     ::close(err);
     if (pid < 0)
@@ -114,7 +143,30 @@ Outcome RunProgram(const std::vector<std::string>& args, const RunOptions& optio
     if (options.output.kind == Output::Capture)
         outcome.out = Bytes(files.at("out"));
     outcome.err = Bytes(files.at("err"));
+    if (writer.joinable())
+        writer.join();
     return outcome;
+}
+
+}  // namespace
+
+// The built program, or another build of it named in $VQ_PROGRAM (an installed copy, say).
+std::string ProgramPath() {
+    const char* other = std::getenv("VQ_PROGRAM");
+    return other != nullptr && *other != '\0' ? std::string(other) : std::string(VQ_PROGRAM);
+}
+
+Outcome RunProgram(const std::vector<std::string>& args, const RunOptions& options) {
+    std::vector<std::string> strings{ProgramPath()};
+    strings.insert(strings.end(), args.begin(), args.end());
+    return Run(std::move(strings), Environment(options), options);
+}
+
+Outcome RunShell(const std::string& command) {
+    const RunOptions options;
+    std::vector<std::string> env = Environment(options);
+    env.push_back("VQ=" + ProgramPath());
+    return Run({"/bin/sh", "-c", command}, std::move(env), options);
 }
 
 Scratch::Scratch() {

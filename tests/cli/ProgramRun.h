@@ -20,12 +20,25 @@ struct Outcome {
 // Where standard output goes.
 struct Output {
     enum Kind { Capture, Path, ClosedPipe } kind = Capture;
-    std::string path;  // for Path: opened for writing, created, truncated unless `append`
+    // For Path: opened for writing and created; truncated unless `append` or `over`. `over`
+    // writes over the old bytes from the start, as the shell's 1<> does (`readable`: read and
+    // write, else write only).
+    std::string path;
     bool append = false;
+    bool over = false;
+    bool readable = true;
+};
+
+// Where standard input comes from.
+struct Input {
+    enum Kind { Nothing, Pipe, Path } kind = Nothing;  // Nothing: /dev/null
+    std::string bytes;                                 // for Pipe: written by a thread as it is read
+    std::string path;                                  // for Path: opened for reading
 };
 
 struct RunOptions {
     Output output;
+    Input input;
     // A limit on the size of files the program writes (RLIMIT_FSIZE), 0 for none.
     off_t fileSizeLimit = 0;
     // Run as this user and group (only root can); -1 to stay.
@@ -41,6 +54,10 @@ Outcome RunProgram(const std::vector<std::string>& args, const RunOptions& optio
 
 // The program's path in the build tree.
 std::string ProgramPath();
+
+// A shell command line run by /bin/sh, "$VQ" standing for the program; its standard output, and
+// its standard error in `err`.
+Outcome RunShell(const std::string& command);
 
 // A fresh folder, removed with everything in it afterwards.
 class Scratch {

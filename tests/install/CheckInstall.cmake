@@ -1,9 +1,12 @@
 # Installs the build into a scratch prefix and checks that the executable, the samples, the
 # help pages and read-me (when the sources have them), the desktop entry, the AppStream metainfo,
 # the icons, the man page and the bash completion are in the places the desktop and the program
-# look; that the build tree has its samples beside the executable too; that the installed program
-# runs and tells its version; and that the uninstall target takes all of it away again.
-#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=... -P CheckInstall.cmake
+# look; that the build tree has its samples beside the executable too; that the window module is
+# installed where the program loads it from and the program itself links no Qt; that the
+# installed program runs and tells its version; and that the uninstall target takes all of it
+# away again.
+#   cmake -DBUILD_DIR=... -DPROGRAM_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=...
+#         [-DWINDOW_MODULE=lib/...] -P CheckInstall.cmake
 
 function(fail what)
   message(FATAL_ERROR "install check: ${what}")
@@ -37,7 +40,7 @@ if(count EQUAL 0)
 endif()
 foreach(sample ${samples})
   expect_file("${data}/Samples/${sample}")
-  expect_file("${BUILD_DIR}/Samples/${sample}")
+  expect_file("${PROGRAM_DIR}/Samples/${sample}")
   file(READ "${SOURCE_DIR}/resources/samples/${sample}" original HEX)
   file(READ "${data}/Samples/${sample}" installed HEX)
   if(NOT original STREQUAL installed)
@@ -143,6 +146,17 @@ endif()
 execute_process(COMMAND ldd "${PREFIX}/bin/varnoquil" OUTPUT_VARIABLE libraries RESULT_VARIABLE lddFailed)
 if(lddFailed OR libraries MATCHES "not found")
   fail("the installed program lacks libraries:\n${libraries}")
+endif()
+# The command line for scripts starts without Qt: the program links none, the window module does.
+if(libraries MATCHES "libQt")
+  fail("the installed program links Qt:\n${libraries}")
+endif()
+if(WINDOW_MODULE)
+  expect_file("${PREFIX}/${WINDOW_MODULE}")
+  execute_process(COMMAND ldd "${PREFIX}/${WINDOW_MODULE}" OUTPUT_VARIABLE moduleLibraries RESULT_VARIABLE lddFailed)
+  if(lddFailed OR moduleLibraries MATCHES "not found" OR NOT moduleLibraries MATCHES "libQt6Widgets")
+    fail("the installed window module does not find its libraries:\n${moduleLibraries}")
+  endif()
 endif()
 
 # The installed program runs without a display and says which version it is, on one line.

@@ -48,6 +48,16 @@ public:
         --m_tailLeft;
         ++m_size;
     }
+    // Drops the last value.
+    void pop_back() {
+        --m_size;
+        --m_tail;
+        if (++m_tailLeft == kChunk) {
+            m_chunks.pop_back();
+            m_tail = m_chunks.empty() ? nullptr : m_chunks.back().get() + kChunk;
+            m_tailLeft = 0;
+        }
+    }
     void clear() {
         m_chunks.clear();
         m_size = 0;

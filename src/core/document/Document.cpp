@@ -150,8 +150,7 @@ void Document::clearViews() {
 TopicTree& Document::beginTreeRebuild() {
     flushRowChanges();
     notify([](DocumentListener& l) { l.treeAboutToBeReset(); });
-    const std::string_view text = m_c->lines.text();
-    m_c->tree.beginBuild(text.data(), text.size());
+    m_c->tree.beginBuild(m_c->lines);
     m_c->rows.clearNodes();
     return m_c->tree;
 }

@@ -111,6 +111,8 @@ public:
     bool checked(size_t i) const { return m_c->rows.flags(i) & RowTable::kChecked; }
     bool edited(size_t i) const { return m_c->rows.flags(i) & RowTable::kEdited; }
     bool isNewRow(size_t i) const { return m_c->rows.flags(i) & RowTable::kNewLine; }
+    // True while the row's caption is its line as read (no text of its own).
+    bool captionIsLine(size_t i) const { return !(m_c->rows.flags(i) & RowTable::kOwnText); }
     RowId rowId(size_t i) const { return m_c->rows.id(i); }
     NodeId nodeOfRow(size_t i) const { return m_c->rows.node(m_c->rows.id(i)); }
     std::optional<size_t> indexOf(RowId id) const { return m_c->rows.indexOf(id); }

@@ -8,27 +8,36 @@
 #include "core/text/Utf16Text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <thread>
+
+#include <unistd.h>
 
 namespace vq {
 
 namespace {
 
 constexpr size_t kUnloadNoticeRows = 2000;
+constexpr size_t kShortLine = 16;
 
 // The pass beside the split over all the bytes: the UTF-8 check of the text after a byte-order
 // mark, and the hash of every byte, by which the file is later known to be unchanged. Inputs of a
 // megabyte or more are checked on a thread of their own, piece by piece (each hashed while it is
-// in the cache) so that a cancelled load does not wait for it.
+// in the cache) so that a cancelled load does not wait for it. That thread first counts the lines
+// when asked, so the progress texts' total costs the load no pass of its own.
 class ByteCheck {
 public:
-    ByteCheck(std::string_view bytes, size_t bomSize, const std::atomic<bool>* cancel)
+    ByteCheck(std::string_view bytes, size_t bomSize, const std::atomic<bool>* cancel, bool countLines)
         : m_bytes(bytes), m_bomSize(bomSize), m_cancel(cancel) {
         if (bytes.size() >= kThreadFrom) {
             try {
-                m_thread = std::thread([this] { run(); });
+                m_thread = std::thread([this, countLines] {
+                    if (countLines)
+                        count();
+                    run();
+                });
                 return;
             } catch (const std::system_error&) {
                 // No thread to be had: check here instead.
@@ -51,6 +60,11 @@ public:
     std::uint64_t hash() {
         wait();
         return m_hash;
+    }
+    // The number of lines once counted.
+    std::optional<size_t> lineCount() const {
+        const size_t n = m_lines.load(std::memory_order_acquire);
+        return n == SIZE_MAX ? std::nullopt : std::optional<size_t>(n);
     }
 
 private:
@@ -84,10 +98,31 @@ private:
         m_hash = hash.value();
     }
 
+    void count() {
+        const std::string_view text = m_bytes.substr(m_bomSize);
+        size_t n = 0;
+        const char* p = text.data();
+        const char* const end = p + text.size();
+        while (p < end && !m_stop && !Cancelled(m_cancel)) {
+            const char* pieceEnd = p + std::min(kPiece, static_cast<size_t>(end - p));
+            while (const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(pieceEnd - p)))) {
+                ++n;
+                p = lf + 1;
+            }
+            p = pieceEnd;
+        }
+        if (p < end)
+            return;  // stopped
+        if (!text.empty() && text.back() != '\n')
+            ++n;
+        m_lines.store(n, std::memory_order_release);
+    }
+
     std::string_view m_bytes;
     size_t m_bomSize;
     const std::atomic<bool>* m_cancel;
     std::atomic<bool> m_stop{false};
+    std::atomic<size_t> m_lines{SIZE_MAX};
     bool m_valid = false;
     std::uint64_t m_hash = 0;
     std::thread m_thread;
@@ -99,6 +134,7 @@ struct SplitRows {
     std::vector<std::uint8_t>& flags;
     ChunkedArray<NodeId>& nodes;
     RowId rowId(size_t i) const { return static_cast<RowId>(i); }
+    bool isLine(size_t) const { return true; }
     void setChecked(size_t i, bool checked) { flags[i] = checked ? RowTable::kChecked : 0; }
     void setNode(size_t i, NodeId node) { nodes[i] = node; }
 };
@@ -123,14 +159,17 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     // The splitter owns the bytes from here; the check is made after it so that, on every way
     // out, the check's thread has stopped before the bytes go.
     LineSplitter splitter(std::move(bytes));
-    ByteCheck check(all, bom ? kUtf8Bom.size() : 0, o.cancel);
+    ByteCheck check(all, bom ? kUtf8Bom.size() : 0, o.cancel, o.progress.tick && o.progress.show);
 
+    // A row's flag byte for every line: room for the lines a file of this size has when they are
+    // as short as config lines get, so the array rarely grows and never twice.
     std::vector<std::uint8_t> flags;
+    flags.reserve(all.size() / kShortLine + 1);
     ChunkedArray<NodeId> nodes;
     SplitRows rows{flags, nodes};
     std::optional<TreePass<SplitRows>> pass;
     if (o.analysis) {
-        content->tree.beginBuild(all.data(), all.size());
+        content->tree.beginBuild(splitter.table());
         pass.emplace(content->tree, *o.analysis, rows);
     }
     ProgressPacer pacer(o.progress, o.analysis ? texts::kBuildingTree : texts::kLoadingRows);
@@ -139,7 +178,8 @@ LoadResult Open(ByteBuffer bytes, const LoadOptions& o) {
     for (size_t i = 0; splitter.next(line); ++i) {
         if (Cancelled(o.cancel))
             return Cancellation();
-        pacer.step(i, [&] { return total ? total : (total = i + 1 + splitter.countRemaining()); });
+        pacer.step(
+            i, [&] { return total ? total : (total = check.lineCount().value_or(i + 1 + splitter.countRemaining())); });
         flags.push_back(0);
         if (pass) {
             nodes.push_back(kNoNode);
@@ -186,13 +226,10 @@ LoadResult OpenBytesIntoDocument(ByteBuffer bytes, const LoadOptions& options) {
     }
 }
 
-LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options) {
-    BytesResult read = ReadFileBytes(path, LineTable::kMaxBytes, options.cancel);
-    if (read.cancelled)
-        return Cancellation();
-    if (!read.ok)
-        return Failure(OpenErrorMessage(path, read.error));
-    // A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
+namespace {
+
+// A UTF-16 file is worked on as UTF-8; any other file as it is, without a copy.
+LoadResult OpenFileBytes(BytesResult read, const LoadOptions& options) {
     FileForm form = FileForm::Bytes;
     std::optional<std::uint64_t> fileHash;  // when the bytes opened are not the file's
     const std::string_view bytes = read.bytes.view();
@@ -209,6 +246,24 @@ LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& opti
     result.file = std::move(read.file);
     result.file.hash = fileHash.value_or(result.hash);
     return result;
+}
+
+}  // namespace
+
+LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options) {
+    BytesResult read = ReadFileBytes(path, LineTable::kMaxBytes, options.cancel, options.streams);
+    if (read.cancelled)
+        return Cancellation();
+    if (!read.ok)
+        return Failure(OpenErrorMessage(path, read.error));
+    return OpenFileBytes(std::move(read), options);
+}
+
+LoadResult ReadStandardInputIntoDocument(const LoadOptions& options) {
+    BytesResult read = ReadDescriptorBytes(STDIN_FILENO, LineTable::kMaxBytes);
+    if (!read.ok)
+        return Failure(std::string(texts::kReadStdinFailed) + "\n" + ReasonText(read.error));
+    return OpenFileBytes(std::move(read), options);
 }
 
 void UnloadDocument(Document& doc, const Progress& progress) {

@@ -6,6 +6,7 @@
 
 #include "core/Progress.h"
 #include "core/document/Document.h"
+#include "core/files/FileAccess.h"
 #include "core/files/KnownFile.h"
 #include "core/settings/AnalysisSettings.h"
 #include "core/text/ByteBuffer.h"
@@ -28,6 +29,8 @@ struct LoadOptions {
     Progress progress;
     // Set by another thread to stop the load; checked for every line.
     const std::atomic<bool>* cancel = nullptr;
+    // Whether a path may name a fifo or a terminal, read to its end (ReadFileIntoDocument only).
+    Streams streams = Streams::Refused;
 };
 
 struct LoadResult {
@@ -56,6 +59,10 @@ LoadResult OpenBytesIntoDocument(ByteBuffer bytes, const LoadOptions& options);
 // Reads the file (without zero-filling a buffer first) and opens its bytes as above; a UTF-16
 // file as UTF-8. A file that cannot be read fails with the open error's text.
 LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& options);
+
+// The same for standard input, read from where it stands to its end; a failed read gives
+// "读取标准输入失败！" and the reason.
+LoadResult ReadStandardInputIntoDocument(const LoadOptions& options);
 
 // Empties target text, rows and tree, with "unloading" (for more than 2000 rows) and "done" in
 // the Message panel; then the document is unmodified, "Untitled", and the caption "Varnoquil".

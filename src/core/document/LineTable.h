@@ -4,7 +4,6 @@
 #include "core/text/ByteBuffer.h"
 #include "core/text/TextLines.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -76,25 +75,6 @@ private:
     std::shared_ptr<Lines> m_s;
 };
 
-// The first LF in [p, end), or null. Lines are short, so the first bytes are searched here, eight
-// at a time, before the library's search is called for a long rest.
-inline const char* FindLineFeed(const char* p, const char* end) {
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-        constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
-        for (int k = 0; k < 8 && end - p >= 8; ++k, p += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, sizeof word);
-            const std::uint64_t x = word ^ (kOnes * '\n');
-            // The lowest byte that is zero in x is the first LF; bytes above it may show falsely.
-            const std::uint64_t found = (x - kOnes) & ~x & kHigh;
-            if (found != 0)
-                return p + std::countr_zero(found) / 8;
-        }
-    }
-    return static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-}
-
 // Splits a buffer line by line, one line per call, so the caller can classify each line as it
 // comes: the split and the analysis are one pass over the bytes.
 class LineSplitter {
@@ -104,22 +84,16 @@ public:
 
     // The next line's text, or false at the end.
     bool next(std::string_view& text) {
-        if (m_pos >= m_end)
+        const char* start = m_cursor.position();
+        bool hasBreak = true;
+        LineBreak lineBreak;
+        if (!m_cursor.next(text, hasBreak, lineBreak))
             return false;
-        const char* start = m_pos;
         m_lines->starts.push_back(static_cast<std::uint32_t>(start - m_lines->bytes.data()));
-        const char* lf = FindLineFeed(start, m_end);
-        if (lf == nullptr) {
+        if (!hasBreak)
             m_lines->endsWithBreak = false;
-            m_pos = m_end;
-            text = {start, static_cast<size_t>(m_end - start)};
-            noteLength(text.size());
-            return true;
-        }
-        m_pos = lf + 1;
-        const char* textEnd = lf > start && lf[-1] == '\r' ? lf - 1 : lf;
-        text = {start, static_cast<size_t>(textEnd - start)};
-        noteLength(text.size());
+        if (text.size() > m_lines->longest)
+            m_lines->longest = text.size();
         return true;
     }
     size_t linesSoFar() const { return m_lines->starts.size(); }
@@ -128,15 +102,14 @@ public:
     // Ends the split; the table then holds every line.
     LineTable finish();
 
+    // The table being made: its lines are readable once finish() was called.
+    LineTable table() const { return LineTable(m_lines); }
+
 private:
-    void noteLength(size_t length) {
-        if (length > m_lines->longest)
-            m_lines->longest = length;
-    }
+    static std::shared_ptr<LineTable::Lines> take(ByteBuffer bytes);
 
     std::shared_ptr<LineTable::Lines> m_lines;
-    const char* m_pos;
-    const char* m_end;
+    LineCursor m_cursor;
 };
 
 }  // namespace vq

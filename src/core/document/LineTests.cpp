@@ -4,16 +4,6 @@
 
 namespace vq {
 
-bool IsCommentLine(const AnalysisSettings& s, std::string_view line) {
-    if (IsBlankText(s.remSign))
-        return true;
-    const std::string_view rest = TrimLeftBlanks(line);
-    if (rest.empty())
-        return false;
-    // The first byte alone compared with the whole sign: a longer sign matches nothing.
-    return s.remSign.size() == 1 && rest.front() == s.remSign.front();
-}
-
 bool HasSplitSign(const AnalysisSettings& s, std::string_view line) {
     if (s.splitSign.size() == 1)
         return line.find(s.splitSign.front()) != std::string_view::npos;
@@ -58,7 +48,7 @@ bool CheckTwoLineTitle(const AnalysisSettings& s, std::string_view line, TitleSt
         return AwaitTitleOnBeginSign(s, line, state);
     if (state != TitleState::BeginSeen)
         return false;
-    title = TrimBlanks(line);
+    title = TitleTextOf(line);
     state = TitleState::Idle;
     return true;
 }
@@ -69,7 +59,7 @@ bool CheckThreeLineTitle(const AnalysisSettings& s, std::string_view line, Title
     switch (state) {
     case TitleState::Idle: return AwaitTitleOnBeginSign(s, line, state);
     case TitleState::BeginSeen:
-        title = TrimBlanks(line);
+        title = TitleTextOf(line);
         state = TitleState::TitleTaken;
         return false;
     case TitleState::TitleTaken: state = TitleState::Idle; return MatchesTitleSign(line, closingSign);
@@ -79,7 +69,8 @@ bool CheckThreeLineTitle(const AnalysisSettings& s, std::string_view line, Title
 
 }  // namespace
 
-bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState& titleState, std::string_view& title) {
+bool CheckTitleLineInFull(const AnalysisSettings& s, std::string_view line, TitleState& titleState,
+                          std::string_view& title) {
     if (s.omitTitleSignSpace)
         line = TrimBlanks(line);
     if (titleState == TitleState::BeginSeen && IsBlankText(line))
@@ -88,7 +79,7 @@ bool CheckTitleLine(const AnalysisSettings& s, std::string_view line, TitleState
     case TitleType::OneLine:
         if (!MatchesTitleSign(line, s.titleBeginSign))
             return false;
-        title = TrimBlanks(line);
+        title = TitleTextOf(line);
         return true;
     case TitleType::TwoLines: return CheckTwoLineTitle(s, line, titleState, title);
     case TitleType::SameSignAround: return CheckThreeLineTitle(s, line, titleState, title, s.titleBeginSign);

@@ -2,6 +2,9 @@
 
 #include "core/text/ByteBuffer.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace vq {
 
 std::string TargetText::bytes(std::string_view prefix) const {
@@ -15,9 +18,55 @@ std::string TargetText::bytes(std::string_view prefix) const {
     out.append(prefix);
     for (size_t i = 0; i < n; ++i) {
         out.append(line(i));
-        if (i + 1 < n || endsWithBreak())
+        if (writesBreak(i))
             out.append(BreakBytes(lineBreak(i)));
     }
+    return out;
+}
+
+// A run grows only over bytes that are the next ones to write, so whatever lies where, the pieces
+// hold exactly the bytes above.
+std::vector<std::string_view> TargetText::pieces(std::string_view prefix) const {
+    const std::string_view read = readText();
+    const auto readBegin = reinterpret_cast<std::uintptr_t>(read.data());
+    const auto readEnd = readBegin + read.size();
+    const auto inRead = [&](std::string_view t) {
+        const auto p = reinterpret_cast<std::uintptr_t>(t.data());
+        return p >= readBegin && p + t.size() <= readEnd;
+    };
+    std::vector<std::string_view> out;
+    if (!prefix.empty())
+        out.push_back(prefix);
+    const char* runBegin = nullptr;
+    const char* runEnd = nullptr;
+    const auto flush = [&] {
+        if (runBegin != nullptr)
+            out.emplace_back(runBegin, static_cast<size_t>(runEnd - runBegin));
+        runBegin = runEnd = nullptr;
+    };
+    const auto put = [&](std::string_view t) {
+        if (t.empty())
+            return;
+        if (runBegin != nullptr && static_cast<size_t>(read.data() + read.size() - runEnd) >= t.size() &&
+            (t.data() == runEnd || std::memcmp(runEnd, t.data(), t.size()) == 0)) {
+            runEnd += t.size();
+            return;
+        }
+        flush();
+        if (inRead(t)) {
+            runBegin = t.data();
+            runEnd = runBegin + t.size();
+        } else {
+            out.push_back(t);
+        }
+    };
+    const size_t n = lineCount();
+    for (size_t i = 0; i < n; ++i) {
+        put(line(i));
+        if (writesBreak(i))
+            put(BreakBytes(lineBreak(i)));
+    }
+    flush();
     return out;
 }
 

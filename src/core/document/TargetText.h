@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq {
 
@@ -23,8 +24,14 @@ public:
     std::string_view line(size_t i) const {
         return m_c->targetIsRows ? m_c->caption(i) : m_c->targetText(m_c->targetLines[i]);
     }
-    LineBreak lineBreak(size_t i) const { return m_c->targetIsRows ? m_c->rowBreak(i) : m_c->targetLines[i].lineBreak; }
+    LineBreak lineBreak(size_t i) const {
+        return BreakAfter(line(i), m_c->targetIsRows ? m_c->rowBreak(i) : m_c->targetLines[i].lineBreak);
+    }
     bool endsWithBreak() const { return m_c->targetEndsWithBreak; }
+    // Whether line i is written with its break: every line but the last, the last one when the
+    // text ends with a break, and an empty last line always, since without its break it would
+    // be no line at all.
+    bool writesBreak(size_t i) const { return i + 1 < lineCount() || endsWithBreak() || line(i).empty(); }
     // The break new lines take: the file's first break, CR LF for a new document.
     LineBreak defaultBreak() const { return m_c->lines.docBreak(); }
     // True while the text is the rows' text line for line.
@@ -40,6 +47,12 @@ public:
 
     // The bytes Save writes (without any byte-order mark), after `prefix`.
     std::string bytes(std::string_view prefix = {}) const;
+    // The same bytes as pieces to be written one after the other, without a copy: runs of the
+    // text the document was read from, where lines follow each other there as they were read, and
+    // the texts and breaks in between. Valid as long as the line texts are.
+    std::vector<std::string_view> pieces(std::string_view prefix = {}) const;
+    // The text the document was read from, after any byte-order mark.
+    std::string_view readText() const { return m_c->lines.text(); }
 
 private:
     const DocumentContent* m_c;

@@ -11,14 +11,15 @@ namespace {
 struct DocumentRows {
     Document& doc;
     RowId rowId(size_t i) const { return doc.rowId(i); }
+    bool isLine(size_t i) const { return doc.captionIsLine(i); }
     void setChecked(size_t i, bool checked) { doc.setRowAnalysis(i, checked, kNoNode); }
     void setNode(size_t i, NodeId node) { doc.setRowNode(i, node); }
 };
 
 }  // namespace
 
-// Node texts are views into the rows' captions: the tree keeps those that lie in the file's
-// buffer as offsets and copies the others, so a later edit of a row leaves its node's text alone.
+// A node of a row whose caption is its line as read takes its text from that line; the tree copies
+// any other text, so a later edit of a row leaves its node's text alone.
 bool BuildTopicTree(Document& doc, const AnalysisSettings& s, const Progress& progress, std::string* error) {
     Document::ChangeBatch batch(doc);
     TopicTree& tree = doc.beginTreeRebuild();

@@ -2,7 +2,6 @@
 
 #include "core/document/TopicTree.h"
 
-#include <span>
 #include <vector>
 
 namespace vq {
@@ -13,18 +12,21 @@ namespace vq {
 // exhaust the stack.
 template <typename Visit>
 void ForEachNodeInTreeOrder(const TopicTree& tree, Visit&& visit) {
-    std::vector<std::span<const NodeId>> pending{tree.children(kNoNode)};
+    struct Level {
+        NodeList siblings;
+        size_t next = 0;
+    };
+    std::vector<Level> pending{Level{tree.children(kNoNode)}};
     while (!pending.empty()) {
-        std::span<const NodeId>& siblings = pending.back();
-        if (siblings.empty()) {
+        Level& level = pending.back();
+        if (level.next == level.siblings.size()) {
             pending.pop_back();
             continue;
         }
-        const NodeId node = siblings.front();
-        siblings = siblings.subspan(1);
+        const NodeId node = level.siblings[level.next++];
         visit(node, static_cast<int>(pending.size()) - 1);
-        if (const auto children = tree.children(node); !children.empty())
-            pending.push_back(children);
+        if (const NodeList children = tree.children(node); !children.empty())
+            pending.push_back(Level{children});
     }
 }
 

@@ -47,6 +47,32 @@ int OpenRegularForReading(const std::string& path, struct stat& st, FileError& e
     return fd;
 }
 
+// A fifo is opened as cat opens it, waiting for a writer; a character device only when it is a
+// terminal, found without waiting. Either is then read with waiting, to its end. Nothing is known
+// of it for a save: a stream is not written back.
+int OpenStreamForReading(const std::string& path, struct stat& st, FileError& error) {
+    const bool fifo = S_ISFIFO(st.st_mode);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (fifo ? 0 : O_NONBLOCK));
+    if (fd < 0) {
+        error = FileError::System(errno);
+        return -1;
+    }
+    const bool stream = ::fstat(fd, &st) == 0 && (S_ISFIFO(st.st_mode) || (S_ISCHR(st.st_mode) && ::isatty(fd)));
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (!stream || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        error = stream ? FileError::System(errno) : NotRegularError(st);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// True for a path a stream is read from when streams are read.
+bool NamesStream(const std::string& path, Streams streams, struct stat& st) {
+    return streams == Streams::ReadToEnd && ::stat(path.c_str(), &st) == 0 &&
+           (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode));
+}
+
 // Reads from the current offset to the end; `expected` only sizes the buffer, since the
 // file may change while it is read. Returns 0 or errno.
 int ReadToEnd(int fd, std::size_t expected, std::string& out) {
@@ -111,6 +137,48 @@ struct WalkedFile {
     KnownFile known;
 };
 
+// Reads the descriptor to its end into `result`. `expected` sizes the buffer first (a stream's
+// size is not known: it starts at 64 KiB and doubles).
+void ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, const std::atomic<bool>* cancel,
+             BytesResult& result) {
+    // One byte more than the size, so the end is seen without growing the buffer.
+    result.bytes = ByteBuffer::withCapacity(static_cast<std::size_t>(expected) + 1);
+    constexpr std::size_t kPiece = std::size_t{64} << 20;
+    std::size_t filled = 0;
+    for (;;) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            result.bytes = ByteBuffer();
+            result.cancelled = true;
+            return;
+        }
+        ByteBuffer& buffer = result.bytes;
+        if (filled == buffer.capacity()) {
+            if (filled > maxBytes) {
+                result.bytes = ByteBuffer();
+                result.error = FileError::System(EFBIG);
+                return;
+            }
+            buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
+        }
+        const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
+        const ssize_t n = ::read(fd, buffer.data() + filled, want);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.bytes = ByteBuffer();
+            result.error = FileError::System(errno);
+            return;
+        }
+        if (n == 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+        buffer.setSize(filled);
+    }
+    result.ok = true;
+}
+
+constexpr std::uint64_t kStreamStart = std::uint64_t{64} << 10;
+
 }  // namespace
 
 bool IsExistingFile(const std::string& path) {
@@ -144,8 +212,16 @@ ReadResult ReadWholeFile(const std::string& path) {
     return result;
 }
 
-BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel) {
+BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel,
+                          Streams streams) {
     BytesResult result;
+    struct stat st {};
+    if (NamesStream(path, streams, st)) {
+        const FileHandle stream(OpenStreamForReading(path, st, result.error));
+        if (!result.error)
+            ReadAll(stream.get(), std::min(kStreamStart, maxBytes), maxBytes, cancel, result);
+        return result;
+    }
     const WalkedFile file(path);
     if (file.error) {
         result.error = file.error;
@@ -157,40 +233,27 @@ BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const
         result.error = FileError::System(EFBIG);
         return result;
     }
-    // One byte more than the size, so the end is seen without growing the buffer.
-    result.bytes = ByteBuffer::withCapacity(static_cast<std::size_t>(expected) + 1);
-    constexpr std::size_t kPiece = std::size_t{64} << 20;
-    std::size_t filled = 0;
-    for (;;) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
-            result.bytes = ByteBuffer();
-            result.cancelled = true;
-            return result;
-        }
-        ByteBuffer& buffer = result.bytes;
-        if (filled == buffer.capacity()) {
-            if (filled > maxBytes) {
-                result.bytes = ByteBuffer();
-                result.error = FileError::System(EFBIG);
-                return result;
-            }
-            buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
-        }
-        const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
-        const ssize_t n = ::read(file.handle.get(), buffer.data() + filled, want);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            result.bytes = ByteBuffer();
-            result.error = FileError::System(errno);
-            return result;
-        }
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-        buffer.setSize(filled);
+    ReadAll(file.handle.get(), expected, maxBytes, cancel, result);
+    return result;
+}
+
+BytesResult ReadDescriptorBytes(int fd, std::uint64_t maxBytes) {
+    BytesResult result;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        result.error = FileError::System(errno);
+        return result;
     }
-    result.ok = true;
+    if (S_ISDIR(st.st_mode)) {
+        result.error = {FileProblem::Folder};
+        return result;
+    }
+    std::uint64_t expected = kStreamStart;
+    if (S_ISREG(st.st_mode)) {
+        const off_t at = ::lseek(fd, 0, SEEK_CUR);
+        expected = at >= 0 && at <= st.st_size ? static_cast<std::uint64_t>(st.st_size - at) : 0;
+    }
+    ReadAll(fd, std::min(expected, maxBytes), maxBytes, nullptr, result);
     return result;
 }
 

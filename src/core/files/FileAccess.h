@@ -45,10 +45,22 @@ struct BytesResult {
     KnownFile file;
 };
 
+// What a path may name besides a regular file.
+enum class Streams {
+    Refused,    // only regular files (the window: a read that waits for a writer cannot be cancelled)
+    ReadToEnd,  // fifos and terminals too, read to their end as cat reads them (the command line)
+};
+
 // The whole file into a buffer that is not zero-filled first, read in large pieces so that a
 // set `cancel` flag stops it between two of them. The path is walked name by name (PathWalk.h):
 // another user's link in a sticky shared folder is refused. A file larger than `maxBytes` is refused (as
 // EFBIG) before anything is read, and so is one that grows past it while it is read.
-BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel = nullptr);
+BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel = nullptr,
+                          Streams streams = Streams::Refused);
+
+// The same for a descriptor that is open already (standard input), from where it stands: a
+// pipe, a terminal or a file. Nothing is known of it for a save (`file`), as of a stream named
+// by its path: neither is written back.
+BytesResult ReadDescriptorBytes(int fd, std::uint64_t maxBytes);
 
 }  // namespace vq

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -24,6 +25,44 @@ int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
         offset += n;
     }
     return 0;
+}
+
+std::size_t TotalSize(std::span<const std::string_view> pieces) {
+    std::size_t total = 0;
+    for (const std::string_view piece : pieces)
+        total += piece.size();
+    return total;
+}
+
+int WritePiecesAt(int fd, std::span<const std::string_view> pieces, off_t offset, std::size_t limit) {
+    constexpr std::size_t kGather = std::size_t{1} << 20;
+    std::string gathered;
+    const auto writeGathered = [&] {
+        const int err = WriteAllAt(fd, gathered, offset);
+        offset += static_cast<off_t>(gathered.size());
+        gathered.clear();
+        return err;
+    };
+    for (std::string_view piece : pieces) {
+        if (limit == 0)
+            break;
+        piece = piece.substr(0, limit);
+        limit -= piece.size();
+        if (gathered.size() + piece.size() <= kGather) {
+            gathered.append(piece);
+            continue;
+        }
+        if (int err = writeGathered())
+            return err;
+        if (piece.size() < kGather) {
+            gathered.assign(piece);
+            continue;
+        }
+        if (int err = WriteAllAt(fd, piece, offset))
+            return err;
+        offset += static_cast<off_t>(piece.size());
+    }
+    return writeGathered();
 }
 
 int ReadAllFromStart(int fd, std::string& out) {

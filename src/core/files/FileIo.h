@@ -2,6 +2,9 @@
 
 // Small file-system steps shared by the writing code. Each returns 0 or an errno.
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,6 +14,12 @@ namespace vq {
 
 // Writes every byte at `offset`, going on after short writes.
 int WriteAllAt(int fd, std::string_view bytes, off_t offset);
+
+// Writes the pieces one after the other from `offset`, at most `limit` bytes of them: small
+// pieces are gathered into larger writes, large ones written as they are.
+int WritePiecesAt(int fd, std::span<const std::string_view> pieces, off_t offset, std::size_t limit = SIZE_MAX);
+
+std::size_t TotalSize(std::span<const std::string_view> pieces);
 
 // The whole file from its start, whatever the file offset.
 int ReadAllFromStart(int fd, std::string& out);

@@ -20,6 +20,8 @@ namespace vq {
 
 namespace {
 
+using Pieces = std::span<const std::string_view>;
+
 FileError NotRegularError(const struct stat& st) {
     if (S_ISDIR(st.st_mode))
         return {FileProblem::Folder, 0, {}};
@@ -36,13 +38,16 @@ bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 
 // What is known of the file just written: the status of `mine` (the file written, still open or
 // just closed), taken again by name where the file now is, so the times include the rename.
-WriteResult Done(const WalkedPath& at, const struct stat& mine, std::string_view bytes) {
+WriteResult Done(const WalkedPath& at, const struct stat& mine, Pieces bytes) {
     WriteResult result;
     result.ok = true;
     KnownFile& known = result.written;
     known.known = true;
     known.links = at.links;
-    known.hash = HashBytes(bytes);
+    ContentHash hash;
+    for (const std::string_view piece : bytes)
+        hash.add(piece);
+    known.hash = hash.value();
     known.recordedNs = WallClockNs();
     struct stat now {};
     const bool found = ::fstatat(at.folder.get(), at.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
@@ -61,14 +66,15 @@ int ReserveSpace(int fd, std::size_t size) {
 
 // Overwrites the file from the start and cuts it to the content's length. A fault from a
 // test stops it half way, as a failing device would. Returns 0 or errno.
-int OverwriteFile(int fd, std::string_view bytes, int fault) {
+int OverwriteFile(int fd, Pieces bytes, int fault) {
+    const std::size_t size = TotalSize(bytes);
     if (fault != 0) {
-        WriteAllAt(fd, bytes.substr(0, bytes.size() / 2), 0);
+        WritePiecesAt(fd, bytes, 0, size / 2);
         return fault;
     }
-    if (int err = WriteAllAt(fd, bytes, 0))
+    if (int err = WritePiecesAt(fd, bytes, 0))
         return err;
-    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+    if (::ftruncate(fd, static_cast<off_t>(size)) != 0)
         return errno;
     if (::fsync(fd) != 0)
         return errno;
@@ -81,7 +87,7 @@ int FaultAt(const WriteFault& fault, InPlaceStep step) { return fault ? fault(st
 // copy already holds the whole new content; the old content is held in memory so that a
 // failure half way can put it back. Only the file the walk found is written: a link or another
 // file put in its place meanwhile is not.
-WriteResult WriteInPlace(const WalkedPath& at, std::string_view bytes, TempFile& safeCopy, const WriteFault& fault) {
+WriteResult WriteInPlace(const WalkedPath& at, Pieces bytes, TempFile& safeCopy, const WriteFault& fault) {
     FileHandle file(
         ::openat(at.folder.get(), at.name.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
     if (file.get() < 0)
@@ -96,14 +102,15 @@ WriteResult WriteInPlace(const WalkedPath& at, std::string_view bytes, TempFile&
     std::string old;
     if (int err = ReadAllFromStart(file.get(), old))
         return Failed(err);
-    if (int err = ReserveSpace(file.get(), bytes.size()))
+    if (int err = ReserveSpace(file.get(), TotalSize(bytes)))
         return Failed(err);
     const int err = OverwriteFile(file.get(), bytes, FaultAt(fault, InPlaceStep::Write));
     if (err == 0) {
         ::fstat(file.get(), &st);
         return Done(at, st, bytes);
     }
-    if (OverwriteFile(file.get(), old, FaultAt(fault, InPlaceStep::PutBack)) == 0)
+    const std::string_view oldBytes[] = {old};
+    if (OverwriteFile(file.get(), oldBytes, FaultAt(fault, InPlaceStep::PutBack)) == 0)
         return Failed(err);
     WriteResult result = Failed(err);
     result.keptCopy = safeCopy.path();
@@ -112,8 +119,8 @@ WriteResult WriteInPlace(const WalkedPath& at, std::string_view bytes, TempFile&
 }
 
 // Writes and syncs the whole content into the temporary file. Returns 0 or errno.
-int Fill(TempFile& temp, std::string_view bytes) {
-    if (int err = WriteAllAt(temp.fd(), bytes, 0))
+int Fill(TempFile& temp, Pieces bytes) {
+    if (int err = WritePiecesAt(temp.fd(), bytes, 0))
         return err;
     if (::fsync(temp.fd()) != 0)
         return errno;
@@ -122,7 +129,7 @@ int Fill(TempFile& temp, std::string_view bytes) {
 
 // The safe copy: beside the file where the folder allows it, else in the temporary folder;
 // a full disk or quota beside it also sends it there. Returns 0 or the first place's errno.
-int MakeSafeCopy(const WalkedPath& at, std::string_view bytes, TempFile& copy) {
+int MakeSafeCopy(const WalkedPath& at, Pieces bytes, TempFile& copy) {
     int first = copy.createBeside(at.folder.get(), at.folderPath, at.name, 0600);
     if (first == 0) {
         first = Fill(copy, bytes);
@@ -156,7 +163,7 @@ bool ReplaceByRename(const WalkedPath& at, TempFile& copy, struct stat& mine) {
     return true;
 }
 
-WriteResult WriteExisting(const WalkedPath& at, std::string_view bytes, const WriteFault& fault) {
+WriteResult WriteExisting(const WalkedPath& at, Pieces bytes, const WriteFault& fault) {
     // A file the saver may not write must not be replaced either, though a rename needs
     // only the folder's permission.
     if (::faccessat(at.folder.get(), at.name.c_str(), W_OK, 0) != 0)
@@ -171,7 +178,7 @@ WriteResult WriteExisting(const WalkedPath& at, std::string_view bytes, const Wr
 }
 
 // A file that is not there yet. Should one appear meanwhile, it is not replaced unseen.
-WriteResult WriteNew(const WalkedPath& at, std::string_view bytes) {
+WriteResult WriteNew(const WalkedPath& at, Pieces bytes) {
     TempFile temp;
     if (int err = temp.createBeside(at.folder.get(), at.folderPath, at.name, 0666))
         return Failed(err);
@@ -194,7 +201,7 @@ WriteResult WriteNew(const WalkedPath& at, std::string_view bytes) {
     return Done(at, mine, bytes);
 }
 
-WriteResult WriteWalked(const WalkedPath& at, std::string_view bytes, const WriteFault& fault) {
+WriteResult WriteWalked(const WalkedPath& at, Pieces bytes, const WriteFault& fault) {
     if (at.error)
         return Refused(at.error);
     if (!at.exists)
@@ -212,11 +219,22 @@ void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 }  // namespace
 
 WriteResult WriteFileSafely(const std::string& path, std::string_view bytes, const WriteFault& fault) {
+    const std::string_view pieces[] = {bytes};
+    return WriteFileSafely(path, Pieces(pieces), fault);
+}
+
+WriteResult WriteFileSafely(const std::string& path, Pieces bytes, const WriteFault& fault) {
     IgnoreFileSizeSignal();
     return WriteWalked(WalkPath(path, LinkPolicy::Follow), bytes, fault);
 }
 
 WriteResult SaveKnownFile(const std::string& path, std::string_view bytes, const KnownFile& known, SaveCheck check,
+                          const WriteFault& fault) {
+    const std::string_view pieces[] = {bytes};
+    return SaveKnownFile(path, Pieces(pieces), known, check, fault);
+}
+
+WriteResult SaveKnownFile(const std::string& path, Pieces bytes, const KnownFile& known, SaveCheck check,
                           const WriteFault& fault) {
     IgnoreFileSizeSignal();
     if (!known.known)

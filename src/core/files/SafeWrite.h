@@ -7,6 +7,7 @@
 #include "core/files/KnownFile.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,10 @@ using WriteFault = std::function<int(InPlaceStep)>;
 // On failure the old file is as it was and no temporary file is left. A file-size limit
 // (SIGXFSZ) makes the write fail with EFBIG instead of ending the program.
 WriteResult WriteFileSafely(const std::string& path, std::string_view bytes, const WriteFault& fault = {});
+// The same for a content given as pieces to be written one after the other (a large file of
+// which few lines changed is written from its own buffer, without a copy).
+WriteResult WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces,
+                            const WriteFault& fault = {});
 
 enum class SaveCheck {
     IfUnchanged,  // refuse (ChangedOnDisk) when the file holds other bytes than `known` says
@@ -63,5 +68,8 @@ enum class SaveCheck {
 // A `known` without a file (known false) checks nothing more than WriteFileSafely.
 WriteResult SaveKnownFile(const std::string& path, std::string_view bytes, const KnownFile& known, SaveCheck check,
                           const WriteFault& fault = {});
+// The same with the content as pieces, as WriteFileSafely takes them.
+WriteResult SaveKnownFile(const std::string& path, std::span<const std::string_view> pieces, const KnownFile& known,
+                          SaveCheck check, const WriteFault& fault = {});
 
 }  // namespace vq

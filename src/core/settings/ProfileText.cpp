@@ -2,6 +2,7 @@
 
 #include "core/text/Blanks.h"
 #include "core/text/TextCompare.h"
+#include "core/text/TextLines.h"
 
 #include <charconv>
 #include <cstdint>
@@ -9,8 +10,6 @@
 namespace vq {
 
 namespace {
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
@@ -42,20 +41,17 @@ ProfileText::ProfileText(std::string_view bytes) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
     bool firstBreak = true;
-    while (!bytes.empty()) {
-        const size_t lf = bytes.find('\n');
-        if (lf == std::string_view::npos) {
-            m_lines.push_back(Parse(std::string(bytes), ""));
-            break;
-        }
-        const bool crlf = lf > 0 && bytes[lf - 1] == '\r';
-        const std::string lineBreak = crlf ? "\r\n" : "\n";
-        if (firstBreak) {
-            m_lineBreak = lineBreak;
+    LineCursor lines(bytes);
+    std::string_view text;
+    bool hasBreak = false;
+    LineBreak lineBreak = LineBreak::LF;
+    while (lines.next(text, hasBreak, lineBreak)) {
+        const std::string_view breakBytes = hasBreak ? BreakBytes(lineBreak) : std::string_view();
+        if (hasBreak && firstBreak) {
+            m_lineBreak = breakBytes;
             firstBreak = false;
         }
-        m_lines.push_back(Parse(std::string(bytes.substr(0, crlf ? lf - 1 : lf)), lineBreak));
-        bytes.remove_prefix(lf + 1);
+        m_lines.push_back(Parse(std::string(text), std::string(breakBytes)));
     }
 }
 

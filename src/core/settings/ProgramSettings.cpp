@@ -4,6 +4,7 @@
 #include "core/text/Blanks.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vq {
 
@@ -25,16 +26,19 @@ int ReadInt(const ProfileText& file, const char* key, int fallback) {
     return text ? ParseProfileInt(*text).value_or(fallback) : fallback;
 }
 
-// A section with at least one key replaces the list; the list is left alone otherwise.
-void ReadList(const ProfileText& file, const char* section, std::vector<std::string>& list, size_t limit) {
+// A section with at least one key replaces the list; the list is left alone otherwise. The keys
+// are taken while their names fit the reader's list of names, which ends with one more zero.
+void ReadList(const ProfileText& file, const char* section, std::vector<std::string>& list, size_t limit = SIZE_MAX) {
     const std::vector<ProfileText::Entry> entries = file.entries(section);
     if (entries.empty())
         return;
     list.clear();
-    for (const auto& entry : entries) {
-        if (list.size() == limit)
+    size_t nameBytes = 1;
+    for (const auto& [key, value] : entries) {
+        nameBytes += key.size() + 1;
+        if (list.size() == limit || nameBytes > kMaxSectionNameBytes)
             break;
-        list.emplace_back(TrimBlanks(entry.second));
+        list.emplace_back(TrimBlanks(std::string_view(value).substr(0, kMaxValueBytes)));
     }
 }
 
@@ -63,9 +67,9 @@ void ReadSettings(const ProfileText& file, ProgramSettings& settings) {
         settings.autoExpand = true;
     ApplyFontText(file.value(kGeneral, kTextFontKey).value_or(kDefaultFontText), settings.font);
     ReadList(file, kRecentSection, settings.recentFiles, static_cast<size_t>(kMaxRecentCount));
-    ReadList(file, kCommentSection, settings.remSigns, kMaxHistoryEntries);
-    ReadList(file, kSplitSection, settings.splitSigns, kMaxHistoryEntries);
-    ReadList(file, kTitleSection, settings.titleSigns, kMaxHistoryEntries);
+    ReadList(file, kCommentSection, settings.remSigns);
+    ReadList(file, kSplitSection, settings.splitSigns);
+    ReadList(file, kTitleSection, settings.titleSigns);
     settings.language = ReadLanguageSetting(file);
 }
 

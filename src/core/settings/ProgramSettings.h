@@ -16,8 +16,12 @@ namespace vq {
 inline constexpr int kDefaultRecentCount = 5;
 inline constexpr int kMaxRecentCount = 10;  // the recent-file submenu has ten items
 inline constexpr int kDefaultPatternSetting = 2;
-// A hand-edited list section may be long; a sign history keeps at most this many entries.
-inline constexpr size_t kMaxHistoryEntries = 1000;
+// What the profile reader takes of a list section, as the settings file's format has it: the key
+// names of one section up to this many bytes, each counted with the zero byte that ends it in
+// the reader's list of names (one more zero ends the list), and of a value this many bytes.
+// 3,000 keys "0" to "2999" take 13,890 bytes of names, so that many entries come back.
+inline constexpr size_t kMaxSectionNameBytes = 16384;
+inline constexpr size_t kMaxValueBytes = 2047;
 
 struct ProgramSettings {
     int recentCount = kDefaultRecentCount;        // 0-10
@@ -35,7 +39,9 @@ struct ProgramSettings {
 // built-in histories among them). A missing key gives its default, a value that is not a number
 // gives the default, a recent count is held to 0-10 and a pattern outside 0-3 gives the default; a missing or empty
 // list section leaves its list as it was, and a present one replaces it, in file order, each
-// entry stripped of blanks (space-count forms stay as they are).
+// entry stripped of blanks (space-count forms stay as they are), as far as the profile reader
+// takes it (kMaxSectionNameBytes, kMaxValueBytes); the recent files only as many as the
+// submenu offers.
 void ReadSettings(const ProfileText& file, ProgramSettings& settings);
 
 // The language the file names ("zh" or "en"); Chinese for anything else.

@@ -18,31 +18,27 @@ SplitText SplitIntoLines(std::string_view bytes, LineBreak fallback) {
     out.texts.reserve(lineCount);
     out.breaks.reserve(lineCount);
 
-    const char* const begin = bytes.data();
-    const char* const end = begin + bytes.size();
-    const char* start = begin;
-    while (start < end) {
-        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
-        if (lf == nullptr) {
-            out.texts.emplace_back(start, static_cast<std::size_t>(end - start));
-            out.breaks.push_back(fallback);
-            out.endsWithBreak = false;
-            break;
-        }
-        const bool crlf = lf > start && lf[-1] == '\r';
-        const char* textEnd = crlf ? lf - 1 : lf;
-        out.texts.emplace_back(start, static_cast<std::size_t>(textEnd - start));
-        out.breaks.push_back(crlf ? LineBreak::CRLF : LineBreak::LF);
-        start = lf + 1;
+    LineCursor lines(bytes);
+    std::string_view text;
+    bool hasBreak = true;
+    LineBreak lineBreak = fallback;
+    while (lines.next(text, hasBreak, lineBreak)) {
+        out.texts.push_back(text);
+        out.breaks.push_back(hasBreak ? lineBreak : fallback);
+        out.endsWithBreak = hasBreak;
     }
     return out;
 }
 
 LineBreak FirstBreak(std::string_view bytes, LineBreak fallback) {
-    const auto pos = bytes.find('\n');
-    if (pos == std::string_view::npos)
-        return fallback;
-    return pos > 0 && bytes[pos - 1] == '\r' ? LineBreak::CRLF : LineBreak::LF;
+    LineCursor lines(bytes);
+    std::string_view text;
+    bool hasBreak = false;
+    LineBreak lineBreak = fallback;
+    while (lines.next(text, hasBreak, lineBreak))
+        if (hasBreak)
+            return lineBreak;
+    return fallback;
 }
 
 std::string JoinLines(const std::vector<std::string_view>& texts, const std::vector<LineBreak>& breaks,

@@ -30,10 +30,7 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSortingEnabled(false);
-    QHeaderView* rows = verticalHeader();
-    rows->hide();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    fitRowHeight();
+    setVerticalHeader(newRowHeader());
     QHeaderView* columns = horizontalHeader();
     columns->setStretchLastSection(false);
     columns->setSectionsMovable(false);
@@ -47,11 +44,21 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     connect(&m_slowClick, &QTimer::timeout, this, &ContentListView::startSlowClickEdit);
 }
 
-void ContentListView::fitRowHeight() {
-    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this);
-    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), indicator) + 4);
-    verticalHeader()->setMinimumSectionSize(1);
+QHeaderView* ContentListView::newRowHeader() {
+    auto* rows = new QHeaderView(Qt::Vertical, this);
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(lineHeight());
+    rows->setMinimumSectionSize(1);
+    return rows;
 }
+
+int ContentListView::lineHeight() const {
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this);
+    return std::max(fontMetrics().height(), indicator) + 4;
+}
+
+void ContentListView::fitRowHeight() { verticalHeader()->setDefaultSectionSize(lineHeight()); }
 
 // Rows of a big load still on their way are shown at once: the row asked for may be among them.
 void ContentListView::RevealLineEntry(int row) {
@@ -168,6 +175,22 @@ void ContentListView::fitColumns() {
 void ContentListView::reset() {
     m_scrollBeforeReset = verticalScrollBar()->value();
     QTableView::reset();
+    // The row header keeps a record per row it ever had, and keeps its storage when the rows go:
+    // after a big document is dropped, a new header lets it go.
+    const int rows = model() ? model()->rowCount() : 0;
+    if (m_headerRowsHigh >= kDropHeaderFrom && rows < m_headerRowsHigh / 2) {
+        m_headerRowsHigh = rows;
+        QMetaObject::invokeMethod(
+            this, [this] { setVerticalHeader(newRowHeader()); }, Qt::QueuedConnection);
+    } else {
+        m_headerRowsHigh = std::max(m_headerRowsHigh, rows);
+    }
+}
+
+void ContentListView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    QTableView::rowsInserted(parent, start, end);
+    if (model())
+        m_headerRowsHigh = std::max(m_headerRowsHigh, model()->rowCount());
 }
 
 void ContentListView::keepPlaceAfterReset() { verticalScrollBar()->setValue(m_scrollBeforeReset); }

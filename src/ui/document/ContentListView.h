@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHeaderView>
 #include <QPersistentModelIndex>
 #include <QTableView>
 #include <QTimer>
@@ -32,6 +33,7 @@ signals:
     void viewportResized();
 
 protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -57,7 +59,12 @@ private:
 
     int m_scrollBeforeReset = 0;
     // Every row is as high as a line of text or a check box, whichever is taller.
+    int lineHeight() const;
     void fitRowHeight();
+    QHeaderView* newRowHeader();
+    // The most rows the row header has had since it was made.
+    static constexpr int kDropHeaderFrom = 100000;
+    int m_headerRowsHigh = 0;
 };
 
 }  // namespace vq

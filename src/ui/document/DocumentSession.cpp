@@ -1,5 +1,6 @@
 #include "ui/document/DocumentSession.h"
 
+#include "core/document/SignEncoding.h"
 #include "core/document/TreeBuilder.h"
 #include "ui/document/LogModel.h"
 #include "ui/document/RowModel.h"
@@ -86,24 +87,8 @@ bool DocumentSession::analyse(const AnalysisSettings& typed, const Progress& pro
     return BuildTopicTree(m_document, settingsForDocument(typed), progress, error);
 }
 
-// A sign the document's code page cannot hold cannot occur in it; its UTF-8 bytes stand in.
-std::string DocumentSession::encodeSign(const std::string& sign, TextEncoding encoding) const {
-    if (encoding == TextEncoding::Utf8)
-        return sign;
-    return m_codec.encodeLegacy(QString::fromStdString(sign)).value_or(sign);
-}
-
 AnalysisSettings DocumentSession::settingsForDocument(const AnalysisSettings& typed) const {
-    return settingsFor(typed, m_document.encoding());
-}
-
-AnalysisSettings DocumentSession::settingsFor(const AnalysisSettings& typed, TextEncoding encoding) const {
-    AnalysisSettings s = typed;
-    s.remSign = encodeSign(typed.remSign, encoding);
-    s.splitSign = encodeSign(typed.splitSign, encoding);
-    s.titleBeginSign = encodeSign(typed.titleBeginSign, encoding);
-    s.titleEndSign = encodeSign(typed.titleEndSign, encoding);
-    return s;
+    return SignsForDocument(typed, m_document.encoding(), m_codec.codePage());
 }
 
 }  // namespace vq

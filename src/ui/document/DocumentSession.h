@@ -62,10 +62,9 @@ public:
 
     // The analysis pass under the signs the user typed, encoded for this document.
     bool analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error);
-    // Signs are the user's text (UTF-8); the document compares bytes in its own encoding.
+    // Signs are the user's text (UTF-8); the document compares bytes in its own encoding
+    // (SignsForDocument, the rule the command line follows too).
     AnalysisSettings settingsForDocument(const AnalysisSettings& typed) const;
-    // The same for a document of that encoding (one being loaded).
-    AnalysisSettings settingsFor(const AnalysisSettings& typed, TextEncoding encoding) const;
 
 signals:
     // FileName, Modified, the caption, mirroring or the target page's hint changed.
@@ -94,8 +93,6 @@ private:
         bool m_inBatch = false;
         bool m_targetChanged = false;
     };
-
-    std::string encodeSign(const std::string& sign, TextEncoding encoding) const;
 
     Document m_document;
     TextCodec m_codec;

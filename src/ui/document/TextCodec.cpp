@@ -5,19 +5,14 @@
 namespace vq {
 
 QString LegacyCodecName(int charset) {
-    switch (charset) {
-    case 136: return QStringLiteral("Big5");
-    case 128: return QStringLiteral("Shift_JIS");
-    case 129: return QStringLiteral("EUC-KR");
-    case 0: return QStringLiteral("windows-1252");
-    case 134:
-    default: return QStringLiteral("GB18030");
-    }
+    const std::string_view name = CodePageName(CodePageOfCharset(charset));
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 TextCodec::TextCodec(const Document& document) : m_document(document) { setCharset(134); }
 
 void TextCodec::setCharset(int charset) {
+    m_codePage = CodePageOfCharset(charset);
     m_legacyName = LegacyCodecName(charset);
     m_decoder = QStringDecoder(m_legacyName.toLatin1().constData(), QStringConverter::Flag::Stateless);
     if (!m_decoder.isValid())
@@ -90,17 +85,15 @@ size_t TextCodec::legacyLength(const QString& text) const {
 }
 
 std::optional<std::string> TextCodec::encodeLegacy(const QString& text) const {
-    QStringEncoder encoder(m_legacyName.toLatin1().constData(), QStringConverter::Flag::Stateless);
-    if (!encoder.isValid())
+    LegacyEncoded encoded = EncodeLegacy(text.toStdString(), m_codePage);
+    if (!encoded.ok)
         return std::nullopt;
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    // Some encoders replace what they cannot hold with '?' without reporting it.
+    // What was typed must be what the views show of it again.
     QStringDecoder back(m_legacyName.toLatin1().constData(), QStringConverter::Flag::Stateless);
+    const QByteArray bytes(encoded.bytes.data(), static_cast<qsizetype>(encoded.bytes.size()));
     if (back.decode(bytes) != text)
         return std::nullopt;
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return std::move(encoded.bytes);
 }
 
 }  // namespace vq

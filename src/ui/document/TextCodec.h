@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/Document.h"
+#include "core/text/LegacyEncoding.h"
 
 #include <QString>
 #include <QStringDecoder>
@@ -19,6 +20,7 @@ public:
     explicit TextCodec(const Document& document);
 
     void setCharset(int charset);
+    LegacyCodePage codePage() const { return m_codePage; }
     QString legacyName() const { return m_legacyName; }
 
     QString decode(std::string_view bytes) const;
@@ -35,12 +37,14 @@ public:
     // The length of text in bytes of the legacy code page, whatever the document's encoding;
     // text that code page cannot hold counts its UTF-8 bytes.
     size_t legacyLength(const QString& text) const;
-    // The bytes for text in the legacy code page, whatever the document's encoding; nothing when
-    // that code page cannot hold a character.
+    // The bytes for text in the legacy code page, whatever the document's encoding, made by the
+    // core's encoder as the signs are; nothing when that code page cannot hold a character, or
+    // when the bytes would not show as the same text again.
     std::optional<std::string> encodeLegacy(const QString& text) const;
 
 private:
     const Document& m_document;  // Not owned: its encoding decides how bytes are read.
+    LegacyCodePage m_codePage = LegacyCodePage::Gb18030;
     QString m_legacyName;
     mutable QStringDecoder m_decoder;
 };

@@ -5,6 +5,7 @@
 #include "core/files/TextFile.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TreeAndRows.h"
+#include "ui/toolbox/FreedMemory.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
@@ -76,6 +77,7 @@ bool FileController::ConfirmAndUnload() {
         const PaintPause pause = m_context.rows.pauseRowsAndTree();
         m_context.session.unload();
     }
+    GiveFreedMemoryBackSoon(this);
     m_context.messages.show(QString::fromUtf8(texts::kDone));
     return true;
 }

@@ -1,7 +1,7 @@
 #include "ui/files/DocumentLoader.h"
 
 #include "core/document/OpenLimit.h"
-#include "core/document/TreeBuilder.h"
+#include "core/document/SignEncoding.h"
 
 #include "core/Texts.h"
 
@@ -76,16 +76,12 @@ void DocumentLoader::run(const LoadJob& job, std::uint64_t id) {
     LoadOutcome outcome;
     try {
         LoadOptions options;
-        options.analysis = &job.utf8Signs;
+        options.analysis = &job.signs;
         options.progress = workerProgress(job, id);
         options.cancel = &m_cancel;
         outcome.result = ReadFileIntoDocument(job.path, options);
-        Document* document = outcome.result.document.get();
-        // Signs outside ASCII are other bytes in the legacy code page: analyse again with those.
-        if (document && document->encoding() == TextEncoding::Legacy && job.legacySigns &&
-            !BuildTopicTree(*document, *job.legacySigns, options.progress, &outcome.analysisError) &&
-            outcome.analysisError.empty())
-            outcome.analysisError = texts::kTitleSettingsError;
+        if (Document* document = outcome.result.document.get())
+            AnalyseInCodePage(*document, job.signs, job.codePage, options.progress, &outcome.analysisError);
     } catch (const std::bad_alloc&) {
         outcome = {};
         outcome.outOfMemory = true;

@@ -2,6 +2,7 @@
 
 #include "core/document/DocumentLoading.h"
 #include "core/settings/AnalysisSettings.h"
+#include "core/text/LegacyEncoding.h"
 
 #include <QObject>
 #include <QString>
@@ -20,10 +21,9 @@ struct LoadJob {
     std::string path;        // the file's name as the file system takes it
     std::string shownPath;   // the same for messages (UTF-8)
     std::uint64_t size = 0;  // as measured before the load, for the out-of-memory message
-    // The signs as they are in a UTF-8 document, and, when they differ, as they are in a document
-    // of the legacy code page; which one applies is known only once the bytes are checked.
-    AnalysisSettings utf8Signs;
-    std::optional<AnalysisSettings> legacySigns;
+    // The signs as typed, and the code page a document that is not UTF-8 is read in.
+    AnalysisSettings signs;
+    LegacyCodePage codePage = LegacyCodePage::Gb18030;
     // The clock that paces the progress texts; called on the loading thread.
     std::function<std::uint32_t()> tick;
 };

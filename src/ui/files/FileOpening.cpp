@@ -10,6 +10,7 @@
 #include "core/settings/RecentFiles.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TreeAndRows.h"
+#include "ui/toolbox/FreedMemory.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
@@ -21,11 +22,6 @@
 namespace vq {
 
 namespace {
-
-bool SameSigns(const AnalysisSettings& a, const AnalysisSettings& b) {
-    return a.remSign == b.remSign && a.splitSign == b.splitSign && a.titleBeginSign == b.titleBeginSign &&
-           a.titleEndSign == b.titleEndSign;
-}
 
 QString FirstLine(const std::string& text) { return QString::fromStdString(text.substr(0, text.find('\n'))); }
 
@@ -79,10 +75,8 @@ LoadJob FileController::makeJob(const QString& path, std::uint64_t size) const {
     job.path = LocalPath(path);
     job.shownPath = ShownPath(path).toStdString();
     job.size = size;
-    job.utf8Signs = m_context.session.settingsFor(m_context.signs, TextEncoding::Utf8);
-    AnalysisSettings legacy = m_context.session.settingsFor(m_context.signs, TextEncoding::Legacy);
-    if (!SameSigns(legacy, job.utf8Signs))
-        job.legacySigns = std::move(legacy);
+    job.signs = m_context.signs;
+    job.codePage = m_context.session.codec().codePage();
     Platform& platform = m_context.platform;  // outlives the window and so the load
     job.tick = [&platform] { return platform.tickCount(); };
     return job;
@@ -99,6 +93,8 @@ void FileController::loadFinished() {
         m_diskState = DiskState::Same;
         showDiskState();
     }
+    if (result.status == LoadStatus::Loaded || result.status == LoadStatus::Cancelled)
+        GiveFreedMemoryBackSoon(this);
     // The window is whole again before any message box of the end shows.
     endLoading();
     switch (result.status) {
@@ -132,6 +128,7 @@ void FileController::abandonLoading() {
     if (!m_loader.running())
         return;
     m_loader.abandon();
+    GiveFreedMemoryBackSoon(this);
     endLoading();
     m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled));
 }

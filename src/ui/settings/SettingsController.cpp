@@ -74,10 +74,10 @@ ProgramSettings SettingsController::currentSettings() const {
 // Runs before the default pattern is applied and before a command-line file is opened. Junk in
 // the file never stops the start: whatever cannot be read keeps its default.
 bool SettingsController::LoadSettings() {
-    m_settingsPath = m_context.platform.settingsFilePath();
+    m_files = m_context.platform.settingsFiles();
     ProgramSettings s = currentSettings();
-    if (!m_settingsPath.isEmpty())
-        LoadSettingsFile(LocalPath(m_settingsPath), s);
+    if (!m_files.read.empty())
+        LoadSettingsFile(m_files.read, s);
     RecentFiles& recent = m_context.recent;
     recent.setCount(s.recentCount);
     m_defaultPattern = s.defaultPattern;
@@ -92,13 +92,14 @@ bool SettingsController::LoadSettings() {
     return true;
 }
 
-// A file that cannot be written is reported once; the window closes all the same.
+// A file that cannot be written is reported, once for as long as it lasts; the window closes all
+// the same.
 void SettingsController::SaveSettings() {
-    if (m_settingsPath.isEmpty())
+    if (m_files.write.empty())
         return;
-    const std::string error = SaveSettingsFile(LocalPath(m_settingsPath), currentSettings());
-    if (!error.empty())
-        m_context.platform.showError(m_context.window, QString::fromStdString(error));
+    const std::string message = SaveSettingsTellingOnce(m_files, currentSettings());
+    if (!message.empty())
+        m_context.platform.showError(m_context.window, ShownBytes(message));
 }
 
 void SettingsController::applyTextFont() {

@@ -2,6 +2,7 @@
 
 #include "core/Language.h"
 #include "core/settings/FontText.h"
+#include "core/settings/SettingsFile.h"
 #include "ui/toolbox/ActionTable.h"
 
 #include <QObject>
@@ -61,7 +62,7 @@ private:
     int m_defaultPattern;
     FontSetting m_textFont;                   // the target text's font and TextCharset
     Language m_language = Language::Chinese;  // as the settings file keeps it, for the next start
-    QString m_settingsPath;                   // empty: this run keeps no settings file
+    SettingsFiles m_files;                    // none: this run keeps no settings file
 };
 
 }  // namespace vq

@@ -128,10 +128,10 @@ QString PathOfUrl(const QUrl& url) {
     return PathText(QByteArray::fromPercentEncoding(encoded).toStdString());
 }
 
-QStringList ArgumentsOf(int argc, const char* const* argv) {
+QStringList ArgumentsOf(const std::vector<std::string>& parameters) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << PathText(argv[i]);
+    for (const std::string& parameter : parameters)
+        arguments << PathText(parameter);
     return arguments;
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QUrl;
 
@@ -32,8 +33,8 @@ QString ShownBytes(std::string_view bytes, const QString& legacyCodePage = QStri
 // any other URL.
 QString PathOfUrl(const QUrl& url);
 
-// The command-line parameters after the program name, each as a path text.
-QStringList ArgumentsOf(int argc, const char* const* argv);
+// The window's command-line parameters, each as a path text.
+QStringList ArgumentsOf(const std::vector<std::string>& parameters);
 
 // The path Save As writes for the name chosen in the save dialog: the default extension is added
 // only to a new name without one; an existing file is written under its own name, even when that

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/OpenLimit.h"
+#include "core/settings/SettingsFile.h"
 
 #include <QPair>
 #include <QString>
@@ -87,8 +88,8 @@ public:
     // Bytes of memory the program can still get: what a file to open is measured against.
     virtual std::uint64_t allocatableBytes() { return AllocatableBytes(); }
 
-    // The settings file read at start and written at close; empty when this run keeps none.
-    virtual QString settingsFilePath() { return {}; }
+    // Where the settings are read at start and written at close; empty when this run keeps none.
+    virtual SettingsFiles settingsFiles() { return {}; }
 };
 
 }  // namespace vq

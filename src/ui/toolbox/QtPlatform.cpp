@@ -283,10 +283,7 @@ void QtPlatform::stopSound() {
 
 quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed()); }
 
-QString QtPlatform::settingsFilePath() {
-    const SettingsPlace place{LocalPath(QCoreApplication::applicationDirPath()),
-                              qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString()};
-    return PathText(SettingsFilePath(place));  // $HOME's bytes kept, UTF-8 or not
-}
+// The same files the command line reads its language from; $HOME's bytes are kept, UTF-8 or not.
+SettingsFiles QtPlatform::settingsFiles() { return LocateSettingsFiles(ProgramSettingsPlace()); }
 
 }  // namespace vq

@@ -37,7 +37,7 @@ public:
     void playSound(const QString& name, bool wait) override;
     void stopSound() override;
     quint32 tickCount() override;
-    QString settingsFilePath() override;
+    SettingsFiles settingsFiles() override;
 
     // How long the program's sound of that name lasts in milliseconds; -1 when there is none.
     int soundLength(const QString& name);

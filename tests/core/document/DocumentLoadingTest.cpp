@@ -243,6 +243,27 @@ TEST(LoadProgress, NamesEveryLineOfTheTotalWhenTheClockIsSlow) {
     }
 }
 
+// Large inputs have their lines counted beside the load: the total named is still every line, with
+// or without a break at the end and after a byte-order mark.
+TEST(LoadProgress, NamesTheTotalOfALargeInput) {
+    for (const std::string end : {"", "\n", "last"}) {
+        std::string text = "\xEF\xBB\xBF";
+        for (int k = 0; k < 200000; ++k)
+            text += "key_" + std::to_string(k) + " = v\n";
+        text += end;
+        const size_t lines = 200000 + (end.empty() ? 0 : 1);  // a break or a text after the last break: one more
+        Panel panel;
+        panel.step = 1;  // a text every hundred-odd lines
+        LoadOptions options;
+        options.progress = panel.progress();
+        ASSERT_EQ(OpenBytesIntoDocument(ByteBuffer::copyOf(text), options).status, LoadStatus::Loaded);
+        ASSERT_GE(panel.shown.size(), 2u);
+        const std::string total = ", 共" + std::to_string(lines) + "行";
+        for (size_t k = 0; k + 1 < panel.shown.size(); ++k)
+            ASSERT_TRUE(panel.shown[k].ends_with(total)) << panel.shown[k] << " (end \"" << end << "\")";
+    }
+}
+
 // While the clock stands still it is read less and less often, and a text still comes soon after
 // it moves on.
 TEST(LoadProgress, AStoppedClockIsReadSeldom) {

@@ -199,5 +199,21 @@ TEST(InsertCommand, MirrorOffKeepsTheTarget) {
     EXPECT_FALSE(doc->modified());
 }
 
+// A last line read without a break whose text ends in a lone CR gets a break when a line comes
+// below it: CR LF, so that the CR stays in its text when the file is read again, whatever break
+// the file uses.
+TEST(InsertBelowTheLastLine, KeepsItsLoneCr) {
+    for (const std::string file : {"a=1\nb=2\r", "a=1\r\nb=2\r"}) {
+        auto doc = MakeDocument(file);
+        const AnalysisSettings s = Signs();
+        ASSERT_EQ(InsertLines(*doc, s, InsertPosition(InsertWhere::Below, 1), DialogLines(s, PlainText("c=3")),
+                              InsertCaption(InsertWhere::Below)),
+                  EditError::None);
+        EXPECT_EQ(doc->saveBytes(), file + "\r\nc=3");
+        auto again = MakeDocument(doc->saveBytes());
+        EXPECT_EQ(TargetLines(*again), (std::vector<std::string>{"a=1", "b=2\r", "c=3"}));
+    }
+}
+
 }  // namespace
 }  // namespace vq::test

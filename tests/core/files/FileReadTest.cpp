@@ -1,6 +1,7 @@
 #include "core/files/FileAccess.h"
 #include "core/text/TextLines.h"
 
+#include "../SourceFiles.h"
 #include "WriteOutcome.h"
 
 #include <gtest/gtest.h>
@@ -179,7 +180,7 @@ TEST(ReadUnreadable, FailsWithPermissionDenied) {
 // ---- A real file with every kind of line end -------------------------------------------
 
 TEST(ReadFixture, MixedBreaksSplitAndJoinBackExactly) {
-    const std::string path = std::string(VQ_TEST_DATA) + "/files/mixed_breaks.ini";
+    const std::string path = vqtest::SourceFile("tests/data/files/mixed_breaks.ini");
     const ReadResult read = ReadWholeFile(path);
     ASSERT_TRUE(read.ok) << ReasonText(read.error);
     EXPECT_EQ(QueryFileSize(path).size, read.bytes.size());

@@ -119,14 +119,40 @@ INSTANTIATE_TEST_SUITE_P(
                  [](ProgramSettings& s) { s.recentFiles = {"/new"}; }}),
     [](const auto& info) { return info.param.name; });
 
-TEST(SettingsRead, LongHistoryIsCut) {
-    std::string file = "[Comment]\n";
-    for (int i = 0; i < 5000; ++i)
-        file += std::to_string(i) + "=c" + std::to_string(i) + "\n";
+struct ListCase {
+    std::string name;
+    size_t keys;        // keys "0", "1", ... in section Title
+    size_t valueBytes;  // each value this long
+    size_t entries;     // what is read
+    size_t entryBytes;
+};
+
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
+
+class LongList : public ::testing::TestWithParam<ListCase> {};
+
+// A list is read as far as the profile reader takes it: 16,384 bytes of key names, each counted
+// with the zero that ends it, and 2,047 bytes of a value.
+TEST_P(LongList, IsReadAsFarAsTheReaderTakesIt) {
+    const ListCase& c = GetParam();
+    std::string file = "[Title]\n";
+    for (size_t i = 0; i < c.keys; ++i)
+        file += std::to_string(i) + "=" + std::string(c.valueBytes, 'x') + "\n";
     const ProgramSettings s = Read(file);
-    ASSERT_EQ(s.remSigns.size(), kMaxHistoryEntries);
-    EXPECT_EQ(s.remSigns.back(), "c" + std::to_string(kMaxHistoryEntries - 1));
+    ASSERT_EQ(s.titleSigns.size(), c.entries);
+    EXPECT_EQ(s.titleSigns.back(), std::string(c.entryBytes, 'x'));
+
+    ProfileText written(file);
+    WriteSettings(written, s);
+    EXPECT_EQ(Read(written.bytes()).titleSigns, s.titleSigns);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, LongList,
+                         ::testing::Values(ListCase{"ThreeThousandKeys", 3000, 3, 3000, 3},  // 13,890 bytes of names
+                                           // 1 + 3,890 bytes for the keys up to "999", 5 bytes for each after.
+                                           ListCase{"FiveThousandKeys", 5000, 1, 3498, 1},
+                                           ListCase{"LongValue", 2, 3000, 2, 2047}),
+                         [](const auto& info) { return info.param.name; });
 
 struct FontCase {
     std::string name;

@@ -3,6 +3,8 @@
 
 #include "core/settings/SettingsFile.h"
 
+#include "../files/FileTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,45 +43,114 @@ std::string ReadBytes(const std::string& path) {
 struct PlaceCase {
     std::string name;
     bool fileBeside;      // tolvry.ini is in the program's folder
-    bool folderWritable;  // the program's folder can be written
-    std::string xdg;
-    std::string home;
-    std::string want;  // "@" stands for the program's folder
+    bool besideWritable;  // and can be written
+    bool xdgFile;         // a file is in the XDG folder already
+    std::string xdg;      // "~" stands for the home folder
+    bool home;
+    std::string read;  // "@" stands for the program's folder, "~" for the home folder; "" none
+    std::string write;
 };
 
 void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsPlaceTest : public ::testing::TestWithParam<PlaceCase> {};
 
-TEST_P(SettingsPlaceTest, PicksTheFolder) {
+TEST_P(SettingsPlaceTest, PicksTheFiles) {
     const auto& c = GetParam();
     TempFolder program;
+    TempFolder home;
+    const auto real = [&](std::string p) {
+        if (p.starts_with("@"))
+            return program.path() + p.substr(1);
+        if (p.starts_with("~"))
+            return home.path() + p.substr(1);
+        return p;
+    };
     if (c.fileBeside)
         WriteBytes(program.path(kSettingsFileName), "");
-    const SettingsPlace place{program.path(), c.xdg, c.home};
-    std::string want = c.want;
-    if (want.starts_with("@"))
-        want = program.path() + want.substr(1);
-    EXPECT_EQ(SettingsFilePath(place, [&](const std::string&) { return c.folderWritable; }), want);
+    if (c.xdgFile) {
+        fs::create_directories(home.path(".config/varnoquil"));
+        WriteBytes(home.path(".config/varnoquil/tolvry.ini"), "");
+    }
+    const SettingsPlace place{program.path(), real(c.xdg), c.home ? home.path() : "", "", ""};
+    const SettingsFiles files = LocateSettingsFiles(place, [&](const std::string& path) {
+        EXPECT_EQ(path, program.path(kSettingsFileName));
+        return c.besideWritable;
+    });
+    EXPECT_EQ(files.read, real(c.read));
+    EXPECT_EQ(files.write, real(c.write));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Places, SettingsPlaceTest,
-    ::testing::Values(
-        PlaceCase{"BuildTree", false, true, "/x", "/home/u", "@/tolvry.ini"},
-        PlaceCase{"PortableCopyReadOnlyWithFile", true, false, "/x", "/home/u", "@/tolvry.ini"},
-        PlaceCase{"InstalledUsesXdg", false, false, "/home/u/.cfg", "/home/u", "/home/u/.cfg/varnoquil/tolvry.ini"},
-        PlaceCase{"InstalledDefaultConfig", false, false, "", "/home/u", "/home/u/.config/varnoquil/tolvry.ini"},
-        PlaceCase{"RelativeXdgIgnored", false, false, "cfg", "/home/u/", "/home/u/.config/varnoquil/tolvry.ini"},
-        PlaceCase{"NoHomeAtAll", false, false, "", "", "@/tolvry.ini"}),
+    ::testing::Values(PlaceCase{"PortableCopy", true, true, true, "", true, "@/tolvry.ini", "@/tolvry.ini"},
+                      // Root ran an installed copy once: the folder is writable for root, but no file is there.
+                      PlaceCase{"NoFileBesideUsesXdg", false, true, false, "", true, "~/.config/varnoquil/tolvry.ini",
+                                "~/.config/varnoquil/tolvry.ini"},
+                      PlaceCase{"ReadOnlyBesideIsReadThenXdgWritten", true, false, false, "", true, "@/tolvry.ini",
+                                "~/.config/varnoquil/tolvry.ini"},
+                      PlaceCase{"XdgFileOnceItExists", true, false, true, "", true, "~/.config/varnoquil/tolvry.ini",
+                                "~/.config/varnoquil/tolvry.ini"},
+                      PlaceCase{"XdgConfigHome", false, false, false, "~/cfg", true, "~/cfg/varnoquil/tolvry.ini",
+                                "~/cfg/varnoquil/tolvry.ini"},
+                      PlaceCase{"RelativeXdgIgnored", false, false, false, "cfg", true,
+                                "~/.config/varnoquil/tolvry.ini", "~/.config/varnoquil/tolvry.ini"},
+                      PlaceCase{"NoHomeAtAll", false, false, false, "", false, "@/tolvry.ini", "@/tolvry.ini"}),
     [](const auto& info) { return info.param.name; });
 
-TEST(SettingsPlaceTest, RealProbe) {
-    TempFolder program;
-    EXPECT_EQ(SettingsFilePath({program.path(), "/cfg", "/home/u"}), program.path("tolvry.ini"));
-    EXPECT_EQ(SettingsFilePath({program.path("no-such-folder"), "/cfg", "/home/u"}), "/cfg/varnoquil/tolvry.ini");
-    EXPECT_TRUE(IsWritableFolder(program.path()));
-    EXPECT_FALSE(IsWritableFolder(program.path("no-such-folder")));
+TEST(SettingsPlaceTest, NotesOfFailures) {
+    const SettingsPlace place{"/opt/bin", "", "/home/u", "", "/run/user/7"};
+    EXPECT_EQ(LocateSettingsFiles(place).notes,
+              (std::vector<std::string>{"/home/u/.local/state/varnoquil/settings-not-saved",
+                                        "/run/user/7/varnoquil/settings-not-saved"}));
+    const SettingsPlace stateHome{"/opt/bin", "", "/home/u", "/s", ""};
+    EXPECT_EQ(LocateSettingsFiles(stateHome).notes, std::vector<std::string>{"/s/varnoquil/settings-not-saved"});
+}
+
+// With real files and permissions, as an ordinary user: a tolvry.ini beside the program that
+// another user (root) owns is read and left alone, and the settings go to the user's XDG folder,
+// the shared file's other contents with them; one the user may write is a portable copy.
+TEST(SettingsPlaceTest, ReadOnlyFileBesideTheProgram) {
+    vqtest::TempFolder program;
+    vqtest::TempFolder home;
+    ::chmod(program.path().c_str(), 0755);
+    const std::string shared = program.at(kSettingsFileName);
+    WriteBytes(shared, "; from the administrator\n[General]\nDefault_Pattern=1\n[Extra]\nkey=1\n");
+    ::chmod(shared.c_str(), 0444);
+    vqtest::HandOver(home.path());
+    const SettingsPlace place{program.path(), "", home.path(), "", ""};
+    const std::string xdg = home.at(".config/varnoquil/tolvry.ini");
+    EXPECT_EQ(vqtest::RunUnprivileged([&] {
+                  const SettingsFiles files = LocateSettingsFiles(place);
+                  if (files.read != shared || files.write != xdg)
+                      return "read " + files.read + ", write " + files.write;
+                  ProgramSettings s;
+                  LoadSettingsFile(files.read, s);
+                  if (s.defaultPattern != 1)
+                      return std::string("the shared file was not read");
+                  s.recentCount = 7;
+                  if (std::string error = SaveSettingsFile(files, s); !error.empty())
+                      return error;
+                  const SettingsFiles next = LocateSettingsFiles(place);
+                  if (next.read != xdg || next.write != xdg)
+                      return "then read " + next.read;
+                  ::chmod(xdg.c_str(), 0444);  // made read-only: refused, not replaced
+                  const std::string refused = SaveSettingsFile(next, s);
+                  return refused == "保存设置文件 \"" + xdg + "\" 失败！\n没有访问权限。" ? std::string() : refused;
+              }),
+              "");
+    EXPECT_EQ(ReadBytes(shared), "; from the administrator\n[General]\nDefault_Pattern=1\n[Extra]\nkey=1\n");
+    const std::string saved = ReadBytes(xdg);
+    EXPECT_TRUE(saved.starts_with("; from the administrator\n[General]\nDefault_Pattern=1\nRecent_Count=7\n")) << saved;
+    EXPECT_NE(saved.find("[Extra]\nkey=1\n"), std::string::npos) << saved;
+
+    vqtest::HandOver(shared);
+    ::chmod(shared.c_str(), 0644);
+    EXPECT_EQ(vqtest::RunUnprivileged([&] {
+                  const SettingsFiles files = LocateSettingsFiles(place);
+                  return files.read == shared && files.write == shared ? std::string() : "write " + files.write;
+              }),
+              "");
 }
 
 ProgramSettings Loaded(const std::string& path) {
@@ -148,7 +219,7 @@ TEST(SettingsFileTest, HugeFileIsReadInPartAndNeverRewritten) {
     EXPECT_EQ(text.state, SettingsFileText::State::Cut);
     EXPECT_EQ(text.bytes.size(), kMaxSettingsFileBytes);
     EXPECT_EQ(Loaded(path).recentCount, 3);
-    EXPECT_EQ(SaveSettingsFile(path, ProgramSettings{}), "Unable to write to " + path);
+    EXPECT_EQ(SaveSettingsFile(path, ProgramSettings{}), "保存设置文件 \"" + path + "\" 失败！\n文件太大。");
     EXPECT_EQ(fs::file_size(path), gigabyte);
 }
 
@@ -158,23 +229,55 @@ TEST(SettingsFileTest, FileAtTheLimitIsWhole) {
     WriteBytes(path, std::string(100, ';'));
     EXPECT_EQ(ReadSettingsFile(path, 100).state, SettingsFileText::State::Whole);
     EXPECT_EQ(ReadSettingsFile(path, 99).state, SettingsFileText::State::Cut);
-    EXPECT_EQ(SaveSettingsFile(path, ProgramSettings{}, 99), "Unable to write to " + path);
+    EXPECT_EQ(SaveSettingsFile(path, ProgramSettings{}, 99), "保存设置文件 \"" + path + "\" 失败！\n文件太大。");
     EXPECT_EQ(SaveSettingsFile(path, ProgramSettings{}, 100), "");
 }
 
-TEST(SettingsFileTest, UnusablePathsReportOnce) {
+TEST(SettingsFileTest, UnusablePathsSayWhy) {
     TempFolder dir;
     ::mkdir(dir.path("tolvry.ini").c_str(), 0755);  // a folder where the file should be
     EXPECT_EQ(ReadSettingsFile(dir.path("tolvry.ini")).state, SettingsFileText::State::Unreadable);
     EXPECT_EQ(Loaded(dir.path("tolvry.ini")).recentCount, 5);
     EXPECT_EQ(SaveSettingsFile(dir.path("tolvry.ini"), ProgramSettings{}),
-              "Unable to write to " + dir.path("tolvry.ini"));
+              "保存设置文件 \"" + dir.path("tolvry.ini") + "\" 失败！\n这是一个文件夹。");
 
     WriteBytes(dir.path("plain"), "x");  // a file where a folder should be
     const std::string below = dir.path("plain/varnoquil/tolvry.ini");
     EXPECT_EQ(ReadSettingsFile(below).state, SettingsFileText::State::Missing);
-    EXPECT_EQ(SaveSettingsFile(below, ProgramSettings{}), "Unable to write to " + below);
+    EXPECT_EQ(SaveSettingsFile(below, ProgramSettings{}),
+              "保存设置文件 \"" + below + "\" 失败！\n路径中有一部分不是文件夹。");
     EXPECT_EQ(ReadBytes(dir.path("plain")), "x");
+}
+
+// A failure is told once for as long as it lasts: at the next close the same failure says
+// nothing, another one is told, and a save that works forgets it.
+TEST(SettingsFileTest, FailureIsToldOnce) {
+    TempFolder dir;
+    WriteBytes(dir.path("plain"), "x");  // no folder can be made below a file
+    SettingsFiles files{dir.path("plain/tolvry.ini"),
+                        dir.path("plain/varnoquil/tolvry.ini"),
+                        {dir.path("state/varnoquil/settings-not-saved")}};
+    const std::string failure = "保存设置文件 \"" + files.write + "\" 失败！\n路径中有一部分不是文件夹。";
+    EXPECT_EQ(SaveSettingsTellingOnce(files, ProgramSettings{}), failure);
+    EXPECT_EQ(SaveSettingsTellingOnce(files, ProgramSettings{}), "");
+    EXPECT_EQ(ReadBytes(files.notes[0]), failure);
+
+    ::mkdir(dir.path("other.ini").c_str(), 0755);  // another failure is told
+    SettingsFiles other = files;
+    other.write = dir.path("other.ini");
+    EXPECT_EQ(SaveSettingsTellingOnce(other, ProgramSettings{}),
+              "保存设置文件 \"" + other.write + "\" 失败！\n这是一个文件夹。");
+
+    files.write = dir.path("ok/tolvry.ini");
+    EXPECT_EQ(SaveSettingsTellingOnce(files, ProgramSettings{}), "");
+    EXPECT_FALSE(fs::exists(files.notes[0]));
+    EXPECT_EQ(SaveSettingsTellingOnce(other, ProgramSettings{}),
+              "保存设置文件 \"" + other.write + "\" 失败！\n这是一个文件夹。");
+
+    // Nowhere to note it: told every time rather than never.
+    other.notes = {dir.path("plain/note")};
+    EXPECT_NE(SaveSettingsTellingOnce(other, ProgramSettings{}), "");
+    EXPECT_NE(SaveSettingsTellingOnce(other, ProgramSettings{}), "");
 }
 
 }  // namespace

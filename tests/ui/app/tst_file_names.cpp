@@ -69,8 +69,7 @@ std::vector<std::string> Names(const std::string& folder) {
 
 // The parameter as the program takes it from argv.
 QString CommandLineArgument(const std::string& bytes) {
-    const char* argv[] = {"varnoquil", bytes.c_str()};
-    const QStringList arguments = vq::ArgumentsOf(2, argv);
+    const QStringList arguments = vq::ArgumentsOf({bytes});
     return arguments.value(0);
 }
 

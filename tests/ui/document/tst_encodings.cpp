@@ -2,9 +2,16 @@
 // rows, the tree and the target text, and keep their own bytes.
 #include "MainWindowFixture.h"
 
+#include "ui/document/TextCodec.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace vqtest;
+using Answer = vq::Platform::Answer;
 
 namespace {
 
@@ -23,6 +30,15 @@ QByteArray Utf16(const QString& text, bool littleEndian) {
     return bytes;
 }
 
+// The command line run as a process on the file, with these arguments before it.
+QByteArray CommandLine(const QStringList& arguments, const QString& file) {
+    QProcess run;
+    run.start(QStringLiteral(VQ_PROGRAM), arguments + QStringList{file});
+    if (!run.waitForFinished(60000) || run.exitCode() != 0)
+        qWarning("the command line failed: %s", run.readAllStandardError().constData());
+    return run.readAllStandardOutput();
+}
+
 }  // namespace
 
 class TestEncodings : public QObject {
@@ -35,6 +51,8 @@ private slots:
     void chineseFileName();
     void utf16SavedInItsOwnForm_data();
     void utf16SavedInItsOwnForm();
+    void commandLineSeesWhatTheWindowSees_data();
+    void commandLineSeesWhatTheWindowSees();
 };
 
 void TestEncodings::chineseShown_data() {
@@ -130,6 +148,75 @@ void TestEncodings::utf16SavedInItsOwnForm() {
     QCOMPARE(f.targetLines().at(1), QStringLiteral("主机=远程"));
     QVERIFY(f.files().SaveDocument(vq::SaveMode::Save));
     QCOMPARE(MainWindowFixture::readBytes(path), changed);
+}
+
+// A split sign typed in the tool bar and the same sign given on the command line find the same
+// lines, in every encoding the window reads (its character set set in the settings file): the
+// command line's outline is the window's tree, and each extraction writes what Save writes after
+// the window's.
+void TestEncodings::commandLineSeesWhatTheWindowSees_data() {
+    QTest::addColumn<int>("charset");  // 0 for a UTF-8 file
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("commented");  // the commented key the sign makes a node
+    QTest::newRow("GBK") << 134 << QStringLiteral("[数据库]\r\n键＝值\r\n;注释＝1\r\n;注释\r\n") << QStringLiteral("＝")
+                         << QStringLiteral(";注释＝1");
+    QTest::newRow("Big5") << 136 << QStringLiteral("[資料庫]\n鍵＝值\n;註解＝1\n;註解\n") << QStringLiteral("＝")
+                          << QStringLiteral(";註解＝1");
+    QTest::newRow("Shift_JIS") << 128 << QStringLiteral("[設定]\r\n鍵＝値\r\n;注釈＝1\r\n;注釈\r\n")
+                               << QStringLiteral("＝") << QStringLiteral(";注釈＝1");
+    QTest::newRow("EUC-KR") << 129 << QStringLiteral("[설정]\n키＝값\n;주석＝1\n;주석\n") << QStringLiteral("＝")
+                            << QStringLiteral(";주석＝1");
+    QTest::newRow("windows-1252") << 0 << QStringLiteral("[Café]\nclé÷valeur\n;noté÷1\n;noté\n") << QStringLiteral("÷")
+                                  << QStringLiteral(";noté÷1");
+    QTest::newRow("UTF-8") << -1 << QStringLiteral("[数据库]\n键＝值\n;注释＝1\n;注释\n") << QStringLiteral("＝")
+                           << QStringLiteral(";注释＝1");
+}
+
+void TestEncodings::commandLineSeesWhatTheWindowSees() {
+    QFETCH(int, charset);
+    QFETCH(QString, text);
+    QFETCH(QString, sign);
+    QFETCH(QString, commented);
+    MainWindowFixture f;
+    const QString codePage = vq::LegacyCodecName(std::max(charset, 0));
+    QByteArray bytes = text.toUtf8();
+    if (charset >= 0) {
+        QStringEncoder encoder(codePage.toLatin1().constData());
+        bytes = encoder.encode(text);
+        QVERIFY(!encoder.hasError());
+        f.writeFile("tolvry.ini", "[General]\nText_Font=DejaVu Sans," + QByteArray::number(charset) + ",,9,\n");
+    }
+    const QString path = f.writeFile("signs.ini", bytes);
+    vq::TfrmMain& w = f.start();
+    f.show();
+    f.action("mnuPtn1")->trigger();
+    QLineEdit* split = f.find<QComboBox>("cboSplit")->lineEdit();
+    split->selectAll();
+    QTest::sendKeyEvent(QTest::Click, split, Qt::Key_unknown, sign, Qt::NoModifier);
+    QCOMPARE(split->text(), sign);
+    f.files().OpenDocument(path);
+    f.waitForLoad();
+
+    const QStringList options = {"--pattern", "1", "--split", sign, "--encoding", codePage};
+    QStringList outline;
+    for (const QByteArray& line : CommandLine(QStringList{"--outline"} + options, path).split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const qsizetype depth = line.indexOf(QByteArrayView(line).trimmed());
+        const QByteArray nodeText = line.mid(line.indexOf(": ") + 2);
+        outline << QString(depth, ' ') + w.session().codec().decode(nodeText.toStdString());
+    }
+    QCOMPARE(outline, f.treeOutline());
+    QVERIFY(outline.contains("  " + commented));
+
+    for (const auto& [action, kind] :
+         {std::pair{"actSaveSel", "checked"}, {"actSaveTree", "tree"}, {"actSaveAll", "all"}}) {
+        f.platform.queueConfirm(Answer::Ok);
+        f.action(action)->trigger();
+        const QByteArray saved = QByteArray::fromStdString(w.document().saveBytes());
+        QCOMPARE(CommandLine(QStringList{"--extract", kind} + options, path), saved);
+    }
 }
 
 QTEST_MAIN(TestEncodings)

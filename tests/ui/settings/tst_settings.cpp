@@ -5,12 +5,14 @@
 #include "ui/settings/RecentMenu.h"
 #include "ui/settings/SignToolBar.h"
 #include "ui/settings/TfrmOption.h"
+#include "ui/toolbox/LocalPath.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,6 +46,8 @@ private slots:
     void lowerCountKeepsTheMostRecent();
     void settingsSurviveARestart();
     void unwritableFileIsReportedOnceAndTheWindowCloses();
+    void readOnlyFileIsReadAndTheSettingsGoElsewhere();
+    void longListComesBackWhole();
 
 private:
     QString settingsPath() const { return m_f->path("tolvry.ini"); }
@@ -484,16 +488,65 @@ void TestSettings::settingsSurviveARestart() {
     QCOMPARE(boxItems("cboSplit"), (QStringList{"=", "1|_|"}));
 }
 
+// Said in Chinese with the reason, in the program's own message box, and once: the next close
+// that meets the same failure says nothing, until a save works again.
 void TestSettings::unwritableFileIsReportedOnceAndTheWindowCloses() {
     m_f->writeFile("plain", "x");
-    const QString path = m_f->path("plain/varnoquil/tolvry.ini");  // below a file: no folder can be made
-    m_f->platform.setSettingsFilePath(path);
-    vq::TfrmMain& w = m_f->start();
-    m_f->show();
-    QVERIFY(w.close());
-    QVERIFY(!w.isVisible());
-    QCOMPARE(m_f->platform.errors(), QStringList{"Unable to write to " + path});
+    const std::string path = vq::LocalPath(m_f->path("plain/varnoquil/tolvry.ini"));  // no folder below a file
+    const std::string note = vq::LocalPath(m_f->path("state/varnoquil/settings-not-saved"));
+    m_f->platform.setSettingsFiles({path, path, {note}});
+    const QString told = QString::fromStdString("保存设置文件 \"" + path + "\" 失败！\n路径中有一部分不是文件夹。");
+    for (int run = 0; run < 2; ++run) {
+        vq::TfrmMain& w = m_f->start();
+        m_f->show();
+        QVERIFY(w.close());
+        QVERIFY(!w.isVisible());
+        QCOMPARE(m_f->platform.errors(), QStringList{told});
+        m_f->destroy();
+    }
     QCOMPARE(MainWindowFixture::readBytes(m_f->path("plain")), QByteArray("x"));
+
+    QVERIFY(QFile::remove(m_f->path("plain")));
+    m_f->start();
+    m_f->show();
+    closeWindow();
+    QCOMPARE(m_f->platform.errors().size(), 1);
+    QVERIFY(QFile::exists(m_f->path("plain/varnoquil/tolvry.ini")));
+    QVERIFY(!QFile::exists(QString::fromStdString(note)));
+}
+
+// A settings file that cannot be written (found so by the core, from its permissions) is read at
+// start, and the settings are written to the other file at close; the first stays as it was.
+void TestSettings::readOnlyFileIsReadAndTheSettingsGoElsewhere() {
+    const QByteArray shared = "[General]\nDefault_Pattern=3\n[Comment]\n0=#\n";
+    m_f->writeFile("tolvry.ini", shared);
+    const std::string xdg = vq::LocalPath(m_f->path("config/varnoquil/tolvry.ini"));
+    m_f->platform.setSettingsFiles({vq::LocalPath(settingsPath()), xdg, {}});
+    vq::TfrmMain& w = m_f->start();
+    QCOMPARE(w.settings().defaultPattern(), 3);
+    QCOMPARE(boxItems("cboRem"), QStringList{"#"});
+    m_f->show();
+    closeWindow();
+    QVERIFY(m_f->platform.errors().isEmpty());
+    QCOMPARE(settingsFile(), shared);
+    const QByteArray written = MainWindowFixture::readBytes(QString::fromStdString(xdg));
+    QVERIFY2(written.startsWith("[General]\nDefault_Pattern=3\nRecent_Count=5\n"), written.constData());
+    QVERIFY2(written.contains("[Comment]\n0=#\n"), written.constData());
+}
+
+// A hand-written list of 3,000 titles (13,890 bytes of key names) is offered whole and written
+// back whole.
+void TestSettings::longListComesBackWhole() {
+    QByteArray ini = "[Title]\n";
+    for (int i = 0; i < 3000; ++i)
+        ini += QByteArray::number(i) + "=t" + QByteArray::number(i) + "\n";
+    m_f->writeFile("tolvry.ini", ini);
+    m_f->start();
+    QCOMPARE(boxItems("cboTitleSign").size(), 3000);
+    QCOMPARE(boxItems("cboTitleSign").last(), QString("t2999"));
+    m_f->show();
+    closeWindow();
+    QVERIFY(settingsFile().contains(ini));
 }
 
 QTEST_MAIN(TestSettings)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
 
 #include <QFont>
@@ -66,7 +67,12 @@ public:
     void setHelpResult(StartResult result) { m_helpResult = result; }
     void setTextEditor(const QString& name) { m_textEditor = name; }
     // The settings file the window reads at start and writes at close.
-    void setSettingsFilePath(const QString& path) { m_settingsFilePath = path; }
+    void setSettingsFilePath(const QString& path) {
+        const std::string bytes = vq::LocalPath(path);
+        m_settingsFiles = {bytes, bytes, {}};
+    }
+    // Where it reads them, writes them and notes a failure to write them that it has told.
+    void setSettingsFiles(const vq::SettingsFiles& files) { m_settingsFiles = files; }
 
     // The clock: it stands still unless the test moves it, or moves by `step` after every read.
     // A load reads it on its own thread; set it up before the load starts.
@@ -124,7 +130,7 @@ public:
     void stopSound() override { ++m_soundStops; }
     quint32 tickCount() override;
     std::uint64_t allocatableBytes() override { return m_allocatable ? *m_allocatable : vq::AllocatableBytes(); }
-    QString settingsFilePath() override { return m_settingsFilePath; }
+    vq::SettingsFiles settingsFiles() override { return m_settingsFiles; }
 
 private:
     QQueue<Answer> m_confirmAnswers;
@@ -137,7 +143,7 @@ private:
     StartResult m_startResult = StartResult::Started;
     StartResult m_helpResult = StartResult::Started;
     QString m_textEditor = QStringLiteral("mousepad");
-    QString m_settingsFilePath;
+    vq::SettingsFiles m_settingsFiles;
 
     std::atomic<quint32> m_tick{1000};
     std::atomic<quint32> m_tickStep{0};

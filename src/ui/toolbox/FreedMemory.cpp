@@ -1,0 +1,13 @@
+#include "ui/toolbox/FreedMemory.h"
+
+#include <QTimer>
+
+#include <malloc.h>
+
+namespace vq {
+
+void GiveFreedMemoryBackSoon(QObject* context) {
+    QTimer::singleShot(0, context, [] { ::malloc_trim(0); });
+}
+
+}  // namespace vq
