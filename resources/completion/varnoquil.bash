@@ -1,26 +1,39 @@
 # Bash completion for varnoquil: its options, their values, and files.
 _varnoquil() {
-    local cur prev
-    cur=${COMP_WORDS[COMP_CWORD]}
-    prev=${COMP_WORDS[COMP_CWORD-1]}
-    local i
+    local cur=${COMP_WORDS[COMP_CWORD]}
+    # Walk the words before the cursor: after a lone "--" everything is a file, and an edit's
+    # SECTION KEY [VALUE] are the user's own, whatever they look like.
+    local i word values=0 option=
     for ((i = 1; i < COMP_CWORD; i++)); do
-        # After a lone "--" everything is a file.
-        if [[ ${COMP_WORDS[i]} == -- ]]; then
-            COMPREPLY=($(compgen -f -- "$cur"))
-            return
+        word=${COMP_WORDS[i]}
+        if ((values > 0)); then
+            ((values--))
+            continue
         fi
+        option=
+        case $word in
+        --) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --get | --disable | --enable | --delete) values=2 ;;
+        --set) values=3 ;;
+        --lang | --extract | --pattern | --title-type | --encoding | --rem | --split | --title-begin | --title-end)
+            option=$word values=1 ;;
+        esac
     done
-    case $prev in
-    --lang) COMPREPLY=($(compgen -W "zh en" -- "$cur")); return ;;
-    --extract) COMPREPLY=($(compgen -W "checked tree all" -- "$cur")); return ;;
-    --pattern) COMPREPLY=($(compgen -W "0 1 2 3" -- "$cur")); return ;;
-    --title-type) COMPREPLY=($(compgen -W "0 1 2 3 4" -- "$cur")); return ;;
-    --rem | --split | --title-begin | --title-end) return ;;  # a sign of the user's own
-    esac
+    if ((values > 0)); then
+        case $option in
+        --lang) COMPREPLY=($(compgen -W "zh en" -- "$cur")) ;;
+        --extract) COMPREPLY=($(compgen -W "checked tree all" -- "$cur")) ;;
+        --pattern) COMPREPLY=($(compgen -W "0 1 2 3" -- "$cur")) ;;
+        --title-type) COMPREPLY=($(compgen -W "0 1 2 3 4" -- "$cur")) ;;
+        --encoding) COMPREPLY=($(compgen -W "GB18030 GBK Big5 Shift_JIS EUC-KR windows-1252" -- "$cur")) ;;
+        *) COMPREPLY=() ;;  # a sign, section, key or value of the user's own
+        esac
+        return
+    fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--outline --extract --help --version --pattern --rem --split --title-type
-            --title-begin --title-end --omit-spaces --no-omit-spaces --lang --" -- "$cur"))
+        COMPREPLY=($(compgen -W "--outline --extract --get --set --disable --enable --delete --check --diff --json
+            --pattern --rem --split --title-type --title-begin --title-end --omit-spaces --no-omit-spaces --encoding
+            --lang -h --help -V --version - --" -- "$cur"))
         return
     fi
     COMPREPLY=($(compgen -f -- "$cur"))
