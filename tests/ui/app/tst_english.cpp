@@ -125,6 +125,7 @@ private slots:
     void dialogs_data();
     void dialogs();
     void messagesAndLog();
+    void fileChangedOnDisk();
     void translatorAgreesWithTheCore();
     void cleanupTestCase();
 };
@@ -217,6 +218,40 @@ void TestEnglish::messagesAndLog() {
     QVERIFY(log && log->model()->rowCount() > 0);
     for (int r = 0; r < log->model()->rowCount(); ++r)
         walk.text(log, "entry", log->model()->index(r, 0).data().toString());
+    QVERIFY2(walk.problems.isEmpty(), qPrintable(walk.problems.join(QLatin1Char('\n'))));
+}
+
+// Another program changes the file: the bar above the views and the question Save asks, in English.
+void TestEnglish::fileChangedOnDisk() {
+    MainWindowFixture f;
+    const QString file = f.writeFile(QStringLiteral("php.ini"), "[PHP]\nengine = On\n");
+    vq::TfrmMain& w = f.start({file});
+    QVERIFY(f.showActive());
+    f.list()->setCurrentIndex(f.list()->model()->index(1, 0));
+    f.action("actRemLine")->trigger();
+    QTRY_VERIFY(f.doc().modified());
+    f.writeFile(QStringLiteral("php.ini"), "[PHP]\nengine = No\n");
+    // The user goes to another window and comes back: then the bar says what happened.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* bar = w.findChild<QWidget*>(QStringLiteral("pnlFileChanged"));
+    QTRY_VERIFY(bar && bar->isVisible());
+    Walk walk;
+    walk.widget(bar);
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblFileChanged"))->text(),
+             QStringLiteral("File \"%1\" was changed by another program.").arg(file));
+    f.platform.queueChoice(QStringLiteral("Cancel"));
+    QTRY_VERIFY(f.action("actSave")->isEnabled());
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    const auto asked = f.platform.choices();
+    QCOMPARE(asked.size(), 1);
+    walk.text(&w, "question title", asked[0].title);
+    walk.text(&w, "question", asked[0].text);
+    QCOMPARE(asked[0].buttons, (QStringList{"Overwrite", "Reload", "Save As", "Cancel"}));
     QVERIFY2(walk.problems.isEmpty(), qPrintable(walk.problems.join(QLatin1Char('\n'))));
 }
 
