@@ -7,9 +7,9 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 [ $# -gt 0 ] && shift
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-multimedia-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-noto-cjk xvfb xauth acl at-spi2-core dbus-x11 python3-pyatspi ansible-core
-          qt6-l10n-tools qt6-translations-l10n librsvg2-bin appstream groff-base)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-multimedia-dev qt6-translations-l10n
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk xvfb xauth acl at-spi2-core dbus-x11 python3-pyatspi
+          ansible-core qt6-l10n-tools librsvg2-bin appstream groff-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -29,7 +29,7 @@ public:
     void beep() override {}
     QString openFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
     QString saveFileName(QWidget*, const vq::FileDialogSettings&) override { return {}; }
-    QString textEditor() override { return QStringLiteral("true"); }
+    QStringList textEditor() override { return {QStringLiteral("true")}; }
     StartResult startProgram(const QString&, const QStringList&, const QString&) override {
         return StartResult::Failed;
     }

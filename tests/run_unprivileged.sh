@@ -20,7 +20,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 cp "$program" "$work/"
-for files in tests/data resources/sounds; do
+for files in tests/data resources/sounds resources/samples; do
     mkdir -p "$work/source/$files"
     cp -R "$source/$files/." "$work/source/$files/"
 done

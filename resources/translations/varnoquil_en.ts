@@ -1156,5 +1156,45 @@ failed (the file is left as it was) or the output failed; 2 a usage error or a m
 When the reader closes the pipe early (as | head does), the program stops writing and ends quietly.
 </translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>撤销 %S</source>
+        <translation>Undo %S</translation>
+    </message>
+    <message>
+        <source>重做 %S</source>
+        <translation>Redo %S</translation>
+    </message>
+    <message>
+        <source>撤销上一步操作</source>
+        <translation>Undo the last operation</translation>
+    </message>
+    <message>
+        <source>重做撤销的操作</source>
+        <translation>Redo the operation undone</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;共撤销了 %d 行&gt;&gt;</source>
+        <translation>&lt;&lt;%d lines undone in all&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;共重做了 %d 行&gt;&gt;</source>
+        <translation>&lt;&lt;%d lines redone in all&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>钩选</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>取消钩选</source>
+        <translation>Uncheck</translation>
+    </message>
 </context>
 </TS>

@@ -256,6 +256,18 @@ inline constexpr Phrase kWordUncomment = VQ_TEXT("取消注释");
 inline constexpr Phrase kWordDelete = VQ_TEXT("删除");
 inline constexpr Phrase kWordRestore = VQ_TEXT("恢复");
 inline constexpr Phrase kRemovedNewRowMark = VQ_TEXT("<<删除>>");
+// Undo and redo: the menu items without and with the step they take back or make again, the
+// summaries of their log entries, and the steps of the user's own check-box clicks
+inline constexpr Phrase kCapUndo = VQ_TEXT("撤销");
+inline constexpr Phrase kCapRedo = VQ_TEXT("重做");
+inline constexpr Phrase kUndoStep = VQ_TEXT("撤销 %S");
+inline constexpr Phrase kRedoStep = VQ_TEXT("重做 %S");
+inline constexpr Phrase kHintUndo = VQ_TEXT("撤销上一步操作");
+inline constexpr Phrase kHintRedo = VQ_TEXT("重做撤销的操作");
+inline constexpr Phrase kUndoSummary = VQ_TEXT("<<共撤销了 %d 行>>");
+inline constexpr Phrase kRedoSummary = VQ_TEXT("<<共重做了 %d 行>>");
+inline constexpr Phrase kCapCheckRow = VQ_TEXT("钩选");
+inline constexpr Phrase kCapUncheckRow = VQ_TEXT("取消钩选");
 inline constexpr Phrase kRestoreAllQuestion = VQ_TEXT("确定要\"恢复所有行\"吗?");
 inline constexpr Phrase kLineBreakInRow = VQ_TEXT("一行文本中不能含有换行符，未作任何修改。");
 // Typed text with a character the document's encoding cannot hold: the character and its number

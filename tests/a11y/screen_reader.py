@@ -1,5 +1,6 @@
 """What a screen reader receives from Varnoquil through AT-SPI."""
 
+import os
 import sys
 import time
 
@@ -280,8 +281,25 @@ def action_index(node, name):
     raise LookupError(f"{node.name} has no action {name}")
 
 
+def start_program(desktop, program, sample):
+    """Starts the program on the private desktop; returns (process, application, exit status)."""
+    proc = desktop.launch([program, sample])
+    app = wait_until(lambda: find_app("Varnoquil") or proc.poll() is not None, 60)
+    if app is not True and app:
+        return proc, app, None
+    state = proc.poll()
+    if state is None:
+        proc.terminate()
+    _, err = proc.communicate(timeout=30)
+    print(f"the program did not show up on the accessibility bus "
+          f"({'still running' if state is None else f'exited with {state}'})")
+    print(err.decode(errors="replace")[-2000:])
+    return None, None, state
+
+
 def main():
     program, sample = sys.argv[1], sys.argv[2]
+    attempt = int(os.environ.get("VQ_A11Y_ATTEMPT", "1"))
     desktop = Desktop()
     try:
         try:
@@ -289,10 +307,15 @@ def main():
         except BusUnavailable as why:
             print(f"SKIP: the accessibility bus cannot start here: {why}")
             return SKIP
-        proc = desktop.launch([program, sample])
-        app = wait_until(lambda: find_app("Varnoquil"), 60)
+        proc, app, state = start_program(desktop, program, sample)
         if not app:
-            print("the program did not show up on the accessibility bus")
+            # A program that died before it reached the bus (its X server lost the race for a
+            # display number to another one starting at the same moment) gets a new desktop, in a
+            # new process: the accessibility library keeps its first bus for the process's life.
+            if state is not None and attempt < 3:
+                desktop.stop()
+                os.environ["VQ_A11Y_ATTEMPT"] = str(attempt + 1)
+                os.execv(sys.executable, [sys.executable, *sys.argv])
             return 1
         events = Events()
         if "--dump" in sys.argv:

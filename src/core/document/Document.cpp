@@ -101,6 +101,8 @@ void Document::dropRowChanges() {
 // A change of the target text marks the document Modified, and the caption gains its mark at
 // the change from unchanged to changed. Changes made while loading do not count.
 void Document::targetChanged() {
+    if (m_record)
+        m_record->m_changesTarget = true;
     if (m_loading)
         return;
     if (!m_modified)
@@ -115,6 +117,7 @@ void Document::targetChanged() {
 void Document::swapContent(std::unique_ptr<DocumentContent>& content) {
     ChangeBatch batch(*this);
     dropRowChanges();
+    ++m_revision;
     notify([](DocumentListener& l) { l.rowsAboutToBeReset(); });
     notify([](DocumentListener& l) { l.treeAboutToBeReset(); });
     m_c.swap(content);
@@ -133,10 +136,21 @@ void Document::load(ByteBuffer bytes, const Progress& progress) {
     takeContentFrom(*loaded.document);
 }
 
+// While recording, the content given up goes into the record instead, so that the change can be
+// taken back; `from` is left with an empty content.
 void Document::takeContentFrom(Document& from) {
     std::unique_ptr<DocumentContent> content;
     content.swap(from.m_c);
     swapContent(content);
+    if (m_record) {
+        if (!m_record->empty())
+            throw std::logic_error("a content taken over must be the first change of a record");
+        m_record->m_ops.push_back(ChangeRecord::Op{ChangeRecord::OpKind::Content, 0, 1, 0});
+        m_record->m_content = std::move(content);
+        m_record->m_owner = m_c->serial;
+        m_record->m_changesTarget = true;
+        content = std::make_unique<DocumentContent>();
+    }
     from.m_c = std::move(content);
 }
 
@@ -150,6 +164,15 @@ void Document::clearViews() {
 TopicTree& Document::beginTreeRebuild() {
     flushRowChanges();
     notify([](DocumentListener& l) { l.treeAboutToBeReset(); });
+    ++m_revision;
+    if (m_record) {
+        // The old tree and the rows' links to it go into the record whole: a refresh changes them all.
+        m_record->m_ops.push_back(ChangeRecord::Op{ChangeRecord::OpKind::Tree, m_record->m_trees.size(), 1, 0});
+        ChangeRecord::TreeState& old = m_record->m_trees.emplace_back();
+        old.tree = std::move(m_c->tree);
+        m_c->tree = TopicTree();
+        m_c->rows.swapNodes(old.nodeOfId);
+    }
     m_c->tree.beginBuild(m_c->lines);
     m_c->rows.clearNodes();
     return m_c->tree;
@@ -158,7 +181,13 @@ TopicTree& Document::beginTreeRebuild() {
 void Document::setRowAnalysis(size_t i, bool checked, NodeId node) {
     RowTable& rows = m_c->rows;
     const std::uint8_t flags = rows.flags(i);
-    rows.setFlags(i, checked ? (flags | RowTable::kChecked) : (flags & ~RowTable::kChecked));
+    const auto marked =
+        static_cast<std::uint8_t>(checked ? (flags | RowTable::kChecked) : (flags & ~RowTable::kChecked));
+    if (marked != flags) {
+        noteRowBefore(i);
+        rows.setFlags(i, marked);
+        noteRowAfter(i);
+    }
     rows.setNode(rows.id(i), node);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Progress.h"
+#include "core/document/ChangeRecord.h"
 #include "core/document/DocumentContent.h"
 #include "core/document/DocumentListener.h"
 #include "core/document/LineEntry.h"
@@ -149,6 +150,10 @@ public:
     void replaceTargetByAllRows();
     // The bytes Save writes: the kept byte-order mark, then the target text.
     std::string saveBytes() const;
+    // How the file holds its text; Save writes it back the same way. Part of the content, so a
+    // reload that is taken back brings the old file's form back too.
+    FileForm fileForm() const { return m_c->form; }
+    void setFileForm(FileForm form) { m_c->form = form; }
 
     // --- loading and unloading --------------------------------------------------------------
     // Replaces rows, target text and tree with one row per line of these bytes (no analysis:
@@ -210,6 +215,27 @@ public:
     TextEncoding encoding() const { return m_c->encoding; }
     bool hasBom() const { return m_c->lines.hasBom(); }
 
+    // --- undo and redo (DocumentUndo.cpp) --------------------------------------------------------
+    // While a record is set, every change of rows, target text, tree and content is noted in it
+    // as it happens (a content taken over must be the record's first change). Not owned.
+    void startRecording(ChangeRecord& record);
+    void stopRecording();
+    bool recording() const { return m_record != nullptr; }
+    // Takes back what the record noted, last change first, and notes in `touched` the rows it
+    // touched; redo() makes the changes again, first change first. Undo and redo alternate,
+    // each from the state the other left. One change batch each.
+    void undo(ChangeRecord& record, RowsTouched& touched);
+    void redo(ChangeRecord& record, RowsTouched& touched);
+    // Lets go of the texts a record keeps, whether its changes are in the document now or taken
+    // back. The record is empty afterwards.
+    void discard(ChangeRecord& record);
+    // The caption of a row an undo or redo took away.
+    std::string_view captionOf(const RowsTouched::Gone& row) const;
+    // Counts every change of rows, target text, tree and content, recorded or not.
+    std::uint64_t revision() const { return m_revision; }
+    // Modified and the caption's mark, set as a step taken back or made again leaves them.
+    void showModified(bool modified);
+
     // Heap bytes held by rows, lines, texts, tree and log, for measurements.
     size_t memoryBytes() const { return m_c->memoryBytes() + m_log.memoryBytes(); }
 
@@ -234,6 +260,26 @@ private:
     void releaseOwnText(size_t i);
     void swapContent(std::unique_ptr<DocumentContent>& content);
     void removeRuns(std::span<const Range> runs);
+    // Recording: each change of a row's text or flags lies between these two.
+    void noteRowBefore(size_t i) {
+        ++m_revision;
+        if (m_record)
+            m_record->rowBefore(*m_c, i);
+    }
+    void noteRowAfter(size_t i) {
+        if (m_record)
+            m_record->rowAfter(*m_c, i);
+    }
+    // Before the target text's lines, mirroring or hint change.
+    void noteTargetBefore();
+    // The target text's old lines go: into the record, or released.
+    void retireTargetLines();
+    // Undo and redo.
+    void applyOp(ChangeRecord& record, const ChangeRecord::Op& op, bool forward, RowsTouched& touched);
+    void setRowState(size_t i, TextId text, std::uint8_t flags);
+    void reinsertRows(std::span<const Range> runs, std::span<const ChangeRecord::RowData> rows);
+    void swapTarget(ChangeRecord::TargetState& state);
+    void swapTree(ChangeRecord::TreeState& state);
 
     std::vector<DocumentListener*> m_listeners;
     std::unique_ptr<DocumentContent> m_c;
@@ -253,6 +299,9 @@ private:
     bool m_untitled = true;
     bool m_modified = false;
     bool m_loading = false;
+
+    ChangeRecord* m_record = nullptr;  // Not owned.
+    std::uint64_t m_revision = 0;
 };
 
 }  // namespace vq

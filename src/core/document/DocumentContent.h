@@ -4,7 +4,9 @@
 #include "core/document/RowTable.h"
 #include "core/document/TextStore.h"
 #include "core/document/TopicTree.h"
+#include "core/text/Utf16Text.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,12 @@ struct TargetLine {
     LineBreak lineBreak = LineBreak::CRLF;
 };
 
+// A number no other content of this run has.
+inline std::uint64_t NextContentSerial() {
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
 // Everything a load makes: the file's lines, the rows, the texts set since, the tree and the
 // target text. A Document holds one and swaps in another in one step when a file is opened.
 struct DocumentContent {
@@ -35,6 +43,10 @@ struct DocumentContent {
     std::vector<TargetLine> targetLines;
     bool targetEndsWithBreak = true;
     TextEncoding encoding = TextEncoding::Utf8;
+    // How the file holds its text: as these bytes, or as UTF-16 that Save writes back.
+    FileForm form = FileForm::Bytes;
+    // Tells contents apart: a record of changes names the content whose texts it holds.
+    const std::uint64_t serial = NextContentSerial();
 
     DocumentContent() = default;
     DocumentContent(const DocumentContent&) = delete;

@@ -56,6 +56,8 @@ public:
     virtual void treeReset() {}
     // These nodes' rows were deleted: they keep their place and have no row any more.
     virtual void treeNodesLostRows(std::span<const NodeId>) {}
+    // These nodes' rows are back (a deletion taken back): they are drawn as before.
+    virtual void treeNodesFoundRows(std::span<const NodeId>) {}
 
     virtual void logAppended(Range) {}
     virtual void logCleared() {}

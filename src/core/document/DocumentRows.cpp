@@ -40,6 +40,7 @@ void Document::setCaption(size_t i, std::string_view text) {
     if (c.caption(i) == text)
         return;
     ChangeBatch batch(*this);
+    noteRowBefore(i);
     RowTable& rows = c.rows;
     const RowId id = rows.id(i);
     const std::uint8_t flags = rows.flags(i);
@@ -50,6 +51,7 @@ void Document::setCaption(size_t i, std::string_view text) {
         rows.setOwnText(id, c.store.replace(old, text));
         rows.setFlags(i, flags | RowTable::kOwnText);
     }
+    noteRowAfter(i);
     markRowChanged(i);
     if (c.targetIsRows) {
         markLineReplaced(i);
@@ -76,7 +78,9 @@ void Document::setChecked(size_t i, bool checked) {
     if (static_cast<bool>(flags & RowTable::kChecked) == checked)
         return;
     ChangeBatch batch(*this);
+    noteRowBefore(i);
     rows.setFlags(i, flags ^ RowTable::kChecked);
+    noteRowAfter(i);
     markRowChanged(i);
 }
 
@@ -86,7 +90,9 @@ void Document::setEdited(size_t i, bool edited) {
     if (static_cast<bool>(flags & RowTable::kEdited) == edited)
         return;
     ChangeBatch batch(*this);
+    noteRowBefore(i);
     rows.setFlags(i, flags ^ RowTable::kEdited);
+    noteRowAfter(i);
     markRowChanged(i);
 }
 
@@ -111,6 +117,14 @@ void Document::insertRows(size_t k, std::span<const NewRow> newRows) {
         c.rows.setOwnText(first + static_cast<RowId>(j), c.store.add(safe[j]));
         if (newRows[j].checked)
             c.rows.setFlags(k + j, c.rows.flags(k + j) | RowTable::kChecked);
+    }
+    ++m_revision;
+    if (m_record) {
+        m_record->m_ops.push_back(
+            ChangeRecord::Op{ChangeRecord::OpKind::Insert, m_record->m_runs.size(), 1, m_record->m_data.size()});
+        m_record->m_runs.push_back(range);
+        for (size_t j = 0; j < range.count; ++j)
+            m_record->keepRow(c, k + j, kNoNode);
     }
     notify([&](DocumentListener& l) { l.rowsInserted(range); });
     if (c.targetIsRows) {
@@ -154,6 +168,12 @@ void Document::removeRuns(std::span<const Range> runs) {
         notify([&](DocumentListener& l) { l.rowRunsAhead(runs.size()); });
     DocumentContent& c = *m_c;
     const bool mirrored = c.targetIsRows;
+    ++m_revision;
+    if (m_record) {
+        m_record->m_ops.push_back(ChangeRecord::Op{ChangeRecord::OpKind::Remove, m_record->m_runs.size(), runs.size(),
+                                                   m_record->m_data.size()});
+        m_record->m_runs.insert(m_record->m_runs.end(), runs.begin(), runs.end());
+    }
     std::vector<NodeId> orphans;
     c.rows.remove(
         runs,
@@ -162,6 +182,8 @@ void Document::removeRuns(std::span<const Range> runs) {
             orphans.clear();
             for (size_t i = r.first; i <= r.last(); ++i) {
                 const RowId id = c.rows.id(i);
+                if (m_record)
+                    m_record->keepRow(c, i, c.rows.node(id));
                 if (const NodeId node = c.rows.node(id); node != kNoNode) {
                     c.tree.clearRow(node);
                     c.rows.setNode(id, kNoNode);
@@ -189,6 +211,7 @@ void Document::removeRuns(std::span<const Range> runs) {
 void Document::replaceTarget(std::span<const std::string_view> lines) {
     ChangeBatch batch(*this);
     flushRowChanges();
+    noteTargetBefore();
     DocumentContent& c = *m_c;
     std::vector<std::string_view> safe;
     const auto copies = CopiesOfStoredTexts(c.store, lines, safe);
@@ -196,7 +219,7 @@ void Document::replaceTarget(std::span<const std::string_view> lines) {
     fresh.reserve(safe.size());
     for (std::string_view text : safe)
         fresh.push_back(TargetLine{c.store.add(text), true, c.lines.docBreak()});
-    c.releaseTargetLines();
+    retireTargetLines();
     c.targetLines = std::move(fresh);
     c.targetIsRows = false;
     c.targetEndsWithBreak = true;
@@ -208,12 +231,13 @@ void Document::replaceTarget(std::span<const std::string_view> lines) {
 void Document::replaceTargetByRows(std::span<const size_t> rows) {
     ChangeBatch batch(*this);
     flushRowChanges();
+    noteTargetBefore();
     DocumentContent& c = *m_c;
     std::vector<TargetLine> fresh;
     fresh.reserve(rows.size());
     for (size_t i : rows)
         fresh.push_back(c.targetLineOf(i));
-    c.releaseTargetLines();
+    retireTargetLines();
     c.targetLines = std::move(fresh);
     c.targetIsRows = false;
     c.targetEndsWithBreak = true;
@@ -225,8 +249,9 @@ void Document::replaceTargetByRows(std::span<const size_t> rows) {
 void Document::replaceTargetByAllRows() {
     ChangeBatch batch(*this);
     flushRowChanges();
+    noteTargetBefore();
     DocumentContent& c = *m_c;
-    c.releaseTargetLines();
+    retireTargetLines();
     c.targetIsRows = true;
     c.targetEndsWithBreak = true;
     notify([](DocumentListener& l) { l.targetReset(); });
@@ -236,6 +261,10 @@ void Document::replaceTargetByAllRows() {
 
 void Document::setTextMirrorsList(bool mirrors, std::string targetHint) {
     ChangeBatch batch(*this);
+    if (mirrors != m_c->targetIsRows || (!targetHint.empty() && targetHint != m_targetHint)) {
+        flushRowChanges();
+        noteTargetBefore();
+    }
     if (!targetHint.empty())
         m_targetHint = std::move(targetHint);
     markStateChanged();
@@ -256,7 +285,7 @@ void Document::setTextMirrorsList(bool mirrors, std::string targetHint) {
     bool same = c.targetLines.size() == rowCount();
     for (size_t i = 0; same && i < rowCount(); ++i)
         same = c.targetText(c.targetLines[i]) == c.caption(i) && c.targetLines[i].lineBreak == c.rowBreak(i);
-    c.releaseTargetLines();
+    retireTargetLines();
     c.targetIsRows = true;
     if (!same) {
         notify([](DocumentListener& l) { l.targetReset(); });

@@ -70,7 +70,7 @@ RowId RowTable::insert(size_t k, size_t count, std::uint8_t flags) {
     return first;
 }
 
-void RowTable::moveDown(size_t from, size_t to, size_t count) {
+void RowTable::moveRows(size_t from, size_t to, size_t count) {
     if (count == 0 || from == to)
         return;
     std::memmove(m_flags.data() + to, m_flags.data() + from, count);
@@ -79,7 +79,7 @@ void RowTable::moveDown(size_t from, size_t to, size_t count) {
 
 void RowTable::closeGap(size_t read, size_t write) {
     const size_t total = m_flags.size();
-    moveDown(read, write, total - read);
+    moveRows(read, write, total - read);
     m_flags.resize(write + (total - read));
     m_ids.resize(write + (total - read));
     m_gapStart = SIZE_MAX;

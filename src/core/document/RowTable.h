@@ -58,6 +58,7 @@ public:
     // The nodes of the rows read, by line, as the load made them.
     void assignNodes(ChunkedArray<NodeId>&& nodeOfId) { m_nodeOfId = std::move(nodeOfId); }
     void clearNodes() { m_nodeOfId.clear(); }
+    void swapNodes(ChunkedArray<NodeId>& nodeOfId) { std::swap(m_nodeOfId, nodeOfId); }
 
     // Inserts `count` rows at k with these flags and ids following each other; returns the first.
     RowId insert(size_t k, size_t count, std::uint8_t flags);
@@ -69,13 +70,21 @@ public:
     template <typename Before, typename After>
     void remove(std::span<const Range> runs, Before&& before, After&& after);
 
+    // Puts rows that were removed back: runs given by their indexes afterwards, ascending and
+    // disjoint, filled in order from `row(j)`, which gives the j-th row's id and flags as a
+    // pair. One pass that moves every later row once; `before` and `after` as in remove(), with
+    // the table reading as if only the runs up to that one were back.
+    template <typename Row, typename Before, typename After>
+    void reinsert(std::span<const Range> runs, Row&& row, Before&& before, After&& after);
+
     size_t memoryBytes() const;
 
 private:
     std::optional<size_t> indexOfMoved(RowId id) const;
     size_t physical(size_t i) const { return i < m_gapStart ? i : i + m_gapSize; }
     void materializeIds();
-    void moveDown(size_t from, size_t to, size_t count);
+    // Moves `count` rows from `from` to `to`; the two may overlap.
+    void moveRows(size_t from, size_t to, size_t count);
     void closeGap(size_t read, size_t write);
 
     std::vector<std::uint8_t> m_flags;
@@ -101,7 +110,7 @@ void RowTable::remove(std::span<const Range> runs, Before&& before, After&& afte
     size_t removed = 0;
     try {
         for (const Range run : runs) {
-            moveDown(read, write, run.first - read);
+            moveRows(read, write, run.first - read);
             write += run.first - read;
             read = run.first;
             m_gapStart = write;
@@ -117,6 +126,48 @@ void RowTable::remove(std::span<const Range> runs, Before&& before, After&& afte
         throw;
     }
     closeGap(read, write);
+}
+
+// The rows after the first run move to the end at once, leaving a gap as wide as all the runs;
+// then each run's rows go into the front of the gap after the rows that come before it, so the
+// gap moves down and closes with the last run.
+template <typename Row, typename Before, typename After>
+void RowTable::reinsert(std::span<const Range> runs, Row&& row, Before&& before, After&& after) {
+    if (runs.empty())
+        return;
+    size_t total = 0;
+    for (const Range run : runs)
+        total += run.count;
+    if (total >= kNoRow - size())
+        throw std::length_error("too many rows");
+    materializeIds();
+    const size_t oldSize = m_flags.size();
+    size_t write = runs.front().first;
+    m_flags.resize(oldSize + total);
+    m_ids.resize(oldSize + total);
+    moveRows(write, write + total, oldSize - write);
+    size_t gap = total;
+    size_t next = 0;  // the next row to put back
+    for (const Range run : runs) {
+        moveRows(write + gap, write, run.first - write);
+        write = run.first;
+        m_gapStart = write;
+        m_gapSize = gap;
+        before(run);
+        for (size_t j = 0; j < run.count; ++j, ++next) {
+            const auto [id, flags] = row(next);
+            m_ids[write + j] = id;
+            m_flags[write + j] = flags;
+        }
+        write += run.count;
+        gap -= run.count;
+        m_gapStart = write;
+        m_gapSize = gap;
+        after(run);
+    }
+    m_gapStart = SIZE_MAX;
+    m_gapSize = 0;
+    m_indexDirty = true;
 }
 
 }  // namespace vq

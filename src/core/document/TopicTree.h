@@ -131,6 +131,11 @@ public:
     }
     NodeId parentOf(NodeId id) const { return m_nodes[static_cast<size_t>(id)].parent; }
     void clearRow(NodeId id) { m_flags[static_cast<size_t>(id)] |= kRowGone; }
+    // The node's row is back (a deletion taken back).
+    void setRow(NodeId id, RowId row) {
+        m_flags[static_cast<size_t>(id)] &= static_cast<std::uint8_t>(~kRowGone);
+        m_nodes[static_cast<size_t>(id)].row = row;
+    }
     // The live children in the order they were added.
     NodeList children(NodeId parent) const;
     NodeId childAt(NodeId parent, int position) const { return children(parent)[static_cast<size_t>(position)]; }

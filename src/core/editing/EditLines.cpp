@@ -14,7 +14,7 @@ namespace vq {
 EditError EditRowInPlace(Document& doc, size_t row, std::string_view text) {
     if (row >= doc.rowCount())
         throw std::out_of_range("no such row");
-    if (HoldsLineBreak(text) && text != doc.caption(row))
+    if (HoldsLineBreak(text))
         return EditError::LineBreakInRow;
     Document::ChangeBatch batch(doc);
     if (!doc.isNewRow(row))

@@ -20,8 +20,7 @@ class Document;
 // lvContentEdited, then the caption set: a confirmed in-place edit of one row. The row is marked
 // edited unless it is a new row, logged with its text before the edit, and given the new text;
 // its check mark stays. A text that is the row's own is taken as confirmed all the same. A text
-// holding a line break is refused (unless it is the row's text as it stands, which a row read
-// with a lone CR may hold): nothing changes. One change batch.
+// holding an LF is refused: nothing changes. A lone CR is part of the text. One change batch.
 EditError EditRowInPlace(Document& doc, size_t row, std::string_view text);
 
 // The run of selected rows the dialog edit replaces: start to end, both included.
@@ -43,8 +42,8 @@ inline bool CanEditLines(size_t selectedCount) { return selectedCount > 0; }
 // from the top of the block go when there are fewer lines than rows, new rows follow the block
 // when there are more; then row start + i holds line i, is checked when the line is neither blank
 // nor a comment, is marked edited unless it is a new row, and is logged with its new text. No
-// markers. No lines remove the block without an entry. A line holding a line break is refused
-// and nothing changes. One change batch; the surplus rows go in one removal.
+// markers. No lines remove the block without an entry. A line holding an LF is refused and
+// nothing changes; a lone CR is part of its line. One change batch; the surplus rows go in one removal.
 EditError ApplyDialogEdit(Document& doc, const AnalysisSettings& s, EditBlock block,
                           std::span<const std::string> lines);
 

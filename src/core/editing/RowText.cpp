@@ -12,19 +12,19 @@ std::string_view EditErrorText(EditError error) {
     return {};
 }
 
-bool HoldsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+bool HoldsLineBreak(std::string_view text) { return text.find('\n') != std::string_view::npos; }
 
 std::vector<std::string> SplitDialogText(std::string_view text) {
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
-        const size_t brk = text.find_first_of("\r\n", start);
+        const size_t brk = text.find('\n', start);
         if (brk == std::string_view::npos) {
             lines.emplace_back(text.substr(start));
             break;
         }
         lines.emplace_back(text.substr(start, brk - start));
-        start = brk + (text[brk] == '\r' && brk + 1 < text.size() && text[brk + 1] == '\n' ? 2 : 1);
+        start = brk + 1;
     }
     return lines;
 }

@@ -16,9 +16,8 @@ namespace vq {
 
 enum class SignBox { Rem, Split, TitleSign };  // cboRem, cboSplit, cboTitleSign
 
-// The title-sign box is silver (red, green and blue 192) while titles are off.
+// The title-sign box is silver while titles are off.
 enum class BoxColour { White, Silver };
-inline constexpr int kSilverLevel = 192;
 
 class SignPanel {
 public:

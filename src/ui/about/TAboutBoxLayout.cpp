@@ -2,6 +2,7 @@
 #include "ui/about/ShapeWidget.h"
 #include "ui/about/TAboutBox.h"
 #include "ui/about/TightLabel.h"
+#include "ui/toolbox/Colours.h"
 #include "ui/toolbox/SongTiFont.h"
 
 #include "core/Texts.h"
@@ -13,21 +14,21 @@ namespace vq {
 
 static QString U(const char* text) { return QString::fromUtf8(text); }
 
-static const QColor kSilver(0xC0, 0xC0, 0xC0);
 static const QColor kGrey(0x80, 0x80, 0x80);
 static const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
+// The box's own colours, never the desktop's: its labels take the text colour of their panel.
+static const ColourPair kOnSilver{kSilver, Qt::black};
+static const ColourPair kOnBlack{Qt::black, Qt::white};
 
-static void Fill(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
+// A panel painted in its colours; its labels take them.
+static void Fill(QWidget* widget, const ColourPair& colours) {
+    SetColours(widget, QPalette::Window, QPalette::WindowText, colours);
     widget->setAutoFillBackground(true);
 }
 
-static void TextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+// A label drawn in a colour of its own on its panel's background.
+static void TextColour(QWidget* widget, const QColor& background, const QColor& text) {
+    SetColours(widget, QPalette::Window, QPalette::WindowText, {background, text});
 }
 
 static QFont Font(int pixelSize, bool bold = false) {
@@ -49,7 +50,7 @@ void TAboutBox::createPanel() {
     m_panel1->setObjectName("Panel1");
     m_panel1->setGeometry(0, 0, 321, 169);
     m_panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Fill(m_panel1, kSilver);
+    Fill(m_panel1, kOnSilver);
 
     m_image1 = addLabel(m_panel1, "Image1", {8, 8, 32, 32});
     m_image1->setCursor(Qt::PointingHandCursor);
@@ -58,11 +59,11 @@ void TAboutBox::createPanel() {
     // The grey name lies one pixel right of and below the black one and under it: its shadow.
     m_productName = addLabel(m_panel1, "ProductName", {49, 9, 170, 32});
     m_productName->setFont(Font(27, true));
-    TextColour(m_productName, kGrey);
+    TextColour(m_productName, kSilver, kGrey);
     m_productName->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_productName1 = addLabel(m_panel1, "ProductName1", {48, 8, 170, 32});
     m_productName1->setFont(Font(27, true));
-    TextColour(m_productName1, Qt::black);
+    TextColour(m_productName1, kSilver, Qt::black);
 
     m_version = addLabel(m_panel1, "Version", {118, 36, 100, 14});
     m_version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -71,12 +72,12 @@ void TAboutBox::createPanel() {
     m_author = addLabel(m_panel1, "Author", {196, 3, 119, 14});
     m_author->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_author->setFont(Font(11));
-    TextColour(m_author, kGrey);
+    TextColour(m_author, kSilver, kDimText);
     m_author->setText(U(texts::kAboutAuthor));
 
     m_label1 = addLabel(m_panel1, "Label1", {8, 150, 200, 13});
     m_label1->setFont(Font(11));
-    TextColour(m_label1, kGrey);
+    TextColour(m_label1, kSilver, kDimText);
 
     // The program has no web or mail address to point at: these links are left out.
     const QFont linkFont = [] {
@@ -90,7 +91,7 @@ void TAboutBox::createPanel() {
     m_lblEMail->setText(U(texts::kEMailLink));
     for (QLabel* link : {m_lblHome, m_lblEMail}) {
         link->setFont(linkFont);
-        TextColour(link, Qt::white);
+        TextColour(link, kSilver, kDimText);
         link->setCursor(Qt::PointingHandCursor);
         link->hide();
     }
@@ -98,18 +99,18 @@ void TAboutBox::createPanel() {
     m_pnlInfoBack = new QWidget(m_panel1);
     m_pnlInfoBack->setObjectName("pnlInfoBack");
     m_pnlInfoBack->setGeometry(26, 50, 269, 90);
-    Fill(m_pnlInfoBack, Qt::black);
+    Fill(m_pnlInfoBack, kOnBlack);
 }
 
 void TAboutBox::createInfoPanel() {
     m_pnlInfo = new QFrame(m_pnlInfoBack);
     m_pnlInfo->setObjectName("pnlInfo");
     m_pnlInfo->setGeometry(2, m_scroller.Top(), 265, about::InfoScroller::kPanelHeight);
-    Fill(m_pnlInfo, kSilver);
+    Fill(m_pnlInfo, kOnSilver);
 
     m_author1 = addLabel(m_pnlInfo, "Author1", {4, 5, 257, 20});
     m_author1->setFont(Font(15));
-    TextColour(m_author1, Qt::black);
+    TextColour(m_author1, kSilver, Qt::black);
     m_company = addLabel(m_pnlInfo, "Company", {4, 27, 257, 17});
     m_company->setText(U(texts::kAboutCompany));
     m_copyright = addLabel(m_pnlInfo, "Copyright", {4, 45, 257, 17});
@@ -136,12 +137,12 @@ void TAboutBox::createPlayfield() {
     m_pnlBack = new QWidget(m_pnlInfoBack);
     m_pnlBack->setObjectName("pnlBack");
     m_pnlBack->setGeometry(-1, 0, about::BrickGame::kFieldWidth, about::BrickGame::kFieldHeight);
-    Fill(m_pnlBack, Qt::black);
+    Fill(m_pnlBack, kOnBlack);
 
     QLabel* qor = addLabel(m_pnlBack, "Label2", {144, 48, 60, 32});
     qor->setText(U(texts::kGameLabel));
     qor->setFont(Font(27, true));
-    TextColour(qor, Qt::white);
+    TextColour(qor, Qt::black, Qt::white);
     qor->setAttribute(Qt::WA_TransparentForMouseEvents);  // a release on it is one on the field
 
     for (int i = 0; i < about::BrickGame::kBrickCount; ++i) {

@@ -9,10 +9,36 @@
 #include <QAbstractScrollArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QShortcutEvent>
 
 namespace vq {
 
 namespace {
+
+// A menu item shows its command's keys, so the item holds them too. While the menu bar has the
+// focus (Esc out of an open menu) the item's keys and the window's action both match, and Qt
+// would run neither; they are the one command, so the keys run it. Watches the item and its
+// command.
+class OneCommandKeys : public QObject {
+public:
+    OneCommandKeys(QAction* item, QAction* command) : QObject(item), m_command(command) {
+        item->installEventFilter(this);
+        command->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut || !static_cast<QShortcutEvent*>(event)->isAmbiguous())
+            return false;
+        if (m_command && m_command->isEnabled())
+            m_command->trigger();
+        return true;
+    }
+
+private:
+    QPointer<QAction> m_command;  // Not owned: the window's action.
+};
 
 QAction* AddMenuItem(QMenu* menu, QAction* target, const char* itemName) {
     auto* item = new QAction(target->icon(), target->text(), menu);
@@ -28,6 +54,8 @@ QAction* AddMenuItem(QMenu* menu, QAction* target, const char* itemName) {
         item->setText(target->text());
     });
     QObject::connect(item, &QAction::triggered, target, &QAction::trigger);
+    if (!target->shortcuts().isEmpty())
+        new OneCommandKeys(item, target);
     menu->addAction(item);
     return item;
 }
@@ -77,6 +105,9 @@ QMenu* BuildMainMenu(QMenuBar* bar, const ActionTable& actions, SignToolBar& sig
 
     AddMenuItems(AddMenu(bar, texts::kMenuEdit, "mnuEdit"), actions,
                  {
+                     {Act::Undo, "mnuUndo"},
+                     {Act::Redo, "mnuRedo"},
+                     kSeparator,
                      {Act::InsertLine, "mnuInsertLine"},
                      {Act::InsertLineDn, "mnuInsertLineDn"},
                      {Act::EditLine, "mnuEditLine"},
@@ -124,8 +155,8 @@ QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name)
     return menu;
 }
 
-void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* log,
-                     TargetTextView* text) {
+void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* tree,
+                     QAbstractScrollArea* log, TargetTextView* text) {
     AddMenuItems(AttachPopup(window, list, "PopupMenu_ListView"), actions,
                  {
                      {Act::InsertLine, "mnuInsertLine1"},
@@ -139,6 +170,10 @@ void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrol
                      {Act::DelLine, "mnuDelLine1"},
                  });
 
+    // The tree's own commands: built again from the rows, and extracted into the target text.
+    AddMenuItems(AttachPopup(window, tree, "PopupMenu_Tree"), actions,
+                 {{Act::RefreshTree, "mnuRefreshTree1"}, {Act::SaveTree, "mnuSaveTree1"}});
+
     QMenu* popupLog = AttachPopup(window, log, "PopupMenu_Log");
     AddMenuItems(popupLog, actions, {{Act::GotoLineByLog, "N16"}, {Act::CopyLogLine, "N17"}});
     QAction* gotoItem = popupLog->actions().first();
@@ -149,8 +184,9 @@ void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrol
 
     auto* popupText = new QMenu(window);
     popupText->setObjectName("PopupMenu_RE");
-    QObject::connect(text, &TargetTextView::rightButtonReleased, popupText,
-                     [popupText](const QPoint& globalPos) { popupText->popup(globalPos); });
+    const auto open = [popupText](const QPoint& globalPos) { popupText->popup(globalPos); };
+    QObject::connect(text, &TargetTextView::rightButtonReleased, popupText, open);
+    QObject::connect(text, &TargetTextView::menuKeyPressed, popupText, open);
     AddMenuItems(popupText, actions,
                  {
                      {Act::RECopy, "mnuRECopy"},

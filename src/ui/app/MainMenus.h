@@ -30,12 +30,13 @@ void AddMenuItems(QMenu* menu, const ActionTable& actions, std::initializer_list
 // menu's recent-file submenu, still empty.
 QMenu* BuildMainMenu(QMenuBar* bar, const ActionTable& actions, SignToolBar& signs);
 
-// A pop-up menu of its own name that opens on a right click in a view.
+// A pop-up menu of its own name that opens on a right click in a view, and from the keyboard
+// (the Menu key, Shift+F10) at the view's current item.
 QMenu* AttachPopup(QWidget* window, QAbstractScrollArea* view, const char* name);
 
-// The pop-up menus of the content list, the log and the target text; the target text's opens
-// when the right button is released over it.
-void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* log,
-                     TargetTextView* text);
+// The pop-up menus of the content list, the topic tree, the log and the target text; the target
+// text's opens when the right button is released over it, or from the keyboard at its caret.
+void BuildPopupMenus(QWidget* window, const ActionTable& actions, QAbstractScrollArea* list, QAbstractScrollArea* tree,
+                     QAbstractScrollArea* log, TargetTextView* text);
 
 }  // namespace vq

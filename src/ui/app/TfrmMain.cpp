@@ -16,7 +16,9 @@
 #include "ui/settings/SignToolBar.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/MenuKey.h"
 #include "ui/toolbox/ProgramTranslations.h"
+#include "ui/toolbox/QtTranslations.h"
 #include "ui/toolbox/UiResources.h"
 #include "ui/toolbox/UiTexts.h"
 #include "ui/tools/ToolsController.h"
@@ -59,6 +61,7 @@ TfrmMain::TfrmMain(Platform& platform, const QStringList& arguments, QWidget* pa
     connect(m_lvContent, &ContentListView::viewportResized, this, &TfrmMain::FormResize);
     m_lvContent->installEventFilter(this);
     m_lvContent->viewport()->installEventFilter(this);
+    qApp->installEventFilter(new MenuKeyFilter(this));
     FormCreate(arguments);
 }
 
@@ -137,13 +140,14 @@ void TfrmMain::loadingChanged(bool loading) {
     m_actions.requestUpdate();
 }
 
-// Start-up: application title, dropped files, the settings file, the default pattern, then the
+// Start-up: application title, Qt's texts in Chinese, dropped files, the settings file, the default pattern, then the
 // command-line file or an empty document.
 void TfrmMain::FormCreate(const QStringList& arguments) {
     // The name only: Qt appends a display name, once one is set, to every window title, and the
     // title bar must show the caption alone. Message boxes take the name as their title.
     QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
     InstallProgramTranslations();
+    InstallQtTranslations();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));
     m_settings->LoadSettings();

@@ -28,7 +28,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vq {
+
+constexpr int kMessagePanelMinimum = 80;  // the start of a message still shows
+constexpr int kStatusPartGap = 8;         // the status bar's margins around each part
 
 // A panel of its own name that holds one widget without margins.
 static QWidget* Holder(const char* name, QWidget* content) {
@@ -112,7 +117,7 @@ void TfrmMain::createMenus() {
     QMenu* recent = BuildMainMenu(menuBar(), m_actions, *m_signs);
     m_recentMenu = new RecentMenu(recent, m_recent, m_platform, this,
                                   [this](const QString& path) { m_files->startOpening(path); });
-    BuildPopupMenus(this, m_actions, m_lvContent, m_lstLog, m_reContent);
+    BuildPopupMenus(this, m_actions, m_lvContent, m_tvTopic, m_lstLog, m_reContent);
     // The window's shortcuts work wherever the focus is.
     for (QAction* action : m_actions.all())
         addAction(action);
@@ -165,8 +170,17 @@ void TfrmMain::createStatusBar() {
     };
     m_pnlLine = panel("pnlLine", texts::kNameLinePanel, 65, Qt::AlignHCenter, 0);
     m_pnlCaret = panel("pnlCaret", texts::kNameCaretPanel, 120, Qt::AlignHCenter, 0);
-    m_messages.emplace(panel("pnlMessage", texts::kNameMessagePanel, 0, Qt::AlignLeft, 1), m_platform);
+    QLabel* message = panel("pnlMessage", texts::kNameMessagePanel, 0, Qt::AlignLeft, 1);
+    message->setMinimumWidth(kMessagePanelMinimum);
+    m_messages.emplace(message, m_platform);
     m_loadIndicator = new LoadIndicator(bar, this);
+
+    // The window is never narrower than the status bar's parts side by side, a load's progress
+    // bar and cancel button among them, hidden as they are now.
+    int width = 0;
+    for (const QWidget* part : bar->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        width += std::max(part->minimumWidth(), part->sizeHint().width()) + kStatusPartGap;
+    setMinimumWidth(width);
 }
 
 }  // namespace vq

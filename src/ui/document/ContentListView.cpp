@@ -10,12 +10,30 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace vq {
+
+namespace {
+
+// Cells draw no focus frame of their own: the list draws one around the whole row.
+class RowCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        cell.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, cell, index);
+    }
+};
+
+}  // namespace
 
 ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     setShowGrid(false);
@@ -38,6 +56,7 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->resizeSection(0, 250);
     columns->resizeSection(1, 150);
+    setItemDelegate(new RowCellDelegate(this));
     new InfoTip(this);
     InstallContentListAccessibility();
     m_slowClick.setSingleShot(true);
@@ -121,6 +140,31 @@ void ContentListView::focusOutEvent(QFocusEvent* event) {
     QTableView::focusOutEvent(event);
 }
 
+QRect ContentListView::rowRect(const QModelIndex& index) const {
+    if (!index.isValid())
+        return {};
+    const QAbstractItemModel* rows = model();
+    QRect rect = visualRect(rows->index(index.row(), 0));
+    for (int column = 1; column < rows->columnCount(); ++column)
+        rect |= visualRect(rows->index(index.row(), column));
+    return rect;
+}
+
+void ContentListView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid() || state() == EditingState)
+        return;
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rowRect(current);
+    frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;  // as an item's own frame
+    const bool selected = selectionModel()->isSelected(current);
+    frame.backgroundColor = palette().color(selected ? QPalette::Highlight : QPalette::Base);
+    QPainter painter(viewport());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+}
+
 void ContentListView::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     if (QAccessible::isActive() && currentIndex().isValid())
@@ -128,8 +172,11 @@ void ContentListView::focusInEvent(QFocusEvent* event) {
             list->currentRowChanged(currentIndex().row());
 }
 
+// The view repaints only the cell of the focus; the frame spans the row.
 void ContentListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QAbstractItemView::currentChanged(current, previous);
+    viewport()->update(rowRect(previous));
+    viewport()->update(rowRect(current));
     if (QAccessible::isActive() && current.isValid() && current.row() != previous.row())
         if (auto* list = static_cast<ContentListAccessible*>(QAccessible::queryAccessibleInterface(this)))
             list->currentRowChanged(current.row());
@@ -172,9 +219,13 @@ void ContentListView::fitColumns() {
     }
 }
 
+// Other rows start at the top (another file, a new document); rows that were only renumbered
+// are taken back to where they were (keepPlaceAfterReset).
 void ContentListView::reset() {
     m_scrollBeforeReset = verticalScrollBar()->value();
     QTableView::reset();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
     // The row header keeps a record per row it ever had, and keeps its storage when the rows go:
     // after a big document is dropped, a new header lets it go.
     const int rows = model() ? model()->rowCount() : 0;

@@ -8,7 +8,8 @@
 namespace vq {
 
 // The content list `lvContent`: one row per line in two columns, check boxes, several rows
-// selectable, whole rows, no sorting, and the full text of a cut-off row as a tip. A table
+// selectable, whole rows (the keyboard focus too), no sorting, and the full text of a cut-off row
+// as a tip. A table
 // rather than a tree: with millions of rows it attaches and scrolls at a fraction of the cost,
 // and every row has the same height.
 class ContentListView : public QTableView {
@@ -42,6 +43,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     // A screen reader hears of the current row as the list's focused row, and only while the
     // list has the focus: a row revealed from the tree is no focus of its own.
@@ -56,6 +58,9 @@ private:
     void startSlowClickEdit();
     QTimer m_slowClick;
     QPersistentModelIndex m_slowClickIndex;
+
+    // Both columns of the row, as the focus frame surrounds them.
+    QRect rowRect(const QModelIndex& index) const;
 
     int m_scrollBeforeReset = 0;
     // Every row is as high as a line of text or a check box, whichever is taller.

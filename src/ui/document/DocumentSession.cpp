@@ -18,6 +18,7 @@ DocumentSession::DocumentSession()
       m_tree(std::make_unique<TopicTreeModel>(m_document, m_codec)),
       m_log(std::make_unique<LogModel>(m_document, m_codec)) {
     m_document.addListener(&m_relay);
+    m_history.setChangeHandler([this] { emit historyChanged(); });
 }
 
 DocumentSession::~DocumentSession() { m_document.removeListener(&m_relay); }
@@ -58,10 +59,11 @@ void DocumentSession::startNew() {
     m_document.showFileNameInCaption();
     m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
     m_document.clearLog();
-    m_fileForm = FileForm::Bytes;
+    m_history.clear();
 }
 
 void DocumentSession::unload() {
+    m_history.clear();
     m_document.clearViews();
     m_document.setModified(false);
     m_document.setUntitled();
@@ -70,18 +72,35 @@ void DocumentSession::unload() {
 
 void DocumentSession::takeLoaded(const std::string& path, LoadResult& loaded) {
     Document::ChangeBatch batch(m_document);
+    swapInLoaded(path, loaded);
+    m_history.clear();
+}
+
+void DocumentSession::takeReloaded(const std::string& path, LoadResult& loaded) {
+    Document::ChangeBatch batch(m_document);
+    m_history.clear();
+    {
+        UndoHistory::Step step(m_history, texts::kCapReload);
+        swapInLoaded(path, loaded);
+    }
+    m_history.markSaved();
+}
+
+void DocumentSession::swapInLoaded(const std::string& path, LoadResult& loaded) {
     m_document.setLoading(true);
     m_document.clearLog();
     m_document.setFileName(path);
     m_document.addLogEntry(kLogSummary, FormatMessage(texts::kOpenLogEntry, {path}), {});
     m_document.takeContentFrom(*loaded.document);
-    m_fileForm = loaded.form;
+    m_document.setFileForm(loaded.form);
     m_document.setDiskFile(std::move(loaded.file));
     m_document.setTextMirrorsList(true, texts::kTextMirrorsList);
     m_document.setLoading(false);
     m_document.setModified(false);
     m_document.showFileNameInCaption();
 }
+
+void DocumentSession::markSaved() { m_history.markSaved(); }
 
 bool DocumentSession::analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error) {
     return BuildTopicTree(m_document, settingsForDocument(typed), progress, error);

@@ -3,6 +3,7 @@
 #include "core/Progress.h"
 #include "core/document/Document.h"
 #include "core/document/DocumentLoading.h"
+#include "core/editing/UndoHistory.h"
 #include "core/settings/AnalysisSettings.h"
 #include "core/text/Utf16Text.h"
 #include "ui/document/TextCodec.h"
@@ -38,8 +39,12 @@ public:
     RowModel* rows() const { return m_rows.get(); }
     TopicTreeModel* tree() const { return m_tree.get(); }
     LogModel* log() const { return m_log.get(); }
+    // The document's steps for undo and redo; a command becomes one by running inside an
+    // UndoHistory::Step. New, open and reload start it anew.
+    UndoHistory& history() { return m_history; }
+    const UndoHistory& history() const { return m_history; }
     // How the document's file holds its text: as the bytes themselves, or as UTF-16.
-    FileForm fileForm() const { return m_fileForm; }
+    FileForm fileForm() const { return m_document.fileForm(); }
 
     // Shows the target text in this view from now on.
     void bindTargetText(TargetTextView* view);
@@ -59,6 +64,11 @@ public:
     // form and what is known of it on disk, and the open's log entry in an emptied log; it ends
     // unchanged and mirroring. The views reset once.
     void takeLoaded(const std::string& path, LoadResult& loaded);
+    // The same for a reload that gives up unsaved changes: the new history holds the reload as
+    // its one step, so that the changes come back with an undo.
+    void takeReloaded(const std::string& path, LoadResult& loaded);
+    // The document was saved: its saved state is the one now.
+    void markSaved();
 
     // The analysis pass under the signs the user typed, encoded for this document.
     bool analyse(const AnalysisSettings& typed, const Progress& progress, std::string* error);
@@ -71,6 +81,8 @@ signals:
     void stateChanged();
     // The target text changed: once per command, however many lines it changed.
     void targetChanged();
+    // A step was made, taken back or made again, or the history started anew.
+    void historyChanged();
 
 private:
     // Passes the document's notifications on as the session's signals, a command's target
@@ -94,14 +106,17 @@ private:
         bool m_targetChanged = false;
     };
 
+    // The steps of an open on the document, with or without a step around them.
+    void swapInLoaded(const std::string& path, LoadResult& loaded);
+
     Document m_document;
+    UndoHistory m_history{m_document};
     TextCodec m_codec;
     std::unique_ptr<RowModel> m_rows;
     std::unique_ptr<TopicTreeModel> m_tree;
     std::unique_ptr<LogModel> m_log;
     std::unique_ptr<TargetTextBinder> m_textBinder;
     Relay m_relay{*this};
-    FileForm m_fileForm = FileForm::Bytes;
 };
 
 }  // namespace vq

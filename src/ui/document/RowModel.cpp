@@ -28,7 +28,7 @@ QColor RowModel::backgroundFor(const LineEntry& row) {
         return kNewRowBackground;
     if (row.record.edited)
         return kEditedRowBackground;
-    return {};
+    return kRowBackground;
 }
 
 QColor RowModel::foregroundFor(const LineEntry& row) { return row.checked ? QColor(Qt::black) : kUncheckedText; }
@@ -39,9 +39,10 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
     const LineEntry& row = m_document.row(static_cast<size_t>(index.row()));
     switch (role) {
     case Qt::EditRole:
-        // The editor starts from the text itself: what it gives back is written as it stands.
+        // The editor starts from the text itself, its CRs marked: what it gives back is written
+        // as it stands.
         if (index.column() == 0)
-            return m_codec.decode(row.caption);
+            return MarkCrs(m_codec.decode(row.caption));
         return {};
     case Qt::DisplayRole:
     case Qt::ToolTipRole: {
@@ -55,10 +56,7 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
         if (index.column() == 0)
             return row.checked ? Qt::Checked : Qt::Unchecked;
         return {};
-    case Qt::BackgroundRole: {
-        const QColor c = backgroundFor(row);
-        return c.isValid() ? QVariant(c) : QVariant();
-    }
+    case Qt::BackgroundRole: return backgroundFor(row);
     case Qt::ForegroundRole: return foregroundFor(row);
     default: return {};
     }
@@ -68,8 +66,7 @@ bool RowModel::setData(const QModelIndex& index, const QVariant& value, int role
     if (!index.isValid() || index.column() != 0)
         return false;
     if (role == Qt::CheckStateRole) {
-        m_document.setChecked(static_cast<size_t>(index.row()),
-                              static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked);
+        emit checkEdited(index.row(), static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked);
         return true;
     }
     if (role == Qt::EditRole) {

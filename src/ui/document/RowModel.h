@@ -10,7 +10,9 @@
 
 namespace vq {
 
-// Row colours of the content list.
+// Row colours of the content list. Every row has both its background and its text colour, so the
+// list reads the same under every colour scheme.
+inline const QColor kRowBackground(255, 255, 255);
 inline const QColor kNewRowBackground(166, 202, 240);     // sky blue
 inline const QColor kEditedRowBackground(192, 220, 192);  // money green
 inline const QColor kUncheckedText(0, 128, 128);          // teal
@@ -43,7 +45,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // The background and text colour a row is drawn with; invalid means the list's own.
+    // The background and text colour a row is drawn with.
     static QColor backgroundFor(const LineEntry& row);
     static QColor foregroundFor(const LineEntry& row);
 
@@ -56,6 +58,8 @@ public:
 signals:
     // The user typed a new caption in place (column 0).
     void captionEdited(int row, const QString& text);
+    // The user set or cleared a row's check box.
+    void checkEdited(int row, bool checked);
     // One command inserted or removed rows in so many runs that the views were reset: the rows
     // they showed are still there, only renumbered, so a view keeps its place.
     void rowsRenumbered();

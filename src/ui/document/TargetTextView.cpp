@@ -5,6 +5,7 @@
 #include "ui/document/TargetTextViewAccessible.h"
 #include "ui/document/TextFinder.h"
 #include "ui/document/TextLineSource.h"
+#include "ui/toolbox/Colours.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -16,24 +17,16 @@
 
 namespace vq {
 
-namespace {
-
-const QColor kSilver(192, 192, 192);
-
-}  // namespace
-
 TargetTextView::TargetTextView(QWidget* parent) : QAbstractScrollArea(parent) {
     InstallTargetTextViewAccessibility();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
-    // Right-button presses and releases come here; the owner opens its menu on the release.
-    setContextMenuPolicy(Qt::PreventContextMenu);
+    // Right-button presses and releases come here; the owner opens its menu on the release. The
+    // keyboard's requests come to the view itself (contextMenuEvent).
     viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setCursor(Qt::IBeamCursor);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Base, kSilver);
-    setPalette(silver);
+    SetColours(this, QPalette::Base, QPalette::Text, {kSilver, Qt::black});
     m_positions.setSource(nullptr);
     updateMetrics();
     updateScrollBars();

@@ -118,12 +118,16 @@ signals:
     void copyAvailable(bool available);
     // The right mouse button was released over the text, at `globalPos` on the screen.
     void rightButtonReleased(const QPoint& globalPos);
+    // The keyboard asked for the pop-up menu (the Menu key, Shift+F10): it opens at the caret.
+    void menuKeyPressed(const QPoint& globalPos);
     void focusEntered();
     void focusLeft();
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -4,6 +4,7 @@
 #include "ui/document/TextFinder.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -229,6 +230,20 @@ void TargetTextView::mouseReleaseEvent(QMouseEvent* event) {
         emit rightButtonReleased(event->globalPosition().toPoint());
     }
     event->accept();
+}
+
+// The mouse's request is the right-button release's (see above); the keyboard's opens the menu
+// at the caret, which inputMethodQuery gives as the view's cursor.
+void TargetTextView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        emit menuKeyPressed(event->globalPos());
+    event->accept();
+}
+
+QVariant TargetTextView::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImCursorRectangle)
+        return caretRect(m_caret).translated(viewport()->pos());
+    return QAbstractScrollArea::inputMethodQuery(query);
 }
 
 void TargetTextView::mouseDoubleClickEvent(QMouseEvent* event) {

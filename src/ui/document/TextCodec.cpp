@@ -30,15 +30,19 @@ void ProtectLineBreaks(QString& text) {
     for (QChar& c : text) {
         const char16_t u = c.unicode();
         if (u == u'\r')
-            c = QChar(0x240D);  // ␍
+            c = kCrMark;
         else if (u == u'\n')
-            c = QChar(0x240A);  // ␊
+            c = kLfMark;
         else if (u == 0x2029 || u == 0x2028)
-            c = QChar(0x21B5);  // ↵
+            c = kSeparatorMark;
         else if (u == 0)
-            c = QChar(0x2400);  // ␀
+            c = kNulMark;
     }
 }
+
+QString MarkCrs(QString text) { return text.replace(QLatin1Char('\r'), kCrMark); }
+
+QString UnmarkCrs(QString text) { return text.replace(kCrMark, QLatin1Char('\r')); }
 
 QString TextCodec::decodeLine(std::string_view bytes) const {
     QString text = decode(bytes);

@@ -52,7 +52,21 @@ private:
 // The code page a font character set number stands for.
 QString LegacyCodecName(int charset);
 
-// Makes decoded text safe to show as one block of a text view.
+// Makes decoded text safe to show as one block of a text view: each character a view would take
+// as a break, and a NUL, is shown as its mark.
 void ProtectLineBreaks(QString& text);
+
+// The marks those characters are shown as. A lone CR, which stays in a line's text, is shown as
+// kCrMark in the views and in the editors of a row's text: a return arrow, which the fonts every
+// desktop has can draw (the control picture ␍ often shows as an empty box).
+inline constexpr QChar kCrMark{0x21B5};         // ↵
+inline constexpr QChar kLfMark{0x240A};         // ␊
+inline constexpr QChar kSeparatorMark{0x00B6};  // ¶ for the line and paragraph separators
+inline constexpr QChar kNulMark{0x2400};        // ␀
+
+// A row's text in an editor and back: each CR is shown as the mark, so that the editor keeps the
+// row on one line, and each mark becomes the CR again.
+QString MarkCrs(QString text);
+QString UnmarkCrs(QString text);
 
 }  // namespace vq

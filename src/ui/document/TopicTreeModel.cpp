@@ -70,6 +70,7 @@ QVariant TopicTreeModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole: return m_codec.decodeShown(node.text, kMaxTipChars);
     case Qt::DecorationRole: return treeImage(imageOf(index));
     case Qt::ForegroundRole: return node.row == kNoRow ? QVariant(kRowlessNodeText) : QVariant();
+    case Qt::BackgroundRole: return node.row == kNoRow ? QVariant(QColor(Qt::white)) : QVariant();
     default: return {};
     }
 }
@@ -121,13 +122,13 @@ void TopicTreeModel::sendLostRows() {
     if (nodes.size() > kNodesOneByOne) {
         const int top = rowCount();
         if (top > 0)
-            emit dataChanged(index(0, 0), index(top - 1, 0), {Qt::ForegroundRole});
+            emit dataChanged(index(0, 0), index(top - 1, 0), {Qt::ForegroundRole, Qt::BackgroundRole});
         return;
     }
     for (const NodeId node : nodes) {
         const QModelIndex i = indexOf(node);
         if (i.isValid())
-            emit dataChanged(i, i, {Qt::ForegroundRole});
+            emit dataChanged(i, i, {Qt::ForegroundRole, Qt::BackgroundRole});
     }
 }
 

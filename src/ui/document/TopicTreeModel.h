@@ -14,7 +14,7 @@ namespace vq {
 inline const QColor kRowlessNodeText(255, 0, 0);
 
 // Presents the document's topic tree. Sections and titles show their open image while expanded;
-// a node whose row was deleted is drawn red.
+// a node whose row was deleted is drawn red on white, whatever the colour scheme.
 class TopicTreeModel : public QAbstractItemModel, public DocumentListener {
     Q_OBJECT
 public:
@@ -45,6 +45,7 @@ private:
     void treeReset() override { endResetModel(); }
     // Nodes that lost their rows are repainted once the command ends.
     void treeNodesLostRows(std::span<const NodeId> nodes) override;
+    void treeNodesFoundRows(std::span<const NodeId> nodes) override { treeNodesLostRows(nodes); }
     void changesBegin() override { m_inBatch = true; }
     void changesEnd() override;
     void sendLostRows();
@@ -53,7 +54,7 @@ private:
     const TextCodec& m_codec;  // Not owned.
     QSet<NodeId> m_expanded;
     bool m_inBatch = false;
-    std::vector<NodeId> m_lostRows;  // not yet repainted
+    std::vector<NodeId> m_lostRows;  // nodes that lost or found their rows, not yet repainted
 };
 
 }  // namespace vq

@@ -8,6 +8,8 @@
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 
+#include "core/Texts.h"
+
 namespace vq {
 
 TreeAndRows::TreeAndRows(const Context& context) : m_context(context) {}
@@ -28,9 +30,15 @@ void TreeAndRows::updateActions(const ActionTable& actions) const {
 
 void TreeAndRows::actRefreshTreeExecute() { BuildTopicTree(); }
 
+// A refresh is a step: its check marks and the tree it replaced come back with an undo.
 void TreeAndRows::BuildTopicTree() {
     std::string error;
-    if (!m_context.session.analyse(m_context.signs, m_context.messages.progress(), &error))
+    bool ok = false;
+    {
+        const UndoHistory::Step step(m_context.session.history(), texts::kCapRefreshTree);
+        ok = m_context.session.analyse(m_context.signs, m_context.messages.progress(), &error);
+    }
+    if (!ok)
         m_context.platform.showMessage(m_context.tree->window(), QString::fromStdString(error));
     m_context.tree->selectFirstNode();
 }

@@ -9,6 +9,7 @@
 #include "ui/document/PaintPause.h"
 #include "ui/document/RowModel.h"
 #include "ui/document/SelectedRowRuns.h"
+#include "ui/document/TextCodec.h"
 #include "ui/editing/TfrmInsert.h"
 #include "ui/editing/TypedText.h"
 #include "ui/settings/SignToolBar.h"
@@ -26,10 +27,11 @@ namespace vq {
 EditingController::EditingController(const Context& context)
     : m_context(context), m_frmInsert(new TfrmInsert(context.platform, context.window)) {
     // OK keeps the dialog open on text the document's encoding cannot hold.
-    m_frmInsert->setCheck([this](const QString& text) { return typed(text).refusal; });
+    m_frmInsert->setCheck([this](const QString& text) { return typed(UnmarkCrs(text)).refusal; });
     ContentListView* list = m_context.list;
     list->installEventFilter(this);
     connect(m_context.session.rows(), &RowModel::captionEdited, this, &EditingController::lvContentEdited);
+    connect(m_context.session.rows(), &RowModel::checkEdited, this, &EditingController::lvContentCheckEdited);
     list->horizontalHeader()->setSectionsClickable(true);
     connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, &EditingController::lvContentColumnClick);
 }
@@ -37,6 +39,8 @@ EditingController::EditingController(const Context& context)
 EditingController::~EditingController() = default;
 
 void EditingController::bindActions(ActionTable& actions) {
+    actions.bind(Act::Undo, this, &EditingController::actUndoExecute);
+    actions.bind(Act::Redo, this, &EditingController::actRedoExecute);
     actions.bind(Act::RemLine, this, &EditingController::actRemLineExecute);
     actions.bind(Act::UnRem, this, &EditingController::actUnRemExecute);
     actions.bind(Act::InsertLine, this, &EditingController::actInsertLineExecute);
@@ -55,10 +59,23 @@ void EditingController::bindActions(ActionTable& actions) {
     connect(rows, &QAbstractItemModel::rowsRemoved, &actions, request);
     connect(rows, &QAbstractItemModel::dataChanged, &actions, request);
     connect(m_context.signs.box(SignBox::Rem), &QComboBox::editTextChanged, &actions, request);
+    // Undo and redo follow the history at once: Ctrl+Z and Ctrl+Shift+Z pressed one after the
+    // other must find each other's result.
+    connect(&m_context.session, &DocumentSession::historyChanged, &actions,
+            [this, &actions] { updateHistoryActions(actions); });
+}
+
+void EditingController::updateHistoryActions(const ActionTable& actions) const {
+    const UndoHistory& history = m_context.session.history();
+    actions.setEnabled(Act::Undo, history.canUndo());
+    actions[Act::Undo]->setText(QString::fromStdString(history.undoCaption()));
+    actions.setEnabled(Act::Redo, history.canRedo());
+    actions[Act::Redo]->setText(QString::fromStdString(history.redoCaption()));
 }
 
 void EditingController::updateActions(const ActionTable& actions) const {
     const Document& doc = m_context.session.document();
+    updateHistoryActions(actions);
     const SelectedRowRuns selected = selection();
     const size_t count = selected.count();
     // One or two rows tell the comment rules all they need: with several, both are enabled.
@@ -82,6 +99,17 @@ TypedText EditingController::typed(const QString& text) const {
     return EncodeTyped(m_context.session.codec(), m_context.session.document().encoding(), text);
 }
 
+QString EditingController::editorText(size_t row) const {
+    return MarkCrs(m_context.session.codec().decode(m_context.session.document().caption(row)));
+}
+
+TypedText EditingController::rowBytes(const QString& text, std::optional<size_t> row) const {
+    const Document& doc = m_context.session.document();
+    if (row && *row < doc.rowCount() && text == editorText(*row))
+        return {std::string(doc.caption(*row)), {}};
+    return typed(UnmarkCrs(text));
+}
+
 SelectedRowRuns EditingController::selection() const { return SelectedRowRuns(m_context.list->selectionModel()); }
 
 std::optional<size_t> EditingController::focusedRow() const {
@@ -101,6 +129,7 @@ void EditingController::actRemLineExecute() {
     if (!CanCommentRows(doc, signs, rows))
         return;
     const PaintPause pause{m_context.list};
+    const UndoHistory::Step step(m_context.session.history(), texts::kCapRemLine);
     CommentRows(doc, signs, rows);
 }
 
@@ -111,15 +140,28 @@ void EditingController::actUnRemExecute() {
     if (!CanUncommentRows(doc, signs, rows))
         return;
     const PaintPause pause{m_context.list};
+    const UndoHistory::Step step(m_context.session.history(), texts::kCapUnRem);
     UncommentRows(doc, signs, rows);
 }
 
+// The row that takes the place of the deleted ones (the last row when they were the last) is
+// selected and has the focus, as in a file manager: the focus does not fall back on the row above.
 void EditingController::actDelLineExecute() {
     const std::vector<size_t> rows = selection().indexes();
     if (!CanDeleteRows(rows.size()))
         return;
-    const PaintPause pause{m_context.list};
-    DeleteRows(m_context.session.document(), rows);
+    Document& doc = m_context.session.document();
+    {
+        const PaintPause pause{m_context.list};
+        const UndoHistory::Step step(m_context.session.history(), texts::kCapDelLine);
+        DeleteRows(doc, rows);
+    }
+    if (doc.rowCount() == 0)
+        return;
+    const QModelIndex next =
+        m_context.list->model()->index(static_cast<int>(std::min(rows.front(), doc.rowCount() - 1)), 0);
+    m_context.list->selectionModel()->setCurrentIndex(next,
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void EditingController::actRestoreLineExecute() {
@@ -127,6 +169,7 @@ void EditingController::actRestoreLineExecute() {
     if (!CanRestoreRows(rows.size()))
         return;
     const PaintPause pause{m_context.list};
+    const UndoHistory::Step step(m_context.session.history(), texts::kCapRestoreLine);
     RestoreRows(m_context.session.document(), rows);
 }
 
@@ -138,7 +181,26 @@ void EditingController::actRestoreExecute() {
                                            QString::fromUtf8(texts::kRestoreAllQuestion)) != Platform::Answer::Ok)
         return;
     const PaintPause pause{m_context.list};
+    const UndoHistory::Step step(m_context.session.history(), texts::kCapRestoreAll);
     RestoreAllRows(doc);
+}
+
+// The list keeps its selection; the first row the step touched comes into view.
+void EditingController::actUndoExecute() {
+    const PaintPause pause{m_context.list};
+    showRow(m_context.session.history().undo().firstRow);
+}
+
+void EditingController::actRedoExecute() {
+    const PaintPause pause{m_context.list};
+    showRow(m_context.session.history().redo().firstRow);
+}
+
+void EditingController::showRow(std::optional<size_t> row) {
+    if (!row)
+        return;
+    m_context.session.rows()->showAllRows();
+    m_context.list->scrollTo(m_context.session.rows()->index(static_cast<int>(*row), 0));
 }
 
 QString EditingController::ErrorText(EditError error) {

@@ -6,6 +6,7 @@
 #include "ui/document/DocumentSession.h"
 #include "ui/document/PaintPause.h"
 #include "ui/document/SelectedRowRuns.h"
+#include "ui/document/TextCodec.h"
 #include "ui/editing/TfrmInsert.h"
 #include "ui/editing/TypedText.h"
 #include "ui/settings/SignToolBar.h"
@@ -29,15 +30,41 @@ void EditingController::insertLinesAt(InsertWhere where) {
         return;
     Document& doc = m_context.session.document();
     const PaintPause pause{m_context.list};
-    refuse(InsertLines(doc, documentSigns(), std::min(position, doc.rowCount()), *lines, caption));
+    EditError error = EditError::None;
+    {
+        UndoHistory::Step step(m_context.session.history(), caption);
+        error = InsertLines(doc, documentSigns(), std::min(position, doc.rowCount()), *lines, caption);
+    }
+    refuse(error);
 }
 
-std::optional<std::vector<std::string>> EditingController::dialogLines(const char* caption) {
+// The row that line `line` of `lines` replaces in an edit of `block` (ApplyDialogEdit: with fewer
+// lines than rows, the rows from the top go), if any.
+static std::optional<size_t> ReplacedRow(const EditBlock& block, size_t line, size_t lines) {
+    const size_t rows = block.count();
+    const size_t gone = rows > lines ? rows - lines : 0;
+    if (gone + line >= rows)
+        return std::nullopt;
+    return block.start + gone + line;
+}
+
+std::optional<std::vector<std::string>> EditingController::dialogLines(const char* caption,
+                                                                       std::optional<EditBlock> block) {
     if (!m_frmInsert->execute(QString::fromUtf8(caption), TitleTypeIndex(m_context.signs.settings().titleType)))
         return std::nullopt;
-    // The dialog took only what the document's encoding holds.
-    const std::string text = typed(m_frmInsert->text()).bytes.value_or(std::string());
-    const std::string title = typed(m_frmInsert->title()).bytes.value_or(std::string());
+    // Line by line, as the dialog took them: in the document's encoding (nothing else passes its
+    // check), a line left as shown in its row's bytes.
+    const QString all = m_frmInsert->text();
+    QStringList shown = all.isEmpty() ? QStringList() : all.split(QLatin1Char('\n'));
+    if (all.endsWith(QLatin1Char('\n')))
+        shown.pop_back();  // a final break starts no line
+    std::string text;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const auto row =
+            block ? ReplacedRow(*block, static_cast<size_t>(i), static_cast<size_t>(shown.size())) : std::nullopt;
+        text += rowBytes(shown[i], row).bytes.value_or(std::string()) + '\n';
+    }
+    const std::string title = typed(UnmarkCrs(m_frmInsert->title())).bytes.value_or(std::string());
     InsertDialogValues values;
     values.page = m_frmInsert->insertPage() == TfrmInsert::TitlePage ? InsertPage::Title : InsertPage::Plain;
     values.text = text;
@@ -49,13 +76,11 @@ std::optional<std::vector<std::string>> EditingController::dialogLines(const cha
 }
 
 QString EditingController::dialogBlockText(size_t start, size_t end) const {
-    const Document& doc = m_context.session.document();
-    const TextCodec& codec = m_context.session.codec();
     QString text;
     for (size_t row = start; row <= end; ++row) {
         if (row > start)
             text += QLatin1Char('\n');
-        text += codec.decode(doc.caption(row));
+        text += editorText(row);
     }
     return text;
 }
@@ -69,14 +94,19 @@ void EditingController::actEditLineExecute() {
         return;
     m_frmInsert->setText(dialogBlockText(block->start, block->end));
     m_frmInsert->showPlainPage();
-    const auto lines = dialogLines(texts::kCapEditLine);
+    const auto lines = dialogLines(texts::kCapEditLine, block);
     if (!lines)
         return;
     Document& doc = m_context.session.document();
     if (block->end >= doc.rowCount())
         return;
     const PaintPause pause{m_context.list};
-    refuse(ApplyDialogEdit(doc, documentSigns(), *block, *lines));
+    EditError error = EditError::None;
+    {
+        UndoHistory::Step step(m_context.session.history(), texts::kCapEditLine);
+        error = ApplyDialogEdit(doc, documentSigns(), *block, *lines);
+    }
+    refuse(error);
 }
 
 }  // namespace vq

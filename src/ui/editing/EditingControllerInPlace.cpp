@@ -7,6 +7,8 @@
 #include "ui/document/Navigation.h"
 #include "ui/editing/TypedText.h"
 
+#include "core/Texts.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,14 +21,27 @@ void EditingController::lvContentEdited(int row, const QString& text) {
     Document& doc = m_context.session.document();
     if (row < 0 || static_cast<size_t>(row) >= doc.rowCount())
         return;
-    const TypedText bytes = typed(text);
+    const TypedText bytes = rowBytes(text, static_cast<size_t>(row));
     if (!bytes.bytes) {
         refuseLater(bytes.refusal);
         return;
     }
-    const EditError error = EditRowInPlace(doc, static_cast<size_t>(row), *bytes.bytes);
+    EditError error = EditError::None;
+    {
+        UndoHistory::Step step(m_context.session.history(), texts::kCapEditLine);
+        error = EditRowInPlace(doc, static_cast<size_t>(row), *bytes.bytes);
+    }
     if (error != EditError::None)
         refuseLater(ErrorText(error));
+}
+
+// A click on a row's check box: a step of its own, which the log does not record.
+void EditingController::lvContentCheckEdited(int row, bool checked) {
+    Document& doc = m_context.session.document();
+    if (row < 0 || static_cast<size_t>(row) >= doc.rowCount())
+        return;
+    UndoHistory::Step step(m_context.session.history(), checked ? texts::kCapCheckRow : texts::kCapUncheckRow);
+    doc.setChecked(static_cast<size_t>(row), checked);
 }
 
 // Enter released in the list edits the first selected row, as a double click does. Only a press

@@ -186,10 +186,16 @@ void LogView::paintEvent(QPaintEvent* event) {
     noteWidth(widest);
 }
 
+// The list view's own layout, which would have repainted, is not run: the new entries that show
+// without a scroll (a log with room left) are painted here.
 void LogView::rowsInserted(const QModelIndex& parent, int start, int end) {
     QAbstractItemView::rowsInserted(parent, start, end);
     updateGeometries();
+    const int before = firstShown();
     scrollToBottom();
+    if (firstShown() == before)
+        viewport()->update(
+            QRect(0, (start - before) * entryHeight(), viewport()->width(), (end - start + 1) * entryHeight()));
     if (!isVisible())
         m_newestOutOfView = true;
     tellEntriesAdded(start, end);

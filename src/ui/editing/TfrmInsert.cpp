@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,13 +25,6 @@
 namespace vq {
 
 static QString U(const char* text) { return QString::fromUtf8(text); }
-
-// The narrow button panel shows a long caption over two lines.
-static QString InTwoLines(const QString& text) {
-    QString wrapped = text;
-    wrapped.insert(text.size() / 2, QLatin1Char('\n'));
-    return wrapped;
-}
 
 TfrmInsert::TfrmInsert(Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
@@ -111,12 +105,11 @@ QWidget* TfrmInsert::makeButtonPanel() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(2, 8, 4, 8);
 
-    m_chkAllRem = new QCheckBox(InTwoLines(U(texts::kInsertAllRem)), panel);
+    m_chkAllRem = new QCheckBox(U(texts::kInsertAllRem), panel);
     m_chkAllRem->setObjectName("chkAllRem");
-    m_chkAllRem->setAccessibleName(U(texts::kInsertAllRem));
     m_chkAllRem->setChecked(false);
     column->addWidget(m_chkAllRem);
-    // 75 pixels, or as wide as the wrapped caption needs in the font the desktop gives.
+    // 75 pixels, or as wide as the caption needs on one line in the font the desktop gives.
     panel->setFixedWidth(std::max(75, m_chkAllRem->sizeHint().width() + 6));
     column->addStretch(1);
 
@@ -142,7 +135,11 @@ void TfrmInsert::clearText() { m_mmText->clear(); }
 
 void TfrmInsert::setText(const QString& text) { m_mmText->setPlainText(text); }
 
-QString TfrmInsert::text() const { return m_mmText->toPlainText(); }
+// Every character as it stands (toPlainText would give a no-break space as a space), a line
+// break between the blocks.
+QString TfrmInsert::text() const {
+    return m_mmText->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
 
 void TfrmInsert::showPlainPage() { m_pcPages->setCurrentIndex(PlainPage); }
 

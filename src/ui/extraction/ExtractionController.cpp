@@ -40,7 +40,10 @@ bool ExtractionController::Extract(ExtractionKind kind) {
         // is told of every row; both views paint once.
         const PaintPause pause = m_context.rows.pauseRows();
         const PaintPause text({m_context.text});
-        outcome = ExtractLines(m_context.session.document(), kind);
+        {
+            const UndoHistory::Step step(m_context.session.history(), texts.caption);
+            outcome = ExtractLines(m_context.session.document(), kind);
+        }
         // After the first character, nothing selected: the status bar reads row 1, column 1.
         m_context.text->setCaretPosition(1);
     }

@@ -128,8 +128,10 @@ bool FileController::saveOverFile() {
                                           FormatMessageQ(texts::kDiskQuestion, shown), buttons)) {
         case 0: check = SaveCheck::Overwrite; break;
         case 1:
-            // After whatever asked for this save has given up: it did not happen.
-            QMetaObject::invokeMethod(this, &FileController::actReloadExecute, Qt::QueuedConnection);
+            // Theirs, without the save question (the user just chose): the unsaved rows stay one
+            // undo away. After whatever asked for this save has given up: it did not happen.
+            QMetaObject::invokeMethod(
+                this, [this] { startReloading(false); }, Qt::QueuedConnection);
             return false;
         case 2: return SaveDocumentAs();
         default: return false;

@@ -12,7 +12,7 @@
 #include "ui/toolbox/StatusMessages.h"
 #include "ui/toolbox/UiTexts.h"
 
-#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace vq {
@@ -108,6 +108,7 @@ bool FileController::SaveDocument(SaveMode mode) {
     if (result) {
         document.showFileNameInCaption();
         document.setModified(false);
+        m_context.session.markSaved();
     }
     return result;
 }
@@ -118,7 +119,9 @@ bool FileController::SaveDocumentAs() {
     for (const auto& [description, pattern] : texts::kSaveFilters)
         dialog.filters.append({QString::fromStdString(description), QString::fromStdString(pattern)});
     dialog.defaultSuffix = QString::fromUtf8(texts::kSaveDefaultSuffix);
-    dialog.initialFolder = QDir::homePath();
+    // In the document's own folder; a new document's is the platform's choice.
+    if (titled())
+        dialog.initialFolder = QFileInfo(PathText(m_context.session.document().fileName())).absolutePath();
     dialog.confirmOverwrite = true;
     const QString chosen = m_context.platform.saveFileName(m_context.window, dialog);
     if (chosen.isEmpty())

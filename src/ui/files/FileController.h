@@ -61,6 +61,11 @@ public:
     // fails or finds the file too large leaves the current document as it was. Returns whether a
     // load started; false while another one runs.
     bool startOpening(const QString& path);
+    // Reload (actReload, and the choice to take a file changed on disk): the document's file
+    // opened again, as above. With askAboutChanges the unsaved-changes question comes first, as
+    // for every open; either way, unsaved changes that the reload gives up stay one undo away:
+    // the reload is then the first step of the new history.
+    bool startReloading(bool askAboutChanges = true);
     // The same as one call that returns when the open has ended (loaded, failed, cancelled or not
     // started), for callers that need the document loaded: it waits in a local event loop, so the
     // window paints, shows progress and can cancel meanwhile. The window's commands do not use it.
@@ -114,13 +119,15 @@ private:
     // The end of a load, on the window's thread: the swap, or the message why not.
     void loadFinished();
     void endLoading();
+    bool beginOpen(const QString& path, bool reload, bool askAboutChanges);
     LoadJob makeJob(const QString& path, std::uint64_t size) const;
     bool titled() const;
 
     Context m_context;     // Not owned, all of it.
     QString m_openFolder;  // the open dialog's initial folder; empty: the platform's choice
     DocumentLoader m_loader;
-    QString m_loadingPath;  // the file the running load reads
+    QString m_loadingPath;              // the file the running load reads
+    bool m_reloadKeepsChanges = false;  // the running load is a reload over unsaved changes
 
     QFileSystemWatcher m_watcher;
     QString m_watchedPath;  // the document's file as watched; empty when none is

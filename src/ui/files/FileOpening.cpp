@@ -27,7 +27,15 @@ QString FirstLine(const std::string& text) { return QString::fromStdString(text.
 
 }  // namespace
 
-bool FileController::startOpening(const QString& path) {
+bool FileController::startOpening(const QString& path) { return beginOpen(path, false, true); }
+
+bool FileController::startReloading(bool askAboutChanges) {
+    if (!titled())
+        return false;
+    return beginOpen(PathText(m_context.session.document().fileName()), true, askAboutChanges);
+}
+
+bool FileController::beginOpen(const QString& path, bool reload, bool askAboutChanges) {
     if (m_loader.running()) {
         m_context.platform.beep();
         return false;
@@ -60,8 +68,9 @@ bool FileController::startOpening(const QString& path) {
         m_context.platform.showMessage(m_context.window, QString::fromStdString(*tooLarge));
         return false;
     }
-    if (!ConfirmChanges())
+    if (askAboutChanges && !ConfirmChanges())
         return false;
+    m_reloadKeepsChanges = reload && m_context.session.document().modified();
     m_loadingPath = path;
     m_context.messages.show(QString::fromUtf8(texts::kOpening), true);
     m_loader.start(makeJob(path, size.size));
@@ -87,7 +96,10 @@ void FileController::loadFinished() {
     const QString path = m_loadingPath;
     LoadResult& result = outcome.result;
     if (result.status == LoadStatus::Loaded) {
-        m_context.session.takeLoaded(LocalPath(path), result);
+        if (m_reloadKeepsChanges)
+            m_context.session.takeReloaded(LocalPath(path), result);
+        else
+            m_context.session.takeLoaded(LocalPath(path), result);
         result.document.reset();  // the old content
         // What was just read is what is on disk: no second read to check it.
         m_diskState = DiskState::Same;
@@ -118,6 +130,7 @@ void FileController::loadFinished() {
 
 void FileController::endLoading() {
     m_loadingPath.clear();
+    m_reloadKeepsChanges = false;
     m_context.indicator.end();
     emit loadingChanged(false);
 }
@@ -161,10 +174,7 @@ void FileController::actOpenIniFileExecute() {
         startOpening(path);
 }
 
-void FileController::actReloadExecute() {
-    if (titled())
-        startOpening(PathText(m_context.session.document().fileName()));
-}
+void FileController::actReloadExecute() { startReloading(); }
 
 void FileController::openDroppedFile(const QString& path) {
     if (!path.isEmpty() && IsExistingFile(LocalPath(path)))
@@ -173,11 +183,12 @@ void FileController::openDroppedFile(const QString& path) {
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kFileMissing, ShownPath(path)));
 }
 
-// The desktop's plain-text editor gets the path as its one parameter, unquoted; the program
-// does not wait for it and the file is opened as it is on disk.
+// The desktop's plain-text editor gets the path as its last parameter, unquoted, after the
+// editor's own; the program does not wait for it and the file is opened as it is on disk.
 void FileController::OpenWithNotepad(const QString& path) {
-    const QString editor = m_context.platform.textEditor();
-    if (m_context.platform.startProgram(editor, {path}) == Platform::StartResult::NotFound)
+    const QStringList command = m_context.platform.textEditor();
+    const QString editor = command.value(0);
+    if (m_context.platform.startProgram(editor, command.mid(1) << path) == Platform::StartResult::NotFound)
         m_context.platform.showMessage(m_context.window, FormatMessageQ(texts::kProgramNotFound, editor));
 }
 

@@ -15,8 +15,8 @@ namespace {
 bool MatchesOnlyItsBytes(const QString& text) {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u == u'\n' || u == u'\r' || u == 0 || u == 0x240D || u == 0x240A || u == 0x21B5 || u == 0x2400 ||
-            u == 0xFFFD)
+        if (u == u'\n' || u == u'\r' || u == 0 || c == kCrMark || c == kLfMark || c == kSeparatorMark ||
+            c == kNulMark || u == 0xFFFD)
             return false;
     }
     return true;

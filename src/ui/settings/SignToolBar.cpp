@@ -1,6 +1,7 @@
 #include "ui/settings/SignToolBar.h"
 
 #include "ui/document/TextCodec.h"
+#include "ui/toolbox/Colours.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 #include <QToolButton>
 #include <QValidator>
@@ -44,6 +46,24 @@ public:
 };
 }  // namespace
 
+// A one-character box is as wide as the longest text it shows, a blank in its space-count form
+// "1|_|", and no wider: the tool bar keeps its room.
+static int OneCharBoxWidth(const QComboBox* box) {
+    const QFontMetrics metrics(box->font());
+    constexpr int kLineEditMargins = 2 * 2 + 1;  // the line edit's own text margins, and the cursor
+    const int needed = metrics.horizontalAdvance(QStringLiteral("1|_|")) + kLineEditMargins;
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = true;
+    int width = needed;
+    for (;; ++width) {
+        option.rect = QRect(0, 0, width, box->sizeHint().height());
+        if (box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width() >=
+            needed)
+            return width;
+    }
+}
+
 SignToolBar::SignToolBar(QWidget* window, const TextCodec& codec, Platform& platform)
     : m_window(window), m_platform(platform) {
     // The hint counts a title sign in bytes of the legacy code page: two for a Chinese character.
@@ -72,7 +92,10 @@ QComboBox* SignToolBar::makeBox(const char* name, const char* hint, bool oneChar
     box->setToolTip(U(hint));
     box->setMinimumContentsLength(oneChar ? 1 : 4);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMaximumWidth(oneChar ? 40 : 64);
+    if (oneChar)
+        box->setFixedWidth(OneCharBoxWidth(box));
+    else
+        box->setMaximumWidth(54);  // ";;;;;;" whole, and the tool bar whole in the window's first width
     if (oneChar)
         box->lineEdit()->setValidator(new OneCharValidator(box));
     // The box, not its line edit, has the focus: the line edit only hears of it directly.
@@ -288,13 +311,9 @@ void SignToolBar::refresh() {
             b->setEditText(text);
     }
     m_cboTitleSign->setEnabled(m_panel.titleSignEnabled());
-    QPalette palette = m_cboTitleSign->palette();
-    const QColor base = m_panel.titleSignColour() == BoxColour::Silver
-                            ? QColor(kSilverLevel, kSilverLevel, kSilverLevel)
-                            : QColor(Qt::white);
-    palette.setColor(QPalette::Base, base);
-    m_cboTitleSign->setPalette(palette);
-    m_cboTitleSign->lineEdit()->setPalette(palette);
+    const ColourPair colours{m_panel.titleSignColour() == BoxColour::Silver ? kSilver : QColor(Qt::white), Qt::black};
+    SetColours(m_cboTitleSign, QPalette::Base, QPalette::Text, colours);
+    SetColours(m_cboTitleSign->lineEdit(), QPalette::Base, QPalette::Text, colours);
     const QString hint = QString::fromStdString(m_panel.titleSignHint());
     m_cboTitleSign->setStatusTip(hint);
     m_cboTitleSign->setToolTip(hint);

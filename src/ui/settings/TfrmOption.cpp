@@ -117,6 +117,8 @@ QComboBox* TfrmOption::makeSignBox(const char* name) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMinimumContentsLength(12);
+    // As wide as twelve characters whatever the signs: the dialog keeps its fixed size.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // cboRemChange: each box shows its text as its tooltip, also for long signs cut off.
     const auto showText = [box] { box->setToolTip(box->currentText()); };
     connect(box, &QComboBox::editTextChanged, box, showText);

@@ -19,6 +19,8 @@ constexpr std::array<ActionInfo, kActionCount> kActions = {{
     {Act::SaveAs, "actSaveAs", kCapSaveAs, kHintSaveAs, "", "actSaveAs"},
     {Act::Exit, "actExit", kCapExit, kHintExit, "", "actExit"},
     // Edit
+    {Act::Undo, "actUndo", kCapUndo, kHintUndo, "Ctrl+Z", "actUndo"},
+    {Act::Redo, "actRedo", kCapRedo, kHintRedo, "Ctrl+Y; Ctrl+Shift+Z", "actRedo"},
     {Act::InsertLine, "actInsertLine", kCapInsertUp, kHintInsertUp, "", "actInsertLine"},
     {Act::InsertLineDn, "actInsertLineDn", kCapInsertDown, kHintInsertDown, "", "actInsertLineDn"},
     {Act::EditLine, "actEditLine", kCapEditLine, kHintEditLine, "", "actEditLine"},

@@ -20,6 +20,8 @@ enum class Act {
     SaveAs,
     Exit,
     // Edit
+    Undo,
+    Redo,
     InsertLine,
     InsertLineDn,
     EditLine,
@@ -56,7 +58,7 @@ struct ActionInfo {
     const char* name;
     texts::Phrase caption;
     texts::Phrase hint;    // "" when the command has none
-    const char* shortcut;  // a QKeySequence text, "" for none
+    const char* shortcut;  // QKeySequence texts, several separated by "; ", "" for none
     const char* icon;      // file name under :/icons, without ".svg"
 };
 

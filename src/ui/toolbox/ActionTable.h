@@ -17,7 +17,9 @@ namespace vq {
 //
 // The enabled states are brought up to date in one pass (the window's updateActions()). A feature
 // object asks for that pass with requestUpdate() whenever something its rules read has changed;
-// requests made while the program is busy are joined into one pass once it is idle again.
+// requests made while the program is busy are joined into one pass once it is idle again. A click
+// or key that comes before that (a fast user, a test driver) runs the pass first, so a command is
+// always invoked with the states of what the user sees: the rules are never read late.
 class ActionTable : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +39,12 @@ public:
     void setUpdatePass(std::function<void()> pass) { m_pass = std::move(pass); }
     void requestUpdate();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void runPendingPass();
+
     std::array<QAction*, kActionCount> m_actions{};  // Not owned: children of the window.
     std::function<void()> m_pass;
     bool m_pending = false;

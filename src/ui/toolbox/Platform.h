@@ -20,7 +20,7 @@ struct FileDialogSettings {
     QString title;                             // empty: the platform's default
     QVector<QPair<QString, QString>> filters;  // (description, patterns separated by ';')
     QString defaultSuffix;
-    QString initialFolder;
+    QString initialFolder;  // empty: the platform's choice
     bool confirmOverwrite = false;
 };
 
@@ -43,7 +43,7 @@ public:
     virtual Answer confirmOkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // A message box with a title of its own and Yes/No/Cancel buttons.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A message box with a title of its own and Yes/No buttons.
+    // A message box with a title of its own, Yes/No buttons and no icon.
     virtual Answer askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // A question (question icon, a title of its own) with buttons of its own, in order: the index
     // of the button chosen. The last button is the safe one: it is the default, and Esc or
@@ -58,9 +58,9 @@ public:
     virtual QString openFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) = 0;
 
-    // The desktop's plain-text editor: the first of a short list found on the search path, or
-    // the first name of that list when none is installed.
-    virtual QString textEditor() = 0;
+    // The desktop's plain-text editor as a command: the program, then its own arguments (the
+    // file goes after them). See ChooseTextEditor for the order it is looked for in.
+    virtual QStringList textEditor() = 0;
     // Starts a program without waiting for it, in `workingFolder` (empty: this program's own).
     virtual StartResult startProgram(const QString& program, const QStringList& arguments,
                                      const QString& workingFolder = {}) = 0;

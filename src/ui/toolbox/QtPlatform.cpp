@@ -7,6 +7,7 @@
 #include "core/files/FileAccess.h"
 #include "core/settings/SettingsFile.h"
 #include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/TextEditorChoice.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
@@ -64,8 +66,11 @@ Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& titl
                                          QMessageBox::Yes));
 }
 
+// A plain message box of its own title: no icon.
 Platform::Answer QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text) {
-    return ToAnswer(QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return ToAnswer(box.exec());
 }
 
 int QtPlatform::choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) {
@@ -106,6 +111,7 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& sett
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(QtFilterList(settings));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);  // the descriptions name their patterns
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -114,16 +120,19 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialogSettings& sett
 
 // Qt's dialog would add the default extension to every name without one, an existing "hosts"
 // too, and then ask about "hosts.ini". So the extension is added here, to new names only, and
-// the overwrite question is about the file that will be written.
+// the overwrite question is about the file that will be written. The dialog offers the name last
+// chosen in it: in the folder asked for, or where it was chosen (the home folder at first).
 QString QtPlatform::saveFileName(QWidget* parent, const FileDialogSettings& settings) {
-    QFileDialog dialog(parent, settings.title, settings.initialFolder);
+    const bool ownFolder = !settings.initialFolder.isEmpty();
+    QFileDialog dialog(parent, settings.title, ownFolder ? settings.initialFolder : QDir::homePath());
     dialog.setObjectName("SaveDlg");
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QtFilterList(settings));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!m_lastSaveName.isEmpty())
-        dialog.selectFile(m_lastSaveName);
+        dialog.selectFile(ownFolder ? QFileInfo(m_lastSaveName).fileName() : m_lastSaveName);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
             return {};
@@ -145,13 +154,38 @@ bool QtPlatform::confirmOverwrite(QWidget* parent, const QString& title, const Q
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString QtPlatform::textEditor() {
-    static const char* const kEditors[] = {"gedit", "gnome-text-editor", "kate",   "kwrite", "mousepad", "pluma",
-                                           "xed",   "featherpad",        "leafpad"};
-    for (const char* editor : kEditors)
-        if (!QStandardPaths::findExecutable(editor).isEmpty())
-            return editor;
-    return kEditors[0];
+// The desktop entry of the default application for text/plain, as the desktop's own tool tells.
+static QString DefaultTextEntry() {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/plain")});
+    if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
+        query.kill();
+        return {};
+    }
+    const QString id = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+    if (id.isEmpty() || id.contains(QLatin1Char('/')))
+        return {};
+    QFile entry(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id));
+    if (!entry.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(entry.read(1 << 16));
+}
+
+static bool Installed(const QString& program) {
+    if (program.contains(QLatin1Char('/')))
+        return QFileInfo(program).isExecutable();
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+QStringList QtPlatform::textEditor() {
+    EditorLookup lookup;
+    lookup.visual = qEnvironmentVariable("VISUAL");
+    lookup.editor = qEnvironmentVariable("EDITOR");
+    lookup.installed = Installed;
+    // The desktop's default is asked for only when the variables name no editor to take.
+    lookup.defaultEntry = DefaultTextEntry();
+    return ChooseTextEditor(lookup);
 }
 
 // QProcess would hand over a file name's bytes that are not UTF-8 as U+FFFD, and the editor would

@@ -28,7 +28,7 @@ public:
     void beep() override;
     QString openFileName(QWidget* parent, const FileDialogSettings& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialogSettings& dialog) override;
-    QString textEditor() override;
+    QStringList textEditor() override;
     StartResult startProgram(const QString& program, const QStringList& arguments,
                              const QString& workingFolder = {}) override;
     StartResult openDocument(const QString& path) override;

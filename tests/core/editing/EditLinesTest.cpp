@@ -116,7 +116,7 @@ const DialogEditCase kDialogEditCases[] = {
      Plain({"a", "b"}),
      {0, 1},
      1,
-     "x\r\ny\r\nz\r\n",
+     "x\ny\nz\n",
      {"x|a|ce", "y|b|ce", "z|<<新建行>>|cn"},
      {"(1)编辑选定行(&E) ...: x", "(2)编辑选定行(&E) ...: y", "(3)编辑选定行(&E) ...: z"}},
 };
@@ -208,18 +208,26 @@ INSTANTIATE_TEST_SUITE_P(
                     {"(2)编辑选定行(&E) ...: n"}},
         InPlaceCase{"ToEmpty", RowSetup{"k=1"}, "", EditError::None, "|k=1|e", {"(2)编辑选定行(&E) ...: k=1"}},
         InPlaceCase{"LineFeedRefused", RowSetup{"k=1"}, "k=1\nk=2", EditError::LineBreakInRow, "k=1|k=1|-", {}},
-        InPlaceCase{"CarriageReturnRefused", RowSetup{"k=1"}, "k=1\r", EditError::LineBreakInRow, "k=1|k=1|-", {}}),
+        InPlaceCase{"CrLfRefused", RowSetup{"k=1"}, "k=1\r\nk=2", EditError::LineBreakInRow, "k=1|k=1|-", {}},
+        InPlaceCase{"LoneCrKept",
+                    RowSetup{"k=1"},
+                    "k=1\rk=2",
+                    EditError::None,
+                    "k=1\rk=2|k=1|e",
+                    {"(2)编辑选定行(&E) ...: k=1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A row read with a lone CR in it holds it as part of its text; confirming that text as it
-// stands puts no new break into the row.
-TEST(InPlaceEdit, ARowsOwnLoneCrCanBeConfirmed) {
+// stands changes no byte, and a CR typed into a row stays in it: the file reads back the same.
+TEST(InPlaceEdit, LoneCrsStayInTheirRows) {
     auto doc = MakeDocument(std::string_view("a\rb\nc\n"));
     ASSERT_EQ(doc->caption(0), "a\rb");
     EXPECT_EQ(EditRowInPlace(*doc, 0, "a\rb"), EditError::None);
-    EXPECT_EQ(EditRowInPlace(*doc, 1, "c\rd"), EditError::LineBreakInRow);
-    EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"a\rb|a\rb|e", "c|c|-"}));
-    EXPECT_EQ(doc->saveBytes(), "a\rb\nc\n");
+    EXPECT_EQ(EditRowInPlace(*doc, 1, "c\rd"), EditError::None);
+    EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"a\rb|a\rb|e", "c\rd|c|e"}));
+    EXPECT_EQ(doc->saveBytes(), "a\rb\nc\rd\n");
+    auto again = MakeDocument(std::string_view(doc->saveBytes()));
+    EXPECT_EQ(again->caption(1), "c\rd");
 }
 
 struct ColumnCase {

@@ -79,7 +79,7 @@ const InsertCase kInsertCases[] = {
      {"x", "y", "z"},
      1,
      InsertWhere::Above,
-     PlainText("n1\r\nn2"),
+     PlainText("n1\nn2"),
      {"x|x|-", "n1|<<新建行>>|cn", "n2|<<新建行>>|cn", "y|y|-", "z|z|-"},
      {"(2)向上插入项(&U) ...: n1", "(3)向上插入项(&U) ...: n2"}},
     {"BelowTheLastRowAppends",
@@ -179,7 +179,7 @@ TEST(InsertCommand, EnabledAndPosition) {
 
 TEST(InsertCommand, ALineBreakInALineIsRefusedUntouched) {
     auto doc = MakeDocument(Plain({"x"}));
-    const std::vector<std::string> lines = {"ok", "a\rb"};
+    const std::vector<std::string> lines = {"ok", "a\nb"};
     EXPECT_EQ(InsertLines(*doc, Signs(), 0, lines, texts::kCapInsertUp), EditError::LineBreakInRow);
     EXPECT_EQ(RowStates(*doc), (std::vector<std::string>{"x|x|-"}));
     EXPECT_EQ(doc->log().size(), 0u);

@@ -26,18 +26,17 @@ INSTANTIATE_TEST_SUITE_P(Editing, DialogText,
                                            SplitCase{"FinalBreakStartsNoLine", "a\n", {"a"}},
                                            SplitCase{"OnlyABreak", "\n", {""}},
                                            SplitCase{"EmptyLinesKept", "\n\nb\n", {"", "", "b"}},
-                                           SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-                                           SplitCase{"LoneCrBreaksToo", "a\rb\r", {"a", "b"}},
-                                           SplitCase{"CrCrLf", "a\r\r\nb", {"a", "", "b"}},
-                                           SplitCase{"MixedBreaks", "a\nb\r\nc\rd", {"a", "b", "c", "d"}},
+                                           SplitCase{"CrStaysInItsLine", "a\rb\nc\r", {"a\rb", "c\r"}},
+                                           SplitCase{"CrBeforeTheBreakStays", "a\r\nb", {"a\r", "b"}},
                                            SplitCase{"BlanksKept", "  x \t\n\t", {"  x \t", "\t"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RowText, LineBreaks) {
     EXPECT_FALSE(HoldsLineBreak(""));
     EXPECT_FALSE(HoldsLineBreak("a b\t\x01"));
-    EXPECT_TRUE(HoldsLineBreak("a\rb"));
+    EXPECT_FALSE(HoldsLineBreak("a\rb\r"));
     EXPECT_TRUE(HoldsLineBreak("\n"));
+    EXPECT_TRUE(HoldsLineBreak("a\r\nb"));
     EXPECT_FALSE(EditErrorText(EditError::LineBreakInRow).empty());
     EXPECT_TRUE(EditErrorText(EditError::None).empty());
 }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QTest>
+#include <QToolButton>
 #include <QWidget>
 
 #include <set>
@@ -28,6 +29,8 @@ private slots:
     void boundActionRunsItsSlot();
     void requestsJoinIntoOnePass_data();
     void requestsJoinIntoOnePass();
+    void inputRunsAPendingPassFirst_data();
+    void inputRunsAPendingPassFirst();
 };
 
 void TestActions::everyCommandOnceDisabled() {
@@ -83,6 +86,35 @@ void TestActions::requestsJoinIntoOnePass() {
     QCOMPARE(passes, 1);
     actions.requestUpdate();
     QTRY_COMPARE(passes, 2);
+}
+
+// A click or key that comes before the program was idle finds the states brought up to date:
+// the tool button of a command the pending pass enables takes the click.
+void TestActions::inputRunsAPendingPassFirst_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("click on its tool button") << false;
+    QTest::newRow("its shortcut") << true;
+}
+
+void TestActions::inputRunsAPendingPassFirst() {
+    QFETCH(bool, byKey);
+    QWidget window;
+    vq::ActionTable actions(&window);
+    for (QAction* action : actions.all())
+        window.addAction(action);
+    Handler handler;
+    actions.bind(vq::Act::Save, &handler, &Handler::actSaveExecute);
+    auto* button = new QToolButton(&window);
+    button->setDefaultAction(actions[vq::Act::Save]);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    actions.setUpdatePass([&] { actions.setEnabled(vq::Act::Save, true); });
+    actions.requestUpdate();
+    if (byKey)
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    else
+        QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(handler.runs, 1);
 }
 
 QTEST_MAIN(TestActions)

@@ -5,11 +5,14 @@
 
 #include "MainWindowFixture.h"
 #include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/TextEditorChoice.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QHash>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -39,8 +42,10 @@ private slots:
     void missingProgramIsNotFound();
     void startedProgramGetsTheBytesOfItsArguments();
     void missingDocumentIsNotFound();
-    void textEditorIsFoundOnThePath_data();
-    void textEditorIsFoundOnThePath();
+    void textEditorChoice_data();
+    void textEditorChoice();
+    void textEditorFromTheDesktop_data();
+    void textEditorFromTheDesktop();
     void clockMoves();
 };
 
@@ -139,39 +144,113 @@ void TestPlatform::missingDocumentIsNotFound() {
     QCOMPARE(platform.openDocument("/no/such/folder/readme.txt"), vq::Platform::StartResult::NotFound);
 }
 
-// The first editor of the list that the search path holds; with none, the list's first, which the
-// not-found message then names.
-void TestPlatform::textEditorIsFoundOnThePath_data() {
-    QTest::addColumn<QStringList>("installed");
+// Which text editor the desktop offers: $VISUAL, then $EDITOR, each when it names an installed
+// graphical program; then the default application for text/plain; then the list's first
+// installed editor, or its first name.
+void TestPlatform::textEditorChoice_data() {
+    QTest::addColumn<QString>("visual");
     QTest::addColumn<QString>("editor");
-    QTest::newRow("none installed") << QStringList{} << "gedit";
-    QTest::newRow("only kate") << QStringList{"kate"} << "kate";
-    QTest::newRow("mousepad and kwrite: kwrite comes first") << QStringList{"mousepad", "kwrite"} << "kwrite";
-    QTest::newRow("a file that cannot run does not count") << QStringList{"-gedit", "leafpad"} << "leafpad";
+    QTest::addColumn<QString>("defaultEntry");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QStringList>("command");
+    const QString mousepadEntry = "[Desktop Entry]\nName=Mousepad\nExec=mousepad --new-window %F\nTerminal=false\n";
+    QTest::newRow("$VISUAL with its own arguments")
+        << "code --wait"
+        << "kate" << mousepadEntry << QStringList{"code", "kate", "mousepad"} << QStringList{"code", "--wait"};
+    QTest::newRow("$VISUAL in quotes") << "\"/opt/my editor/edit\" -n"
+                                       << ""
+                                       << "" << QStringList{"/opt/my editor/edit"}
+                                       << QStringList{"/opt/my editor/edit", "-n"};
+    QTest::newRow("$VISUAL a terminal editor: $EDITOR")
+        << "vim"
+        << "kate" << mousepadEntry << QStringList{"vim", "kate", "mousepad"} << QStringList{"kate"};
+    QTest::newRow("$VISUAL not installed: $EDITOR") << "subl"
+                                                    << "kwrite"
+                                                    << "" << QStringList{"kwrite"} << QStringList{"kwrite"};
+    QTest::newRow("$EDITOR a terminal editor: the desktop's default")
+        << ""
+        << "/usr/bin/nano" << mousepadEntry << QStringList{"/usr/bin/nano", "mousepad", "gedit"}
+        << QStringList{"mousepad", "--new-window"};
+    QTest::newRow("the default runs in a terminal: the list")
+        << ""
+        << ""
+        << "[Desktop Entry]\nExec=vim %f\nTerminal=true\n"
+        << QStringList{"vim", "pluma", "xed"} << QStringList{"pluma"};
+    QTest::newRow("the default is not installed: the list")
+        << ""
+        << "" << mousepadEntry << QStringList{"leafpad"} << QStringList{"leafpad"};
+    QTest::newRow("a percent sign of the default's own")
+        << ""
+        << ""
+        << "[Other]\nExec=wrong\n[Desktop Entry]\nExec=\"xed\" --title=100%% %U\n"
+        << QStringList{"xed"} << QStringList{"xed", "--title=100%"};
+    QTest::newRow("nothing installed: the list's first") << ""
+                                                         << ""
+                                                         << "" << QStringList{} << QStringList{"gedit"};
 }
 
-void TestPlatform::textEditorIsFoundOnThePath() {
-    QFETCH(QStringList, installed);
+void TestPlatform::textEditorChoice() {
+    QFETCH(QString, visual);
     QFETCH(QString, editor);
+    QFETCH(QString, defaultEntry);
+    QFETCH(QStringList, installed);
+    QFETCH(QStringList, command);
+    vq::EditorLookup lookup;
+    lookup.visual = visual;
+    lookup.editor = editor;
+    lookup.defaultEntry = defaultEntry;
+    lookup.installed = [&](const QString& program) { return installed.contains(program); };
+    QCOMPARE(vq::ChooseTextEditor(lookup), command);
+}
+
+// The desktop's side reads the variables, asks xdg-mime for the default and reads its desktop
+// entry; here all of them come from the test: a search path of its own with its programs, and a
+// data folder with the entry.
+void TestPlatform::textEditorFromTheDesktop_data() {
+    QTest::addColumn<QString>("visual");
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("$VISUAL") << "fake-visual -w"
+                             << "" << QStringList{"fake-visual", "-w"};
+    QTest::newRow("$EDITOR a terminal editor: the default") << ""
+                                                            << "vi" << QStringList{"fake-default", "--new"};
+}
+
+void TestPlatform::textEditorFromTheDesktop() {
+    QFETCH(QString, visual);
+    QFETCH(QString, editor);
+    QFETCH(QStringList, command);
     QTemporaryDir bin;
-    for (QString name : installed) {
-        const bool runnable = !name.startsWith('-');
-        name.remove(0, runnable ? 0 : 1);
+    QTemporaryDir data;
+    const auto program = [&](const QString& name, const QByteArray& script) {
         QFile file(bin.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
+        file.write("#!/bin/sh\n" + script);
         file.close();
-        QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner;
-        if (runnable)
-            mode |= QFile::ExeOwner;
-        QVERIFY(file.setPermissions(mode));
-    }
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin.path()));
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    };
+    program("fake-visual", "");
+    program("fake-default", "");
+    program("vi", "");
+    program("xdg-mime", "[ \"$*\" = \"query default text/plain\" ] && echo fake-default.desktop\n");
+    QVERIFY(QDir(data.path()).mkpath("applications"));
+    QFile entry(data.filePath("applications/fake-default.desktop"));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Fake\nExec=fake-default --new %F\n");
+    entry.close();
+    const QStringList names{"PATH", "VISUAL", "EDITOR", "XDG_DATA_HOME"};
+    QHash<QString, QByteArray> saved;
+    for (const QString& name : names)
+        saved[name] = qgetenv(name.toLatin1());
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":/usr/bin:/bin");
+    qputenv("VISUAL", visual.toUtf8());
+    qputenv("EDITOR", editor.toUtf8());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     vq::QtPlatform platform;
-    const QString found = platform.textEditor();
-    qputenv("PATH", path);
-    QCOMPARE(found, editor);
+    const QStringList found = platform.textEditor();
+    for (const QString& name : names)
+        qputenv(name.toLatin1(), saved[name]);
+    QCOMPARE(found, command);
 }
 
 void TestPlatform::clockMoves() {

@@ -174,6 +174,8 @@ void TestStartup::catalog_data() {
         {"actSave", "保存(&S)", "Ctrl+S", "保存"},
         {"actSaveAs", "另存为(&A) ...", "", "另存为"},
         {"actExit", "退出(&E)", "", "退出"},
+        {"actUndo", "撤销", "Ctrl+Z", "撤销上一步操作"},
+        {"actRedo", "重做", "Ctrl+Y; Ctrl+Shift+Z", "重做撤销的操作"},
         {"actInsertLine", "向上插入项(&U) ...", "", ""},
         {"actInsertLineDn", "向下插入项(&D) ...", "", ""},
         {"actEditLine", "编辑选定行(&E) ...", "", ""},
@@ -212,7 +214,7 @@ void TestStartup::catalog() {
     QVERIFY2(a, qPrintable(name));
     QCOMPARE(a->objectName(), name);
     QCOMPARE(a->text(), caption);
-    QCOMPARE(a->shortcut(), QKeySequence(shortcut));
+    QCOMPARE(a->shortcuts(), shortcut.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(shortcut));
     if (!hint.isEmpty())
         QCOMPARE(a->statusTip(), hint);
     QVERIFY2(!a->icon().isNull(), "the command has no image");
@@ -325,11 +327,21 @@ void TestStartup::mainMenus_data() {
                                          "另存为(&A) ...",
                                          "-",
                                          "退出(&E)"};
-    QTest::newRow("Edit")
-        << "mnuEdit"
-        << "编辑(&E)"
-        << QStringList{"向上插入项(&U) ...", "向下插入项(&D) ...", "编辑选定行(&E) ...", "-", "取消注释(&C)",
-                       "注释选定行(&R)",     "恢复选定行(&L)",     "恢复所有行(&O) ...", "-", "删除选定行(&T)"};
+    QTest::newRow("Edit") << "mnuEdit"
+                          << "编辑(&E)"
+                          << QStringList{"撤销",
+                                         "重做",
+                                         "-",
+                                         "向上插入项(&U) ...",
+                                         "向下插入项(&D) ...",
+                                         "编辑选定行(&E) ...",
+                                         "-",
+                                         "取消注释(&C)",
+                                         "注释选定行(&R)",
+                                         "恢复选定行(&L)",
+                                         "恢复所有行(&O) ...",
+                                         "-",
+                                         "删除选定行(&T)"};
     QTest::newRow("Tools") << "mnuTools"
                            << "工具(&T)"
                            << QStringList{"查找(&F) ...",       "查找下一个(&N)",     "-", "提取所有(&A) ...",

@@ -1,13 +1,16 @@
 // The main window's furniture: its first layout, the content-list columns on resizing, the
-// status bar panels and the hints that reach the Message panel.
-#include "MainWindowFixture.h"
+// status bar panels and the hints that reach the Message panel, the views' pop-up menus.
+#include "ListGestures.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,6 +31,9 @@ private slots:
     void statusTipReachesMessagePanel();
     void toolBarOrder();
     void contentListKind();
+    void statusPanelsNeverOverlap();
+    void popupMenuFromTheKeyboard_data();
+    void popupMenuFromTheKeyboard();
 };
 
 void TestWindow::firstLayout() {
@@ -216,6 +222,94 @@ void TestWindow::contentListKind() {
     QCOMPARE(list->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);  // uniform rows
     QVERIFY(list->verticalHeader()->isHidden());
     QVERIFY(!list->horizontalHeader()->isHidden());
+}
+
+// However small the user makes the window, the status bar's panels stand side by side within it,
+// with the progress bar and the cancel button of a load that runs.
+void TestWindow::statusPanelsNeverOverlap() {
+    MainWindowFixture f;
+    f.start();
+    f.show();
+    f.slowLoads();
+    QVERIFY(f.files().startOpening(f.writeFile("long.ini", Join(Lines(4500)))));
+    QTRY_VERIFY(f.find<QWidget>("pbLoading")->isVisible());
+    f.window().resize(40, 40);  // what the window system allows of it
+    QStatusBar* bar = f.window().statusBar();
+    QTRY_VERIFY(f.window().width() < 690);
+    QCoreApplication::processEvents();
+    QList<QRect> parts;
+    for (QWidget* part : bar->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (part->isVisible())
+            parts << part->geometry();
+    QCOMPARE(parts.size(), 6);  // three panels, the progress bar, the cancel button, the size grip
+    std::sort(parts.begin(), parts.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QVERIFY2(parts[i].right() < bar->width(), qPrintable(QString::number(i)));
+        if (i > 0)
+            QVERIFY2(parts[i - 1].right() < parts[i].left(), qPrintable(QString::number(i)));
+    }
+    QVERIFY(f.find<QLabel>("pnlMessage")->width() >= 60);
+    f.files().cancelLoading();
+    f.waitForLoad();
+}
+
+// Shift+F10 opens the focused view's pop-up menu as the Menu key does: at the view's current item
+// or caret. The Menu key is the window system's request for the focused control's menu at the
+// control's cursor, as sent here.
+void TestWindow::popupMenuFromTheKeyboard_data() {
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<bool>("shiftF10");
+    for (const bool shiftF10 : {true, false}) {
+        const char* key = shiftF10 ? "Shift+F10" : "Menu key";
+        QTest::addRow("list, %s", key) << "lvContent"
+                                       << "PopupMenu_ListView" << shiftF10;
+        QTest::addRow("tree, %s", key) << "tvTopic"
+                                       << "PopupMenu_Tree" << shiftF10;
+        QTest::addRow("log, %s", key) << "lstLog"
+                                      << "PopupMenu_Log" << shiftF10;
+        QTest::addRow("target text, %s", key) << "reContent"
+                                              << "PopupMenu_RE" << shiftF10;
+    }
+}
+
+void TestWindow::popupMenuFromTheKeyboard() {
+    QFETCH(QString, view);
+    QFETCH(QString, menu);
+    QFETCH(bool, shiftF10);
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    auto* scrollArea = f.find<QAbstractScrollArea>(view.toLatin1());
+    if (view == "lstLog") {
+        QTabBar* bar = f.find<QTabWidget>("pcPages")->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
+        QTRY_VERIFY(scrollArea->isVisible());
+    }
+    // A click on the view's third line: its item or caret is there.
+    QWidget* viewport = scrollArea->viewport();
+    const QPoint third(40, view == "lstLog" ? 7 : view == "reContent" ? 2 * f.text()->lineHeight() + 5 : 0);
+    const QPoint at = view == "lvContent" ? RowPoint(f, 2)
+                      : view == "tvTopic" ? f.tree()->visualRect(f.tree()->model()->index(0, 0)).center()
+                                          : third;
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+    QTRY_VERIFY(scrollArea->hasFocus());
+    auto* popup = f.find<QMenu>(menu.toLatin1());
+    QVERIFY(popup);
+    QVERIFY(!popup->isVisible());
+    if (shiftF10) {
+        QTest::keyClick(scrollArea, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint cursor = scrollArea->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, cursor, scrollArea->mapToGlobal(cursor));
+        QApplication::sendEvent(scrollArea, &menuKey);
+    }
+    QTRY_VERIFY(popup->isVisible());
+    const QRect shown(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    QVERIFY2(shown.contains(popup->geometry().topLeft()),
+             qPrintable(QString("menu at %1,%2").arg(popup->x()).arg(popup->y())));
+    QVERIFY(qAbs(popup->y() - viewport->mapToGlobal(at).y()) < 40);
+    popup->close();
 }
 
 QTEST_MAIN(TestWindow)

@@ -1,5 +1,5 @@
 // Line entries: rows of the content list, their colours, and the target text that mirrors them.
-#include "MainWindowFixture.h"
+#include "ListGestures.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -48,6 +48,8 @@ private slots:
     void rowColoursPainted_data();
     void rowColoursPainted();
     void insertedRowMark();
+    void focusMarksTheWholeRow_data();
+    void focusMarksTheWholeRow();
     void insertAndDeleteMirrored_data();
     void insertAndDeleteMirrored();
     void mirroringOff_data();
@@ -82,7 +84,7 @@ void TestLineEntries::loadedRows() {
     QCOMPARE(f.column(1), rows);
     const QAbstractItemModel* model = f.list()->model();
     for (int r = 0; r < model->rowCount(); ++r)
-        QVERIFY2(!model->index(r, 0).data(Qt::BackgroundRole).isValid(), qPrintable(QString::number(r)));
+        QCOMPARE(model->index(r, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
     for (size_t r = 0; r < f.window().document().rowCount(); ++r) {
         QCOMPARE(f.window().document().row(r).record.edited, 0);
         QCOMPARE(f.window().document().row(r).record.newLine, 0);
@@ -153,15 +155,16 @@ void TestLineEntries::checkBoxNotMirrored() {
     QVERIFY(!f.action("actSave")->isEnabled());
 }
 
-// Background by New-line flag first, then Edited flag; text teal when unchecked, black when checked.
+// Background by New-line flag first, then Edited flag, else white; text teal when unchecked, black
+// when checked.
 void TestLineEntries::rowColours_data() {
     QTest::addColumn<QString>("state");
-    QTest::addColumn<QColor>("background");  // invalid: the list's own
+    QTest::addColumn<QColor>("background");
     QTest::addColumn<QColor>("text");
-    QTest::newRow("file row, checked") << "plain" << QColor() << QColor(0, 0, 0);
-    QTest::newRow("file row, unchecked") << "unchecked" << QColor() << QColor(0, 128, 128);
+    QTest::newRow("file row, checked") << "plain" << QColor(Qt::white) << QColor(0, 0, 0);
+    QTest::newRow("file row, unchecked") << "unchecked" << QColor(Qt::white) << QColor(0, 128, 128);
     QTest::newRow("edited file row") << "edited" << QColor(192, 220, 192) << QColor(0, 0, 0);
-    QTest::newRow("edited, then restored") << "restored" << QColor() << QColor(0, 0, 0);
+    QTest::newRow("edited, then restored") << "restored" << QColor(Qt::white) << QColor(0, 0, 0);
     QTest::newRow("inserted row") << "inserted" << QColor(166, 202, 240) << QColor(0, 128, 128);
     QTest::newRow("inserted and edited") << "inserted+edited" << QColor(166, 202, 240) << QColor(0, 0, 0);
 }
@@ -200,11 +203,7 @@ void TestLineEntries::rowColours() {
     const QAbstractItemModel* model = f.list()->model();
     for (int column : {0, 1}) {
         const QModelIndex i = model->index(row, column);
-        const QVariant bg = i.data(Qt::BackgroundRole);
-        if (background.isValid())
-            QCOMPARE(bg.value<QBrush>().color(), background);
-        else
-            QVERIFY2(!bg.isValid() || bg.value<QBrush>().style() == Qt::NoBrush, "the row has its own background");
+        QCOMPARE(i.data(Qt::BackgroundRole).value<QBrush>().color(), background);
         QCOMPARE(i.data(Qt::ForegroundRole).value<QBrush>().color(), text);
     }
 }
@@ -227,16 +226,37 @@ void TestLineEntries::rowColoursPainted() {
     const int row = PrepareRowState(f, state);
     f.list()->clearSelection();
     f.list()->setCurrentIndex(QModelIndex());
-    QPalette palette = f.list()->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::AlternateBase, Qt::white);
-    f.list()->setPalette(palette);
     QCoreApplication::processEvents();  // the list lays itself out again after the insert
     const QRect cell = f.list()->visualRect(f.list()->model()->index(row, 1));
     QVERIFY(cell.isValid());
     const QImage image = f.list()->viewport()->grab().toImage();
     const QPoint probe(cell.right() - 3, cell.center().y());
     QCOMPARE(image.pixelColor(probe * image.devicePixelRatio()).rgb(), background.rgb());
+}
+
+// The keyboard focus marks the whole row, both columns, whichever column the user clicked; here
+// on a row it moved to with Ctrl+Down, which leaves the row unselected.
+void TestLineEntries::focusMarksTheWholeRow_data() {
+    QTest::addColumn<int>("column");
+    QTest::newRow("clicked on the caption") << 0;
+    QTest::newRow("clicked on the text at load") << 1;
+}
+
+void TestLineEntries::focusMarksTheWholeRow() {
+    QFETCH(int, column);
+    MainWindowFixture f;
+    f.start({f.writeFile("focus.ini", Join(kLines, "\r\n", true))});
+    QVERIFY(f.showActive());
+    QTableView* list = f.list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualRect(list->model()->index(2, column)).center());
+    QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(list->currentIndex().row(), 3);
+    const QRect mark = FocusMarkOfRow(f, 3);
+    const QHeaderView* header = list->horizontalHeader();
+    QVERIFY2(mark.left() <= header->sectionPosition(0) + 4, qPrintable(QString::number(mark.left())));
+    QVERIFY2(mark.right() >= header->sectionPosition(1) + header->sectionSize(1) - 5,
+             qPrintable(QString::number(mark.right())));
 }
 
 // An inserted row shows "<<新建行>>" in the column "before", and its text in the target text.

@@ -38,9 +38,12 @@ private slots:
     void sessionSavesExpectedBytes();
     void enabledRules_data();
     void enabledRules();
+    void commandAtOnceAfterTheSelectionChanged();
     void commentBlockInLog_data();
     void commentBlockInLog();
     void restoreAllAsksFirst();
+    void deleteMovesTheFocusToTheNextRow_data();
+    void deleteMovesTheFocusToTheNextRow();
     void insertIntoEmptyDocument();
     void selectAllIsOneRange();
 };
@@ -219,6 +222,21 @@ void TestEditing::enabledRules() {
         QVERIFY2(!f.action(name.toLatin1())->isEnabled(), qPrintable(name));
 }
 
+// A command chosen at once after the selection changed, before the program was idle, follows
+// that selection: nine rows, the first a comment, commented from the Edit menu.
+void TestEditing::commandAtOnceAfterTheSelectionChanged() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", "[s]\r\n;c=0\r\n" + Join(Lines(8)))});
+    f.show();
+    ClickRow(f, 1);
+    QVERIFY(!f.action("actRemLine")->isEnabled());  // a comment alone
+    ClickRow(f, 9, Qt::ShiftModifier);
+    ClickMenuItem(f, "mnuEdit", "N6");
+    QTRY_COMPARE(Rows(f).mid(1),
+                 QStringList({";c=0", ";k0=0", ";k1=1", ";k2=2", ";k3=3", ";k4=4", ";k5=5", ";k6=6", ";k7=7"}));
+    QCOMPARE(f.logEntries().last(), QString("(0)注释选定行(&R): <<操作结束>>"));
+}
+
 // A command over several rows frames its entries; over one row it writes the entry alone.
 void TestEditing::commentBlockInLog_data() {
     QTest::addColumn<QString>("action");
@@ -264,6 +282,34 @@ void TestEditing::commentBlockInLog() {
     for (int i = 0; i < checked.size(); ++i)
         QCOMPARE(f.checked().at(rows[i]), checked[i]);
     QVERIFY(f.doc().modified());
+}
+
+// After 删除选定行 the row that took the place of the deleted ones is the selected row with the
+// keyboard focus, the last row when they were the last; no frame is left on the row above them.
+void TestEditing::deleteMovesTheFocusToTheNextRow_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("focused");
+    QTest::newRow("rows 3 to 5 of 9") << 3 << 5 << 3;
+    QTest::newRow("the last two rows") << 7 << 8 << 6;
+}
+
+void TestEditing::deleteMovesTheFocusToTheNextRow() {
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(int, focused);
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", Join(Lines(9)))});
+    QVERIFY(f.showActive());
+    ClickRow(f, first);
+    ClickRow(f, last, Qt::ShiftModifier);
+    ClickMenuItem(f, "mnuEdit", "mnuDelLine");
+    QTRY_COMPARE(Rows(f).size(), 9 - (last - first + 1));
+    QCOMPARE(ListView(f)->currentIndex().row(), focused);
+    QCOMPARE(f.selectedRows(), QList<int>{focused});
+    if (focused > 0)
+        QVERIFY(FocusMarkOfRow(f, focused - 1).isEmpty());
+    QVERIFY(!FocusMarkOfRow(f, focused).isEmpty());
 }
 
 void TestEditing::restoreAllAsksFirst() {

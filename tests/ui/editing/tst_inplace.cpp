@@ -32,6 +32,8 @@ private slots:
     void f2EditsTheFocusedRowsCaption();
     void secondClickOnTheCaption_data();
     void secondClickOnTheCaption();
+    void loneCrShownAsAMark_data();
+    void loneCrShownAsAMark();
     void refusals_data();
     void refusals();
     void newRowStaysNew();
@@ -209,6 +211,61 @@ void TestInPlace::secondClickOnTheCaption() {
     }
 }
 
+// A lone CR in a row's text is one mark "↵" in the editor, on one line: Enter without a change
+// leaves the row's bytes, and the mark, kept or typed, goes back as the CR. A row that holds the
+// mark itself as a character keeps it when its text was not changed.
+void TestInPlace::loneCrShownAsAMark_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed");  // at the end of the text; empty: Enter at once
+    QTest::addColumn<QByteArray>("saved");
+    const QString mark = QStringLiteral("\u21B5");
+    QTest::newRow("unchanged") << QByteArray("[a]\na=1\rb=2\nc=3\n") << "a=1" + mark + "b=2"
+                               << "" << QByteArray("[a]\na=1\rb=2\nc=3\n");
+    QTest::newRow("typed after it") << QByteArray("[a]\na=1\rb=2\nc=3\n") << "a=1" + mark + "b=2"
+                                    << ";x" << QByteArray("[a]\na=1\rb=2;x\nc=3\n");
+    QTest::newRow("a mark typed") << QByteArray("[a]\na=1\nc=3\n") << "a=1" << mark + "b"
+                                  << QByteArray("[a]\na=1\rb\nc=3\n");
+    // The CR at the end is kept by the CR LF after it.
+    QTest::newRow("a mark typed at the end")
+        << QByteArray("[a]\na=1\nc=3\n") << "a=1" << mark << QByteArray("[a]\na=1\r\r\nc=3\n");
+    QTest::newRow("GBK file, unchanged") << Gb18030("[中]\r\n键=值\r注释\r\n")
+                                         << QString::fromUtf8("键=值") + mark + "注释"
+                                         << "" << Gb18030("[中]\r\n键=值\r注释\r\n");
+    QTest::newRow("GBK file, typed after it")
+        << Gb18030("[中]\r\n键=值\r注释\r\n") << QString::fromUtf8("键=值") + mark + "注释" << QString::fromUtf8("一")
+        << Gb18030("[中]\r\n键=值\r注释一\r\n");
+    QTest::newRow("the mark as a character, unchanged")
+        << QByteArray("[a]\na=\xE2\x86\xB5\n") << "a=" + mark << "" << QByteArray("[a]\na=\xE2\x86\xB5\n");
+}
+
+void TestInPlace::loneCrShownAsAMark() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    MainWindowFixture f;
+    const QString path = f.writeFile("a.ini", file);
+    f.start({path});
+    QVERIFY(f.showActive());
+    QCOMPARE(f.column(0).at(1), shown);
+    const int rows = f.list()->model()->rowCount();
+    ClickRow(f, 1);
+    QTest::keyClick(ListView(f), Qt::Key_F2);
+    QLineEdit* editor = OpenedRowEditor(f);
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), shown);
+    QTest::keyClick(editor, Qt::Key_End);
+    // Characters without a key of their own come as an input method gives them: text only.
+    for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, editor, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
+                            QString(c), Qt::NoModifier);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!RowEditor(f));
+    QCOMPARE(QByteArray::fromStdString(f.doc().saveBytes()), saved);
+    QCOMPARE(f.list()->model()->rowCount(), rows);
+}
+
 // A row never holds a line break, and a legacy file only takes what its code page holds: the
 // edit is refused with a message and nothing changes.
 void TestInPlace::refusals_data() {
@@ -216,7 +273,6 @@ void TestInPlace::refusals_data() {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message");
     QTest::newRow("line break") << FiveRows() << "k1=1\nk9=9" << QString::fromUtf8(vq::texts::kLineBreakInRow);
-    QTest::newRow("carriage return") << FiveRows() << "k1=1\rk9=9" << QString::fromUtf8(vq::texts::kLineBreakInRow);
     QTest::newRow("emoji in a GBK file")
         << Gb18030("[中]\r\n键=1\r\n") << QString::fromUtf8("键=\xF0\x9F\x98\x80")
         << QString::fromUtf8("本文件的编码无法保存字符 \"\xF0\x9F\x98\x80\" (U+1F600)，未作任何修改。");

@@ -3,6 +3,8 @@
 // of a block of selected rows.
 #include "ListGestures.h"
 
+#include <QTextCursor>
+
 #include "core/Texts.h"
 
 #include <QInputMethodEvent>
@@ -43,6 +45,7 @@ private slots:
     void titleTypes_data();
     void titleTypes();
     void forceComment();
+    void forceCommentCaptionOnOneLine();
     void dialogKeepsItsContents();
     void escapeAndCancelChangeNothing();
     void refusesWhatTheEncodingCannotHold();
@@ -50,6 +53,8 @@ private slots:
     void dialogEdit_data();
     void dialogEdit();
     void dialogEditOfNewRowKeepsItNew();
+    void dialogEditShowsALoneCrAsAMark_data();
+    void dialogEditShowsALoneCrAsAMark();
 };
 
 void TestInsert::titleTypes_data() {
@@ -114,6 +119,21 @@ void TestInsert::forceComment() {
     QCOMPARE(f.checked().mid(2, 3), QList<bool>({false, false, false}));
     QCOMPARE(f.logEntries().mid(1),
              QStringList({"(3)向上插入项(&U) ...: ;x=1", "(4)向上插入项(&U) ...: ;", "(5)向上插入项(&U) ...: ;y=2"}));
+}
+
+// The check box's caption "将每行强迫为注释" stands whole on one line beside the text box.
+void TestInsert::forceCommentCaptionOnOneLine() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenRows())});
+    f.show();
+    ClickRow(f, 2);
+    QVERIFY(WithInsertDialog(f, "actInsertLine", [](vq::TfrmInsert& d) {
+        auto* box = DialogChild<QCheckBox>(d, "chkAllRem");
+        QCOMPARE(box->text(), QString::fromUtf8(vq::texts::kInsertAllRem));
+        QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(QString::number(box->width())));
+        QVERIFY(box->height() < 2 * box->fontMetrics().height());
+        ClickCancel(d);
+    }));
 }
 
 // The dialog is made once: the title, the check boxes and the page stay as the user left them;
@@ -287,6 +307,49 @@ void TestInsert::dialogEditOfNewRowKeepsItNew() {
         QCOMPARE(f.column(1).at(row), QString::fromUtf8(vq::texts::kNewLineMark));
     }
     QVERIFY(f.doc().edited(3));
+}
+
+// A row with a lone CR in its text opens in the edit dialog as one line, the CR shown as the mark
+// "↵"; OK without a change leaves every byte, and a line removed from the top leaves the line
+// below it as it was, though that line holds the mark itself as a character. A line the user
+// changed takes every mark in it as a CR.
+void TestInsert::dialogEditShowsALoneCrAsAMark_data() {
+    QTest::addColumn<QString>("edit");  // what the user does in the text box
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("OK at once") << "" << QByteArray("[a]\na=1\rb=2\n;c=\xE2\x86\xB5\nd=4\n");
+    QTest::newRow("typed at the end") << "end" << QByteArray("[a]\na=1\rb=2\n;c=\rx\nd=4\n");
+    QTest::newRow("the first line removed") << "first" << QByteArray("[a]\n;c=\xE2\x86\xB5\nd=4\n");
+}
+
+void TestInsert::dialogEditShowsALoneCrAsAMark() {
+    QFETCH(QString, edit);
+    QFETCH(QByteArray, saved);
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", "[a]\na=1\rb=2\n;c=\xE2\x86\xB5\nd=4\n")});  // row 2 holds the mark itself
+    QVERIFY(f.showActive());
+    ClickRow(f, 1);
+    ClickRow(f, 2, Qt::ShiftModifier);
+    const QString mark = QStringLiteral("\u21B5");
+    QString shown;
+    int blocks = 0;
+    QVERIFY(WithInsertDialog(f, "actEditLine", [&](vq::TfrmInsert& d) {
+        auto* text = DialogChild<QPlainTextEdit>(d, "mmText");
+        shown = text->toPlainText();
+        blocks = text->blockCount();
+        if (edit == "end") {
+            text->moveCursor(QTextCursor::End);
+            QTest::keyClicks(text, "x");
+        } else if (edit == "first") {
+            text->moveCursor(QTextCursor::Start);
+            QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
+            QTest::keyClick(text, Qt::Key_Right, Qt::ShiftModifier);
+            QTest::keyClick(text, Qt::Key_Delete);
+        }
+        ClickOk(d);
+    }));
+    QCOMPARE(shown, "a=1" + mark + "b=2\n;c=" + mark);
+    QCOMPARE(blocks, 2);
+    QCOMPARE(QByteArray::fromStdString(f.doc().saveBytes()), saved);
 }
 
 QTEST_MAIN(TestInsert)

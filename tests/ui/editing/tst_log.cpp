@@ -1,6 +1,6 @@
 // The operation log: how entries read and look, going from an entry back to its row, hovering
 // and copying; its tab, clicks and double clicks on it, New.
-#include "MainWindowFixture.h"
+#include "ListGestures.h"
 
 #include "ui/document/LogModel.h"
 
@@ -45,6 +45,7 @@ private slots:
     void entryColoursOnScreen();
     void rowHeight();
     void newEntriesScrollIntoView();
+    void newEntryPaintedAtOnce();
     void gotoLine_data();
     void gotoLine();
     void gotoAfterDelete();
@@ -217,6 +218,38 @@ void TestLog::newEntriesScrollIntoView() {
         QTRY_VERIFY2(f.log()->viewport()->rect().contains(f.log()->visualRect(last)), qPrintable(QString::number(i)));
     }
     QVERIFY(f.log()->verticalScrollBar()->value() > 0);
+}
+
+// With the log page open and room left in it, a command's entry shows on screen at once, without
+// a hover or a page switch to paint it: a row edited in place (F2, typing, Enter).
+void TestLog::newEntryPaintedAtOnce() {
+    MainWindowFixture f;
+    f.start({f.writeFile("a.ini", TenLines())});
+    QVERIFY(f.showActive());
+    QVERIFY(ShowLogPage(f));
+    const auto painted = [&](int entry) {
+        const QImage shown = OnScreen(f.log()->viewport());
+        const qreal ratio = shown.devicePixelRatio();
+        const QRect rect = f.log()->visualRect(f.log()->model()->index(entry, 0)).adjusted(0, 0, 0, -1);
+        const QRect area(rect.topLeft() * ratio, rect.size() * ratio);
+        const QRgb background = shown.pixel(area.topRight());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (shown.pixel(x, y) != background)
+                    return true;  // the entry's text
+        return false;
+    };
+    QTRY_VERIFY(painted(0));  // the open entry: the page is on screen
+    // The user looks at the page before acting: what it still has to do on its own is done.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
+    ClickRow(f, 2);
+    QTest::keyClick(ListView(f), Qt::Key_F2);
+    QLineEdit* editor = OpenedRowEditor(f);
+    QVERIFY(editor);
+    QTest::keyClicks(editor, "x");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(f.logEntries().size(), 2);
+    QTRY_VERIFY(painted(1));
 }
 
 // Going to an entry: a row entry reveals its row; markers, summaries and numbers past the last

@@ -65,6 +65,7 @@ class TestOpenSave : public QObject {
 private slots:
     void openPhpIni_data();
     void openPhpIni();
+    void anotherFileStartsAtTheTop();
     void openMessageSequence_data();
     void openMessageSequence();
     void sizeThresholds_data();
@@ -159,6 +160,23 @@ void TestOpenSave::openPhpIni() {
 
 // The Message panel during an open: progress texts only when the clock says more than 100 ms went
 // by, each painted at once; the open ends with "打开成功！".
+// The list of a file opened over another starts at its first row, as the tree and the target
+// text do, wherever the user had scrolled the other file.
+void TestOpenSave::anotherFileStartsAtTheTop() {
+    MainWindowFixture f;
+    f.start({f.writeFile("first.ini", Join(Lines(500, "first")))});
+    QVERIFY(f.showActive());
+    QTableView* list = f.list();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(list->indexAt(QPoint(1, 1)).row() > 400);
+    f.platform.queueOpenFileName(f.writeFile("second.ini", Join(Lines(500, "second"))));
+    QTest::keyClick(list, Qt::Key_O, Qt::ControlModifier);
+    f.waitForLoad();
+    QCOMPARE(f.column(0).first(), QString("second0=0"));
+    QTRY_COMPARE(list->indexAt(QPoint(1, 1)).row(), 0);
+}
+
 void TestOpenSave::openMessageSequence_data() {
     QTest::addColumn<quint32>("tickStep");
     QTest::addColumn<quint32>("startTick");
@@ -239,7 +257,7 @@ void TestOpenSave::sizeThresholds() {
     const bool editor = question && answer == Answer::Yes;
     QCOMPARE(f.platform.started().size(), editor ? 1 : 0);
     if (editor) {
-        QCOMPARE(f.platform.started().first().program, f.platform.textEditor());
+        QCOMPARE(f.platform.started().first().program, f.platform.textEditor().first());
         QCOMPARE(f.platform.started().first().arguments, QStringList{path});
     }
     if (loaded) {
@@ -258,7 +276,7 @@ void TestOpenSave::textEditorNotFound() {
     MainWindowFixture f;
     vq::TfrmMain& w = f.start();
     const QString path = f.writeFile("huge.ini", SizedFile(160000));
-    f.platform.setTextEditor("no-such-editor");
+    f.platform.setTextEditor({"no-such-editor"});
     f.platform.setStartResult(StartResult::NotFound);
     f.platform.queueYesNoCancel(Answer::Yes);
     f.files().OpenDocument(path);

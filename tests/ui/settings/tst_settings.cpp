@@ -39,6 +39,7 @@ private slots:
     void relativeCommandLinePathIsStoredAbsolute();
     void dialogShowsTheWindowsSettings();
     void dialogOkTakesEverythingOver();
+    void dialogKeepsItsSizeWhateverTheSigns();
     void dialogCancelTakesNothingOver_data();
     void dialogCancelTakesNothingOver();
     void dialogProtectsBuiltInSigns_data();
@@ -547,6 +548,29 @@ void TestSettings::longListComesBackWhole() {
     m_f->show();
     closeWindow();
     QVERIFY(settingsFile().contains(ini));
+}
+
+// However long the signs in its lists, the dialog has the same fixed size: a long title sign typed
+// into the tool bar's box, and left (which adds it to the history), changes nothing.
+void TestSettings::dialogKeepsItsSizeWhateverTheSigns() {
+    m_f->start();
+    QVERIFY(m_f->showActive());
+    QSize before;
+    runDialog([&](vq::TfrmOption* d) { before = d->size(); });
+    QVERIFY(m_f->showActive());
+    auto* title = m_f->find<QComboBox>("cboTitleSign");
+    QTest::mouseClick(title->lineEdit(), Qt::LeftButton);
+    QTRY_VERIFY(title->hasFocus());
+    title->lineEdit()->selectAll();
+    const QString longSign = QString(";") + QString(120, QChar('='));
+    QTest::keyClicks(title->lineEdit(), longSign);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(!title->hasFocus());
+    runDialog([&](vq::TfrmOption* d) {
+        QVERIFY(boxItems("cboTitleSign").contains(longSign));
+        d->findChild<QComboBox*>("cboTitle")->setCurrentText(longSign);
+        QCOMPARE(d->size(), before);
+    });
 }
 
 QTEST_MAIN(TestSettings)

@@ -1,12 +1,13 @@
 // The tool-bar sign boxes and the pattern, title-type and begin/end menus, on the real window, as
 // the user drives them: typing, leaving a box by a click or by Tab, choosing an entry.
-#include "MainWindowFixture.h"
+#include "ListGestures.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolBar>
 
 using namespace vqtest;
 
@@ -22,6 +23,7 @@ private slots:
     void patternsSetTheBoxes_data();
     void patternsSetTheBoxes();
     void bothPatternMenusMarkTheSamePattern();
+    void spaceSignShowsWhole();
     void typingIsLimitedToOneCharacter();
     void leavingABoxAddsToItsHistory();
     void typedSignJoinsTheHistory_data();
@@ -132,6 +134,20 @@ void TestSigns::patternsSetTheBoxes() {
              titleBoxEnabled ? QColor(Qt::white) : QColor(192, 192, 192));
     QCOMPARE(this->item("popSignBegin")->isEnabled(), titleBoxEnabled);
     QCOMPARE(this->item("mnuOmmitTitleSignSpace")->isChecked(), omitSpaces);
+}
+
+// Pattern 0's comment sign, one blank, shows whole in its space-count form: the first and the last
+// character of "1|_|" are in view.
+void TestSigns::spaceSignShowsWhole() {
+    QComboBox* shown = box("cboRem");
+    ClickMenuItem(*m_f, "mnuOptions", "mnuPtn0");
+    QCOMPARE(shown->currentText(), QString("1|_|"));
+    QLineEdit* edit = shown->lineEdit();
+    const int middle = edit->height() / 2;
+    QCOMPARE(edit->cursorPositionAt(QPoint(2, middle)), 0);
+    QCOMPARE(edit->cursorPositionAt(QPoint(edit->width() - 2, middle)), 4);
+    // and the tool bar still has room for all of it in the window's first width
+    QVERIFY(m_f->find<QToolBar>("ToolBar")->widgetForAction(item("actRefreshTree"))->isVisible());
 }
 
 void TestSigns::bothPatternMenusMarkTheSamePattern() {

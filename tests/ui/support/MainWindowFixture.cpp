@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QScreen>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -160,12 +161,26 @@ int MainWindowFixture::selectedRow() const {
     return rows.size() == 1 ? rows.first() : -1;
 }
 
+QImage OnScreen(QWidget* widget) {
+    QWidget* window = widget->window();
+    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    const qreal ratio = shot.devicePixelRatio();
+    const QRect area(widget->mapTo(window, QPoint(0, 0)) * ratio, widget->size() * ratio);
+    return shot.toImage().copy(area);
+}
+
 void OnNextModal(std::function<void(QWidget*)> act) {
+    OnNextModalWhere([](QWidget*) { return true; }, std::move(act));
+}
+
+void OnNextModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act)] {
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, wanted = std::move(wanted), act = std::move(act)] {
         QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !wanted(modal))
+            modal = nullptr;
         if (!modal && clock->elapsed() < 10000)
             return;
         timer->stop();

@@ -117,7 +117,19 @@ private:
     std::unique_ptr<vq::TfrmMain> m_window;
 };
 
+// What the window system holds of the widget's area: the pixels last painted and flushed, not a
+// fresh rendering. A part the program forgot to repaint still shows what was there before.
+QImage OnScreen(QWidget* widget);
+
 // Runs `act` on the next modal dialog as soon as it is on screen, inside the dialog's own event
 // loop: the way a test answers a dialog that a command opens with exec().
 void OnNextModal(std::function<void(QWidget*)> act);
+// The same for the first modal dialog of that kind: a question that comes over a dialog still
+// open.
+void OnNextModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> act);
+template <typename Dialog>
+void OnNextModalOf(std::function<void(Dialog*)> act) {
+    OnNextModalWhere([](QWidget* modal) { return qobject_cast<Dialog*>(modal) != nullptr; },
+                     [act = std::move(act)](QWidget* modal) { act(qobject_cast<Dialog*>(modal)); });
+}
 }  // namespace vqtest

@@ -65,7 +65,8 @@ public:
     void setStartResult(StartResult result) { m_startResult = result; }
     // What showing the help page gives; Started unless set.
     void setHelpResult(StartResult result) { m_helpResult = result; }
-    void setTextEditor(const QString& name) { m_textEditor = name; }
+    // The text editor's command: the program, then its own arguments.
+    void setTextEditor(const QStringList& command) { m_textEditor = command; }
     // The settings file the window reads at start and writes at close.
     void setSettingsFilePath(const QString& path) {
         const std::string bytes = vq::LocalPath(path);
@@ -120,7 +121,7 @@ public:
     QString saveFileName(QWidget* parent, const vq::FileDialogSettings& dialog) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) override;
-    QString textEditor() override { return m_textEditor; }
+    QStringList textEditor() override { return m_textEditor; }
     StartResult openDocument(const QString& path) override;
     StartResult showHelp(const QString& page, const QString& topic) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
@@ -142,7 +143,7 @@ private:
     QQueue<QString> m_savePaths;
     StartResult m_startResult = StartResult::Started;
     StartResult m_helpResult = StartResult::Started;
-    QString m_textEditor = QStringLiteral("mousepad");
+    QStringList m_textEditor{QStringLiteral("mousepad")};
     vq::SettingsFiles m_settingsFiles;
 
     std::atomic<quint32> m_tick{1000};

@@ -235,7 +235,7 @@ void TestTools::helpPageMissingOnDesktop() {
 }
 
 // The text editor needs a file: Untitled disables it, Save As gives it the new path, blanks and
-// all, as one argument.
+// all, as one argument after the editor's own.
 void TestTools::textEditorFollowsFileName() {
     ToolsWindow w;
     QVERIFY(!w.action("actOpenWithNotepad")->isEnabled());
@@ -245,10 +245,11 @@ void TestTools::textEditorFollowsFileName() {
     w.action("actSaveAs")->trigger();
     QCOMPARE(QString::fromStdString(w.doc().fileName()), path);
     QVERIFY(w.action("actOpenWithNotepad")->isEnabled());
+    w.platform.setTextEditor({"code", "--wait"});
     w.action("actOpenWithNotepad")->trigger();
     QCOMPARE(w.platform.started().size(), 1);
-    QCOMPARE(w.platform.started().first().program, w.platform.textEditor());
-    QCOMPARE(w.platform.started().first().arguments, QStringList{path});
+    QCOMPARE(w.platform.started().first().program, QString("code"));
+    QCOMPARE(w.platform.started().first().arguments, QStringList({"--wait", path}));
     QVERIFY(w.platform.messages().isEmpty());
 }
 

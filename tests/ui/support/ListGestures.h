@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -63,6 +65,37 @@ inline QLineEdit* RowEditor(MainWindowFixture& f) {
 // The in-place editor once it has opened.
 inline QLineEdit* OpenedRowEditor(MainWindowFixture& f) {
     return QTest::qWaitFor([&] { return RowEditor(f) != nullptr; }) ? RowEditor(f) : nullptr;
+}
+
+// A click on the menu's title in the menu bar, then one on its item, with nothing in between: as
+// fast as a user who knows where the item is.
+inline void ClickMenuItem(MainWindowFixture& f, const char* menuName, const char* itemName) {
+    QMenuBar* bar = f.window().menuBar();
+    auto* menu = f.find<QMenu>(menuName);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
+    auto* item = menu->findChild<QAction*>(QString::fromLatin1(itemName));
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+}
+
+// Where the keyboard focus marks the row: the bounding box of the row's pixels that differ between
+// the list drawn with the focus and drawn after the focus went to the tree; empty when the focus
+// leaves no mark on the row. The list has the focus again afterwards.
+inline QRect FocusMarkOfRow(MainWindowFixture& f, int row) {
+    QAbstractItemView* list = ListView(f);
+    const QRect rowRect =
+        list->visualRect(list->model()->index(row, 0)).united(list->visualRect(list->model()->index(row, 1)));
+    list->setFocus();
+    const QImage focused = list->viewport()->grab().toImage();
+    f.tree()->setFocus();
+    const QImage unfocused = list->viewport()->grab().toImage();
+    list->setFocus();
+    const qreal ratio = focused.devicePixelRatio();
+    QRect mark;
+    for (int y = rowRect.top(); y <= rowRect.bottom(); ++y)
+        for (int x = rowRect.left(); x <= rowRect.right(); ++x)
+            if (focused.pixel(QPoint(x, y) * ratio) != unfocused.pixel(QPoint(x, y) * ratio))
+                mark |= QRect(x, y, 1, 1);
+    return mark;
 }
 
 // Triggers the action once the enabled states are up to date; false when it is disabled.
