@@ -6,6 +6,8 @@
 
 #include "core/Language.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/toolbox/LocalPath.h"
+#include "ui/toolbox/QtPlatform.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -16,10 +18,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 using vqtest::MainWindowFixture;
 using vqtest::OnNextModal;
@@ -126,6 +130,7 @@ private slots:
     void dialogs();
     void messagesAndLog();
     void fileChangedOnDisk();
+    void qtTextsInEnglish();
     void translatorAgreesWithTheCore();
     void cleanupTestCase();
 };
@@ -214,6 +219,17 @@ void TestEnglish::messagesAndLog() {
         for (const QString& button : shown.buttons)
             walk.text(&w, "button", button);
     }
+    // Undo and redo name the step they take back or make again.
+    QAction* undo = f.action("actUndo");
+    QVERIFY(undo && undo->isEnabled());
+    QVERIFY2(undo->text().startsWith(QStringLiteral("Undo ")), qPrintable(undo->text()));
+    undo->trigger();
+    QAction* redo = f.action("actRedo");
+    QVERIFY(redo && redo->isEnabled());
+    QVERIFY2(redo->text().startsWith(QStringLiteral("Redo ")), qPrintable(redo->text()));
+    walk.text(undo, "text", undo->text());
+    walk.text(redo, "text", redo->text());
+    redo->trigger();
     auto* log = w.findChild<QAbstractItemView*>(QStringLiteral("lstLog"));
     QVERIFY(log && log->model()->rowCount() > 0);
     for (int r = 0; r < log->model()->rowCount(); ++r)
@@ -253,6 +269,39 @@ void TestEnglish::fileChangedOnDisk() {
     walk.text(&w, "question", asked[0].text);
     QCOMPARE(asked[0].buttons, (QStringList{"Overwrite", "Reload", "Save As", "Cancel"}));
     QVERIFY2(walk.problems.isEmpty(), qPrintable(walk.problems.join(QLatin1Char('\n'))));
+}
+
+// Qt's own texts stay Qt's English: the window on the desktop's platform asks with the standard
+// buttons as Qt words them, and no Chinese translator of Qt's is installed.
+void TestEnglish::qtTextsInEnglish() {
+    class DesktopPlatform : public vq::QtPlatform {
+    public:
+        explicit DesktopPlatform(const std::string& settings) : m_settings{settings, settings, {}} {}
+        vq::SettingsFiles settingsFiles() override { return m_settings; }
+
+    private:
+        vq::SettingsFiles m_settings;
+    };
+    MainWindowFixture files;
+    DesktopPlatform platform(vq::LocalPath(files.path(QStringLiteral("tolvry.ini"))));
+    vq::TfrmMain w(platform, {});
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.document().insertRow(0, "k=1");
+    QStringList buttons;
+    OnNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        for (const QAbstractButton* button : box->buttons())
+            buttons << button->text();
+        box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+    buttons.sort();
+    QCOMPARE(buttons, QStringList({"&No", "&Yes", "Cancel"}));
+    QVERIFY(!qApp->findChild<QTranslator*>(QStringLiteral("QtTranslations")));
+    w.document().setModified(false);
 }
 
 // lrelease's .qm, which the window's translator holds, and the table the core reads agree.
