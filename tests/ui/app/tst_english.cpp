@@ -131,6 +131,7 @@ private slots:
     void messagesAndLog();
     void fileChangedOnDisk();
     void qtTextsInEnglish();
+    void settingsNotSaved();
     void translatorAgreesWithTheCore();
     void cleanupTestCase();
 };
@@ -302,6 +303,24 @@ void TestEnglish::qtTextsInEnglish() {
     QCOMPARE(buttons, QStringList({"&No", "&Yes", "Cancel"}));
     QVERIFY(!qApp->findChild<QTranslator*>(QStringLiteral("QtTranslations")));
     w.document().setModified(false);
+}
+
+// The settings cannot be saved at close: the message and its reason are English.
+void TestEnglish::settingsNotSaved() {
+    MainWindowFixture f;
+    f.writeFile(QStringLiteral("plain"), "x");
+    const std::string path = vq::LocalPath(f.path(QStringLiteral("plain/varnoquil/tolvry.ini")));
+    f.platform.setSettingsFiles({path, path, {}});
+    vq::TfrmMain& w = f.start();
+    f.show();
+    QVERIFY(w.close());
+    const QStringList errors = f.platform.errors();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].startsWith(QString::fromStdString("Saving the settings file \"" + path + "\" failed!\n")),
+             qPrintable(errors[0]));
+    Walk walk;
+    walk.text(&w, "message", errors[0]);
+    QVERIFY2(walk.problems.isEmpty(), qPrintable(walk.problems.join(QLatin1Char('\n'))));
 }
 
 // lrelease's .qm, which the window's translator holds, and the table the core reads agree.
