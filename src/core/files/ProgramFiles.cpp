@@ -1,6 +1,9 @@
 #include "core/files/ProgramFiles.h"
 
+#include <climits>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vq {
 
@@ -25,6 +28,15 @@ std::string Parent(const std::string& folder) {
 }
 
 }  // namespace
+
+std::string ExecutableFolder() {
+    char self[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0)
+        return {};
+    const std::string path(self, static_cast<size_t>(n));
+    return Parent(path);
+}
 
 std::vector<std::string> ProgramFileCandidates(const std::string& executableFolder, const std::string& name) {
     const std::string installed = Join(Parent(executableFolder), "share/varnoquil");
