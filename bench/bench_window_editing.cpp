@@ -14,13 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QTimer>
 

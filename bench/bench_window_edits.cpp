@@ -22,12 +22,12 @@
 #include "ui/settings/SignToolBar.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QListView>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 
 #include <algorithm>

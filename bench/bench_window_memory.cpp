@@ -17,10 +17,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QTimer>
 

@@ -20,12 +20,12 @@
 #include "ui/app/TfrmMain.h"
 #include "ui/files/FileController.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 
 #include <cstdio>
