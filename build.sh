@@ -11,7 +11,7 @@ mode=${1:-run}
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-multimedia-dev qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk xvfb xauth acl at-spi2-core dbus-x11 python3-pyatspi
-          ansible-core)
+          ansible-core qt6-l10n-tools librsvg2-bin appstream groff-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -56,8 +56,8 @@ inline void ProcessUntilIdle() {
     }
 }
 
-// Runs the event loop until the list shows `rows` rows (a big load reaches it in steps), for at
-// most ten seconds; false when it did not.
+// Runs the event loop until the list shows `rows` rows, for at most ten seconds; false when it
+// did not.
 inline bool WaitForListRows(const QAbstractItemView* list, int rows) {
     QElapsedTimer waited;
     waited.start();

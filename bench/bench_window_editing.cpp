@@ -14,13 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -56,7 +56,7 @@ void BM_DialogEditInWindow(benchmark::State& state) {
     vq::TfrmMain window(platform, {path});
     window.show();
     ProcessUntilIdle();
-    auto* list = window.findChild<QTableView*>(QStringLiteral("lvContent"));
+    auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
     if (!WaitForListRows(list, kLines)) {
         state.SkipWithError("the file did not load");
         return;

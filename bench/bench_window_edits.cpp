@@ -22,12 +22,12 @@
 #include "ui/settings/SignToolBar.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QListView>
-#include <QTableView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -46,7 +46,7 @@ struct Window {
     QTemporaryDir dir;
     vqbench::BenchPlatform platform;
     std::unique_ptr<vq::TfrmMain> window;
-    QTableView* list = nullptr;
+    QAbstractItemView* list = nullptr;
 
     bool open() {
         const QString path = dir.filePath(QStringLiteral("php.ini"));
@@ -61,7 +61,7 @@ struct Window {
         vqbench::ProcessUntilIdle();
         window->files().OpenDocument(path);
         vqbench::ProcessUntilIdle();
-        list = window->findChild<QTableView*>(QStringLiteral("lvContent"));
+        list = window->findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
         return window->document().rowCount() == static_cast<size_t>(kLines) && vqbench::WaitForListRows(list, kLines);
     }
     vq::Document& doc() { return window->document(); }

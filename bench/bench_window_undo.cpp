@@ -20,12 +20,12 @@
 #include "ui/app/TfrmMain.h"
 #include "ui/files/FileController.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -43,7 +43,7 @@ struct Window {
     QTemporaryDir dir;
     vqbench::BenchPlatform platform;
     std::unique_ptr<vq::TfrmMain> window;
-    QTableView* list = nullptr;
+    QAbstractItemView* list = nullptr;
 
     bool open() {
         const QString path = dir.filePath(QStringLiteral("php.ini"));
@@ -58,7 +58,7 @@ struct Window {
         vqbench::ProcessUntilIdle();
         window->files().OpenDocument(path);
         vqbench::ProcessUntilIdle();
-        list = window->findChild<QTableView*>(QStringLiteral("lvContent"));
+        list = window->findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
         return window->document().rowCount() == static_cast<size_t>(kLines) && vqbench::WaitForListRows(list, kLines);
     }
     vq::Document& doc() { return window->document(); }

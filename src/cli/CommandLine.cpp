@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "core/Texts.h"
+#include "core/settings/LanguageChoice.h"
 #include "core/settings/SignPanel.h"
 #include "core/text/Blanks.h"
 
@@ -34,6 +35,7 @@ enum class Option {
     Check,
     Diff,
     Json,
+    Lang,
 };
 
 struct OptionName {
@@ -42,7 +44,7 @@ struct OptionName {
     int values;  // how many arguments follow it; one may also come after "="
 };
 
-constexpr std::array<OptionName, 23> kOptions = {{
+constexpr std::array<OptionName, 24> kOptions = {{
     {"--outline", Option::Outline, 0},
     {"--extract", Option::Extract, 1},
     {"--help", Option::Help, 0},
@@ -66,6 +68,7 @@ constexpr std::array<OptionName, 23> kOptions = {{
     {"--check", Option::Check, 0},
     {"--diff", Option::Diff, 0},
     {"--json", Option::Json, 0},
+    {kLanguageOption, Option::Lang, 1},
 }};
 
 const OptionName* Find(std::string_view name) {
@@ -180,7 +183,7 @@ private:
 
     bool command(Command c) {
         if (m_command) {
-            m_error = texts::kCliTwoCommands;
+            m_error = texts::kCliTwoCommands.c_str();
             return false;
         }
         m_command = c;
@@ -203,6 +206,7 @@ private:
         case Option::Split: return sign(o.name, value, m_overrides.split);
         case Option::TitleBegin: return sign(o.name, value, m_overrides.titleBegin);
         case Option::TitleEnd: return sign(o.name, value, m_overrides.titleEnd);
+        case Option::Lang: return language(value);
         case Option::OmitSpaces:
         case Option::NoOmitSpaces: m_overrides.omitSpaces = o.option == Option::OmitSpaces; return true;
         case Option::Encoding: return encoding(value);
@@ -218,6 +222,14 @@ private:
         case Option::Version: break;
         }
         return true;
+    }
+
+    // The run's language was chosen before the arguments were read; here a wrong value is an error.
+    bool language(std::string_view value) {
+        if (LanguageFromCode(value))
+            return true;
+        m_error = FormatMessage(texts::kCliUnknownLanguage, {value});
+        return false;
     }
 
     bool extraction(std::string_view value) {
@@ -328,10 +340,30 @@ private:
 
 }  // namespace
 
+namespace {
+
+// "--lang zh", "--lang=en": a language the program knows, which only chooses the window's language.
+// Returns how many arguments it takes, 0 when `k` is no such --lang.
+size_t KnownLanguageAt(std::span<const std::string_view> args, size_t k) {
+    const std::string_view arg = args[k];
+    if (arg == kLanguageOption)
+        return k + 1 < args.size() && LanguageFromCode(args[k + 1]) ? 2 : 0;
+    if (arg.starts_with(kLanguageOption) && arg.size() > kLanguageOption.size() && arg[kLanguageOption.size()] == '=')
+        return LanguageFromCode(arg.substr(kLanguageOption.size() + 1)) ? 1 : 0;
+    return 0;
+}
+
+}  // namespace
+
 bool IsHeadless(std::span<const std::string_view> args) {
-    for (const std::string_view arg : args) {
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string_view arg = args[k];
         if (arg == "--")
             return false;
+        if (const size_t taken = KnownLanguageAt(args, k)) {
+            k += taken - 1;
+            continue;
+        }
         if (arg.size() >= 2 && arg[0] == '-')
             return true;
     }
@@ -341,7 +373,7 @@ bool IsHeadless(std::span<const std::string_view> args) {
 std::vector<std::string> WindowArguments(std::span<const std::string_view> args) {
     std::vector<std::string> files;
     bool optionsEnded = false;
-    for (const std::string_view arg : args) {
+    for (const std::string_view arg : WithoutLanguageArgument(args)) {
         if (arg == "--" && !optionsEnded)
             optionsEnded = true;
         else

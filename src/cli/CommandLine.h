@@ -46,11 +46,12 @@ struct ParseResult {
 
 inline constexpr int kDefaultPattern = 2;
 
-// True when an argument before a lone "--" is an option, known or not: then the command line
-// runs (and reports an unknown one), else the window starts on the arguments.
+// True when an argument before a lone "--" is an option, known or not, other than a --lang with
+// a known language: then the command line runs (and reports an unknown one), else the window
+// starts on the arguments in the language asked for.
 bool IsHeadless(std::span<const std::string_view> args);
 
-// The window's arguments: the files to open, without the "--" that may come before them.
+// The window's arguments: the files to open, without --lang and the "--" that may come before them.
 std::vector<std::string> WindowArguments(std::span<const std::string_view> args);
 
 // The arguments after the program's name. Options come as "--name value" or "--name=value";

@@ -13,6 +13,8 @@
 #include "core/document/SignEncoding.h"
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
+#include "core/settings/LanguageChoice.h"
+#include "core/settings/SettingsFile.h"
 #include "core/text/Utf16Text.h"
 
 #include <cerrno>
@@ -88,7 +90,7 @@ LoadResult Load(const Request& r) {
     return loaded;
 }
 
-std::string NumberedLines(const char* const* captions, int count) {
+std::string NumberedLines(const texts::Phrase* captions, int count) {
     std::string lines;
     for (int k = 0; k < count; ++k)
         lines += "                         " + std::to_string(k) + "  " + captions[k] + "\n";
@@ -180,6 +182,12 @@ int RunCommandLine(std::span<const std::string_view> args, int out, int err) {
         Say(err, ReasonText(FileError::System(ENOMEM)));
     }
     return kExitFailed;
+}
+
+Language ChooseRunLanguage(std::span<const std::string_view> args) {
+    const Language language = ChooseLanguage(args, LocateSettingsFiles(ProgramSettingsPlace()).read);
+    SetLanguage(language);
+    return language;
 }
 
 int RunHeadless(std::span<const std::string_view> args) {

@@ -1,8 +1,11 @@
 #pragma once
 
-// The command line for scripts: runs without Qt, a display or a settings file.
+// The command line for scripts: runs without Qt or a display. Of the settings file it reads only
+// the language (see ChooseLanguage).
 // Exit status: 0 done, 1 the file could not be read or the output not written, 2 a usage error
 // or a missing file.
+
+#include "core/Language.h"
 
 #include <span>
 #include <string>
@@ -21,6 +24,10 @@ inline constexpr int kExitClosedPipe = 141;
 // main()'s arguments after the program's name.
 std::vector<std::string_view> Arguments(int argc, char** argv);
 
+// Chooses the run's language before anything speaks (see ChooseLanguage) from main()'s arguments
+// and the settings file the window reads, and returns it.
+Language ChooseRunLanguage(std::span<const std::string_view> args);
+
 // Runs the command line of main()'s arguments: output on standard output, errors on standard
 // error.
 int RunHeadless(std::span<const std::string_view> args);
@@ -30,7 +37,8 @@ int RunHeadless(std::span<const std::string_view> args);
 // anything of Qt exists.
 int CheckWindowCanStart(bool built);
 
-// The same with the arguments after the program's name and the two descriptors given.
+// The same with the arguments after the program's name and the two descriptors given, in the
+// language already chosen.
 int RunCommandLine(std::span<const std::string_view> args, int out, int err);
 
 // What --help and --version print.

@@ -275,7 +275,7 @@ TEST(CommandLineInfo, HelpAndVersion) {
     const Outcome help = RunProgram({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    EXPECT_TRUE(help.out.starts_with("用法: varnoquil [--] [文件]")) << help.out;
+    EXPECT_TRUE(help.out.starts_with("用法: varnoquil [--lang zh|en] [--] [文件]")) << help.out;
     for (const char* option :
          {"--outline", "--extract checked|tree|all", "--pattern N", "--rem", "--split", "--title-type N",
           "--title-begin", "--title-end", "--omit-spaces", "--no-omit-spaces", "模式[httpd.conf]", "三行标志(头尾不同)",

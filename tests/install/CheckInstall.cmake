@@ -1,8 +1,10 @@
 # Installs the build into a scratch prefix and checks that the executable, the samples, the
-# help page and read-me (when the sources have them), the desktop entry and the icon are in the
-# places the desktop and the program look; that the build tree has its samples beside the
-# executable too; that the window module is installed where the program loads it from and the
-# program itself links no Qt; and that the installed program runs and tells its version.
+# help pages and read-me (when the sources have them), the desktop entry, the AppStream metainfo,
+# the icons, the man page and the bash completion are in the places the desktop and the program
+# look; that the build tree has its samples beside the executable too; that the window module is
+# installed where the program loads it from and the program itself links no Qt; that the
+# installed program runs and tells its version; and that the uninstall target takes all of it
+# away again.
 #   cmake -DBUILD_DIR=... -DPROGRAM_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DVERSION=...
 #         [-DWINDOW_MODULE=lib/...] -P CheckInstall.cmake
 
@@ -61,10 +63,12 @@ if(EXISTS "${SOURCE_DIR}/resources/Readme.txt")
   expect_file("${data}/Readme.txt")
 endif()
 
-set(desktop "${PREFIX}/share/applications/varnoquil.desktop")
+set(appId org.varnoquil.Varnoquil)
+set(desktop "${PREFIX}/share/applications/${appId}.desktop")
 expect_file("${desktop}")
 file(STRINGS "${desktop}" lines ENCODING UTF-8)
-foreach(want "[Desktop Entry]" "Type=Application" "Name=Varnoquil" "Exec=varnoquil %f" "Icon=varnoquil")
+foreach(want "[Desktop Entry]" "Type=Application" "Name=Varnoquil" "Exec=varnoquil %f" "Icon=varnoquil"
+             "StartupNotify=true")
   list(FIND lines "${want}" at)
   if(at EQUAL -1)
     fail("${desktop} lacks the line \"${want}\"")
@@ -90,6 +94,55 @@ if(VALIDATE)
 endif()
 
 expect_file("${PREFIX}/share/icons/hicolor/scalable/apps/varnoquil.svg")
+# The PNG icons at the desktop's sizes, each as large as its folder says (the PNG header's width
+# and height, big-endian, at bytes 16 and 20); they are drawn where the window is built.
+if(WINDOW_MODULE)
+  foreach(size 16 32 48 64 128 256)
+    set(png "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/varnoquil.png")
+    expect_file("${png}")
+    file(READ "${png}" header LIMIT 24 HEX)
+    math(EXPR hexSize "${size}" OUTPUT_FORMAT HEXADECIMAL)
+    string(SUBSTRING "${hexSize}" 2 -1 hexSize)
+    string(LENGTH "${hexSize}" digits)
+    math(EXPR pad "8 - ${digits}")
+    string(REPEAT "0" ${pad} zeros)
+    set(dimension "${zeros}${hexSize}")
+    if(NOT header MATCHES "^89504e470d0a1a0a........49484452${dimension}${dimension}$")
+      fail("${png} is not a ${size}x${size} PNG (header ${header})")
+    endif()
+  endforeach()
+endif()
+
+# AppStream metainfo: named after the desktop entry it launches, and accepted by appstreamcli.
+set(metainfo "${PREFIX}/share/metainfo/${appId}.metainfo.xml")
+expect_file("${metainfo}")
+file(READ "${metainfo}" meta)
+if(NOT meta MATCHES "<id>${appId}</id>" OR NOT meta MATCHES "<launchable type=\"desktop-id\">${appId}.desktop</launchable>")
+  fail("${metainfo} does not name ${appId} and its desktop entry")
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(NOT APPSTREAMCLI)
+  fail("appstreamcli (Debian's appstream) is not installed")
+endif()
+execute_process(COMMAND "${APPSTREAMCLI}" validate --no-net "${metainfo}" RESULT_VARIABLE invalid OUTPUT_VARIABLE why
+                ERROR_VARIABLE why)
+if(invalid)
+  fail("appstreamcli validate: ${why}")
+endif()
+
+# The man page and the bash completion, where man and bash-completion look.
+expect_file("${PREFIX}/share/man/man1/varnoquil.1")
+file(READ "${PREFIX}/share/man/man1/varnoquil.1" man)
+if(NOT man MATCHES "^\\.TH VARNOQUIL 1")
+  fail("share/man/man1/varnoquil.1 is not the man page")
+endif()
+set(completion "${PREFIX}/share/bash-completion/completions/varnoquil")
+expect_file("${completion}")
+execute_process(COMMAND bash -c "source '${completion}' && complete -p varnoquil" RESULT_VARIABLE noCompletion
+                OUTPUT_VARIABLE completeLine ERROR_VARIABLE completeLine)
+if(noCompletion OR NOT completeLine MATCHES "-F _varnoquil")
+  fail("${completion} does not set up the completion of varnoquil: ${completeLine}")
+endif()
 
 # The installed program must find every library it needs.
 execute_process(COMMAND ldd "${PREFIX}/bin/varnoquil" OUTPUT_VARIABLE libraries RESULT_VARIABLE lddFailed)
@@ -123,5 +176,21 @@ if(NOT versionError STREQUAL "")
   fail("varnoquil --version wrote to standard error: ${versionError}")
 endif()
 
+# The uninstall target takes away every file the install put in place, and our own folders.
+file(STRINGS "${BUILD_DIR}/install_manifest.txt" installed)
+execute_process(COMMAND "${CMAKE_COMMAND}" --build "${BUILD_DIR}" --target uninstall RESULT_VARIABLE result
+                OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  fail("the uninstall target failed:\n${output}")
+endif()
+foreach(file ${installed})
+  if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+    fail("uninstall left ${file}")
+  endif()
+endforeach()
+if(EXISTS "${data}")
+  fail("uninstall left ${data}")
+endif()
+
 file(REMOVE_RECURSE "${PREFIX}")
-message(STATUS "install check passed: ${count} samples, desktop entry, icon, ${versionText}")
+message(STATUS "install check passed: ${count} samples, desktop entry, metainfo, icons, man page, completion, uninstall, ${versionText}")

@@ -35,7 +35,7 @@ const VersionInfo& ProgramVersionInfo() {
                                                     {"OriginalFilename", "varnoquil"},
                                                     {"ProductName", "Varnoquil"},
                                                     {"ProductVersion", VQ_PRODUCT_VERSION},
-                                                    {"Comments", "逐行编辑 INI 格式配置文件，显示文件的结构。"},
+                                                    {"Comments", texts::kVersionComments.c_str()},
                                                     {"Author", "Varnoquil Team"},
                                                 });
     return info;

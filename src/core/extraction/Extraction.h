@@ -4,6 +4,7 @@
 // of all rows, and Save then writes those. The window's commands and the command line share
 // this; asking the user first and placing the caret are the window's part.
 
+#include "core/Language.h"
 #include "core/document/Document.h"
 
 #include <cstddef>
@@ -21,9 +22,9 @@ enum class ExtractionKind : std::uint8_t {
 
 // The action's own texts: its caption (also named in the page hint), hint and confirmation.
 struct ExtractionTexts {
-    const char* caption;
-    const char* hint;
-    const char* confirmation;
+    texts::Phrase caption;
+    texts::Phrase hint;
+    texts::Phrase confirmation;
 };
 const ExtractionTexts& TextsOf(ExtractionKind kind);
 

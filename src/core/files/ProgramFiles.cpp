@@ -2,9 +2,20 @@
 
 #include "core/files/PathNames.h"
 
+#include <climits>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vq {
+
+std::string ExecutableFolder() {
+    char self[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0)
+        return {};
+    return FolderOf(std::string(self, static_cast<size_t>(n)));
+}
 
 std::vector<std::string> ProgramFileCandidates(const std::string& executableFolder, const std::string& name) {
     // "/usr/share/varnoquil" rather than "/usr/bin/../share/varnoquil", so that the path reads well

@@ -8,6 +8,9 @@
 
 namespace vq {
 
+// The folder of the running executable, empty when the system does not say.
+std::string ExecutableFolder();
+
 // The places a program file of this name may be, in the order they are tried.
 std::vector<std::string> ProgramFileCandidates(const std::string& executableFolder, const std::string& name);
 

@@ -15,6 +15,7 @@ constexpr const char* kRecentCountKey = "Recent_Count";
 constexpr const char* kDefaultPatternKey = "Default_Pattern";
 constexpr const char* kAutoExpandKey = "Auto_Expand";
 constexpr const char* kTextFontKey = "Text_Font";
+constexpr const char* kLanguageKey = "Language";
 constexpr const char* kRecentSection = "Recent";
 constexpr const char* kCommentSection = "Comment";
 constexpr const char* kSplitSection = "Split";
@@ -69,6 +70,12 @@ void ReadSettings(const ProfileText& file, ProgramSettings& settings) {
     ReadList(file, kCommentSection, settings.remSigns);
     ReadList(file, kSplitSection, settings.splitSigns);
     ReadList(file, kTitleSection, settings.titleSigns);
+    settings.language = ReadLanguageSetting(file);
+}
+
+Language ReadLanguageSetting(const ProfileText& file) {
+    const auto text = file.value(kGeneral, kLanguageKey);
+    return text ? LanguageFromCode(TrimBlanks(*text)).value_or(Language::Chinese) : Language::Chinese;
 }
 
 void WriteSettings(ProfileText& file, const ProgramSettings& settings) {
@@ -76,6 +83,7 @@ void WriteSettings(ProfileText& file, const ProgramSettings& settings) {
     file.setValue(kGeneral, kDefaultPatternKey, std::to_string(settings.defaultPattern));
     file.setValue(kGeneral, kAutoExpandKey, settings.autoExpand ? "1" : "0");
     file.setValue(kGeneral, kTextFontKey, FontText(settings.font));
+    file.setValue(kGeneral, kLanguageKey, LanguageCode(settings.language));
     WriteList(file, kRecentSection, settings.recentFiles);
     WriteList(file, kCommentSection, settings.remSigns);
     WriteList(file, kSplitSection, settings.splitSigns);

@@ -4,6 +4,7 @@
 // file's text. Only the keys of section "General" named below and the four list sections are
 // ever written; everything else in the file stays as the user left it.
 
+#include "core/Language.h"
 #include "core/settings/FontText.h"
 #include "core/settings/ProfileText.h"
 
@@ -31,6 +32,7 @@ struct ProgramSettings {
     std::vector<std::string> remSigns;            // the histories of the three sign boxes
     std::vector<std::string> splitSigns;
     std::vector<std::string> titleSigns;
+    Language language = Language::Chinese;  // the window's and the command line's, from the next start
 };
 
 // Reads the file into `settings`, which holds the values of a start without a file (the
@@ -42,7 +44,10 @@ struct ProgramSettings {
 // submenu offers.
 void ReadSettings(const ProfileText& file, ProgramSettings& settings);
 
-// Writes the four keys of "General", then the lists "Recent", "Comment", "Split" and "Title".
+// The language the file names ("zh" or "en"); Chinese for anything else.
+Language ReadLanguageSetting(const ProfileText& file);
+
+// Writes the five keys of "General", then the lists "Recent", "Comment", "Split" and "Title".
 // A list entry that is blank once stripped is written in its space-count form.
 void WriteSettings(ProfileText& file, const ProgramSettings& settings);
 

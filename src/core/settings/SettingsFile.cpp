@@ -5,10 +5,12 @@
 #include "core/files/FileErrorText.h"
 #include "core/files/FileIo.h"
 #include "core/files/PathNames.h"
+#include "core/files/ProgramFiles.h"
 #include "core/files/SafeWrite.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -113,6 +115,18 @@ SettingsFileText ReadSettingsFile(const std::string& path, size_t limit) {
 void LoadSettingsFile(const std::string& path, ProgramSettings& settings) {
     const SettingsFileText text = ReadSettingsFile(path);
     ReadSettings(ProfileText(text.bytes), settings);
+}
+
+Language LoadLanguageSetting(const std::string& path) {
+    return path.empty() ? Language::Chinese : ReadLanguageSetting(ProfileText(ReadSettingsFile(path).bytes));
+}
+
+SettingsPlace ProgramSettingsPlace() {
+    const auto env = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    return {ExecutableFolder(), env("XDG_CONFIG_HOME"), env("HOME"), env("XDG_STATE_HOME"), env("XDG_RUNTIME_DIR")};
 }
 
 std::string SaveSettingsFile(const SettingsFiles& files, const ProgramSettings& settings, size_t limit) {

@@ -37,6 +37,9 @@ struct SettingsFiles {
     std::vector<std::string> notes;  // the first that can be written takes the note
 };
 
+// This program's place: the running executable's folder and this process's environment.
+SettingsPlace ProgramSettingsPlace();
+
 // True for a file this process may write.
 bool IsWritableFile(const std::string& path);
 
@@ -66,6 +69,9 @@ SettingsFileText ReadSettingsFile(const std::string& path, size_t limit = kMaxSe
 // Reads the file into `settings` (see ReadSettings); a missing, unreadable or junk file leaves
 // the values of a first run.
 void LoadSettingsFile(const std::string& path, ProgramSettings& settings);
+
+// The language the file names (see ReadLanguageSetting): the one setting the command line reads.
+Language LoadLanguageSetting(const std::string& path);
 
 // Writes the settings into the file to write as it is now on disk (or, while that does not
 // exist yet, into the text of the file read), creating its folder when needed, safely (a

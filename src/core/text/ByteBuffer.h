@@ -26,6 +26,10 @@ inline void AdviseHugePages(void* block, size_t size) {
 
 // A file's bytes in one block that is allocated without being zero-filled first: a file is read
 // straight into it, so a 100 MB file is written to memory once, not twice. Move-only.
+//
+// The block takes the system's ordinary pages, not huge ones: on the 2-core machine the figures
+// are taken on, reading 1 GB into fresh huge pages cost 1.5 to 2.4 s of the kernel's processor
+// time now and then (0.1 s at other times), against a steady 0.45 s for ordinary pages.
 class ByteBuffer {
 public:
     ByteBuffer() = default;
@@ -46,10 +50,8 @@ public:
     // Room for `capacity` bytes whose content is undefined until written; size() is 0.
     static ByteBuffer withCapacity(size_t capacity) {
         ByteBuffer b;
-        if (capacity > 0) {
+        if (capacity > 0)
             b.m_data = std::make_unique_for_overwrite<char[]>(capacity);
-            AdviseHugePages(b.m_data.get(), capacity);
-        }
         b.m_bytes = b.m_data.get();
         b.m_capacity = capacity;
         return b;

@@ -17,6 +17,7 @@
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/MenuKey.h"
+#include "ui/toolbox/ProgramTranslations.h"
 #include "ui/toolbox/QtTranslations.h"
 #include "ui/toolbox/UiResources.h"
 #include "ui/toolbox/UiTexts.h"
@@ -145,6 +146,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
     // The name only: Qt appends a display name, once one is set, to every window title, and the
     // title bar must show the caption alone. Message boxes take the name as their title.
     QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
+    InstallProgramTranslations();
     InstallQtTranslations();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnoquil.svg")));

@@ -13,6 +13,8 @@ int RunWindow(char* program, const std::vector<std::string>& files) {
     int argc = 1;
     char* argv[] = {program, nullptr};
     Application app(argc, argv);
+    // The window's app id, so that the desktop matches it to org.varnoquil.Varnoquil.desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.varnoquil.Varnoquil"));
     QtPlatform platform;
     // A file name's bytes stay whole, also when they are not UTF-8.
     TfrmMain window(platform, ArgumentsOf(files));

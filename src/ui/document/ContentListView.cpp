@@ -1,7 +1,5 @@
 #include "ui/document/ContentListView.h"
 
-#include "ui/document/RowModel.h"
-
 #include "ui/document/ContentListAccessible.h"
 #include "ui/document/InfoTip.h"
 
@@ -10,10 +8,8 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -35,10 +31,8 @@ public:
 
 }  // namespace
 
-ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
-    setShowGrid(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
+ContentListView::ContentListView(QWidget* parent)
+    : QAbstractItemView(parent), m_columns(new QHeaderView(Qt::Horizontal, this)) {
     setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -47,29 +41,38 @@ ContentListView::ContentListView(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::EditKeyPressed);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setSortingEnabled(false);
-    setVerticalHeader(newRowHeader());
-    QHeaderView* columns = horizontalHeader();
-    columns->setStretchLastSection(false);
-    columns->setSectionsMovable(false);
-    columns->setHighlightSections(false);
-    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    columns->resizeSection(0, 250);
-    columns->resizeSection(1, 150);
+    m_columns->setSectionsClickable(true);
+    m_columns->setStretchLastSection(false);
+    m_columns->setSectionsMovable(false);
+    m_columns->setHighlightSections(false);
+    m_columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_columnsResized.setSingleShot(true);
+    m_columnsResized.setInterval(0);
+    connect(&m_columnsResized, &QTimer::timeout, this, &ContentListView::updateGeometries);
+    connect(m_columns, &QHeaderView::sectionResized, this, &ContentListView::columnResized);
+    connect(m_columns, &QHeaderView::sectionCountChanged, this, &ContentListView::columnResized);
+    connect(m_columns, &QHeaderView::geometriesChanged, this, &ContentListView::updateGeometries);
+    connect(m_columns, &QHeaderView::sectionHandleDoubleClicked, this, &ContentListView::resizeColumnToContents);
     setItemDelegate(new RowCellDelegate(this));
+    fitRowHeight();
     new InfoTip(this);
     InstallContentListAccessibility();
     m_slowClick.setSingleShot(true);
     connect(&m_slowClick, &QTimer::timeout, this, &ContentListView::startSlowClickEdit);
 }
 
-QHeaderView* ContentListView::newRowHeader() {
-    auto* rows = new QHeaderView(Qt::Vertical, this);
-    rows->hide();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(lineHeight());
-    rows->setMinimumSectionSize(1);
-    return rows;
+void ContentListView::setModel(QAbstractItemModel* model) {
+    if (QAbstractItemModel* old = this->model()) {
+        disconnect(old, &QAbstractItemModel::rowsRemoved, this, &ContentListView::rowsChangedInNumber);
+        disconnect(old, &QAbstractItemModel::layoutChanged, this, &ContentListView::rowsChangedInNumber);
+    }
+    QAbstractItemView::setModel(model);
+    m_columns->setModel(model);
+    if (model) {
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &ContentListView::rowsChangedInNumber);
+        connect(model, &QAbstractItemModel::layoutChanged, this, &ContentListView::rowsChangedInNumber);
+    }
+    updateGeometries();
 }
 
 int ContentListView::lineHeight() const {
@@ -77,12 +80,13 @@ int ContentListView::lineHeight() const {
     return std::max(fontMetrics().height(), indicator) + 4;
 }
 
-void ContentListView::fitRowHeight() { verticalHeader()->setDefaultSectionSize(lineHeight()); }
+void ContentListView::fitRowHeight() {
+    m_rowHeight = lineHeight();
+    updateGeometries();
+    viewport()->update();
+}
 
-// Rows of a big load still on their way are shown at once: the row asked for may be among them.
 void ContentListView::RevealLineEntry(int row) {
-    if (auto* rows = qobject_cast<RowModel*>(model()))
-        rows->showAllRows();
     const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
     if (!index.isValid())
         return;
@@ -114,11 +118,11 @@ void ContentListView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(point);
     const bool plainLeft = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier;
     m_slowClickIndex = plainLeft && pressOnSoleSelectedCaption(index, point) ? index : QModelIndex();
-    QTableView::mousePressEvent(event);
+    QAbstractItemView::mousePressEvent(event);
 }
 
 void ContentListView::mouseReleaseEvent(QMouseEvent* event) {
-    QTableView::mouseReleaseEvent(event);
+    QAbstractItemView::mouseReleaseEvent(event);
     if (m_slowClickIndex.isValid() && indexAt(event->position().toPoint()) == m_slowClickIndex &&
         state() != EditingState)
         m_slowClick.start(QApplication::doubleClickInterval());
@@ -127,17 +131,17 @@ void ContentListView::mouseReleaseEvent(QMouseEvent* event) {
 void ContentListView::mouseDoubleClickEvent(QMouseEvent* event) {
     m_slowClick.stop();
     m_slowClickIndex = QModelIndex();
-    QTableView::mouseDoubleClickEvent(event);
+    QAbstractItemView::mouseDoubleClickEvent(event);
 }
 
 void ContentListView::keyPressEvent(QKeyEvent* event) {
     m_slowClick.stop();
-    QTableView::keyPressEvent(event);
+    QAbstractItemView::keyPressEvent(event);
 }
 
 void ContentListView::focusOutEvent(QFocusEvent* event) {
     m_slowClick.stop();
-    QTableView::focusOutEvent(event);
+    QAbstractItemView::focusOutEvent(event);
 }
 
 QRect ContentListView::rowRect(const QModelIndex& index) const {
@@ -150,23 +154,8 @@ QRect ContentListView::rowRect(const QModelIndex& index) const {
     return rect;
 }
 
-void ContentListView::paintEvent(QPaintEvent* event) {
-    QTableView::paintEvent(event);
-    const QModelIndex current = currentIndex();
-    if (!hasFocus() || !current.isValid() || state() == EditingState)
-        return;
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = rowRect(current);
-    frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;  // as an item's own frame
-    const bool selected = selectionModel()->isSelected(current);
-    frame.backgroundColor = palette().color(selected ? QPalette::Highlight : QPalette::Base);
-    QPainter painter(viewport());
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-}
-
 void ContentListView::focusInEvent(QFocusEvent* event) {
-    QTableView::focusInEvent(event);
+    QAbstractItemView::focusInEvent(event);
     if (QAccessible::isActive() && currentIndex().isValid())
         if (auto* list = static_cast<ContentListAccessible*>(QAccessible::queryAccessibleInterface(this)))
             list->currentRowChanged(currentIndex().row());
@@ -182,10 +171,6 @@ void ContentListView::currentChanged(const QModelIndex& current, const QModelInd
             list->currentRowChanged(current.row());
 }
 
-void ContentListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
-    QAbstractItemView::selectionChanged(selected, deselected);
-}
-
 void ContentListView::startSlowClickEdit() {
     const QModelIndex index = m_slowClickIndex;
     m_slowClickIndex = QModelIndex();
@@ -196,14 +181,8 @@ void ContentListView::startSlowClickEdit() {
 // F2 edits the caption of the focused row wherever in the row the focus is.
 bool ContentListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     if (trigger == EditKeyPressed && index.isValid() && index.column() != 0)
-        return QTableView::edit(index.siblingAtColumn(0), trigger, event);
-    return QTableView::edit(index, trigger, event);
-}
-
-void ContentListView::selectAll() {
-    if (auto* rows = qobject_cast<RowModel*>(model()))
-        rows->showAllRows();
-    QTableView::selectAll();
+        return QAbstractItemView::edit(index.siblingAtColumn(0), trigger, event);
+    return QAbstractItemView::edit(index, trigger, event);
 }
 
 void ContentListView::fitColumns() {
@@ -223,36 +202,23 @@ void ContentListView::fitColumns() {
 // are taken back to where they were (keepPlaceAfterReset).
 void ContentListView::reset() {
     m_scrollBeforeReset = verticalScrollBar()->value();
-    QTableView::reset();
+    m_hover = QModelIndex();
+    QAbstractItemView::reset();
+    updateGeometries();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    // The row header keeps a record per row it ever had, and keeps its storage when the rows go:
-    // after a big document is dropped, a new header lets it go.
-    const int rows = model() ? model()->rowCount() : 0;
-    if (m_headerRowsHigh >= kDropHeaderFrom && rows < m_headerRowsHigh / 2) {
-        m_headerRowsHigh = rows;
-        QMetaObject::invokeMethod(
-            this, [this] { setVerticalHeader(newRowHeader()); }, Qt::QueuedConnection);
-    } else {
-        m_headerRowsHigh = std::max(m_headerRowsHigh, rows);
-    }
-}
-
-void ContentListView::rowsInserted(const QModelIndex& parent, int start, int end) {
-    QTableView::rowsInserted(parent, start, end);
-    if (model())
-        m_headerRowsHigh = std::max(m_headerRowsHigh, model()->rowCount());
+    viewport()->update();
 }
 
 void ContentListView::keepPlaceAfterReset() { verticalScrollBar()->setValue(m_scrollBeforeReset); }
 
 void ContentListView::resizeEvent(QResizeEvent* event) {
-    QTableView::resizeEvent(event);
+    QAbstractItemView::resizeEvent(event);
     emit viewportResized();
 }
 
 void ContentListView::changeEvent(QEvent* event) {
-    QTableView::changeEvent(event);
+    QAbstractItemView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         fitRowHeight();
 }

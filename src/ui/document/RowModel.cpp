@@ -12,9 +12,6 @@ RowModel::RowModel(Document& document, const TextCodec& codec, QObject* parent)
     : QAbstractTableModel(parent), m_document(document), m_codec(codec),
       m_shown(static_cast<int>(document.rowCount())) {
     m_document.addListener(this);
-    m_step.setSingleShot(true);
-    m_step.setInterval(0);
-    connect(&m_step, &QTimer::timeout, this, &RowModel::showMoreRows);
 }
 
 RowModel::~RowModel() { m_document.removeListener(this); }
@@ -106,7 +103,6 @@ void RowModel::sendChanged() {
 }
 
 void RowModel::rowsChanged(Range r) {
-    showAllRows();
     if (m_resetting)
         return;
     if (m_batch.open())
@@ -127,7 +123,6 @@ bool RowModel::resetInsteadOfRun() {
 }
 
 void RowModel::rowRunsAhead(size_t runs) {
-    showAllRows();
     if (m_resetting)
         return;
     sendChanged();
@@ -138,7 +133,6 @@ void RowModel::rowRunsAhead(size_t runs) {
 }
 
 void RowModel::rowsAboutToBeInserted(Range r) {
-    showAllRows();
     if (!resetInsteadOfRun())
         beginInsertRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
 }
@@ -151,7 +145,6 @@ void RowModel::rowsInserted(Range r) {
 }
 
 void RowModel::rowsAboutToBeRemoved(Range r) {
-    showAllRows();
     if (!resetInsteadOfRun())
         beginRemoveRows({}, static_cast<int>(r.first), static_cast<int>(r.last()));
 }
@@ -166,9 +159,6 @@ void RowModel::rowsRemoved(Range r) {
 // The document's own reset (a load, an unload) shows other rows: the views start afresh.
 void RowModel::rowsAboutToBeReset() {
     m_batch.takeChanged();
-    m_step.stop();
-    m_shownBeforeReset = m_shown;
-    m_pending = 0;
     if (!m_resetting)
         beginResetModel();
 }
@@ -176,35 +166,8 @@ void RowModel::rowsAboutToBeReset() {
 void RowModel::rowsReset() {
     if (m_resetting)
         return;
-    const int count = static_cast<int>(m_document.rowCount());
-    m_shown = count - m_shownBeforeReset > kRowStep ? m_shownBeforeReset + kRowStep : count;
-    m_pending = count - m_shown;
+    m_shown = static_cast<int>(m_document.rowCount());
     endResetModel();
-    if (m_pending > 0)
-        m_step.start();
-}
-
-void RowModel::showRows(int count) {
-    if (count <= 0 || m_resetting)
-        return;
-    beginInsertRows({}, m_shown, m_shown + count - 1);
-    m_shown += count;
-    m_pending -= count;
-    endInsertRows();
-}
-
-void RowModel::showMoreRows() {
-    showRows(std::min(m_pending, kRowStep));
-    if (m_pending > 0)
-        m_step.start();
-}
-
-// Called for every row a command changes: nothing to do is the common case.
-void RowModel::showAllRows() {
-    if (m_pending == 0)
-        return;
-    m_step.stop();
-    showRows(m_pending);
 }
 
 void RowModel::changesEnd() {
@@ -215,7 +178,6 @@ void RowModel::changesEnd() {
     if (m_resetting) {
         m_resetting = false;
         m_shown = static_cast<int>(m_document.rowCount());
-        m_pending = 0;
         endResetModel();
         emit rowsRenumbered();
     }

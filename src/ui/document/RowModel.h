@@ -6,7 +6,6 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
-#include <QTimer>
 
 namespace vq {
 
@@ -27,11 +26,7 @@ inline constexpr qsizetype kMaxTipChars = 2000;
 // (one around them all when there are very many), one insert or removal per run, and a single
 // reset when a command inserts or removes rows in more runs than the views can follow at a fair
 // cost (deleting every other row of a million).
-//
-// A load that brings millions of rows more than the list had shows them in steps of kRowStep
-// rows, one step an event-loop turn: the list's row header sets up each new row, and millions at
-// once would hold up the window. Any change of the rows, a jump to a row or select-all shows the
-// rest at once first, so the steps are never seen by a command.
+
 class RowModel : public QAbstractTableModel, public DocumentListener {
     Q_OBJECT
 public:
@@ -51,9 +46,6 @@ public:
 
     // Called after the document's encoding changed.
     void refreshAll();
-    // Shows the rows a load has not shown yet, at once.
-    void showAllRows();
-    static constexpr int kRowStep = 500000;
 
 signals:
     // The user typed a new caption in place (column 0).
@@ -80,18 +72,12 @@ private:
     void emitChanged(Range r);
     // True when the views are reset instead of told of this run (and of every run after it).
     bool resetInsteadOfRun();
-    // Shows the next step of the rows a load has not shown yet.
-    void showMoreRows();
-    void showRows(int count);
 
     Document& m_document;      // Not owned.
     const TextCodec& m_codec;  // Not owned.
     RangeBatch m_batch;
     bool m_resetting = false;  // a reset runs until the command ends
-    int m_shown = 0;           // the rows the views know: the document's first rows
-    int m_shownBeforeReset = 0;
-    int m_pending = 0;  // the document's rows after them, still to be shown
-    QTimer m_step;
+    int m_shown = 0;           // the rows the views know
 };
 
 }  // namespace vq

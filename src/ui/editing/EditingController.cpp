@@ -199,7 +199,6 @@ void EditingController::actRedoExecute() {
 void EditingController::showRow(std::optional<size_t> row) {
     if (!row)
         return;
-    m_context.session.rows()->showAllRows();
     m_context.list->scrollTo(m_context.session.rows()->index(static_cast<int>(*row), 0));
 }
 

@@ -88,7 +88,7 @@ void DocumentLoader::run(const LoadJob& job, std::uint64_t id) {
         outcome.result.error = OutOfMemoryOnOpen(job.shownPath, job.size);
     } catch (const std::exception&) {
         outcome = {};
-        outcome.result.error = texts::kRowsFailed;
+        outcome.result.error = texts::kRowsFailed.c_str();
     }
     if (outcome.result.outOfMemory) {
         outcome.outOfMemory = true;

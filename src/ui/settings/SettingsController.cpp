@@ -67,6 +67,7 @@ ProgramSettings SettingsController::currentSettings() const {
     s.remSigns = Utf8(signs.historyTexts(SignBox::Rem));
     s.splitSigns = Utf8(signs.historyTexts(SignBox::Split));
     s.titleSigns = Utf8(signs.historyTexts(SignBox::TitleSign));
+    s.language = m_language;
     return s;
 }
 
@@ -81,6 +82,7 @@ bool SettingsController::LoadSettings() {
     recent.setCount(s.recentCount);
     m_defaultPattern = s.defaultPattern;
     m_textFont = s.font;
+    m_language = s.language;
     applyTextFont();
     m_context.tree->setAutoExpand(s.autoExpand);
     recent.assign(s.recentFiles);  // trimmed to the count only at the next open
@@ -130,6 +132,7 @@ void SettingsController::actConfigurationExecute() {
     values.recentCount = recent.count();
     values.defaultPattern = m_defaultPattern;
     values.autoExpand = autoExpand();
+    values.language = m_language == Language::English ? 1 : 0;
     dialog.setValues(values);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -150,6 +153,8 @@ void SettingsController::actConfigurationExecute() {
     if (chosen.defaultPattern >= 0)
         m_defaultPattern = chosen.defaultPattern;
     m_context.tree->setAutoExpand(chosen.autoExpand);
+    // Kept for the next start: this run goes on in its language.
+    m_language = chosen.language == 1 ? Language::English : Language::Chinese;
 }
 
 }  // namespace vq

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Language.h"
 #include "core/settings/FontText.h"
 #include "core/settings/SettingsFile.h"
 #include "ui/toolbox/ActionTable.h"
@@ -59,8 +60,9 @@ private:
 
     Context m_context;  // Not owned, all of it.
     int m_defaultPattern;
-    FontSetting m_textFont;  // the target text's font and TextCharset
-    SettingsFiles m_files;   // none: this run keeps no settings file
+    FontSetting m_textFont;                   // the target text's font and TextCharset
+    Language m_language = Language::Chinese;  // as the settings file keeps it, for the next start
+    SettingsFiles m_files;                    // none: this run keeps no settings file
 };
 
 }  // namespace vq

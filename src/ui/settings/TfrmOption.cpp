@@ -71,6 +71,7 @@ void TfrmOption::FormCreate() {
     line->setFrameShadow(QFrame::Sunken);
     column->addWidget(line);
     column->addWidget(makeFontRows());
+    column->addWidget(makeLanguageRow());
 
     auto* ok = new QPushButton(U(texts::kOptionOk), this);
     ok->setObjectName("bbtnOK");
@@ -194,6 +195,25 @@ QWidget* TfrmOption::makeFontRows() {
     return block;
 }
 
+// "界面语言": each language by its own name; the choice takes effect at the next start.
+QWidget* TfrmOption::makeLanguageRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_cboLanguage = new QComboBox(row);
+    m_cboLanguage->setObjectName("cboLanguage");
+    for (const char* name : texts::kLanguageNames)
+        m_cboLanguage->addItem(U(name));
+    auto* note = new QLabel(U(texts::kOptionLanguageNote), row);
+    note->setObjectName("lblLanguageNote");
+    note->setEnabled(false);
+    layout->addWidget(Label(row, texts::kOptionLanguage, m_cboLanguage));
+    layout->addWidget(m_cboLanguage);
+    layout->addWidget(note);
+    layout->addStretch();
+    return row;
+}
+
 void TfrmOption::setValues(const OptionValues& values) {
     const auto fill = [](QComboBox* box, const QStringList& items, int index) {
         box->clear();
@@ -210,6 +230,7 @@ void TfrmOption::setValues(const OptionValues& values) {
     if (QAbstractButton* item = m_rgPattern->button(values.defaultPattern))
         item->setChecked(true);
     m_chkAutoExpand->setChecked(values.autoExpand);
+    m_cboLanguage->setCurrentIndex(values.language);
 }
 
 OptionValues TfrmOption::values() const {
@@ -231,6 +252,7 @@ OptionValues TfrmOption::values() const {
     out.recentCount = m_upDownRecent->value();
     out.defaultPattern = m_rgPattern->checkedId();
     out.autoExpand = m_chkAutoExpand->isChecked();
+    out.language = m_cboLanguage->currentIndex();
     return out;
 }
 

@@ -28,6 +28,7 @@ struct OptionValues {
     int recentCount = 5;
     int defaultPattern = 2;
     bool autoExpand = true;
+    int language = 0;  // the index in texts::kLanguageNames: 0 Chinese, 1 English
 };
 
 // The configuration dialog "配置". It works on copies; the window takes the results over only
@@ -58,6 +59,7 @@ private:
     QWidget* makeSignsGroup();
     QWidget* makePatternGroup();
     QWidget* makeFontRows();
+    QWidget* makeLanguageRow();
     QComboBox* makeSignBox(const char* name);
     // Deletes the item the box shows unless it is one of the first `protectedCount` (built-in)
     // items or no item at all; a refused deletion beeps.
@@ -78,6 +80,7 @@ private:
     QCheckBox* m_chkAutoExpand = nullptr;
     QLineEdit* m_leFontName = nullptr;
     QLineEdit* m_leFontSize = nullptr;
+    QComboBox* m_cboLanguage = nullptr;
 };
 
 }  // namespace vq

@@ -12,7 +12,7 @@ constexpr std::array<ActionInfo, kActionCount> kActions = {{
     // File
     {Act::NewIniFile, "actNewIniFile", kCapNew, kHintNew, "Ctrl+N", "actNewIniFile"},
     {Act::OpenIniFile, "actOpenIniFile", kCapOpen, kHintOpen, "Ctrl+O", "actOpenIniFile"},
-    {Act::OpenSamples, "actOpenSamples", kCapOpenSamples, "", "", "actOpenSamples"},
+    {Act::OpenSamples, "actOpenSamples", kCapOpenSamples, Phrase(""), "", "actOpenSamples"},
     {Act::Reload, "actReload", kCapReload, kHintReload, "", "actReload"},
     {Act::OpenWithNotepad, "actOpenWithNotepad", kCapNotepad, kHintNotepad, "", "actOpenWithNotepad"},
     {Act::Save, "actSave", kCapSave, kHintSave, "Ctrl+S", "actSave"},
@@ -39,13 +39,13 @@ constexpr std::array<ActionInfo, kActionCount> kActions = {{
     // Options and help
     {Act::Configuration, "actConfiguration", kCapConfiguration, kHintConfiguration, "", "actConfiguration"},
     {Act::HelpTopic, "actHelpTopic", kCapHelpTopic, kHintHelpTopic, "F1", "actHelpTopic"},
-    {Act::Report, "actReport", kCapReport, "", "", "actReport"},
+    {Act::Report, "actReport", kCapReport, Phrase(""), "", "actReport"},
     {Act::About, "actAbout", kCapAbout, kHintAbout, "", "actAbout"},
     // Operation log and target text
-    {Act::GotoLineByLog, "actGotoLineByLog", kCapGotoLineByLog, "", "", "actGotoLineByLog"},
-    {Act::CopyLogLine, "actCopyLogLine", kCapCopyLogLine, "", "", "actCopyLogLine"},
-    {Act::RECopy, "actRECopy", kCapRECopy, "", "", "actRECopy"},
-    {Act::RESelAll, "actRESelAll", kCapRESelAll, "", "", "actRESelAll"},
+    {Act::GotoLineByLog, "actGotoLineByLog", kCapGotoLineByLog, Phrase(""), "", "actGotoLineByLog"},
+    {Act::CopyLogLine, "actCopyLogLine", kCapCopyLogLine, Phrase(""), "", "actCopyLogLine"},
+    {Act::RECopy, "actRECopy", kCapRECopy, Phrase(""), "", "actRECopy"},
+    {Act::RESelAll, "actRESelAll", kCapRESelAll, Phrase(""), "", "actRESelAll"},
 }};
 
 constexpr bool InActOrder() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <array>
 #include <cstddef>
 
@@ -54,8 +56,8 @@ inline constexpr std::size_t kActionCount = static_cast<std::size_t>(Act::Count)
 struct ActionInfo {
     Act id;
     const char* name;
-    const char* caption;
-    const char* hint;      // "" when the command has none
+    texts::Phrase caption;
+    texts::Phrase hint;    // "" when the command has none
     const char* shortcut;  // QKeySequence texts, several separated by "; ", "" for none
     const char* icon;      // file name under :/icons, without ".svg"
 };

@@ -317,12 +317,7 @@ void QtPlatform::stopSound() {
 
 quint32 QtPlatform::tickCount() { return static_cast<quint32>(m_clock.elapsed()); }
 
-// $HOME's bytes are kept, UTF-8 or not.
-SettingsFiles QtPlatform::settingsFiles() {
-    const SettingsPlace place{LocalPath(QCoreApplication::applicationDirPath()),
-                              qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString(),
-                              qgetenv("XDG_STATE_HOME").toStdString(), qgetenv("XDG_RUNTIME_DIR").toStdString()};
-    return LocateSettingsFiles(place);
-}
+// The same files the command line reads its language from; $HOME's bytes are kept, UTF-8 or not.
+SettingsFiles QtPlatform::settingsFiles() { return LocateSettingsFiles(ProgramSettingsPlace()); }
 
 }  // namespace vq

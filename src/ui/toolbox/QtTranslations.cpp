@@ -1,5 +1,7 @@
 #include "ui/toolbox/QtTranslations.h"
 
+#include "core/Language.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -8,7 +10,9 @@ namespace vq {
 
 void InstallQtTranslations() {
     QCoreApplication* application = QCoreApplication::instance();
-    if (!application || application->findChild<QTranslator*>(QStringLiteral("QtTranslations")))
+    // Qt's texts are English to begin with.
+    if (!application || CurrentLanguage() != Language::Chinese ||
+        application->findChild<QTranslator*>(QStringLiteral("QtTranslations")))
         return;
     auto* translator = new QTranslator(application);
     translator->setObjectName(QStringLiteral("QtTranslations"));

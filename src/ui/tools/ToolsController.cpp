@@ -8,6 +8,7 @@
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
 
+#include "core/Language.h"
 #include "core/Texts.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ namespace {
 
 const QString kReportProgram = QStringLiteral("vendrak");
 const QString kHelpPage = QStringLiteral("index.html");
+const QString kEnglishHelpPage = QStringLiteral("index.en.html");
 const QString kHelpTopic = QStringLiteral("ID_INDEX");
 const QString kSamplesFolder = QStringLiteral("Samples");
 
@@ -89,7 +91,7 @@ void ToolsController::actOpenSamplesExecute() {
 }
 
 void ToolsController::actHelpTopicExecute() {
-    const QString page = programFile(kHelpPage);
+    const QString page = programFile(CurrentLanguage() == Language::English ? kEnglishHelpPage : kHelpPage);
     switch (m_context.platform.showHelp(page, kHelpTopic)) {
     case Platform::StartResult::Started: break;
     case Platform::StartResult::NotFound:

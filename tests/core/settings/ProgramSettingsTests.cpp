@@ -54,6 +54,7 @@ void ExpectSame(const ProgramSettings& got, const ProgramSettings& want) {
     EXPECT_EQ(got.remSigns, want.remSigns);
     EXPECT_EQ(got.splitSigns, want.splitSigns);
     EXPECT_EQ(got.titleSigns, want.titleSigns);
+    EXPECT_EQ(got.language, want.language);
 }
 
 TEST_P(SettingsRead, GivesTheseValues) {
@@ -96,6 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"AutoExpandHexZeroIsOff", "[General]\nAuto_Expand=0x0\n",
                  [](ProgramSettings& s) { s.autoExpand = false; }},
         ReadCase{"EmptyFontTextChangesNothing", "[General]\nText_Font=\n", [](ProgramSettings&) {}},
+        ReadCase{"LanguageEnglish", "[General]\nLanguage= en \n",
+                 [](ProgramSettings& s) { s.language = Language::English; }},
+        ReadCase{"LanguageUnknownIsChinese", "[General]\nLanguage=EN\n", [](ProgramSettings&) {}},
         ReadCase{"ListInFileOrderWhateverTheKeys", "[Title]\nz= ;; \n3=\"##\"\n0=\n",
                  [](ProgramSettings& s) {
                      s.titleSigns = {";;", "##", ""};
@@ -212,6 +216,7 @@ TEST(SettingsWrite, FirstRunWritesKeysThenListsInOrder) {
     WriteSettings(file, FirstRun());
     EXPECT_EQ(file.bytes(),
               "[General]\nRecent_Count=5\nDefault_Pattern=2\nAuto_Expand=1\nText_Font=宋体,134,-16777208,9,0\n"
+              "Language=zh\n"
               "[Comment]\n0=;\n1=#\n2=1|_|\n"
               "[Split]\n0==\n1=1|_|\n"
               "[Title]\n0=;;;;;;\n1=;;;\n2=######\n3=###\n");
@@ -235,6 +240,7 @@ TEST(SettingsWrite, ReadsBackAfterRestart) {
     s.remSigns = {";", "#", "1|_|", "//"};
     s.splitSigns = {"=", ":"};
     s.titleSigns = {";;;;;;", "=== ==="};
+    s.language = Language::English;
     ProfileText file;
     WriteSettings(file, s);
     ExpectSame(Read(file.bytes()), s);
@@ -261,7 +267,7 @@ TEST(SettingsWrite, HandEditedFileKeepsEverythingElse) {
               "[General]\n"
               "Theme=dark ; mine\n"
               "Recent_Count=3\n"
-              "Default_Pattern=2\nAuto_Expand=1\nText_Font=宋体,134,-16777208,9,0\n"
+              "Default_Pattern=2\nAuto_Expand=1\nText_Font=宋体,134,-16777208,9,0\nLanguage=zh\n"
               "\n"
               "[Recent]\n"
               "0=/new.ini\n"

@@ -212,16 +212,19 @@ void TestWindow::toolBarOrder() {
 void TestWindow::contentListKind() {
     MainWindowFixture f;
     f.start({f.writeFile("k.ini", "[a]\r\nb=1\r\n")});
-    QTableView* list = f.list();
+    vq::ContentListView* list = f.list();
     QCOMPARE(list->model()->columnCount(), 2);
     QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(list->selectionMode() == QAbstractItemView::ExtendedSelection ||
             list->selectionMode() == QAbstractItemView::MultiSelection);
-    QVERIFY(!list->isSortingEnabled());
+    QVERIFY(!list->horizontalHeader()->isSortIndicatorShown());
     QVERIFY(list->model()->index(0, 0).flags() & Qt::ItemIsUserCheckable);
-    QCOMPARE(list->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);  // uniform rows
-    QVERIFY(list->verticalHeader()->isHidden());
+    const QRect first = list->visualRect(list->model()->index(0, 0));
+    QCOMPARE(list->visualRect(list->model()->index(1, 1)).height(), first.height());  // uniform rows
+    QCOMPARE(list->visualRect(list->model()->index(1, 0)).top(), first.bottom() + 1);
     QVERIFY(!list->horizontalHeader()->isHidden());
+    for (const QHeaderView* header : list->findChildren<QHeaderView*>())  // no header of rows
+        QCOMPARE(header->orientation(), Qt::Horizontal);
 }
 
 // However small the user makes the window, the status bar's panels stand side by side within it,

@@ -30,7 +30,7 @@ void TestInfoTip::tipOnlyForCutText() {
     f.start({f.writeFile("a.ini", line + "\r\n")});
     f.show();
     QToolTip::hideText();
-    QTableView* list = f.list();
+    vq::ContentListView* list = f.list();
     const QRect cell = list->visualRect(list->model()->index(0, 0));
     QHelpEvent help(QEvent::ToolTip, cell.center(), list->viewport()->mapToGlobal(cell.center()));
     QCoreApplication::sendEvent(list->viewport(), &help);

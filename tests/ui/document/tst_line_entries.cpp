@@ -243,7 +243,7 @@ void TestLineEntries::focusMarksTheWholeRow() {
     MainWindowFixture f;
     f.start({f.writeFile("focus.ini", Join(kLines, "\r\n", true))});
     QVERIFY(f.showActive());
-    QTableView* list = f.list();
+    vq::ContentListView* list = f.list();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                       list->visualRect(list->model()->index(2, column)).center());
     QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);

@@ -51,7 +51,7 @@ void Press(MainWindowFixture& f, Qt::Key key, Qt::KeyboardModifiers modifiers = 
 
 // The check box of a row, where a user clicks it.
 QPoint CheckBoxPoint(MainWindowFixture& f, int row) {
-    QTableView* list = f.list();
+    vq::ContentListView* list = f.list();
     QStyleOptionViewItem option;
     option.initFrom(list);
     option.rect = list->visualRect(list->model()->index(row, 0));

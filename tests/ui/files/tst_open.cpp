@@ -96,7 +96,7 @@ void TestOpen::anotherFileStartsAtTheTop() {
     MainWindowFixture f;
     f.start({f.writeFile("first.ini", Join(Lines(500, "first")))});
     QVERIFY(f.showActive());
-    QTableView* list = f.list();
+    vq::ContentListView* list = f.list();
     list->setFocus();
     QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
     QVERIFY(list->indexAt(QPoint(1, 1)).row() > 400);

@@ -46,6 +46,7 @@ private slots:
     void dialogProtectsBuiltInSigns();
     void lowerCountKeepsTheMostRecent();
     void settingsSurviveARestart();
+    void languageChosenForTheNextStart();
     void unwritableFileIsReportedOnceAndTheWindowCloses();
     void readOnlyFileIsReadAndTheSettingsGoElsewhere();
     void longListComesBackWhole();
@@ -145,6 +146,7 @@ void TestSettings::firstRunWithoutFile() {
     closeWindow();
     QCOMPARE(QString::fromUtf8(settingsFile()),
              QString("[General]\nRecent_Count=5\nDefault_Pattern=2\nAuto_Expand=1\nText_Font=宋体,134,-16777208,9,0\n"
+                     "Language=zh\n"
                      "[Comment]\n0=;\n1=#\n2=1|_|\n[Split]\n0==\n1=1|_|\n[Title]\n0=;;;;;;\n1=;;;\n2=######\n3=###\n"));
     QVERIFY(m_f->platform.errors().isEmpty());
 }
@@ -487,6 +489,32 @@ void TestSettings::settingsSurviveARestart() {
     // The blank built-in signs come back in their space-count form.
     QCOMPARE(boxItems("cboRem"), (QStringList{";", "#", "1|_|"}));
     QCOMPARE(boxItems("cboSplit"), (QStringList{"=", "1|_|"}));
+}
+
+// 界面语言: English chosen in the dialog is kept as Language=en and shown again by the dialog;
+// the running window stays Chinese, since the choice holds from the next start.
+void TestSettings::languageChosenForTheNextStart() {
+    m_f->start();
+    m_f->show();
+    runDialog([&](vq::TfrmOption* d) {
+        auto* box = d->findChild<QComboBox*>("cboLanguage");
+        QVERIFY(box);
+        QCOMPARE(box->currentText(), QString("简体中文"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentText(), QString("English"));
+        click(d, "bbtnOK");
+    });
+    QCOMPARE(m_f->find<QMenu>("mnuFile")->title(), QString("文件(&F)"));
+    closeWindow();
+    QVERIFY2(settingsFile().contains("\nLanguage=en\n"), settingsFile().constData());
+    m_f->destroy();
+
+    m_f->start();
+    runDialog([&](vq::TfrmOption* d) {
+        QCOMPARE(d->findChild<QComboBox*>("cboLanguage")->currentText(), QString("English"));
+        d->reject();
+    });
 }
 
 // Said in Chinese with the reason, in the program's own message box, and once: the next close

@@ -5,6 +5,7 @@
 
 #include "ui/about/AboutController.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/document/ContentListView.h"
 #include "ui/document/TargetTextView.h"
 #include "ui/document/TreeAndRows.h"
 #include "ui/editing/LogController.h"
@@ -17,7 +18,6 @@
 #include <QListView>
 #include <QObject>
 #include <QStringList>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -87,7 +87,7 @@ public:
 
     // --- views ----------------------------------------------------------------------------------
     QTreeView* tree() const { return find<QTreeView>("tvTopic"); }
-    QTableView* list() const { return find<QTableView>("lvContent"); }
+    vq::ContentListView* list() const { return find<vq::ContentListView>("lvContent"); }
     vq::TargetTextView* text() const { return find<vq::TargetTextView>("reContent"); }
     QListView* log() const { return find<QListView>("lstLog"); }
     QLabel* panel(const char* name) const { return find<QLabel>(name); }

@@ -1,0 +1,58 @@
+# Makes the core's English table from the translation file, so that the command line and the core
+# read the same English as the window without Qt: one {"Chinese", "English"} pair a line.
+#   cmake -DTS=<varnoquil_en.ts> -DOUT=<EnglishTexts.inc> -P EnglishTable.cmake
+# Unfinished and vanished entries are left out: their texts stay Chinese.
+file(READ "${TS}" ts)
+# CMake lists are split at ";", and brackets and backslashes change that: keep the texts' own
+# out of the way while walking the entries.
+string(REPLACE ";" "@VQ_SEMICOLON@" ts "${ts}")
+string(REPLACE "[" "@VQ_OPEN@" ts "${ts}")
+string(REPLACE "]" "@VQ_CLOSE@" ts "${ts}")
+string(REPLACE "\\" "@VQ_BACKSLASH@" ts "${ts}")
+string(REPLACE "</message>" ";" messages "${ts}")
+
+function(unescape text out)
+  string(REPLACE "@VQ_SEMICOLON@" ";" text "${text}")
+  string(REPLACE "@VQ_OPEN@" "[" text "${text}")
+  string(REPLACE "@VQ_CLOSE@" "]" text "${text}")
+  string(REPLACE "@VQ_BACKSLASH@" "\\" text "${text}")
+  string(REPLACE "&lt;" "<" text "${text}")
+  string(REPLACE "&gt;" ">" text "${text}")
+  string(REPLACE "&quot;" "\"" text "${text}")
+  string(REPLACE "&apos;" "'" text "${text}")
+  string(REPLACE "&#x9;" "\t" text "${text}")
+  string(REPLACE "&amp;" "&" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+set(table "// Made from ${TS} by cmake/EnglishTable.cmake: do not edit.\n")
+set(count 0)
+foreach(message IN LISTS messages)
+  if(NOT message MATCHES "<source>([^<]*)</source>")
+    continue()
+  endif()
+  set(source "${CMAKE_MATCH_1}")
+  if(NOT message MATCHES "<translation>([^<]+)</translation>")
+    continue()
+  endif()
+  set(english "${CMAKE_MATCH_1}")
+  unescape("${source}" source)
+  unescape("${english}" english)
+  if(source MATCHES "\\)vq\"" OR english MATCHES "\\)vq\"")
+    message(FATAL_ERROR "A text holds )vq\", which ends the raw strings of ${OUT}")
+  endif()
+  string(APPEND table "{R\"vq(${source})vq\", R\"vq(${english})vq\"},\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+if(count EQUAL 0)
+  message(FATAL_ERROR "No finished translation in ${TS}")
+endif()
+
+# Written only when it changed, so that the core is not compiled again for nothing.
+set(old "")
+if(EXISTS "${OUT}")
+  file(READ "${OUT}" old)
+endif()
+if(NOT old STREQUAL table)
+  file(WRITE "${OUT}" "${table}")
+endif()
