@@ -63,6 +63,10 @@ protected:
     int sizeHintForColumn(int column) const override;
     bool viewportEvent(QEvent* event) override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    // A range of changed rows repaints what is visible of it, found by number: Qt's own asks
+    // every cell of the range for its place, a million of them for a command over every row.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

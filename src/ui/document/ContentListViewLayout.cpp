@@ -2,6 +2,7 @@
 // number times that height, with nothing kept per row; the columns are the header's sections.
 #include "ui/document/ContentListView.h"
 
+#include <QAccessible>
 #include <QItemSelectionModel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -166,6 +167,27 @@ QRegion ContentListView::visualRegionForSelection(const QItemSelection& selectio
             region += QRect(0, rowViewportPosition(top), viewport()->width(), (bottom - top + 1) * m_rowHeight);
     }
     return region;
+}
+
+void ContentListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+    // One cell, or an open editor that must take the new text: Qt's own does it as cheaply.
+    if (topLeft == bottomRight || !topLeft.isValid() || state() == EditingState) {
+        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    const auto [first, last] = rowsBetween(0, viewport()->height());
+    const int top = std::max(topLeft.row(), first);
+    const int bottom = std::min(bottomRight.row(), last);
+    if (isVisible() && top <= bottom)
+        viewport()->update(QRect(0, rowViewportPosition(top), viewport()->width(), (bottom - top + 1) * m_rowHeight));
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setFirstColumn(topLeft.column());
+        event.setLastRow(bottomRight.row());
+        event.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // The header sits above the viewport, as wide as it; the scroll bars span the rows' height and
