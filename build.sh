@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what this machine is missing, builds Varnoquil, then runs the program or the tests.
 #   ./build.sh run [FILE]   build and start the editor (under Xvfb when there is no display)
-#   ./build.sh test         build and run every test
+#   ./build.sh test         build with warnings as errors and run every test; then build the core,
+#                           the command line and their tests with AddressSanitizer and
+#                           UndefinedBehaviorSanitizer in build-asan and run those
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -21,8 +23,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)"
+jobs=$(nproc)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVARNOQUIL_WERROR=ON
+cmake --build build -j"$jobs"
 
 case "$mode" in
 run)
@@ -32,8 +35,14 @@ run)
     exec build/varnoquil "$@"
     ;;
 test)
-    cd build
-    exec ctest --output-on-failure -j"$(nproc)"
+    (cd build && ctest --output-on-failure -j"$jobs")
+    # Qt is not built with the sanitizers, so this build leaves the window out. Its warnings are
+    # those of the build above, which already treated them as errors.
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOQUIL_GUI=OFF -DVARNOQUIL_BENCH=OFF \
+          -DVARNOQUIL_SANITIZE=ON
+    cmake --build build-asan -j"$jobs"
+    cd build-asan
+    exec ctest --output-on-failure -j"$jobs"
     ;;
 *)
     echo "usage: $0 run [FILE] | test" >&2

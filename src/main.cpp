@@ -1,10 +1,11 @@
 #include "cli/CommandLine.h"
 #include "cli/HeadlessRun.h"
 #if VQ_WITH_WINDOW
+#include "core/files/PathNames.h"
+#include "core/files/ProgramFiles.h"
 #include "ui/app/WindowModule.h"
 
 #include <dlfcn.h>
-#include <limits.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,14 +18,11 @@ namespace {
 #if VQ_WITH_WINDOW
 // The window module: beside the executable in the build tree, else where the install put it.
 std::string WindowModulePath() {
-    char self[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0)
+    const std::string folder = vq::ExecutableFolder();
+    if (folder.empty())
         return {};
-    std::string folder(self, static_cast<size_t>(n));
-    folder.erase(folder.rfind('/') + 1);
     for (const char* relative : {VQ_WINDOW_MODULE_NAME, VQ_WINDOW_MODULE_INSTALLED}) {
-        const std::string path = folder + relative;
+        const std::string path = vq::Join(folder, relative);
         if (::access(path.c_str(), R_OK) == 0)
             return path;
     }

@@ -15,6 +15,7 @@
 #include "core/files/FileErrorText.h"
 #include "core/settings/LanguageChoice.h"
 #include "core/settings/SettingsFile.h"
+#include "core/text/Utf16Text.h"
 
 #include <cerrno>
 #include <csignal>
@@ -59,8 +60,6 @@ int Emit(int out, int err, std::string_view bytes) {
     return Ended(output, error, err);
 }
 
-bool IsUtf16File(std::string_view bytes) { return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"); }
-
 // The outline or extraction classified and written in one pass over the bytes, without a
 // document: for a regular file that is not UTF-16, under signs that are the same bytes in UTF-8
 // and in the code page (so the file's encoding does not change the analysis). Nothing when that
@@ -69,7 +68,7 @@ std::optional<int> Streamed(const Request& r, int out, int err) {
     if (r.path == "-" || !SameSigns(r.settings, SignsForDocument(r.settings, TextEncoding::Legacy, r.codePage)))
         return std::nullopt;
     const BytesResult read = ReadFileBytes(r.path, LineTable::kMaxBytes);
-    if (!read.ok || IsUtf16File(read.bytes.view()))
+    if (!read.ok || StartsWithUtf16Mark(read.bytes.view()))
         return std::nullopt;
     WholeOutput output(out);
     const OutputSink sink = [&output](std::string_view piece) { return output.write(piece); };

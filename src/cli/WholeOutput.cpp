@@ -1,6 +1,7 @@
 #include "cli/WholeOutput.h"
 
 #include "core/files/FileHandle.h"
+#include "core/files/FileIo.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -31,35 +32,22 @@ int WholeOutput::keepOldBytes(off_t end) {
         return 0;
     const size_t kept = m_oldBytes.size();
     m_oldBytes.resize(kept + static_cast<size_t>(end - from));
-    int fd = m_fd;
-    FileHandle reader;
-    size_t got = 0;
-    while (got < m_oldBytes.size() - kept) {
-        const ssize_t n =
-            ::pread(fd, m_oldBytes.data() + kept + got, m_oldBytes.size() - kept - got, from + static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EBADF && reader.get() < 0) {
-            // Opened for writing only: the same file is read through a descriptor of its own.
-            reader.reset(::open(("/proc/self/fd/" + std::to_string(m_fd)).c_str(), O_RDONLY | O_CLOEXEC));
-            if (reader.get() >= 0) {
-                fd = reader.get();
-                continue;
-            }
-            errno = EBADF;
-        }
-        if (n < 0) {
-            const int error = errno;
-            m_oldBytes.resize(kept);
-            return error;
-        }
-        if (n == 0) {  // someone else cut the file meanwhile: it ends here now
-            m_oldSize = from + static_cast<off_t>(got);
-            break;
-        }
-        got += static_cast<size_t>(n);
+    char* const to = m_oldBytes.data() + kept;
+    const size_t want = m_oldBytes.size() - kept;
+    ReadCount read = ReadFully(m_fd, to, want, from);
+    if (read.error == EBADF && read.bytes == 0) {
+        // Opened for writing only: the same file is read through a descriptor of its own.
+        const FileHandle reader(::open(("/proc/self/fd/" + std::to_string(m_fd)).c_str(), O_RDONLY | O_CLOEXEC));
+        if (reader.get() >= 0)
+            read = ReadFully(reader.get(), to, want, from);
     }
-    m_oldBytes.resize(kept + got);
+    if (read.error) {
+        m_oldBytes.resize(kept);
+        return read.error;
+    }
+    if (read.bytes < want)  // someone else cut the file meanwhile: it ends here now
+        m_oldSize = from + static_cast<off_t>(read.bytes);
+    m_oldBytes.resize(kept + read.bytes);
     return 0;
 }
 

@@ -18,7 +18,7 @@ struct Progress {
     std::function<std::uint32_t()> tick;
     std::function<void(const std::string&)> show;
     // With each "... line i of n" text: i and n, for a progress bar. May be empty.
-    std::function<void(std::size_t done, std::size_t total)> count;
+    std::function<void(std::size_t done, std::size_t total)> count = {};
 
     void message(const std::string& text) const {
         if (show)

@@ -2,6 +2,7 @@
 // (values, the diff, one JSON object), its exit status, and the file afterwards, byte for byte.
 
 #include "ProgramRun.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,8 @@ namespace {
 
 using clitest::Outcome;
 using clitest::RunProgram;
-using clitest::Scratch;
+using vq::test::GetBytes;
+using vq::test::TempFolder;
 
 const std::string kIni = "; top\r\n[PHP]\r\nengine = On\r\n;output_buffering = 4096\r\nprecision = 14";
 // [数据库] / 主机 = 本地 in GBK.
@@ -153,7 +155,7 @@ class EditRuns : public ::testing::TestWithParam<EditRun> {};
 
 TEST_P(EditRuns, PrintsAndWritesExactly) {
     const EditRun& c = GetParam();
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("edit.ini", c.file);
     std::vector<std::string> args = c.args;
     for (std::string& a : args)
@@ -163,7 +165,7 @@ TEST_P(EditRuns, PrintsAndWritesExactly) {
     EXPECT_EQ(run.status, c.status) << run.err;
     EXPECT_EQ(run.out, WithPath(c.out, file));
     EXPECT_EQ(run.err, c.err);
-    EXPECT_EQ(clitest::Bytes(file), c.after);
+    EXPECT_EQ(GetBytes(file), c.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EditRuns, ::testing::ValuesIn(kRuns), [](const auto& info) { return info.param.name; });
@@ -179,7 +181,7 @@ void PrintTo(const EditUsage& c, std::ostream* os) { *os << c.name; }
 class EditUsageError : public ::testing::TestWithParam<EditUsage> {};
 
 TEST_P(EditUsageError, StatusTwoAndTheReason) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     std::vector<std::string> args = GetParam().args;
     for (std::string& a : args)
@@ -189,7 +191,7 @@ TEST_P(EditUsageError, StatusTwoAndTheReason) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, GetParam().message + "\n用法见 \"varnoquil --help\"。\n");
-    EXPECT_EQ(clitest::Bytes(file), "[S]\nk=1\n");
+    EXPECT_EQ(GetBytes(file), "[S]\nk=1\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -225,7 +227,7 @@ TEST(EditRunStandardInput, GetAndCheck) {
 
 // A run that changes nothing does not touch the file; the next run that does replaces it.
 TEST(EditRunFile, SecondRunWritesNothing) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("same.ini", "[s]\nk = 1\n");
     ASSERT_EQ(RunProgram({"--set", "s", "k", "2", file}).status, 0);
     ASSERT_EQ(::system(("touch -d '2001-02-03 04:05:06.5' " + file).c_str()), 0);
@@ -238,19 +240,19 @@ TEST(EditRunFile, SecondRunWritesNothing) {
     ASSERT_EQ(::stat(file.c_str(), &after), 0);
     EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-    EXPECT_EQ(clitest::Bytes(file), "[s]\nk = 2\n");
+    EXPECT_EQ(GetBytes(file), "[s]\nk = 2\n");
 }
 
 // The safe save keeps the file's mode.
 TEST(EditRunFile, ModeStays) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("mode.ini", "[s]\nk = 1\n");
     ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
     ASSERT_EQ(RunProgram({"--set", "s", "k", "2", file}).status, 0);
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(clitest::Bytes(file), "[s]\nk = 2\n");
+    EXPECT_EQ(GetBytes(file), "[s]\nk = 2\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // output that cannot be written. Also what it needs to run: no display, no settings file.
 
 #include "ProgramRun.h"
+#include "TempFolder.h"
 
 #include "core/about/VersionInfo.h"
 
@@ -20,7 +21,7 @@ namespace {
 using clitest::Outcome;
 using clitest::RunOptions;
 using clitest::RunProgram;
-using clitest::Scratch;
+using vq::test::TempFolder;
 
 const std::string kUsageHint = "用法见 \"varnoquil --help\"。\n";
 
@@ -73,7 +74,7 @@ const std::vector<UsageCase> kUsageErrors = {
 class UsageError : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageError, StatusTwoAndTheReason) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     std::vector<std::string> args = GetParam().args;
     for (std::string& a : args)
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, UsageError, ::testing::ValuesIn(kUsageErrors),
                          [](const auto& info) { return info.param.name; });
 
 TEST(CommandLineSigns, LongestSignsAreTaken) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string sign(255, '<');
     const std::string file = scratch.put("a.ini", sign + " T\nk=1\n");
     const Outcome run = RunProgram({"--outline", "--pattern", "3", "--title-begin", sign, file});
@@ -99,7 +100,7 @@ TEST(CommandLineSigns, LongestSignsAreTaken) {
 }
 
 TEST(CommandLineFiles, MissingFileIsStatusTwo) {
-    Scratch scratch;
+    TempFolder scratch;
     for (const std::string& path : {scratch.at("none.ini"), scratch.at("none/deeper.ini"), std::string()}) {
         const Outcome run = RunProgram({"--extract", "all", path});
         EXPECT_EQ(run.status, 2);
@@ -113,10 +114,10 @@ TEST(CommandLineFiles, MissingFileIsStatusTwo) {
 }
 
 TEST(CommandLineFiles, FolderIsStatusOneWithTheReason) {
-    Scratch scratch;
-    const Outcome run = RunProgram({"--outline", scratch.path().string()});
+    TempFolder scratch;
+    const Outcome run = RunProgram({"--outline", scratch.path()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "打开文件 \"" + scratch.path().string() + "\" 失败！\n这是一个文件夹。\n");
+    EXPECT_EQ(run.err, "打开文件 \"" + scratch.path() + "\" 失败！\n这是一个文件夹。\n");
     EXPECT_EQ(run.out, "");
 }
 
@@ -128,7 +129,7 @@ TEST(CommandLineFiles, DeviceIsStatusOneWithTheReason) {
 
 // Root reads every file, so the unreadable file is tried as nobody then.
 TEST(CommandLineFiles, UnreadableFileIsStatusOneWithTheReason) {
-    Scratch scratch;
+    TempFolder scratch;
     ::chmod(scratch.path().c_str(), 0755);
     const std::string file = scratch.put("secret.ini", "k=1\n");
     ::chmod(file.c_str(), 0);
@@ -148,7 +149,7 @@ TEST(CommandLineFiles, UnreadableFileIsStatusOneWithTheReason) {
 }
 
 TEST(CommandLineOutputErrors, FullDeviceIsStatusOne) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--outline", file}, {"--extract", "all", file}, {"--help"}, {"--version"}}) {
@@ -163,7 +164,7 @@ TEST(CommandLineOutputErrors, FullDeviceIsStatusOne) {
 // A reader that has all it wants and closes the pipe ends the program as it ends cat: by the
 // signal, without a word.
 TEST(CommandLineOutputErrors, ClosedPipeEndsQuietly) {
-    Scratch scratch;
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "[S]\nk=1\n");
     RunOptions options;
     options.output.kind = clitest::Output::ClosedPipe;
@@ -173,7 +174,7 @@ TEST(CommandLineOutputErrors, ClosedPipeEndsQuietly) {
 }
 
 TEST(CommandLineOutputErrors, HeadTakesTheFirstLineAndNothingIsSaid) {
-    Scratch scratch;
+    TempFolder scratch;
     std::string big;
     for (int i = 0; i < 100000; ++i)
         big += "[S" + std::to_string(i) + "]\nkey=" + std::to_string(i) + "\n";
@@ -192,13 +193,22 @@ struct LimitCase {
 
 void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
 
+// An output to a file, opened as the case says; FileLimit sets its path.
+clitest::Output FileOutput(bool append, bool over, bool readable = true) {
+    clitest::Output output;
+    output.append = append;
+    output.over = over;
+    output.readable = readable;
+    return output;
+}
+
 class FileLimit : public ::testing::TestWithParam<LimitCase> {};
 
 // A write that fails part-way into a file leaves the file as it was before the run, however
 // standard output was opened on it: truncated, appended to, or written over from its start (the
 // shell's 1<>), also when the old bytes reach past the limit.
 TEST_P(FileLimit, LeavesTheFileAsItWas) {
-    Scratch scratch;
+    TempFolder scratch;
     std::string big;
     for (int i = 0; i < 5000; ++i)
         big += "key_" + std::to_string(i) + "=value\n";
@@ -212,42 +222,51 @@ TEST_P(FileLimit, LeavesTheFileAsItWas) {
     EXPECT_EQ(run.signal, 0);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "写入标准输出失败！\n文件太大。\n");
-    const std::string left = clitest::Bytes(options.output.path);
+    const std::string left = vq::test::GetBytes(options.output.path);
     const std::string& want = GetParam().output.append || GetParam().output.over ? GetParam().before : "";
     EXPECT_TRUE(left == want) << left.size() << " bytes left in the file";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Outputs, FileLimit,
-    ::testing::Values(LimitCase{"truncated", "old\n", {}}, LimitCase{"appended", "kept\n", {.append = true}},
-                      LimitCase{"over_a_short_file", "keep\n", {.over = true}},
-                      LimitCase{"over_a_file_past_the_limit", std::string(6000, 'x'), {.over = true}},
-                      LimitCase{"over_write_only", std::string(3000, 'y'), {.over = true, .readable = false}}),
+    ::testing::Values(LimitCase{"truncated", "old\n", FileOutput(false, false)},
+                      LimitCase{"appended", "kept\n", FileOutput(true, false)},
+                      LimitCase{"over_a_short_file", "keep\n", FileOutput(false, true)},
+                      LimitCase{"over_a_file_past_the_limit", std::string(6000, 'x'), FileOutput(false, true)},
+                      LimitCase{"over_write_only", std::string(3000, 'y'), FileOutput(false, true, false)}),
     [](const auto& info) { return info.param.name; });
 
 // Written over in part, as 1<> does, when the output fits: the old bytes beyond it stay.
 TEST(CommandLineOutput, OverAFileThatFits) {
-    Scratch scratch;
+    TempFolder scratch;
     RunOptions options;
     options.output = {clitest::Output::Path, scratch.put("out.txt", "0123456789"), false, true};
     const Outcome run = RunProgram({"--extract", "all", scratch.put("a.ini", "k=1\n")}, options);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(clitest::Bytes(options.output.path), "k=1\n456789");
+    EXPECT_EQ(vq::test::GetBytes(options.output.path), "k=1\n456789");
 }
 
-// Starting the window with no display to show it on says what to do instead.
+// Starting the window with no display to show it on says what to do instead; so does a build
+// without the window, which says it has none.
 TEST(CommandLineWindow, NoDisplayIsStatusOneWithTheHeadlessOptions) {
-    Scratch scratch;
+#if VQ_PROGRAM_HAS_WINDOW
+    const int status = 1;
+    const std::string said =
+        "没有可用的显示 (DISPLAY、WAYLAND_DISPLAY 和 QT_QPA_PLATFORM 都未设置)，无法打开窗口。\n"
+        "不用窗口时可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。\n";
+#else
+    const int status = 2;
+    const std::string said =
+        "这个版本没有窗口。可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。\n";
+#endif
+    TempFolder scratch;
     const std::string file = scratch.put("a.ini", "k=1\n");
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{}, std::vector<std::string>{file}, std::vector<std::string>{"--", file}}) {
         const Outcome run = RunProgram(args);
         EXPECT_EQ(run.signal, 0);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err,
-                  "没有可用的显示 (DISPLAY、WAYLAND_DISPLAY 和 QT_QPA_PLATFORM 都未设置)，无法打开窗口。\n"
-                  "不用窗口时可用 varnoquil --outline 文件 或 varnoquil --extract checked|tree|all 文件。\n" +
-                      kUsageHint);
+        EXPECT_EQ(run.status, status);
+        EXPECT_EQ(run.err, said + kUsageHint);
         EXPECT_EQ(run.out, "");
     }
 }
@@ -277,14 +296,14 @@ TEST(CommandLineInfo, HelpAndVersion) {
 // Without a display, a home or a settings file: the run creates no file anywhere it could keep
 // settings.
 TEST(CommandLineNeeds, NoDisplayNoSettingsFile) {
-    Scratch home;
+    TempFolder home;
     const std::filesystem::path beside = std::filesystem::path(clitest::ProgramPath()).parent_path() / "tolvry.ini";
     const bool settingsBefore = std::filesystem::exists(beside);
     const auto timeBefore =
         settingsBefore ? std::filesystem::last_write_time(beside) : std::filesystem::file_time_type();
     const std::string file = home.put("a.ini", "[S]\nk=1\n");
     RunOptions options;
-    options.home = home.path().string();
+    options.home = home.path();
     const Outcome run = RunProgram({"--outline", file}, options);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "S 1: [S]\n  K 2: k=1\n");
@@ -293,8 +312,9 @@ TEST(CommandLineNeeds, NoDisplayNoSettingsFile) {
         made.push_back(entry.path().filename().string());
     EXPECT_EQ(made, std::vector<std::string>{"a.ini"});
     EXPECT_EQ(std::filesystem::exists(beside), settingsBefore);
-    if (settingsBefore)
+    if (settingsBefore) {
         EXPECT_EQ(std::filesystem::last_write_time(beside), timeBefore);
+    }
 }
 
 }  // namespace

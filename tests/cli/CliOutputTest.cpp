@@ -3,6 +3,7 @@
 // the built program without a display.
 
 #include "ProgramRun.h"
+#include "TempFolder.h"
 
 #include "core/document/DocumentLoading.h"
 #include "core/document/TreeBuilder.h"
@@ -26,7 +27,7 @@ namespace {
 
 using namespace std::string_literals;
 using clitest::RunProgram;
-using clitest::Scratch;
+using vq::test::TempFolder;
 
 // UTF-16 with its mark, made by the compiler from a u"" literal.
 std::string Utf16(std::u16string_view text, bool littleEndian) {
@@ -191,7 +192,7 @@ class CommandLineOutput : public ::testing::TestWithParam<OutputCase> {};
 
 TEST_P(CommandLineOutput, IsByteExact) {
     const OutputCase& c = GetParam();
-    Scratch scratch;
+    TempFolder scratch;
     std::vector<std::string> args = c.options;
     args.push_back(scratch.put("sample.ini", c.file));
     const clitest::Outcome run = RunProgram(args);
@@ -214,7 +215,7 @@ TEST(CommandLineOutput, SameBytesAsSavingInTheWindow) {
     for (size_t f = 0; f < files.size(); ++f) {
         for (const auto& [name, kind] : kinds) {
             SCOPED_TRACE("file " + std::to_string(f) + ", " + name);
-            Scratch scratch;
+            TempFolder scratch;
             const std::string path = scratch.put("sample.ini", files[f]);
             vq::ShownText shown = vq::FromFileBytes(files[f]);
             vq::Document doc;
@@ -226,7 +227,7 @@ TEST(CommandLineOutput, SameBytesAsSavingInTheWindow) {
 
             const clitest::Outcome run = RunProgram({"--extract", name, path});
             EXPECT_EQ(run.status, 0);
-            EXPECT_EQ(run.out, clitest::Bytes(saved));
+            EXPECT_EQ(run.out, vq::test::GetBytes(saved));
         }
     }
 }
@@ -271,7 +272,7 @@ void WriteIntoFifo(const std::string& path, const std::string& bytes, const std:
 // file itself, also for more than a pipe holds at once.
 TEST_P(StreamInput, ReadsToTheEnd) {
     const StreamCase& c = GetParam();
-    Scratch scratch;
+    TempFolder scratch;
     std::string bytes = "\xEF\xBB\xBF; bom\r\n";
     for (size_t i = 0; i < c.lines; ++i)
         bytes += "[S" + std::to_string(i) + "]\r\nkey=" + std::to_string(i) + "\n;off=1\n";
@@ -307,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(Sources, StreamInput,
                          [](const auto& info) { return info.param.name; });
 
 TEST(CommandLineOutput, FileNamedLikeAnOptionAfterTheEnd) {
-    Scratch scratch;
+    TempFolder scratch;
     scratch.put("-x.ini", "[S]\n");
     const clitest::Outcome run = RunProgram({"--outline", "--", scratch.at("-x.ini")});
     EXPECT_EQ(run.status, 0) << run.err;
@@ -316,7 +317,7 @@ TEST(CommandLineOutput, FileNamedLikeAnOptionAfterTheEnd) {
 
 // A million-line file goes through whole; the output is made in memory and written in one go.
 TEST(CommandLineOutput, LargeFileWhole) {
-    Scratch scratch;
+    TempFolder scratch;
     std::string file;
     std::string expected;
     for (int i = 0; i < 200000; ++i) {

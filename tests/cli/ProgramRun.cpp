@@ -1,11 +1,11 @@
 #include "ProgramRun.h"
 
+#include "TempFolder.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -18,8 +18,6 @@
 extern char** environ;
 
 namespace clitest {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -59,7 +57,7 @@ std::vector<std::string> Environment(const RunOptions& options) {
     ::_exit(127);
 }
 
-int OpenOutput(const Output& output, const fs::path& capture, int pipeEnds[2]) {
+int OpenOutput(const Output& output, const std::string& capture, int pipeEnds[2]) {
     switch (output.kind) {
     case Output::Capture: return ::open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     case Output::Path: {
@@ -113,7 +111,7 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }
 
 Outcome Run(std::vector<std::string> strings, std::vector<std::string> env, const RunOptions& options) {
-    Scratch files;
+    const vq::test::TempFolder files;
     int pipeEnds[2] = {-1, -1};
     const int out = OpenOutput(options.output, files.at("out"), pipeEnds);
     const int err = ::open(files.at("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -141,8 +139,8 @@ Outcome Run(std::vector<std::string> strings, std::vector<std::string> env, cons
     else if (WIFSIGNALED(wstatus))
         outcome.signal = WTERMSIG(wstatus);
     if (options.output.kind == Output::Capture)
-        outcome.out = Bytes(files.at("out"));
-    outcome.err = Bytes(files.at("err"));
+        outcome.out = vq::test::GetBytes(files.at("out"));
+    outcome.err = vq::test::GetBytes(files.at("err"));
     if (writer.joinable())
         writer.join();
     return outcome;
@@ -167,31 +165,6 @@ Outcome RunShell(const std::string& command) {
     std::vector<std::string> env = Environment(options);
     env.push_back("VQ=" + ProgramPath());
     return Run({"/bin/sh", "-c", command}, std::move(env), options);
-}
-
-Scratch::Scratch() {
-    std::string pattern = (fs::temp_directory_path() / "vq-cli-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
-}
-
-Scratch::~Scratch() {
-    std::error_code ec;
-    fs::remove_all(m_path, ec);
-}
-
-std::string Scratch::put(const std::string& name, const std::string& bytes) const {
-    const std::string path = at(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 }  // namespace clitest

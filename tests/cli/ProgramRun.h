@@ -2,7 +2,6 @@
 
 // Runs the built program as a process, the way a script does, and collects what it printed.
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -58,22 +57,5 @@ std::string ProgramPath();
 // A shell command line run by /bin/sh, "$VQ" standing for the program; its standard output, and
 // its standard error in `err`.
 Outcome RunShell(const std::string& command);
-
-// A fresh folder, removed with everything in it afterwards.
-class Scratch {
-public:
-    Scratch();
-    ~Scratch();
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    std::string put(const std::string& name, const std::string& bytes) const;
-    std::string at(const std::string& name) const { return (m_path / name).string(); }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::string Bytes(const std::string& path);
 
 }  // namespace clitest

@@ -233,7 +233,7 @@ LoadResult OpenFileBytes(BytesResult read, const LoadOptions& options) {
     FileForm form = FileForm::Bytes;
     std::optional<std::uint64_t> fileHash;  // when the bytes opened are not the file's
     const std::string_view bytes = read.bytes.view();
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    if (StartsWithUtf16Mark(bytes)) {
         ShownText shown = FromFileBytes(std::string(bytes));
         if (shown.form != FileForm::Bytes) {
             form = shown.form;

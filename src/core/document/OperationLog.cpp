@@ -1,5 +1,7 @@
 #include "core/document/OperationLog.h"
 
+#include "core/text/Blanks.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -8,12 +10,6 @@
 namespace vq {
 
 namespace {
-bool IsBlank(std::string_view s) {
-    for (unsigned char c : s)
-        if (c > ' ')
-            return false;
-    return true;
-}
 
 // "(" r+1 ")" word, appended to out.
 void AppendHead(std::string& out, std::int64_t row, std::string_view word) {
@@ -71,7 +67,7 @@ LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text) {
 LogEntry MakeLogEntry(int row, std::string_view word, std::string_view note, std::string_view text) {
     LogEntry e;
     AppendHead(e.head, row, word);
-    if (!IsBlank(note) || !IsBlank(text)) {
+    if (!IsBlankText(note) || !IsBlankText(text)) {
         e.note = std::string(note);
         e.text = std::string(text);
     }
@@ -182,7 +178,7 @@ void OperationLog::append(const State& next, int kind, std::string_view text, ch
 void OperationLog::add(int row, std::string_view word, std::string_view note, std::string_view text) {
     if (note.size() > kMaxNote)
         throw std::length_error("a log note is a short mark");
-    const bool headOnly = IsBlank(note) && IsBlank(text);
+    const bool headOnly = IsBlankText(note) && IsBlankText(text);
     State next = m_state;
     next.row = row;
     next.label = labelOf(word, headOnly ? std::string_view() : note);
@@ -198,7 +194,7 @@ void OperationLog::addLine(int row, std::string_view word, std::string_view note
     if (prefix.size() > kMaxPrefix)
         throw std::length_error("a log prefix is a few bytes");
     const std::string_view kept = lines.text(line).substr(std::min(skip, lines.text(line).size()));
-    if (IsBlank(note) && IsBlank(prefix) && IsBlank(kept)) {
+    if (IsBlankText(note) && IsBlankText(prefix) && IsBlankText(kept)) {
         add(row, word, {}, {});
         return;
     }
@@ -293,17 +289,5 @@ LogEntry OperationLog::entry(size_t i) const {
 }
 
 int OperationLog::row(size_t i) const { return static_cast<int>(decode(i).state.row); }
-
-int RowOfLogEntry(std::string_view entry) {
-    const size_t close = entry.find(')');
-    if (close == std::string_view::npos || close < 1 || entry.front() != '(')
-        return -2;
-    const std::string_view digits = entry.substr(1, close - 1);
-    long long k = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), k);
-    if (ec != std::errc() || end != digits.data() + digits.size())
-        return -2;
-    return static_cast<int>(k - 1);
-}
 
 }  // namespace vq

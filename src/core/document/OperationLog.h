@@ -33,9 +33,6 @@ struct LogEntry {
 LogEntry MakeLogEntry(int row, std::string_view word, std::string_view text);
 LogEntry MakeLogEntry(int row, std::string_view word, std::string_view note, std::string_view text);
 
-// The row an entry leads back to: its number minus one; -2 for anything without a number.
-int RowOfLogEntry(std::string_view entry);
-
 // The operation log: entries are only appended, and emptied by New. A command over a million
 // rows logs a million entries, and a user may run many, so an entry is kept in a few bytes:
 // each is encoded against the one before it (row one further, same word, same kind of text is

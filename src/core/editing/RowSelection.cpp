@@ -2,7 +2,6 @@
 
 #include "core/document/Document.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace vq {
@@ -12,7 +11,5 @@ void RequireSelection(const Document& doc, SelectedRows selected) {
         if (selected[k] >= doc.rowCount() || (k > 0 && selected[k] <= selected[k - 1]))
             throw std::invalid_argument("selected rows must be ascending indexes of rows");
 }
-
-bool IsSelected(SelectedRows selected, size_t row) { return std::binary_search(selected.begin(), selected.end(), row); }
 
 }  // namespace vq

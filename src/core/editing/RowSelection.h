@@ -15,7 +15,4 @@ using SelectedRows = std::span<const size_t>;
 
 void RequireSelection(const Document& doc, SelectedRows selected);
 
-// True when the row is among the selected ones (a binary search).
-bool IsSelected(SelectedRows selected, size_t row);
-
 }  // namespace vq

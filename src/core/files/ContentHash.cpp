@@ -59,6 +59,8 @@ void ContentHash::addStripes(const unsigned char* p, std::size_t stripes) {
 }
 
 void ContentHash::add(std::string_view bytes) {
+    if (bytes.empty())
+        return;  // an empty view may have no data at all, which memcpy must not be given
     auto p = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t n = bytes.size();
     m_total += n;

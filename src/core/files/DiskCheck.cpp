@@ -1,6 +1,7 @@
 #include "core/files/DiskCheck.h"
 
 #include "core/files/ContentHash.h"
+#include "core/files/FileIo.h"
 #include "core/files/PathWalk.h"
 
 #include <cerrno>
@@ -16,15 +17,13 @@ int HashOpenFile(int fd, std::uint64_t& hash) {
     const auto buffer = std::make_unique_for_overwrite<char[]>(kPiece);
     ContentHash content;
     for (off_t offset = 0;;) {
-        const ssize_t n = ::pread(fd, buffer.get(), kPiece, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
+        const ReadCount read = ReadFully(fd, buffer.get(), kPiece, offset);
+        if (read.error)
+            return read.error;
+        content.add({buffer.get(), read.bytes});
+        if (read.bytes < kPiece)
             break;
-        content.add({buffer.get(), static_cast<std::size_t>(n)});
-        offset += n;
+        offset += static_cast<off_t>(read.bytes);
     }
     hash = content.value();
     return 0;

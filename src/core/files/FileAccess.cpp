@@ -1,5 +1,6 @@
 #include "core/files/FileAccess.h"
 #include "core/files/FileHandle.h"
+#include "core/files/FileIo.h"
 #include "core/files/PathWalk.h"
 
 #include <algorithm>
@@ -73,27 +74,6 @@ bool NamesStream(const std::string& path, Streams streams, struct stat& st) {
            (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode));
 }
 
-// Reads from the current offset to the end; `expected` only sizes the buffer, since the
-// file may change while it is read. Returns 0 or errno.
-int ReadToEnd(int fd, std::size_t expected, std::string& out) {
-    out.resize(std::max<std::size_t>(expected, 4096));
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == out.size())
-            out.resize(out.size() * 2);
-        const ssize_t n = ::read(fd, out.data() + filled, out.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-    }
-    out.resize(filled);
-    return 0;
-}
-
 // A regular file opened for reading with its status, or why not.
 struct ReadableFile {
     explicit ReadableFile(const std::string& path) { handle.reset(OpenRegularForReading(path, st, error)); }
@@ -161,18 +141,16 @@ void ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, const std::
             buffer.grow(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes + 1, 2 * std::uint64_t{filled})));
         }
         const std::size_t want = std::min(kPiece, buffer.capacity() - filled);
-        const ssize_t n = ::read(fd, buffer.data() + filled, want);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
+        const ReadCount n = ReadFully(fd, buffer.data() + filled, want);
+        if (n.error) {
             result.bytes = ByteBuffer();
-            result.error = FileError::System(errno);
+            result.error = FileError::System(n.error);
             return;
         }
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
+        filled += n.bytes;
         buffer.setSize(filled);
+        if (n.bytes < want)
+            break;  // the end of the file
     }
     result.ok = true;
 }
@@ -193,22 +171,6 @@ SizeResult QueryFileSize(const std::string& path) {
     result.ok = !file.error;
     if (result.ok)
         result.size = static_cast<std::uint64_t>(file.st.st_size);
-    return result;
-}
-
-ReadResult ReadWholeFile(const std::string& path) {
-    ReadResult result;
-    const ReadableFile file(path);
-    if (file.error) {
-        result.error = file.error;
-        return result;
-    }
-    if (int err = ReadToEnd(file.handle.get(), static_cast<std::size_t>(file.st.st_size) + 1, result.bytes)) {
-        result.bytes.clear();
-        result.error = FileError::System(err);
-        return result;
-    }
-    result.ok = true;
     return result;
 }
 

@@ -13,12 +13,6 @@
 
 namespace vq {
 
-struct ReadResult {
-    bool ok = false;
-    std::string bytes;
-    FileError error;
-};
-
 struct SizeResult {
     bool ok = false;
     std::uint64_t size = 0;
@@ -31,9 +25,6 @@ bool IsExistingFile(const std::string& path);
 // Opens the file for reading, so an unreadable file is reported here already.
 // Folders, devices and fifos are refused.
 SizeResult QueryFileSize(const std::string& path);
-
-// The whole file as bytes, no conversion.
-ReadResult ReadWholeFile(const std::string& path);
 
 struct BytesResult {
     bool ok = false;

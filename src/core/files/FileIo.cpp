@@ -27,6 +27,26 @@ int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     return 0;
 }
 
+ReadCount ReadFully(int fd, char* buffer, std::size_t size, off_t offset) {
+    ReadCount count;
+    while (count.bytes < size) {
+        char* const to = buffer + count.bytes;
+        const std::size_t want = size - count.bytes;
+        const ssize_t n =
+            offset < 0 ? ::read(fd, to, want) : ::pread(fd, to, want, offset + static_cast<off_t>(count.bytes));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            count.error = errno;
+            break;
+        }
+        if (n == 0)
+            break;
+        count.bytes += static_cast<std::size_t>(n);
+    }
+    return count;
+}
+
 std::size_t TotalSize(std::span<const std::string_view> pieces) {
     std::size_t total = 0;
     for (const std::string_view piece : pieces)
@@ -69,16 +89,13 @@ int ReadAllFromStart(int fd, std::string& out) {
     out.resize(4096);
     std::size_t filled = 0;
     for (;;) {
-        if (filled == out.size())
-            out.resize(out.size() * 2);
-        const ssize_t n = ::pread(fd, out.data() + filled, out.size() - filled, static_cast<off_t>(filled));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
+        const ReadCount n = ReadFully(fd, out.data() + filled, out.size() - filled, static_cast<off_t>(filled));
+        filled += n.bytes;
+        if (n.error)
+            return n.error;
+        if (filled < out.size())
             break;
-        filled += static_cast<std::size_t>(n);
+        out.resize(out.size() * 2);
     }
     out.resize(filled);
     return 0;

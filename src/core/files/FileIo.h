@@ -15,6 +15,16 @@ namespace vq {
 // Writes every byte at `offset`, going on after short writes.
 int WriteAllAt(int fd, std::string_view bytes, off_t offset);
 
+struct ReadCount {
+    std::size_t bytes = 0;  // read before the end of the file or the error
+    int error = 0;          // errno, or 0
+};
+
+// The one read loop: reads into `buffer` until `size` bytes are in or the file ends, going on
+// after short reads and interruptions. Fewer bytes without an error mean the file ended. Reads
+// from the file offset, or from `offset` on when it is not negative (the file offset stays).
+ReadCount ReadFully(int fd, char* buffer, std::size_t size, off_t offset = -1);
+
 // Writes the pieces one after the other from `offset`, at most `limit` bytes of them: small
 // pieces are gathered into larger writes, large ones written as they are.
 int WritePiecesAt(int fd, std::span<const std::string_view> pieces, off_t offset, std::size_t limit = SIZE_MAX);

@@ -1,5 +1,7 @@
 #include "core/files/PathWalk.h"
 
+#include "core/files/PathNames.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -12,15 +14,6 @@ namespace vq {
 namespace {
 
 constexpr int kMaxLinks = 40;  // the kernel's own limit
-
-std::string Join(const std::string& folder, const std::string& name) {
-    return folder == "/" ? "/" + name : folder + "/" + name;
-}
-
-std::string Parent(const std::string& folder) {
-    const auto slash = folder.rfind('/');
-    return slash == 0 || slash == std::string::npos ? std::string("/") : folder.substr(0, slash);
-}
 
 // The names of a path, the first one last, so that the next name is taken from the back and a
 // link's target is put in front of the rest by appending.
@@ -129,7 +122,7 @@ WalkedPath WalkPath(const std::string& path, LinkPolicy policy, const std::vecto
             folder.reset(::openat(folder.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
             if (folder.get() < 0)
                 return Failure(FileError::System(errno));
-            folderPath = Parent(folderPath);
+            folderPath = FolderOf(folderPath);
             continue;
         }
         FileHandle next(::openat(folder.get(), name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));

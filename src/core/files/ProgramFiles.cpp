@@ -1,5 +1,7 @@
 #include "core/files/ProgramFiles.h"
 
+#include "core/files/PathNames.h"
+
 #include <climits>
 
 #include <sys/stat.h>
@@ -7,39 +9,18 @@
 
 namespace vq {
 
-namespace {
-
-std::string Join(const std::string& folder, const std::string& name) {
-    if (folder.empty())
-        return name;
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
-// "/usr/bin" + "../share/varnoquil" gives "/usr/share/varnoquil", not "/usr/bin/../share/...",
-// so that the path reads well in a message.
-std::string Parent(const std::string& folder) {
-    std::string f = folder;
-    while (f.size() > 1 && f.back() == '/')
-        f.pop_back();
-    const size_t slash = f.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : f.substr(0, slash);
-}
-
-}  // namespace
-
 std::string ExecutableFolder() {
     char self[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
     if (n <= 0)
         return {};
-    const std::string path(self, static_cast<size_t>(n));
-    return Parent(path);
+    return FolderOf(std::string(self, static_cast<size_t>(n)));
 }
 
 std::vector<std::string> ProgramFileCandidates(const std::string& executableFolder, const std::string& name) {
-    const std::string installed = Join(Parent(executableFolder), "share/varnoquil");
+    // "/usr/share/varnoquil" rather than "/usr/bin/../share/varnoquil", so that the path reads well
+    // in a message.
+    const std::string installed = Join(FolderOf(executableFolder), "share/varnoquil");
     return {Join(executableFolder, name), Join(installed, name)};
 }
 

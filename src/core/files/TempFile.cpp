@@ -26,7 +26,7 @@ std::string TempFolder() {
 
 int TempFile::createBeside(int folderFd, const std::string& folderPath, const std::string& name, mode_t mode) {
     m_beside = true;
-    return create(folderFd, folderPath, "." + ShortName(name) + ".vq-", mode);
+    return create(folderFd, folderPath, std::string(".").append(ShortName(name)).append(".vq-"), mode);
 }
 
 int TempFile::createInTempFolder(const std::string& name) {

@@ -3,6 +3,8 @@
 #include "core/Texts.h"
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
+#include "core/files/FileIo.h"
+#include "core/files/PathNames.h"
 #include "core/files/ProgramFiles.h"
 #include "core/files/SafeWrite.h"
 
@@ -17,19 +19,6 @@
 namespace vq {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string Join(const std::string& folder, const std::string& name) {
-    if (folder.empty())
-        return name;
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
 
 bool IsFolder(const std::string& path) {
     struct stat st {};
@@ -109,28 +98,17 @@ SettingsFileText ReadSettingsFile(const std::string& path, size_t limit) {
         out.error = FileError::System(errno);
         return out;
     }
-    out.bytes.resize(limit + 1);
-    size_t filled = 0;
-    bool failed = false;
-    while (filled < out.bytes.size()) {
-        const ssize_t n = ::read(fd, out.bytes.data() + filled, out.bytes.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            failed = n < 0;
-            out.error = FileError::System(errno);
-            break;
-        }
-        filled += static_cast<size_t>(n);
-    }
+    out.bytes.resize(limit + 1);  // one byte more tells a file that is larger
+    const ReadCount read = ReadFully(fd, out.bytes.data(), out.bytes.size());
     ::close(fd);
-    if (failed) {
+    if (read.error) {
+        out.error = FileError::System(read.error);
         out.bytes.clear();
         return out;
     }
     out.error = {};
-    out.state = filled > limit ? SettingsFileText::State::Cut : SettingsFileText::State::Whole;
-    out.bytes.resize(std::min(filled, limit));
+    out.state = read.bytes > limit ? SettingsFileText::State::Cut : SettingsFileText::State::Whole;
+    out.bytes.resize(std::min(read.bytes, limit));
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "core/text/LegacyEncoding.h"
 
+#include "core/text/Utf8.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -81,31 +83,8 @@ private:
 
 // The code point of the UTF-8 sequence at the start of s, or U+FFFD when none starts there.
 char32_t CodePointAt(std::string_view s) {
-    const auto byte = [&s](size_t i) { return static_cast<unsigned char>(s[i]); };
-    if (s.empty())
-        return 0xFFFD;
-    const unsigned char lead = byte(0);
-    size_t length = 1;
-    char32_t c = lead;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2, c = lead & 0x1F;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3, c = lead & 0x0F;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4, c = lead & 0x07;
-    else if (lead >= 0x80)
-        return 0xFFFD;
-    if (s.size() < length)
-        return 0xFFFD;
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0xFFFD;
-        c = (c << 6) | (byte(i) & 0x3F);
-    }
-    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return 0xFFFD;
-    return c;
+    char32_t c = 0;
+    return Utf8SequenceAt(s, c) != 0 ? c : 0xFFFD;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "core/text/TextLines.h"
 
+#include "core/text/Utf8.h"
+
 #include <algorithm>
-#include <cassert>
 #include <cstring>
 
 namespace vq {
@@ -41,62 +42,9 @@ LineBreak FirstBreak(std::string_view bytes, LineBreak fallback) {
     return fallback;
 }
 
-std::string JoinLines(const std::vector<std::string_view>& texts, const std::vector<LineBreak>& breaks,
-                      bool endsWithBreak) {
-    assert(texts.size() == breaks.size());
-    const std::size_t n = std::min(texts.size(), breaks.size());
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        total += texts[i].size() + BreakBytes(breaks[i]).size();
-
-    std::string out;
-    out.reserve(total);
-    for (std::size_t i = 0; i < n; ++i) {
-        out.append(texts[i]);
-        if (i + 1 < n || endsWithBreak)
-            out.append(BreakBytes(breaks[i]));
-    }
-    return out;
-}
-
 bool StartsWithUtf8Bom(std::string_view bytes) { return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom; }
 
 namespace {
-
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-// Length of the well-formed multi-byte sequence at p (lead byte >= 0x80), or 0.
-// The second byte's range depends on the lead byte; that is what rules out
-// overlong forms (E0, F0), surrogates (ED) and code points above U+10FFFF (F4).
-std::size_t MultiByteLength(const unsigned char* p, std::size_t left) {
-    const unsigned char lead = p[0];
-    std::size_t len = 0;
-    unsigned char lo = 0x80, hi = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        len = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        len = 3;
-        if (lead == 0xE0)
-            lo = 0xA0;
-        if (lead == 0xED)
-            hi = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        len = 4;
-        if (lead == 0xF0)
-            lo = 0x90;
-        if (lead == 0xF4)
-            hi = 0x8F;
-    } else {
-        return 0;
-    }
-    if (left < len || p[1] < lo || p[1] > hi)
-        return 0;
-    for (std::size_t i = 2; i < len; ++i) {
-        if (!IsContinuation(p[i]))
-            return 0;
-    }
-    return len;
-}
 
 bool EightAscii(const unsigned char* p) {
     std::uint64_t word;
@@ -128,7 +76,8 @@ bool IsValidUtf8(std::string_view bytes) {
             left -= 8;
             continue;
         }
-        std::size_t len = *p < 0x80 ? 1 : MultiByteLength(p, left);
+        char32_t c = 0;
+        const std::size_t len = *p < 0x80 ? 1 : Utf8SequenceAt({reinterpret_cast<const char*>(p), left}, c);
         if (len == 0)
             return false;
         p += len;

@@ -95,11 +95,6 @@ SplitText SplitIntoLines(std::string_view bytes, LineBreak fallback);
 // The document's own break: the first break found in the bytes, else `fallback`.
 LineBreak FirstBreak(std::string_view bytes, LineBreak fallback = LineBreak::CRLF);
 
-// Joins lines back: text + break for every line, the last break only when endsWithBreak.
-// `breaks` holds one break per text.
-std::string JoinLines(const std::vector<std::string_view>& texts, const std::vector<LineBreak>& breaks,
-                      bool endsWithBreak);
-
 bool StartsWithUtf8Bom(std::string_view bytes);
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.

@@ -1,6 +1,7 @@
 #include "core/text/Utf16Text.h"
 
 #include "core/text/TextLines.h"
+#include "core/text/Utf8.h"
 
 namespace vq {
 
@@ -55,19 +56,11 @@ void AppendUtf16(std::string& out, char32_t c, bool littleEndian) {
     AppendUnit(out, 0xDC00 + (c & 0x3FF), littleEndian);
 }
 
-// The code point at `i` of valid UTF-8; moves `i` past it.
-char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(utf8[i++]);
-    if (lead < 0x80)
-        return lead;
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k)
-        c = c << 6 | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
-    return c;
-}
-
 }  // namespace
+
+bool StartsWithUtf16Mark(std::string_view bytes) {
+    return bytes.starts_with(kLittleEndianMark) || bytes.starts_with(kBigEndianMark);
+}
 
 std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form) {
     if (form == FileForm::Bytes || bytes.size() % 2 != 0 || !bytes.starts_with(MarkOf(form)))
@@ -80,7 +73,8 @@ std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form) {
         if (IsLowSurrogate(c))
             return std::nullopt;
         if (IsHighSurrogate(c)) {
-            if (i + 2 >= bytes.size())
+            // The pair takes the four bytes from i: a high surrogate without them stands alone.
+            if (bytes.size() - i < 4)
                 return std::nullopt;
             const char32_t low = UnitAt(bytes, i + 2, littleEndian);
             if (!IsLowSurrogate(low))
@@ -101,8 +95,11 @@ std::optional<std::string> Utf8ToUtf16(std::string_view utf8, FileForm form) {
     const bool littleEndian = form == FileForm::Utf16LE;
     std::string out(MarkOf(form));
     out.reserve(utf8.size() * 2 + 2);
-    for (std::size_t i = 0; i < utf8.size();)
-        AppendUtf16(out, NextCodePoint(utf8, i), littleEndian);
+    char32_t c = 0;
+    for (std::size_t i = 0, n = 0; i < utf8.size(); i += n) {
+        n = Utf8SequenceAt(utf8.substr(i), c);  // never 0: the bytes are valid UTF-8
+        AppendUtf16(out, c, littleEndian);
+    }
     return out;
 }
 

@@ -18,6 +18,10 @@ enum class FileForm : std::uint8_t {
     Utf16BE,  // the file is UTF-16 big-endian with its mark FE FF
 };
 
+// Whether the bytes start with a UTF-16 mark, FF FE or FE FF: files without one are never
+// UTF-16 to the program, so this cheap look spares them FromFileBytes.
+bool StartsWithUtf16Mark(std::string_view bytes);
+
 // The file's bytes as UTF-8 when they are UTF-16 of that form: the mark, an even length and
 // every surrogate paired. Nothing otherwise.
 std::optional<std::string> Utf16ToUtf8(std::string_view bytes, FileForm form);

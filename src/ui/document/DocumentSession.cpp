@@ -62,12 +62,9 @@ void DocumentSession::startNew() {
     m_history.clear();
 }
 
-void DocumentSession::unload() {
+void DocumentSession::unload(const Progress& progress) {
     m_history.clear();
-    m_document.clearViews();
-    m_document.setModified(false);
-    m_document.setUntitled();
-    m_document.showFileNameInCaption(false);
+    UnloadDocument(m_document, progress);
 }
 
 void DocumentSession::takeLoaded(const std::string& path, LoadResult& loaded) {

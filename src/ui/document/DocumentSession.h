@@ -56,9 +56,6 @@ public:
     // These are the steps of new, open and unload on the document, in one place.
     // An empty, unchanged document named "Untitled", mirroring the list, with an empty log.
     void startNew();
-    // Empties the target text, the rows and the tree; the document is unchanged and untitled, and
-    // the caption is the bare program name.
-    void unload();
     // Opening a file, in one step: the document takes the loaded document's rows, target text,
     // tree and encoding (`loaded` gets the old ones, to be freed by the caller), the file's name,
     // form and what is known of it on disk, and the open's log entry in an emptied log; it ends
@@ -67,6 +64,8 @@ public:
     // The same for a reload that gives up unsaved changes: the new history holds the reload as
     // its one step, so that the changes come back with an undo.
     void takeReloaded(const std::string& path, LoadResult& loaded);
+    // Closing the file: the core's unload with its progress texts, and a history started anew.
+    void unload(const Progress& progress);
     // The document was saved: its saved state is the one now.
     void markSaved();
 

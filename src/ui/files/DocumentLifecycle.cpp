@@ -1,6 +1,7 @@
 // New, save, save as and close: the life of the document as a whole.
 #include "ui/files/FileController.h"
 
+#include "core/document/DocumentLoading.h"
 #include "core/files/FileErrorText.h"
 #include "core/files/TextFile.h"
 #include "ui/document/DocumentSession.h"
@@ -70,15 +71,11 @@ bool FileController::ConfirmAndUnload() {
     abandonLoading();
     if (!ConfirmChanges())
         return false;
-    const Document& document = m_context.session.document();
-    if (document.rowCount() > 2000)
-        m_context.messages.show(QString::fromUtf8(texts::kUnloading), true);
     {
         const PaintPause pause = m_context.rows.pauseRowsAndTree();
-        m_context.session.unload();
+        m_context.session.unload(m_context.messages.progress());
     }
     GiveFreedMemoryBackSoon(this);
-    m_context.messages.show(QString::fromUtf8(texts::kDone));
     return true;
 }
 

@@ -1,5 +1,8 @@
 #include "ui/toolbox/LocalPath.h"
 
+#include "core/text/TextLines.h"
+#include "core/text/Utf8.h"
+
 #include <QStringDecoder>
 #include <QUrl>
 
@@ -12,47 +15,6 @@ namespace {
 constexpr char16_t kEscapeBase = 0xDC00;  // a byte b >= 0x80 outside UTF-8 is U+DC00 + b
 
 bool IsEscapedByte(char16_t c) { return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF; }
-
-// The length of the valid UTF-8 sequence at the start of s (with its code point), or 0.
-size_t Utf8SequenceAt(std::string_view s, char32_t& codePoint) {
-    const auto byte = [&s](size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        codePoint = lead;
-        return 1;
-    }
-    size_t length = 0;
-    char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, min = 0x80, codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, min = 0x800, codePoint = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, min = 0x10000, codePoint = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (s.size() < length)
-        return 0;
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-        codePoint = (codePoint << 6) | (byte(i) & 0x3F);
-    }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    return codePoint < min || codePoint > 0x10FFFF || surrogate ? 0 : length;
-}
-
-bool IsUtf8(std::string_view s) {
-    char32_t c = 0;
-    for (size_t i = 0; i < s.size();) {
-        const size_t n = Utf8SequenceAt(s.substr(i), c);
-        if (n == 0)
-            return false;
-        i += n;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -102,7 +64,7 @@ QString ShownBytes(std::string_view bytes, const QString& legacyCodePage) {
             end = bytes.size();
         const std::string_view part = bytes.substr(start, end - start);
         const QByteArray partBytes(part.data(), static_cast<qsizetype>(part.size()));
-        if (IsUtf8(part)) {
+        if (IsValidUtf8(part)) {
             shown += QString::fromUtf8(partBytes);
         } else {
             QStringDecoder legacy(legacyCodePage.toLatin1().constData(), QStringDecoder::Flag::Stateless);

@@ -1,7 +1,7 @@
 // Reading WAVE headers, and the game's three sounds as they lie in the repository.
 #include "core/about/WaveFile.h"
 
-#include "../SourceFiles.h"
+#include "SourceFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +83,7 @@ TEST(WaveFileTest, TheGamesSounds) {
     };
     const Sound sounds[] = {{"GameOver.wav", 22050, 450}, {"HitBar.wav", 11025, 700}, {"HitBrick.wav", 11025, 720}};
     for (const Sound& s : sounds) {
-        const std::string bytes = ReadFile(vqtest::SourceFile(std::string("resources/sounds/") + s.file));
+        const std::string bytes = ReadFile(vq::test::SourceFile(std::string("resources/sounds/") + s.file));
         const auto clip = ParseWave(bytes);
         ASSERT_TRUE(clip) << s.file;
         EXPECT_EQ(clip->sampleRate, s.rate) << s.file;

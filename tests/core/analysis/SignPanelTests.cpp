@@ -16,7 +16,7 @@ namespace {
 using Observed = std::map<std::string, std::string>;
 
 // Signs in brackets so blanks stay visible in a failure message.
-std::string Shown(std::string_view s) { return "[" + std::string(s) + "]"; }
+std::string Shown(std::string_view s) { return std::string("[").append(s).append("]"); }
 
 std::string Joined(const std::vector<std::string>& items) {
     std::string out;

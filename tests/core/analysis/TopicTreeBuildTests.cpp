@@ -12,10 +12,10 @@
 namespace vq {
 namespace {
 
-using testing::DumpChecks;
-using testing::DumpRowNodes;
-using testing::DumpTree;
-using testing::LoadLines;
+using test::DumpChecks;
+using test::DumpRowNodes;
+using test::DumpTree;
+using test::LoadLines;
 
 const std::vector<std::string> kSevenRows = {"; top comment", "[Database]", "host=local", ";port=3306", "",
                                              "[Paths]",       "root"};

@@ -1,7 +1,9 @@
 // Opening bytes into a new document: the one pass against a load and a refresh, the bytes kept
 // exactly, progress, cancelling, loads on worker threads, and unloading.
 
-#include "../analysis/TreeDump.h"
+#include "Recorder.h"
+#include "TempFolder.h"
+#include "TreeDump.h"
 #include "core/document/DocumentLoading.h"
 #include "core/document/TreeBuilder.h"
 #include "core/files/ContentHash.h"
@@ -16,8 +18,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,9 +25,9 @@
 namespace vq {
 namespace {
 
-using testing::DumpChecks;
-using testing::DumpRowNodes;
-using testing::DumpTree;
+using test::DumpChecks;
+using test::DumpRowNodes;
+using test::DumpTree;
 
 AnalysisSettings Settings(TitleType type, std::string sign = ";;;;;;", bool omit = false) {
     AnalysisSettings s;
@@ -341,28 +341,15 @@ TEST(LoadThreads, TwoLoadsAtOnceOnWorkerThreads) {
 
 // --- reading files -----------------------------------------------------------------------------
 
-class FileInTemp {
-public:
-    explicit FileInTemp(const std::string& bytes)
-        : m_path(
-              (std::filesystem::temp_directory_path() / ("vq-load-" + std::to_string(::getpid()) + ".ini")).string()) {
-        std::ofstream(m_path, std::ios::binary) << bytes;
-    }
-    ~FileInTemp() { std::filesystem::remove(m_path); }
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 // A UTF-16 file is analysed as UTF-8 and goes back to its own bytes when saved.
 TEST(ReadFile, Utf16FileOpensAsUtf8) {
     const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x2D\x4E\r\0\n\0", 22);
-    const FileInTemp file(utf16);
+    const test::TempFolder folder;
+    const std::string path = folder.put("utf16.ini", utf16);
     const AnalysisSettings s;
     LoadOptions options;
     options.analysis = &s;
-    const LoadResult loaded = ReadFileIntoDocument(file.path(), options);
+    const LoadResult loaded = ReadFileIntoDocument(path, options);
     ASSERT_EQ(loaded.status, LoadStatus::Loaded);
     EXPECT_EQ(loaded.form, FileForm::Utf16LE);
     EXPECT_EQ(DumpTree(*loaded.document), "[s] 0/4 r0\n  k=\xE4\xB8\xAD 2/2 r1\n");
@@ -381,14 +368,15 @@ TEST(ReadFile, KnowsTheFileItRead) {
         {"large", big + "=1\n" + big},
         {"large_not_utf8", big + "\xB9\xFE=1\n" + big},
     };
+    const test::TempFolder folder;
     for (const auto& [name, bytes] : cases) {
-        const FileInTemp file(bytes);
-        const LoadResult loaded = ReadFileIntoDocument(file.path(), LoadOptions{});
+        const std::string path = folder.put(name + ".ini", bytes);
+        const LoadResult loaded = ReadFileIntoDocument(path, LoadOptions{});
         ASSERT_EQ(loaded.status, LoadStatus::Loaded) << name;
         EXPECT_TRUE(loaded.file.known) << name;
         EXPECT_EQ(loaded.file.hash, HashBytes(bytes)) << name;
         struct stat st {};
-        ASSERT_EQ(::stat(file.path().c_str(), &st), 0);
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
         EXPECT_EQ(loaded.file.stamp, StampOf(st)) << name;
     }
 }
@@ -413,30 +401,19 @@ TEST(ReadFile, LoadTakesOverTheString) {
 
 // --- handing over and unloading ----------------------------------------------------------------
 
-struct ResetRecorder : DocumentListener {
-    std::vector<std::string> events;
-    void rowsAboutToBeReset() override { events.push_back("rowsAboutToBeReset"); }
-    void rowsReset() override { events.push_back("rowsReset"); }
-    void treeAboutToBeReset() override { events.push_back("treeAboutToBeReset"); }
-    void treeReset() override { events.push_back("treeReset"); }
-    void targetReset() override { events.push_back("targetReset"); }
-    void stateChanged() override { events.push_back("stateChanged"); }
-    void logCleared() override { events.push_back("logCleared"); }
-};
-
 TEST(TakeContent, SwapsRowsTextAndTreeInOneStepAndKeepsTheSession) {
     Document window;
     window.load(std::string_view("old\n"), Progress{});
     window.setFileName("/a.ini");
     window.addLogEntry(kLogSummary, "open", "");
-    ResetRecorder rec;
+    test::Recorder rec;
     window.addListener(&rec);
     const AnalysisSettings s;
     LoadResult loaded = OpenWith("[new]\nk=1\n", &s);
     window.takeContentFrom(*loaded.document);
 
-    EXPECT_EQ(rec.events, (std::vector<std::string>{"rowsAboutToBeReset", "treeAboutToBeReset", "targetReset",
-                                                    "rowsReset", "treeReset", "stateChanged"}));
+    EXPECT_EQ(rec.events, (std::vector<std::string>{"begin", "resetRows?", "resetTree?", "targetReset", "resetRows",
+                                                    "resetTree", "state", "end"}));
     EXPECT_EQ(window.saveBytes(), "[new]\nk=1\n");
     EXPECT_EQ(DumpTree(window), "[new] 0/4 r0\n  k=1 2/2 r1\n");
     EXPECT_EQ(window.fileName(), "/a.ini");

@@ -1,7 +1,9 @@
 // Row edits as the editing commands make them: batches, ranges, removal in one pass, inserted
 // runs, copy on edit, and the target text that follows or stops following the rows.
 
-#include "../analysis/TreeDump.h"
+#include "DocumentStates.h"
+#include "Recorder.h"
+#include "TreeDump.h"
 #include "core/document/DocumentLoading.h"
 
 #include <gtest/gtest.h>
@@ -15,54 +17,17 @@
 namespace vq {
 namespace {
 
-std::string Of(Range r) { return std::to_string(r.first) + "+" + std::to_string(r.count); }
+using test::Captions;
+using test::Opened;
+using test::Recorder;
+using test::TargetLines;
 
-// Everything a view hears, in order.
-struct Recorder : DocumentListener {
-    std::vector<std::string> events;
-    void changesBegin() override { events.push_back("begin"); }
-    void changesEnd() override { events.push_back("end"); }
-    void rowsAboutToBeInserted(Range r) override { events.push_back("insertRows? " + Of(r)); }
-    void rowsInserted(Range r) override { events.push_back("insertRows " + Of(r)); }
-    void rowsAboutToBeRemoved(Range r) override { events.push_back("removeRows? " + Of(r)); }
-    void rowsRemoved(Range r) override { events.push_back("removeRows " + Of(r)); }
-    void rowsChanged(Range r) override { events.push_back("rows " + Of(r)); }
-    void targetLinesReplaced(Range r) override { events.push_back("lines " + Of(r)); }
-    void targetLinesInserted(Range r) override { events.push_back("insertLines " + Of(r)); }
-    void targetLinesRemoved(Range r) override { events.push_back("removeLines " + Of(r)); }
-    void logAppended(Range r) override { events.push_back("log " + Of(r)); }
-    void stateChanged() override { events.push_back("state"); }
-};
+std::string Of(Range r) { return std::to_string(r.first) + "+" + std::to_string(r.count); }
 
 std::string Numbered(int n, const char* lineBreak = "\n") {
     std::string out;
     for (int i = 0; i < n; ++i)
         out += "r" + std::to_string(i) + lineBreak;
-    return out;
-}
-
-// A document as the window has it after an open: analysed, mirroring, unmodified.
-std::unique_ptr<Document> Opened(const std::string& bytes) {
-    const AnalysisSettings s;
-    LoadOptions options;
-    options.analysis = &s;
-    LoadResult loaded = OpenBytesIntoDocument(ByteBuffer::copyOf(bytes), options);
-    loaded.document->setFileName("/a.ini");
-    loaded.document->showFileNameInCaption();
-    return std::move(loaded.document);
-}
-
-std::vector<std::string> Captions(const Document& doc) {
-    std::vector<std::string> out;
-    for (size_t i = 0; i < doc.rowCount(); ++i)
-        out.emplace_back(doc.caption(i));
-    return out;
-}
-
-std::vector<std::string> Lines(const Document& doc) {
-    std::vector<std::string> out;
-    for (size_t i = 0; i < doc.target().lineCount(); ++i)
-        out.emplace_back(doc.target().line(i));
     return out;
 }
 
@@ -114,8 +79,8 @@ TEST(ChangeBatch, ChangedRowsGoOutBeforeRowsMove) {
         doc->deleteRow(1);
         doc->setChecked(3, true);  // the row that was 4
     }
-    EXPECT_EQ(rec.events, (std::vector<std::string>{"begin", "rows 4+1", "removeRows? 1+1", "removeRows 1+1",
-                                                    "removeLines 1+1", "rows 3+1", "state", "end"}));
+    EXPECT_EQ(rec.events, (std::vector<std::string>{"begin", "rows 4+1", "removeRows? 1+1", "nodesLostRows 1",
+                                                    "removeRows 1+1", "removeLines 1+1", "rows 3+1", "state", "end"}));
     doc->removeListener(&rec);
 }
 
@@ -182,7 +147,7 @@ TEST(RemoveRows, OnePassEqualsOneByOne) {
             slow->deleteRow(*it);
 
         ASSERT_EQ(Captions(*fast), Captions(*slow));
-        EXPECT_EQ(Lines(*fast), Captions(*fast));
+        EXPECT_EQ(TargetLines(*fast), Captions(*fast));
         EXPECT_EQ(fast->saveBytes(), slow->saveBytes());
         for (size_t i = 0; i < fast->rowCount(); ++i) {
             EXPECT_EQ(fast->rowId(i), slow->rowId(i));
@@ -190,8 +155,8 @@ TEST(RemoveRows, OnePassEqualsOneByOne) {
             EXPECT_EQ(fast->checked(i), slow->checked(i));
             EXPECT_EQ(fast->indexOf(fast->rowId(i)), i);
         }
-        EXPECT_EQ(testing::DumpTree(*fast), testing::DumpTree(*slow));
-        EXPECT_EQ(testing::DumpRowNodes(*fast), testing::DumpRowNodes(*slow));
+        EXPECT_EQ(test::DumpTree(*fast), test::DumpTree(*slow));
+        EXPECT_EQ(test::DumpRowNodes(*fast), test::DumpRowNodes(*slow));
     }
 }
 
@@ -236,7 +201,7 @@ TEST(CopyOnEdit, TextsFromTheDocumentItself) {
     doc->replaceTarget({doc->caption(2), doc->caption(3)});
     EXPECT_EQ(Captions(*doc), (std::vector<std::string>{"qqqqqqqqqq", std::string(5000, 'q'), std::string(5000, 'q'),
                                                         "qqqqqqqqqq", "r2", "r3"}));
-    EXPECT_EQ(Lines(*doc), (std::vector<std::string>{std::string(5000, 'q'), "qqqqqqqqqq"}));
+    EXPECT_EQ(TargetLines(*doc), (std::vector<std::string>{std::string(5000, 'q'), "qqqqqqqqqq"}));
 }
 
 // Giving rows texts of their own and taking them back again and again does not grow memory.

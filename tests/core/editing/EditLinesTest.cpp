@@ -1,6 +1,6 @@
 // Editing rows in place and through the dialog, and the column-header widths.
 
-#include "EditingTestSupport.h"
+#include "DocumentStates.h"
 #include "core/editing/EditLines.h"
 #include "core/editing/InsertLines.h"
 

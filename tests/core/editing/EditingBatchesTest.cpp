@@ -1,7 +1,8 @@
 // What a view hears from each command (one batch, ranges, one log append), and the bytes Save
 // writes after edits: only the lines a command changed, inserted or deleted differ.
 
-#include "EditingTestSupport.h"
+#include "DocumentStates.h"
+#include "Recorder.h"
 #include "core/editing/CommentCommands.h"
 #include "core/editing/DeleteRestore.h"
 #include "core/editing/EditLines.h"
@@ -18,7 +19,7 @@ namespace {
 std::vector<RowSetup> Numbered(int n) {
     std::vector<RowSetup> rows;
     for (int i = 0; i < n; ++i)
-        rows.push_back(RowSetup{"r" + std::to_string(i)});
+        rows.push_back(RowSetup{std::string("r").append(std::to_string(i))});
     return rows;
 }
 

@@ -1,6 +1,6 @@
 // Inserting lines and titles: the dialog's values become lines, the lines become new rows.
 
-#include "EditingTestSupport.h"
+#include "DocumentStates.h"
 #include "core/Texts.h"
 #include "core/editing/InsertLines.h"
 

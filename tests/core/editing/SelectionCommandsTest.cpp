@@ -1,7 +1,7 @@
 // Comment, uncomment, delete and restore over the selected rows: the rows, the target text and
 // the whole log after each command.
 
-#include "EditingTestSupport.h"
+#include "DocumentStates.h"
 #include "core/document/DocumentLoading.h"
 #include "core/editing/CommentCommands.h"
 #include "core/editing/DeleteRestore.h"

@@ -21,17 +21,16 @@
 #include "core/settings/SignPanel.h"
 #include "core/text/Blanks.h"
 
-#include "../SourceFiles.h"
-#include "EditingTestSupport.h"
+#include "DocumentStates.h"
+#include "SourceFiles.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -41,13 +40,6 @@ namespace {
 unsigned long Setting(const char* name, unsigned long fallback) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? std::strtoul(value, nullptr, 10) : fallback;
-}
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // Lines of INI files: sections, keys, commented keys, title frames, blanks, odd bytes; breaks of
@@ -244,8 +236,9 @@ private:
         ASSERT_EQ(m_watch.rows, m_doc->rowCount());
         ASSERT_EQ(m_watch.lines, m_doc->target().lineCount());
         ASSERT_EQ(m_doc->windowCaption(), m_caption + (modified ? texts::kModifiedMark : ""));
-        if (!modified)
+        if (!modified) {
             ASSERT_EQ(m_doc->saveBytes(), m_savedBytes);
+        }
         const OperationLog& log = m_doc->log();
         ASSERT_GT(log.size(), logged);
         for (size_t k = logged; k < log.size(); ++k) {
@@ -341,8 +334,8 @@ private:
 TEST(UndoFuzz, RandomSequencesGiveBackEveryState) {
     const unsigned long seed = Setting("VQ_UNDO_SEED", 1);
     const unsigned long rounds = Setting("VQ_UNDO_ROUNDS", 2000);
-    const std::vector<std::string> files = {FileBytes(vqtest::SourceFile("tests/data/files/mixed_breaks.ini")),
-                                            FileBytes(vqtest::SourceFile("resources/samples/php-sample.ini"))};
+    const std::vector<std::string> files = {test::GetBytes(test::SourceFile("tests/data/files/mixed_breaks.ini")),
+                                            test::GetBytes(test::SourceFile("resources/samples/php-sample.ini"))};
     for (const std::string& file : files)
         ASSERT_FALSE(file.empty());
     std::mt19937 random(static_cast<std::mt19937::result_type>(seed));

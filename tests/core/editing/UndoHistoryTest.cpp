@@ -8,7 +8,7 @@
 #include "core/editing/UndoHistory.h"
 #include "core/settings/SignPanel.h"
 
-#include "EditingTestSupport.h"
+#include "DocumentStates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // The three extractions on whole documents: the lines chosen, their breaks, invalid tree nodes,
 // the mirror going off and coming back, the page hint, Modified, and edits made before and after.
 
-#include "core/document/DocumentLoading.h"
+#include "DocumentStates.h"
+#include "Recorder.h"
 #include "core/extraction/Extraction.h"
 #include "core/settings/SignPanel.h"
 
@@ -21,16 +22,9 @@ AnalysisSettings Pattern(int p) {
     return signs.settings();
 }
 
-// A document as the window has it after opening a file: analysed, mirroring, unmodified.
+// Opened as the window opens it, under pattern 1 unless told.
 std::unique_ptr<Document> Opened(const std::string& bytes, int pattern = 1) {
-    const AnalysisSettings s = Pattern(pattern);
-    LoadOptions options;
-    options.analysis = &s;
-    LoadResult loaded = OpenBytesIntoDocument(ByteBuffer::copyOf(bytes), options);
-    EXPECT_EQ(loaded.status, LoadStatus::Loaded);
-    loaded.document->setFileName("/a.ini");
-    loaded.document->showFileNameInCaption();
-    return std::move(loaded.document);
+    return test::Opened(bytes, Pattern(pattern));
 }
 
 const std::string kFromChecked = "当前文本内容为上次操作:提取钩选项(&S) ...";
@@ -205,21 +199,13 @@ TEST(ExtractionBytes, KeepsTheByteOrderMarkAside) {
 }
 
 // One command reaches the views as one batch with one reset of the text.
-struct Heard : DocumentListener {
-    std::vector<std::string> events;
-    void changesBegin() override { events.push_back("begin"); }
-    void changesEnd() override { events.push_back("end"); }
-    void targetReset() override { events.push_back("reset"); }
-    void stateChanged() override { events.push_back("state"); }
-};
-
 TEST(ExtractionBytes, OneBatchOneReset) {
     for (const ExtractionKind kind : {ExtractionKind::Checked, ExtractionKind::Tree, ExtractionKind::All}) {
         auto doc = Opened(kLf);
-        Heard heard;
+        test::Recorder heard;
         doc->addListener(&heard);
         ExtractLines(*doc, kind);
-        EXPECT_EQ(heard.events, (std::vector<std::string>{"begin", "reset", "state", "end"}));
+        EXPECT_EQ(heard.events, (std::vector<std::string>{"begin", "targetReset", "state", "end"}));
         doc->removeListener(&heard);
     }
 }

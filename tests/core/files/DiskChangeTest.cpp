@@ -23,7 +23,7 @@
 namespace vq {
 namespace {
 
-using namespace vqtest;
+using namespace vq::test;
 
 const std::string kOld = "[PHP]\nengine=On\n";
 const std::string kTheirs = "[PHP]\nengine=No\n";  // the same size

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace vq {
 namespace {
@@ -27,28 +28,34 @@ TEST_P(SaveErrorMessageTest, FirstLineThenTheReason) {
 
 const std::string kFirstLine = "保存文件 \"/etc/php.ini\" 失败！\n";
 
+MessageCase Failed(std::string name, FileError error, const std::string& reason, std::string keptCopy = {}) {
+    MessageCase c;
+    c.name = std::move(name);
+    c.result.error = error;
+    c.result.keptCopy = std::move(keptCopy);
+    c.message = kFirstLine;
+    c.message += reason;
+    return c;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, SaveErrorMessageTest,
     ::testing::Values(
-        MessageCase{"disk_full", {false, FileError::System(ENOSPC), {}}, kFirstLine + "磁盘空间不足。"},
-        MessageCase{"permission", {false, FileError::System(EACCES), {}}, kFirstLine + "没有访问权限。"},
-        MessageCase{"read_only_file_system", {false, FileError::System(EROFS), {}}, kFirstLine + "文件系统是只读的。"},
-        MessageCase{"size_limit", {false, FileError::System(EFBIG), {}}, kFirstLine + "文件太大。"},
+        Failed("disk_full", FileError::System(ENOSPC), "磁盘空间不足。"),
+        Failed("permission", FileError::System(EACCES), "没有访问权限。"),
+        Failed("read_only_file_system", FileError::System(EROFS), "文件系统是只读的。"),
+        Failed("size_limit", FileError::System(EFBIG), "文件太大。"),
         // An errno without words of ours gets the system's.
-        MessageCase{"other_errno", {false, FileError::System(EPROTO), {}}, kFirstLine + std::strerror(EPROTO)},
-        MessageCase{"folder", {false, {FileProblem::Folder}, {}}, kFirstLine + "这是一个文件夹。"},
-        MessageCase{"not_encodable",
-                    {false, {FileProblem::NotEncodable}, {}},
-                    kFirstLine + "文本中有当前编码无法表示的字符，无法写入！"},
-        MessageCase{"changed_on_disk",
-                    {false, {FileProblem::ChangedOnDisk, 0, "/etc/php.ini"}, {}},
-                    kFirstLine + "文件在读入之后已被其他程序修改，没有写入。"},
-        MessageCase{"link_added",
-                    {false, {FileProblem::LinkAdded, 0, "/etc/php.d"}, {}},
-                    kFirstLine + "\"/etc/php.d\" 是读入文件之后才出现的符号链接，不经由它写入。"},
-        MessageCase{"copy_kept",
-                    {false, FileError::System(EIO), "/tmp/php.ini.vq-0123"},
-                    kFirstLine + "读写设备时出错。\n原文件可能已不完整，新内容完整保存在 \"/tmp/php.ini.vq-0123\"。"}),
+        Failed("other_errno", FileError::System(EPROTO), std::strerror(EPROTO)),
+        Failed("folder", {FileProblem::Folder}, "这是一个文件夹。"),
+        Failed("not_encodable", {FileProblem::NotEncodable}, "文本中有当前编码无法表示的字符，无法写入！"),
+        Failed("changed_on_disk", {FileProblem::ChangedOnDisk, 0, "/etc/php.ini"},
+               "文件在读入之后已被其他程序修改，没有写入。"),
+        Failed("link_added", {FileProblem::LinkAdded, 0, "/etc/php.d"},
+               "\"/etc/php.d\" 是读入文件之后才出现的符号链接，不经由它写入。"),
+        Failed("copy_kept", FileError::System(EIO),
+               "读写设备时出错。\n原文件可能已不完整，新内容完整保存在 \"/tmp/php.ini.vq-0123\"。",
+               "/tmp/php.ini.vq-0123")),
     [](const auto& info) { return info.param.name; });
 
 TEST(OpenErrorMessage, FirstLineThenTheReason) {

@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include <grp.h>
@@ -11,36 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace vqtest {
+namespace vq::test {
 
 namespace fs = std::filesystem;
-
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "vq-file-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    // A test may have made a subfolder read-only; removal needs it writable again.
-    ::chmod(m_path.c_str(), 0700);
-    for (const auto& entry : fs::recursive_directory_iterator(m_path, ec)) {
-        if (!entry.is_symlink(ec) && entry.is_directory(ec))
-            ::chmod(entry.path().c_str(), 0700);
-    }
-    fs::remove_all(m_path, ec);
-}
-
-void PutBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string GetBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 struct stat StatOf(const std::string& path) {
     struct stat st {};
@@ -162,4 +133,4 @@ std::string CommandOutput(const std::string& command) {
 
 bool HaveCommand(const std::string& name) { return ::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0; }
 
-}  // namespace vqtest
+}  // namespace vq::test

@@ -1,7 +1,9 @@
 #pragma once
 
-// Helpers shared by the file tests: a throw-away folder, whole-file bytes, a snapshot of a
-// folder, and running a piece of a test in a child process, as another user if need be.
+// Helpers of the file tests: a file's status, a snapshot of a folder, and running a piece of a
+// test in a child process, as another user if need be.
+
+#include "TempFolder.h"
 
 #include <filesystem>
 #include <functional>
@@ -12,24 +14,8 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-namespace vqtest {
+namespace vq::test {
 
-// A fresh folder per test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return m_path; }
-    std::string at(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
-void PutBytes(const std::string& path, const std::string& bytes);
-std::string GetBytes(const std::string& path);
 struct stat StatOf(const std::string& path);
 
 // Everything under the folder: names with their bytes, link targets or kinds. A failed
@@ -71,4 +57,4 @@ std::string CommandOutput(const std::string& command);
 
 bool HaveCommand(const std::string& name);
 
-}  // namespace vqtest
+}  // namespace vq::test

@@ -26,7 +26,7 @@ namespace vq {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace vqtest;
+using namespace vq::test;
 
 FileError System(int err) { return FileError::System(err); }
 
@@ -132,7 +132,7 @@ TEST_P(NewFileModeTest, NewFileGetsTheUsualModeUnderTheUmask) {
     const WriteResult result = WriteFileSafely(path, "a=1\n");
     ::umask(oldMask);
 
-    ASSERT_TRUE(result.ok) << vqtest::Outcome(result);
+    ASSERT_TRUE(result.ok) << test::Outcome(result);
     EXPECT_EQ(StatOf(path).st_mode & 07777, 0666 & ~GetParam());
 }
 
@@ -178,7 +178,7 @@ TEST_P(WriteThroughLinkTest, LinksStayLinksAndTheTargetGetsTheBytes) {
     auto expected = Snapshot(folder.path());
 
     const WriteResult result = WriteFileSafely(folder.at(c.writeTo), "new\r\n");
-    ASSERT_TRUE(result.ok) << vqtest::Outcome(result);
+    ASSERT_TRUE(result.ok) << test::Outcome(result);
     expected[c.real] = "new\r\n";
     EXPECT_EQ(Snapshot(folder.path()), expected);
 }
@@ -214,7 +214,7 @@ TEST_P(WriteHardLinkedTest, BothNamesSeeTheNewContent) {
     const ino_t inode = StatOf(folder.at("a.ini")).st_ino;
 
     const WriteResult result = WriteFileSafely(folder.at("a.ini"), c.bytes);
-    ASSERT_TRUE(result.ok) << vqtest::Outcome(result);
+    ASSERT_TRUE(result.ok) << test::Outcome(result);
     const std::map<std::string, std::string> expected{{"a.ini", c.bytes}, {"b.ini", c.bytes}};
     EXPECT_EQ(Snapshot(folder.path()), expected);
     EXPECT_EQ(StatOf(folder.at("a.ini")).st_ino, inode);

@@ -2,12 +2,12 @@
 
 #include "core/files/ProgramFiles.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include <stdlib.h>
 
 namespace vq {
 namespace {
@@ -16,12 +16,8 @@ namespace fs = std::filesystem;
 
 class ProgramFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vq-files-XXXXXX").string();
-        root = ::mkdtemp(pattern.data());
-    }
-    void TearDown() override { fs::remove_all(root); }
-    std::string root;
+    test::TempFolder folder;
+    const std::string root = folder.path();
 };
 
 TEST_F(ProgramFilesTest, BuildTreeBesideTheExecutable) {

@@ -22,7 +22,7 @@
 namespace vq {
 namespace {
 
-using namespace vqtest;
+using namespace vq::test;
 
 unsigned long Setting(const char* name, unsigned long fallback) {
     const char* value = std::getenv(name);
@@ -85,9 +85,9 @@ TEST(RoundTripFuzz, LoadThenSaveGivesTheSameBytes) {
         std::string read = file;
         if (onDisk) {
             PutBytes(path, file);
-            ReadResult fromDisk = ReadWholeFile(path);
+            const BytesResult fromDisk = ReadFileBytes(path, file.size());
             ASSERT_TRUE(fromDisk.ok);
-            read = std::move(fromDisk.bytes);
+            read = std::string(fromDisk.bytes.view());
         }
         ShownText shown = FromFileBytes(std::move(read));
         Document document;

@@ -25,7 +25,7 @@
 namespace vq {
 namespace {
 
-using namespace vqtest;
+using namespace vq::test;
 
 const std::string kOld = "[PHP]\nengine=On\n";
 const std::string kMine = "[PHP]\nengine=Off\n";

@@ -20,7 +20,7 @@
 namespace vq {
 namespace {
 
-using namespace vqtest;
+using namespace vq::test;
 
 // A folder the saver cannot write, with the saver's own file in it, and a temporary folder
 // the saver can write. The saving runs as an ordinary user: root may write anywhere.
@@ -61,8 +61,9 @@ TEST_P(WriteInPlaceTest, FolderThatCannotTakeATemporaryFile) {
     EXPECT_EQ(Save(bytes, temp), "ok");
     EXPECT_EQ(GetBytes(path), bytes);
     EXPECT_EQ(StatOf(path).st_ino, inode);
-    if (GetParam())
+    if (GetParam()) {
         EXPECT_EQ(GetBytes(folder + "/php.ini.bak"), bytes);
+    }
     EXPECT_EQ(Snapshot(temp).size(), 0u) << "the safe copy was left behind";
     EXPECT_EQ(Snapshot(folder).size(), GetParam() ? 2u : 1u);
 }
@@ -106,8 +107,9 @@ TEST_P(WriteInPlaceFaultTest, OldBytesBackOrTheSafeCopyKept) {
     ASSERT_EQ(::link(path.c_str(), (folder + "/php.ini.bak").c_str()), 0);
     for (const std::string& p : {folder, temp, path})
         HandOver(p);
-    if (!c.folderWritable)
+    if (!c.folderWritable) {
         ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    }
 
     const std::string outcome = RunUnprivileged([&] {
         ::setenv("TMPDIR", temp.c_str(), 1);
@@ -164,8 +166,9 @@ TEST_P(WriteUnderSizeLimitTest, FailsInsteadOfEndingTheProgram) {
     TempFolder folder;
     const std::string path = folder.at("php.ini");
     PutBytes(path, "old=1\r\n");
-    if (GetParam())
+    if (GetParam()) {
         ASSERT_EQ(::link(path.c_str(), folder.at("b.ini").c_str()), 0);
+    }
     const auto before = Snapshot(folder.path());
 
     const std::string outcome = RunInChild([&] {

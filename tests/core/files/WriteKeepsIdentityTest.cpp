@@ -18,7 +18,7 @@
 namespace vq {
 namespace {
 
-using namespace vqtest;
+using namespace vq::test;
 
 constexpr uid_t kOtherUser = 4321;
 constexpr gid_t kSharedGroup = 4322;

@@ -15,7 +15,7 @@ inline void PrintTo(const FileError& error, std::ostream* os) {
 
 }  // namespace vq
 
-namespace vqtest {
+namespace vq::test {
 
 // "ok", or "failed: " with the reason and any kept copy, to compare in one line.
 inline std::string Outcome(const vq::WriteResult& result) {
@@ -29,4 +29,4 @@ inline std::string Outcome(const vq::WriteResult& result) {
 
 inline std::string FailedWith(int err) { return "failed: " + vq::ReasonText(vq::FileError::System(err)); }
 
-}  // namespace vqtest
+}  // namespace vq::test

@@ -2,7 +2,7 @@
 // php.ini-like, smb.conf-like, CR LF, GBK and UTF-16 files, what is refused, and when nothing is
 // written at all.
 
-#include "../SourceFiles.h"
+#include "SourceFiles.h"
 #include "../files/FileTestSupport.h"
 
 #include "core/headless/FileEdit.h"
@@ -16,8 +16,8 @@
 namespace vq {
 namespace {
 
-using vqtest::GetBytes;
-using vqtest::PutBytes;
+using test::GetBytes;
+using test::PutBytes;
 
 AnalysisSettings Pattern(int p, std::string rem = {}) {
     SignPanel signs;
@@ -34,7 +34,7 @@ AnalysisSettings FullWidthSplit() {
     return s;
 }
 
-std::string Fixture(const std::string& name) { return GetBytes(vqtest::SourceFile("tests/data/headless/" + name)); }
+std::string Fixture(const std::string& name) { return GetBytes(test::SourceFile("tests/data/headless/" + name)); }
 
 KeyEdit Get(std::string section, std::string key) { return {EditAction::Get, std::move(section), std::move(key), {}}; }
 KeyEdit Set(std::string section, std::string key, std::string value) {
@@ -80,7 +80,7 @@ struct EditedFile {
 };
 
 EditedFile Edit(const std::string& before, std::vector<KeyEdit> edits, const AnalysisSettings& s, bool check = false) {
-    vqtest::TempFolder folder;
+    test::TempFolder folder;
     FileEditRequest request;
     request.path = folder.at("file.ini");
     PutBytes(request.path, before);
@@ -508,12 +508,12 @@ TEST(FileEdit, DiffOfDeletedLinesAndGbkShownInUtf8) {
 
 // An edit that changes nothing leaves the file alone: not even its modification time moves.
 TEST(FileEdit, NoChangeNoWrite) {
-    vqtest::TempFolder folder;
+    test::TempFolder folder;
     FileEditRequest request;
     request.path = folder.at("same.ini");
     PutBytes(request.path, "[a]\nk = 1\n;j = 2\n");
     ASSERT_EQ(::system(("touch -d '2001-02-03 04:05:06.789' " + request.path).c_str()), 0);
-    const struct stat before = vqtest::StatOf(request.path);
+    const struct stat before = test::StatOf(request.path);
     request.settings = Pattern(1);
     request.edits = {Set("a", "k", "1"), Disable("a", "j"), Delete("a", "x"), Enable("a", "k"), Get("a", "k")};
     const FileEditResult result = EditFile(request);
@@ -521,7 +521,7 @@ TEST(FileEdit, NoChangeNoWrite) {
     EXPECT_FALSE(result.changed);
     EXPECT_FALSE(result.written);
     EXPECT_TRUE(result.diff.empty());
-    const struct stat after = vqtest::StatOf(request.path);
+    const struct stat after = test::StatOf(request.path);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);

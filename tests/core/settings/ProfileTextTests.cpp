@@ -183,11 +183,11 @@ TEST(ProfileWriteRead, EveryValueReadsBackAsWritten) {
         entries.emplace_back(std::to_string(i), values[i]);
     file.replaceSection("L", entries);
     for (size_t i = 0; i < values.size(); ++i)
-        file.setValue("S", "k" + std::to_string(i), values[i]);
+        file.setValue("S", std::string("k").append(std::to_string(i)), values[i]);
     const ProfileText reread(file.bytes());
     EXPECT_EQ(reread.entries("L"), entries);
     for (size_t i = 0; i < values.size(); ++i)
-        EXPECT_EQ(reread.value("S", "k" + std::to_string(i)), values[i]) << i;
+        EXPECT_EQ(reread.value("S", std::string("k").append(std::to_string(i))), values[i]) << i;
 }
 
 struct IntCase {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
@@ -20,25 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "vq-settings-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(m_path); }
-    std::string path(const std::string& name = {}) const { return name.empty() ? m_path : m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
-
-void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::GetBytes;
+using test::PutBytes;
+using test::TempFolder;
 
 struct PlaceCase {
     std::string name;
@@ -67,14 +50,14 @@ TEST_P(SettingsPlaceTest, PicksTheFiles) {
         return p;
     };
     if (c.fileBeside)
-        WriteBytes(program.path(kSettingsFileName), "");
+        PutBytes(program.at(kSettingsFileName), "");
     if (c.xdgFile) {
-        fs::create_directories(home.path(".config/varnoquil"));
-        WriteBytes(home.path(".config/varnoquil/tolvry.ini"), "");
+        fs::create_directories(home.at(".config/varnoquil"));
+        PutBytes(home.at(".config/varnoquil/tolvry.ini"), "");
     }
     const SettingsPlace place{program.path(), real(c.xdg), c.home ? home.path() : "", "", ""};
     const SettingsFiles files = LocateSettingsFiles(place, [&](const std::string& path) {
-        EXPECT_EQ(path, program.path(kSettingsFileName));
+        EXPECT_EQ(path, program.at(kSettingsFileName));
         return c.besideWritable;
     });
     EXPECT_EQ(files.read, real(c.read));
@@ -111,16 +94,16 @@ TEST(SettingsPlaceTest, NotesOfFailures) {
 // another user (root) owns is read and left alone, and the settings go to the user's XDG folder,
 // the shared file's other contents with them; one the user may write is a portable copy.
 TEST(SettingsPlaceTest, ReadOnlyFileBesideTheProgram) {
-    vqtest::TempFolder program;
-    vqtest::TempFolder home;
+    TempFolder program;
+    TempFolder home;
     ::chmod(program.path().c_str(), 0755);
     const std::string shared = program.at(kSettingsFileName);
-    WriteBytes(shared, "; from the administrator\n[General]\nDefault_Pattern=1\n[Extra]\nkey=1\n");
+    PutBytes(shared, "; from the administrator\n[General]\nDefault_Pattern=1\n[Extra]\nkey=1\n");
     ::chmod(shared.c_str(), 0444);
-    vqtest::HandOver(home.path());
+    test::HandOver(home.path());
     const SettingsPlace place{program.path(), "", home.path(), "", ""};
     const std::string xdg = home.at(".config/varnoquil/tolvry.ini");
-    EXPECT_EQ(vqtest::RunUnprivileged([&] {
+    EXPECT_EQ(test::RunUnprivileged([&] {
                   const SettingsFiles files = LocateSettingsFiles(place);
                   if (files.read != shared || files.write != xdg)
                       return "read " + files.read + ", write " + files.write;
@@ -139,14 +122,14 @@ TEST(SettingsPlaceTest, ReadOnlyFileBesideTheProgram) {
                   return refused == "保存设置文件 \"" + xdg + "\" 失败！\n没有访问权限。" ? std::string() : refused;
               }),
               "");
-    EXPECT_EQ(ReadBytes(shared), "; from the administrator\n[General]\nDefault_Pattern=1\n[Extra]\nkey=1\n");
-    const std::string saved = ReadBytes(xdg);
+    EXPECT_EQ(GetBytes(shared), "; from the administrator\n[General]\nDefault_Pattern=1\n[Extra]\nkey=1\n");
+    const std::string saved = GetBytes(xdg);
     EXPECT_TRUE(saved.starts_with("; from the administrator\n[General]\nDefault_Pattern=1\nRecent_Count=7\n")) << saved;
     EXPECT_NE(saved.find("[Extra]\nkey=1\n"), std::string::npos) << saved;
 
-    vqtest::HandOver(shared);
+    test::HandOver(shared);
     ::chmod(shared.c_str(), 0644);
-    EXPECT_EQ(vqtest::RunUnprivileged([&] {
+    EXPECT_EQ(test::RunUnprivileged([&] {
                   const SettingsFiles files = LocateSettingsFiles(place);
                   return files.read == shared && files.write == shared ? std::string() : "write " + files.write;
               }),
@@ -162,7 +145,7 @@ ProgramSettings Loaded(const std::string& path) {
 
 TEST(SettingsFileTest, FirstRunCreatesFolderAndFile) {
     TempFolder home;
-    const std::string path = home.path(".config/varnoquil/tolvry.ini");
+    const std::string path = home.at(".config/varnoquil/tolvry.ini");
     const ProgramSettings first = Loaded(path);
     EXPECT_EQ(first.recentCount, 5);
     EXPECT_EQ(first.remSigns, std::vector<std::string>{";"});
@@ -171,47 +154,47 @@ TEST(SettingsFileTest, FirstRunCreatesFolderAndFile) {
     s.recentFiles = {"/a.ini"};
     EXPECT_EQ(SaveSettingsFile(path, s), "");
     struct stat st {};
-    ASSERT_EQ(::stat(home.path(".config/varnoquil").c_str(), &st), 0);
+    ASSERT_EQ(::stat(home.at(".config/varnoquil").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     EXPECT_EQ(Loaded(path).recentFiles, s.recentFiles);
     // No temporary file is left beside it.
-    EXPECT_EQ(std::distance(fs::directory_iterator(home.path(".config/varnoquil")), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.at(".config/varnoquil")), fs::directory_iterator()), 1);
 }
 
 TEST(SettingsFileTest, SaveKeepsWhatTheUserChangedMeanwhile) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
-    WriteBytes(path, "; mine\n[General]\nRecent_Count=3\n");
+    const std::string path = dir.at("tolvry.ini");
+    PutBytes(path, "; mine\n[General]\nRecent_Count=3\n");
     ProgramSettings s = Loaded(path);
-    WriteBytes(path, "; mine\n[General]\nRecent_Count=3\n[Extra]\nKept=yes\n");  // edited while running
+    PutBytes(path, "; mine\n[General]\nRecent_Count=3\n[Extra]\nKept=yes\n");  // edited while running
     s.defaultPattern = 0;
     ASSERT_EQ(SaveSettingsFile(path, s), "");
-    const std::string after = ReadBytes(path);
+    const std::string after = GetBytes(path);
     EXPECT_TRUE(after.starts_with("; mine\n[General]\nRecent_Count=3\nDefault_Pattern=0\n")) << after;
     EXPECT_NE(after.find("[Extra]\nKept=yes\n"), std::string::npos) << after;
 }
 
 TEST(SettingsFileTest, JunkNeverStopsAStartAndSurvivesASave) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
+    const std::string path = dir.at("tolvry.ini");
     std::mt19937 random(7);
     std::string junk(64 * 1024, '\0');
     for (char& c : junk)
         c = static_cast<char>(random() % 256);
-    WriteBytes(path, junk);
+    PutBytes(path, junk);
     const ProgramSettings s = Loaded(path);
     EXPECT_EQ(s.recentCount, 5);
     EXPECT_EQ(s.defaultPattern, 2);
     ASSERT_EQ(SaveSettingsFile(path, s), "");
-    const std::string after = ReadBytes(path);
+    const std::string after = GetBytes(path);
     EXPECT_TRUE(after.starts_with(junk));
     EXPECT_EQ(Loaded(path).recentCount, 5);
 }
 
 TEST(SettingsFileTest, HugeFileIsReadInPartAndNeverRewritten) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
-    WriteBytes(path, "[General]\nRecent_Count=3\n");
+    const std::string path = dir.at("tolvry.ini");
+    PutBytes(path, "[General]\nRecent_Count=3\n");
     const auto gigabyte = std::uintmax_t{1} << 30;
     fs::resize_file(path, gigabyte);  // sparse: takes no room on disk
 
@@ -225,8 +208,8 @@ TEST(SettingsFileTest, HugeFileIsReadInPartAndNeverRewritten) {
 
 TEST(SettingsFileTest, FileAtTheLimitIsWhole) {
     TempFolder dir;
-    const std::string path = dir.path("tolvry.ini");
-    WriteBytes(path, std::string(100, ';'));
+    const std::string path = dir.at("tolvry.ini");
+    PutBytes(path, std::string(100, ';'));
     EXPECT_EQ(ReadSettingsFile(path, 100).state, SettingsFileText::State::Whole);
     EXPECT_EQ(ReadSettingsFile(path, 99).state, SettingsFileText::State::Cut);
     EXPECT_EQ(SaveSettingsFile(path, ProgramSettings{}, 99), "保存设置文件 \"" + path + "\" 失败！\n文件太大。");
@@ -235,47 +218,47 @@ TEST(SettingsFileTest, FileAtTheLimitIsWhole) {
 
 TEST(SettingsFileTest, UnusablePathsSayWhy) {
     TempFolder dir;
-    ::mkdir(dir.path("tolvry.ini").c_str(), 0755);  // a folder where the file should be
-    EXPECT_EQ(ReadSettingsFile(dir.path("tolvry.ini")).state, SettingsFileText::State::Unreadable);
-    EXPECT_EQ(Loaded(dir.path("tolvry.ini")).recentCount, 5);
-    EXPECT_EQ(SaveSettingsFile(dir.path("tolvry.ini"), ProgramSettings{}),
-              "保存设置文件 \"" + dir.path("tolvry.ini") + "\" 失败！\n这是一个文件夹。");
+    ::mkdir(dir.at("tolvry.ini").c_str(), 0755);  // a folder where the file should be
+    EXPECT_EQ(ReadSettingsFile(dir.at("tolvry.ini")).state, SettingsFileText::State::Unreadable);
+    EXPECT_EQ(Loaded(dir.at("tolvry.ini")).recentCount, 5);
+    EXPECT_EQ(SaveSettingsFile(dir.at("tolvry.ini"), ProgramSettings{}),
+              "保存设置文件 \"" + dir.at("tolvry.ini") + "\" 失败！\n这是一个文件夹。");
 
-    WriteBytes(dir.path("plain"), "x");  // a file where a folder should be
-    const std::string below = dir.path("plain/varnoquil/tolvry.ini");
+    PutBytes(dir.at("plain"), "x");  // a file where a folder should be
+    const std::string below = dir.at("plain/varnoquil/tolvry.ini");
     EXPECT_EQ(ReadSettingsFile(below).state, SettingsFileText::State::Missing);
     EXPECT_EQ(SaveSettingsFile(below, ProgramSettings{}),
               "保存设置文件 \"" + below + "\" 失败！\n路径中有一部分不是文件夹。");
-    EXPECT_EQ(ReadBytes(dir.path("plain")), "x");
+    EXPECT_EQ(GetBytes(dir.at("plain")), "x");
 }
 
 // A failure is told once for as long as it lasts: at the next close the same failure says
 // nothing, another one is told, and a save that works forgets it.
 TEST(SettingsFileTest, FailureIsToldOnce) {
     TempFolder dir;
-    WriteBytes(dir.path("plain"), "x");  // no folder can be made below a file
-    SettingsFiles files{dir.path("plain/tolvry.ini"),
-                        dir.path("plain/varnoquil/tolvry.ini"),
-                        {dir.path("state/varnoquil/settings-not-saved")}};
+    PutBytes(dir.at("plain"), "x");  // no folder can be made below a file
+    SettingsFiles files{dir.at("plain/tolvry.ini"),
+                        dir.at("plain/varnoquil/tolvry.ini"),
+                        {dir.at("state/varnoquil/settings-not-saved")}};
     const std::string failure = "保存设置文件 \"" + files.write + "\" 失败！\n路径中有一部分不是文件夹。";
     EXPECT_EQ(SaveSettingsTellingOnce(files, ProgramSettings{}), failure);
     EXPECT_EQ(SaveSettingsTellingOnce(files, ProgramSettings{}), "");
-    EXPECT_EQ(ReadBytes(files.notes[0]), failure);
+    EXPECT_EQ(GetBytes(files.notes[0]), failure);
 
-    ::mkdir(dir.path("other.ini").c_str(), 0755);  // another failure is told
+    ::mkdir(dir.at("other.ini").c_str(), 0755);  // another failure is told
     SettingsFiles other = files;
-    other.write = dir.path("other.ini");
+    other.write = dir.at("other.ini");
     EXPECT_EQ(SaveSettingsTellingOnce(other, ProgramSettings{}),
               "保存设置文件 \"" + other.write + "\" 失败！\n这是一个文件夹。");
 
-    files.write = dir.path("ok/tolvry.ini");
+    files.write = dir.at("ok/tolvry.ini");
     EXPECT_EQ(SaveSettingsTellingOnce(files, ProgramSettings{}), "");
     EXPECT_FALSE(fs::exists(files.notes[0]));
     EXPECT_EQ(SaveSettingsTellingOnce(other, ProgramSettings{}),
               "保存设置文件 \"" + other.write + "\" 失败！\n这是一个文件夹。");
 
     // Nowhere to note it: told every time rather than never.
-    other.notes = {dir.path("plain/note")};
+    other.notes = {dir.at("plain/note")};
     EXPECT_NE(SaveSettingsTellingOnce(other, ProgramSettings{}), "");
     EXPECT_NE(SaveSettingsTellingOnce(other, ProgramSettings{}), "");
 }

@@ -13,7 +13,9 @@ namespace {
 // UTF-16 units as bytes of the given order, after the mark.
 std::string Utf16(std::u16string_view units, bool littleEndian) {
     std::string bytes;
-    for (const char16_t u : std::u16string(1, u'\xFEFF') + std::u16string(units)) {
+    std::u16string marked(1, u'\xFEFF');
+    marked += units;
+    for (const char16_t u : marked) {
         const char high = static_cast<char>(u >> 8);
         const char low = static_cast<char>(u & 0xFF);
         bytes += littleEndian ? low : high;

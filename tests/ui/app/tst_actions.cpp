@@ -1,13 +1,11 @@
-// The window's table of actions: built from the catalogue, bound to handlers, and brought up to
-// date in one pass however many changes asked for it.
+// The window's table of actions: bound to handlers, and brought up to date in one pass however
+// many changes asked for it.
 #include "ui/toolbox/ActionTable.h"
 
 #include <QAction>
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
-
-#include <set>
 
 namespace {
 
@@ -25,29 +23,12 @@ public slots:
 class TestActions : public QObject {
     Q_OBJECT
 private slots:
-    void everyCommandOnceDisabled();
     void boundActionRunsItsSlot();
     void requestsJoinIntoOnePass_data();
     void requestsJoinIntoOnePass();
     void inputRunsAPendingPassFirst_data();
     void inputRunsAPendingPassFirst();
 };
-
-void TestActions::everyCommandOnceDisabled() {
-    QWidget window;
-    vq::ActionTable actions(&window);
-    std::set<QString> names;
-    for (const vq::ActionInfo& info : vq::ActionCatalog()) {
-        QAction* a = actions[info.id];
-        QVERIFY(a);
-        QCOMPARE(a->objectName(), QString::fromLatin1(info.name));
-        QCOMPARE(a->parent(), &window);
-        QVERIFY2(!a->isEnabled(), info.name);
-        names.insert(a->objectName());
-    }
-    QCOMPARE(names.size(), vq::kActionCount);
-    QCOMPARE(window.findChildren<QAction*>().size(), qsizetype(vq::kActionCount));
-}
 
 void TestActions::boundActionRunsItsSlot() {
     QWidget window;

@@ -121,7 +121,7 @@ void TestRanges::changedRowsAreRepaintedByRanges() {
     {
         vq::Document::ChangeBatch batch(w.document());
         for (size_t i : {4, 5, 6, 12}) {
-            w.document().setCaption(i, ";" + std::string(w.document().caption(i)));
+            w.document().setCaption(i, std::string(";").append(w.document().caption(i)));
             w.document().setChecked(i, false);
         }
     }

@@ -1,4 +1,4 @@
-// The document session without a window: the steps of new, open and unload, signs encoded for
+// The document session without a window: the steps of new and open, signs encoded for
 // each document, and models that let go of their views when the session goes.
 #include "TestFiles.h"
 
@@ -21,7 +21,6 @@ private slots:
     void openSteps_data();
     void openSteps();
     void openOverExtractionMirrorsAgain();
-    void unloadEmptiesEverything();
     void newDocument();
     void signsEncodedPerDocument_data();
     void signsEncodedPerDocument();
@@ -112,24 +111,6 @@ void TestSession::openOverExtractionMirrorsAgain() {
     QCOMPARE(QString::fromStdString(doc.fileName()), QStringLiteral("/tmp/y.ini"));
 }
 
-void TestSession::unloadEmptiesEverything() {
-    vq::DocumentSession session;
-    session.startNew();
-    Open(session, "/tmp/u.ini", "[a]\r\nb=1\r\n");
-    session.document().setCaption(1, "b=2");
-    QVERIFY(session.document().modified());
-
-    session.unload();
-    const vq::Document& doc = session.document();
-    QCOMPARE(session.rows()->rowCount(), 0);
-    QCOMPARE(session.tree()->rowCount(), 0);
-    QVERIFY(doc.target().empty());
-    QVERIFY(!doc.modified());
-    QCOMPARE(QString::fromStdString(doc.fileName()), QStringLiteral("Untitled"));
-    QCOMPARE(QString::fromStdString(doc.windowCaption()), QStringLiteral("Varnoquil"));
-    QCOMPARE(session.log()->rowCount(), 1);  // the log is New's to empty
-}
-
 void TestSession::newDocument() {
     vq::DocumentSession session;
     session.document().addLogEntry(0, "w", "t");
@@ -158,8 +139,8 @@ void TestSession::signsEncodedPerDocument() {
     session.startNew();
     Open(session, "/tmp/s.ini", file);
     vq::AnalysisSettings typed;
+    typed.remSign = std::string(1, '#');
     typed.titleBeginSign = typed.titleEndSign = QStringLiteral("＃＃").toStdString();
-    typed.remSign = "#";
     const vq::AnalysisSettings s = session.settingsForDocument(typed);
     QCOMPARE(Bytes(s.titleBeginSign), titleBytes);
     QCOMPARE(Bytes(s.titleEndSign), titleBytes);

@@ -67,7 +67,7 @@ void TestTargetText::followsEveryKindOfChange() {
     {
         vq::Document::ChangeBatch batch(doc);
         for (size_t i = 0; i < doc.rowCount(); i += 2)
-            doc.setCaption(i, ";" + std::string(doc.caption(i)));
+            doc.setCaption(i, std::string(";").append(doc.caption(i)));
     }
     check("every other row commented in one command");
     std::vector<size_t> gone = {0};

@@ -128,7 +128,7 @@ void TestTree::refreshChecksEveryActiveRowAgain() {
 
 void TestTree::refreshNeedsRows() {
     MainWindowFixture f;
-    vq::TfrmMain& w = f.start();
+    f.start();
     QVERIFY(!f.action("actRefreshTree")->isEnabled());
     f.files().OpenDocument(f.writeFile("a.ini", kFile));
     QVERIFY(f.action("actRefreshTree")->isEnabled());

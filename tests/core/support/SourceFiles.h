@@ -7,9 +7,9 @@
 
 #include <string>
 
-namespace vqtest {
+namespace vq::test {
 
 // The path of a file given relative to the top of the source tree.
 std::string SourceFile(const std::string& relative);
 
-}  // namespace vqtest
+}  // namespace vq::test

@@ -1,10 +1,22 @@
-#include "EditingTestSupport.h"
+#include "DocumentStates.h"
 
 #include "core/Texts.h"
+#include "core/document/DocumentLoading.h"
 
 #include <stdexcept>
 
 namespace vq::test {
+
+std::unique_ptr<Document> Opened(const std::string& bytes, const AnalysisSettings& analysis) {
+    LoadOptions options;
+    options.analysis = &analysis;
+    LoadResult loaded = OpenBytesIntoDocument(ByteBuffer::copyOf(bytes), options);
+    if (loaded.status != LoadStatus::Loaded)
+        throw std::runtime_error("the bytes did not load");
+    loaded.document->setFileName("/a.ini");
+    loaded.document->showFileNameInCaption();
+    return std::move(loaded.document);
+}
 
 std::unique_ptr<Document> MakeDocument(std::string_view bytes) {
     auto doc = std::make_unique<Document>();
@@ -63,10 +75,17 @@ std::vector<std::string> RowStates(const Document& doc) {
         if (doc.isNewRow(i))
             flags += 'n';
         if (flags.empty())
-            flags = "-";
+            flags += '-';
         const std::string original = doc.isNewRow(i) ? std::string(texts::kNewLineMark) : std::string(doc.original(i));
         out.push_back(std::string(doc.caption(i)) + "|" + original + "|" + flags);
     }
+    return out;
+}
+
+std::vector<std::string> Captions(const Document& doc) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < doc.rowCount(); ++i)
+        out.emplace_back(doc.caption(i));
     return out;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace vqtest {
+namespace vq::test {
 
 std::string SourceFile(const std::string& relative) {
     const char* copy = std::getenv("VQ_SOURCE_DIR");
@@ -10,4 +10,4 @@ std::string SourceFile(const std::string& relative) {
     return top + "/" + relative;
 }
 
-}  // namespace vqtest
+}  // namespace vq::test

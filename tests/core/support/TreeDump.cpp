@@ -1,6 +1,6 @@
 #include "TreeDump.h"
 
-namespace vq::testing {
+namespace vq::test {
 
 namespace {
 
@@ -55,4 +55,4 @@ void LoadLines(Document& doc, const std::vector<std::string>& lines) {
     doc.load(bytes, Progress{});
 }
 
-}  // namespace vq::testing
+}  // namespace vq::test

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vq::testing {
+namespace vq::test {
 
 // One line per live node in tree order: two spaces per level, the node's text, its normal and
 // selected image and the index of its row ("  host=local 2/2 r2"). "r-" marks a node without row.
@@ -24,4 +24,4 @@ std::string DumpRowNodes(const Document& doc);
 // A document loaded from lines joined with "\n".
 void LoadLines(Document& doc, const std::vector<std::string>& lines);
 
-}  // namespace vq::testing
+}  // namespace vq::test
