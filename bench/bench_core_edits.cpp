@@ -7,13 +7,12 @@
 //   "10000 log entries: N ms"
 //   "memory after ten edit passes / after the first: X"  (target: at most 1.5)
 
+#include "CoreBenchSupport.h"
 #include "HeapAccounting.h"
-#include "PhpIniLike.h"
 
 #include "core/Texts.h"
 #include "core/document/DocumentLoading.h"
 #include "core/document/LineTests.h"
-#include "core/settings/SignPanel.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,41 +24,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 constexpr int kLines = 1'000'000;
 constexpr int kChanged = 10'000;
-
-double Millis(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-const vq::AnalysisSettings& Settings() {
-    static const vq::AnalysisSettings settings = [] {
-        vq::SignPanel signs;
-        signs.PatternClick(2);
-        return signs.settings();
-    }();
-    return settings;
-}
-
-// What a view hears, counted.
-struct CountingView : vq::DocumentListener {
-    long notifications = 0;
-    void rowsChanged(vq::Range) override { ++notifications; }
-    void rowsRemoved(vq::Range) override { ++notifications; }
-    void targetLinesReplaced(vq::Range) override { ++notifications; }
-    void targetLinesRemoved(vq::Range) override { ++notifications; }
-    void logAppended(vq::Range) override { ++notifications; }
-};
-
-std::unique_ptr<vq::Document> OpenedDocument() {
-    static const std::string file = bench::PhpIniLike(kLines);
-    vq::LoadOptions options;
-    options.analysis = &Settings();
-    vq::LoadResult loaded = vq::OpenBytesIntoDocument(vq::ByteBuffer::copyOf(file), options);
-    loaded.document->setFileName("/tmp/php.ini");
-    return std::move(loaded.document);
-}
 
 std::vector<size_t> ScatteredRows() {
     std::vector<size_t> rows;
@@ -80,11 +47,11 @@ constexpr const char* kComment = "注释选定行(&R)";
 constexpr const char* kDelete = "删除选定行(&T)";
 
 void BM_CommentScatteredRows(benchmark::State& state) {
-    auto doc = OpenedDocument();
+    auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
     CountingView view;
     doc->addListener(&view);
     const auto rows = ScatteredRows();
-    const vq::AnalysisSettings& s = Settings();
+    const vq::AnalysisSettings& s = PhpIniSettings();
     for (auto _ : state) {
         view.notifications = 0;
         const auto t0 = Clock::now();
@@ -130,7 +97,7 @@ void BM_DeleteSelectedRows(benchmark::State& state) {
     const auto rows = ScatteredRows();
     for (auto _ : state) {
         state.PauseTiming();
-        auto doc = OpenedDocument();
+        auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
         CountingView view;
         doc->addListener(&view);
         state.ResumeTiming();
@@ -166,7 +133,7 @@ void BM_DeleteSelectedRows(benchmark::State& state) {
 BENCHMARK(BM_DeleteSelectedRows)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_LogEntries(benchmark::State& state) {
-    auto doc = OpenedDocument();
+    auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
     CountingView view;
     doc->addListener(&view);
     for (auto _ : state) {
@@ -194,7 +161,7 @@ BENCHMARK(BM_LogEntries)->UseManualTime()->Iterations(10)->Unit(benchmark::kMill
 void BM_TenEditPasses(benchmark::State& state) {
     for (auto _ : state) {
         const long long before = heap::Live();
-        auto doc = OpenedDocument();
+        auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
         long long afterFirst = 0;
         for (int pass = 1; pass <= 10; ++pass) {
             const std::string sign = pass % 2 ? ";" : "#";

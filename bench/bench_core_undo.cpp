@@ -10,13 +10,12 @@
 //   the same with comment and uncomment taking turns, so that every cycle keeps a step of a
 //   million rows and the history's bound on bytes drops the oldest
 
+#include "CoreBenchSupport.h"
 #include "HeapAccounting.h"
-#include "PhpIniLike.h"
 
 #include "core/document/DocumentLoading.h"
 #include "core/editing/CommentCommands.h"
 #include "core/editing/UndoHistory.h"
-#include "core/settings/SignPanel.h"
 
 #include "core/Texts.h"
 
@@ -31,49 +30,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 constexpr size_t kLines = 1'000'000;
 constexpr size_t kScattered = 10'000;
 constexpr int kCycles = 20;
-
-double Millis(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
-double MB(long long bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-const vq::AnalysisSettings& Settings() {
-    static const vq::AnalysisSettings settings = [] {
-        vq::SignPanel signs;
-        signs.PatternClick(2);  // php.ini
-        return signs.settings();
-    }();
-    return settings;
-}
-
-// What a view hears, counted.
-struct CountingView : vq::DocumentListener {
-    long notifications = 0;
-    void rowsChanged(vq::Range) override { ++notifications; }
-    void rowsInserted(vq::Range) override { ++notifications; }
-    void rowsRemoved(vq::Range) override { ++notifications; }
-    void targetLinesReplaced(vq::Range) override { ++notifications; }
-    void logAppended(vq::Range) override { ++notifications; }
-};
-
-std::unique_ptr<vq::Document> OpenedDocument() {
-    static const std::string file = bench::PhpIniLike(static_cast<int>(kLines));
-    vq::LoadOptions options;
-    options.analysis = &Settings();
-    vq::LoadResult loaded = vq::OpenBytesIntoDocument(vq::ByteBuffer::copyOf(file), options);
-    loaded.document->setFileName("/tmp/php.ini");
-    return std::move(loaded.document);
-}
-
-std::vector<size_t> AllRows(const vq::Document& doc) {
-    std::vector<size_t> rows(doc.rowCount());
-    std::iota(rows.begin(), rows.end(), size_t{0});
-    return rows;
-}
 
 template <typename F>
 double Timed(F&& f) {
@@ -97,7 +57,7 @@ Best g_all, g_scattered;
 void Measure(benchmark::State& state, Best& best, const std::function<std::vector<size_t>(const vq::Document&)>& rows) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto doc = OpenedDocument();
+        auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
         vq::UndoHistory history(*doc);
         CountingView view;
         doc->addListener(&view);
@@ -105,7 +65,7 @@ void Measure(benchmark::State& state, Best& best, const std::function<std::vecto
         state.ResumeTiming();
         const double command = Timed([&] {
             vq::UndoHistory::Step step(history, vq::texts::kCapRemLine);
-            best.rows = vq::CommentRows(*doc, Settings(), selected);
+            best.rows = vq::CommentRows(*doc, PhpIniSettings(), selected);
         });
         best.stepBytes = history.memoryBytes();
         const double undo = Timed([&] { history.undo(); });
@@ -141,18 +101,18 @@ Cycles g_same, g_turns;
 
 // Select all, comment (or uncomment, taking turns), undo, redo: twenty times.
 void RunCycles(Cycles& figures, bool takeTurns) {
-    OpenedDocument();  // the generated file is made once, outside the figures
+    OpenedPhpIniLike(static_cast<int>(kLines));  // the generated file is made once, outside the figures
     const long long before = heap::Live();
-    auto doc = OpenedDocument();
+    auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
     vq::UndoHistory history(*doc);
     const auto all = AllRows(*doc);
     for (int cycle = 1; cycle <= kCycles; ++cycle) {
         {
             vq::UndoHistory::Step step(history, vq::texts::kCapRemLine);
             if (takeTurns && cycle % 2 == 0)
-                vq::UncommentRows(*doc, Settings(), all);
+                vq::UncommentRows(*doc, PhpIniSettings(), all);
             else
-                vq::CommentRows(*doc, Settings(), all);
+                vq::CommentRows(*doc, PhpIniSettings(), all);
         }
         history.undo();
         history.redo();

@@ -11,15 +11,14 @@
 //   "comment 10000 scattered rows: N ms"     (50 ms)
 //   "ten comment/uncomment passes: memory after the tenth / after the first" (at most 1.5)
 
+#include "CoreBenchSupport.h"
 #include "HeapAccounting.h"
-#include "PhpIniLike.h"
 
 #include "core/document/DocumentLoading.h"
 #include "core/editing/CommentCommands.h"
 #include "core/editing/DeleteRestore.h"
 #include "core/editing/EditLines.h"
 #include "core/editing/InsertLines.h"
-#include "core/settings/SignPanel.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,50 +32,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 constexpr size_t kLines = 1'000'000;
 constexpr size_t kBlock = 10'000;
-
-double Millis(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
-double MB(long long bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-const vq::AnalysisSettings& Settings() {
-    static const vq::AnalysisSettings settings = [] {
-        vq::SignPanel signs;
-        signs.PatternClick(2);  // php.ini
-        return signs.settings();
-    }();
-    return settings;
-}
-
-// What a view hears, counted.
-struct CountingView : vq::DocumentListener {
-    long notifications = 0;
-    void rowsChanged(vq::Range) override { ++notifications; }
-    void rowsInserted(vq::Range) override { ++notifications; }
-    void rowsRemoved(vq::Range) override { ++notifications; }
-    void targetLinesReplaced(vq::Range) override { ++notifications; }
-    void targetLinesInserted(vq::Range) override { ++notifications; }
-    void targetLinesRemoved(vq::Range) override { ++notifications; }
-    void logAppended(vq::Range) override { ++notifications; }
-};
-
-std::unique_ptr<vq::Document> OpenedDocument() {
-    static const std::string file = bench::PhpIniLike(static_cast<int>(kLines));
-    vq::LoadOptions options;
-    options.analysis = &Settings();
-    vq::LoadResult loaded = vq::OpenBytesIntoDocument(vq::ByteBuffer::copyOf(file), options);
-    loaded.document->setFileName("/tmp/php.ini");
-    return std::move(loaded.document);
-}
-
-std::vector<size_t> AllRows(const vq::Document& doc) {
-    std::vector<size_t> rows(doc.rowCount());
-    std::iota(rows.begin(), rows.end(), size_t{0});
-    return rows;
-}
 
 struct Figure {
     double ms = 1e18;
@@ -91,7 +49,7 @@ void Measure(benchmark::State& state, Figure& figure, const std::function<void(v
              const std::function<size_t(vq::Document&)>& command) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto doc = OpenedDocument();
+        auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
         prepare(*doc);
         CountingView view;
         doc->addListener(&view);
@@ -111,19 +69,19 @@ void Measure(benchmark::State& state, Figure& figure, const std::function<void(v
 
 void CommentAll(vq::Document& doc) {
     const auto all = AllRows(doc);
-    vq::CommentRows(doc, Settings(), all);
+    vq::CommentRows(doc, PhpIniSettings(), all);
 }
 
 void BM_SelectAllThenComment(benchmark::State& state) {
     Measure(
         state, g_commentAll, [](vq::Document&) {},
-        [](vq::Document& doc) { return vq::CommentRows(doc, Settings(), AllRows(doc)); });
+        [](vq::Document& doc) { return vq::CommentRows(doc, PhpIniSettings(), AllRows(doc)); });
 }
 BENCHMARK(BM_SelectAllThenComment)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_UncommentAll(benchmark::State& state) {
     Measure(state, g_uncommentAll, CommentAll,
-            [](vq::Document& doc) { return vq::UncommentRows(doc, Settings(), AllRows(doc)); });
+            [](vq::Document& doc) { return vq::UncommentRows(doc, PhpIniSettings(), AllRows(doc)); });
 }
 BENCHMARK(BM_UncommentAll)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -135,7 +93,7 @@ void BM_RestoreAll(benchmark::State& state) {
         [](vq::Document& doc) {
             CommentAll(doc);
             for (size_t k = 0; k < kBlock; ++k)
-                (void)vq::InsertLines(doc, Settings(), k * 100 + k, std::vector<std::string>{"new_key = 1"}, "w");
+                (void)vq::InsertLines(doc, PhpIniSettings(), k * 100 + k, std::vector<std::string>{"new_key = 1"}, "w");
         },
         [](vq::Document& doc) { return vq::RestoreAllRows(doc); });
 }
@@ -171,8 +129,8 @@ void BM_DialogEditBlock(benchmark::State& state) {
             const auto block = vq::DialogEditBlock(selected, 500'000 + kBlock / 2);
             vq::InsertDialogValues dialog;
             dialog.text = text;
-            const auto lines = vq::DialogLines(Settings(), dialog);
-            (void)vq::ApplyDialogEdit(doc, Settings(), *block, lines);
+            const auto lines = vq::DialogLines(PhpIniSettings(), dialog);
+            (void)vq::ApplyDialogEdit(doc, PhpIniSettings(), *block, lines);
             return lines.size();
         });
 }
@@ -185,7 +143,7 @@ void BM_CommentScatteredRows(benchmark::State& state) {
             std::vector<size_t> rows;
             for (size_t k = 0; k < kBlock; ++k)
                 rows.push_back(k * (kLines / kBlock) + 7);  // key lines of the generated file
-            return vq::CommentRows(doc, Settings(), rows);
+            return vq::CommentRows(doc, PhpIniSettings(), rows);
         });
 }
 BENCHMARK(BM_CommentScatteredRows)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
@@ -196,14 +154,14 @@ BENCHMARK(BM_CommentScatteredRows)->UseManualTime()->Iterations(5)->Unit(benchma
 void BM_TenCommentUncommentPasses(benchmark::State& state) {
     for (auto _ : state) {
         const long long before = heap::Live();
-        auto doc = OpenedDocument();
+        auto doc = OpenedPhpIniLike(static_cast<int>(kLines));
         const auto all = AllRows(*doc);
         const long long selection = heap::Live() - before - static_cast<long long>(doc->memoryBytes());
         for (int pass = 1; pass <= 10; ++pass) {
             if (pass % 2)
-                vq::CommentRows(*doc, Settings(), all);
+                vq::CommentRows(*doc, PhpIniSettings(), all);
             else
-                vq::UncommentRows(*doc, Settings(), all);
+                vq::UncommentRows(*doc, PhpIniSettings(), all);
             const long long all = heap::Live() - before;
             const auto document = static_cast<double>(doc->memoryBytes() - doc->log().memoryBytes());
             if (pass == 1) {
