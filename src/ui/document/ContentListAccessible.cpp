@@ -1,6 +1,7 @@
 #include "ui/document/ContentListAccessible.h"
 
 #include "ui/document/ContentListView.h"
+#include "ui/toolbox/AccessibleFactory.h"
 #include "ui/toolbox/AtSpiEvents.h"
 
 #include <QHeaderView>
@@ -143,19 +144,9 @@ private:
     QPersistentModelIndex m_index;
 };
 
-QAccessibleInterface* CreateAccessible(const QString& key, QObject* object) {
-    if (key == QLatin1String(ContentListView::staticMetaObject.className()))
-        if (auto* view = qobject_cast<ContentListView*>(object))
-            return new ContentListAccessible(view);
-    return nullptr;
-}
-
 }  // namespace
 
-void InstallContentListAccessibility() {
-    static const bool installed = (QAccessible::installFactory(CreateAccessible), true);
-    Q_UNUSED(installed);
-}
+void InstallContentListAccessibility() { InstallAccessibleFactory<ContentListView, ContentListAccessible>(); }
 
 ContentListAccessible::ContentListAccessible(ContentListView* view) : QAccessibleWidget(view, QAccessible::Table) {}
 

@@ -1,6 +1,7 @@
 #include "ui/document/TargetTextViewAccessible.h"
 
 #include "ui/document/TargetTextView.h"
+#include "ui/toolbox/AccessibleFactory.h"
 
 #include <QTextBoundaryFinder>
 
@@ -13,23 +14,9 @@ namespace {
 
 int ToInt(qsizetype value) { return static_cast<int>(std::min<qsizetype>(value, std::numeric_limits<int>::max())); }
 
-QAccessibleInterface* CreateAccessible(const QString& key, QObject* object) {
-    if (key == QLatin1String(TargetTextView::staticMetaObject.className())) {
-        if (auto* view = qobject_cast<TargetTextView*>(object))
-            return new TargetTextViewAccessible(view);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
-void InstallTargetTextViewAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(CreateAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
+void InstallTargetTextViewAccessibility() { InstallAccessibleFactory<TargetTextView, TargetTextViewAccessible>(); }
 
 TargetTextViewAccessible::TargetTextViewAccessible(TargetTextView* view)
     : QAccessibleWidget(view, QAccessible::EditableText) {}

@@ -1,6 +1,7 @@
 #include "ui/document/TopicTreeAccessible.h"
 
 #include "ui/document/TopicTreeView.h"
+#include "ui/toolbox/AccessibleFactory.h"
 #include "ui/toolbox/AtSpiEvents.h"
 
 #include <QItemSelectionModel>
@@ -105,19 +106,9 @@ private:
     QPersistentModelIndex m_index;
 };
 
-QAccessibleInterface* CreateAccessible(const QString& key, QObject* object) {
-    if (key == QLatin1String(TopicTreeView::staticMetaObject.className()))
-        if (auto* view = qobject_cast<TopicTreeView*>(object))
-            return new TopicTreeAccessible(view);
-    return nullptr;
-}
-
 }  // namespace
 
-void InstallTopicTreeAccessibility() {
-    static const bool installed = (QAccessible::installFactory(CreateAccessible), true);
-    Q_UNUSED(installed);
-}
+void InstallTopicTreeAccessibility() { InstallAccessibleFactory<TopicTreeView, TopicTreeAccessible>(); }
 
 TopicTreeAccessible::TopicTreeAccessible(TopicTreeView* view) : QAccessibleWidget(view, QAccessible::Tree) {}
 

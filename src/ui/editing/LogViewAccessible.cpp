@@ -1,6 +1,7 @@
 #include "ui/editing/LogViewAccessible.h"
 
 #include "ui/editing/LogView.h"
+#include "ui/toolbox/AccessibleFactory.h"
 #include "ui/toolbox/AtSpiEvents.h"
 
 #include <QItemSelectionModel>
@@ -55,19 +56,9 @@ private:
     int m_row;
 };
 
-QAccessibleInterface* CreateAccessible(const QString& key, QObject* object) {
-    if (key == QLatin1String(LogView::staticMetaObject.className()))
-        if (auto* view = qobject_cast<LogView*>(object))
-            return new LogViewAccessible(view);
-    return nullptr;
-}
-
 }  // namespace
 
-void InstallLogViewAccessibility() {
-    static const bool installed = (QAccessible::installFactory(CreateAccessible), true);
-    Q_UNUSED(installed);
-}
+void InstallLogViewAccessibility() { InstallAccessibleFactory<LogView, LogViewAccessible>(); }
 
 LogViewAccessible::LogViewAccessible(LogView* view) : QAccessibleWidget(view, QAccessible::List) {}
 

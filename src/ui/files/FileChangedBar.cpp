@@ -1,6 +1,7 @@
 #include "ui/files/FileChangedBar.h"
 
 #include "core/Texts.h"
+#include "ui/toolbox/AccessibleFactory.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -23,22 +24,10 @@ public:
     }
 };
 
-QAccessibleInterface* CreateAccessible(const QString& key, QObject* object) {
-    if (key == QLatin1String(FileChangedBar::staticMetaObject.className())) {
-        if (auto* bar = qobject_cast<FileChangedBar*>(object))
-            return new FileChangedBarAccessible(bar);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 FileChangedBar::FileChangedBar(QWidget* parent) : QFrame(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(CreateAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessibleFactory<FileChangedBar, FileChangedBarAccessible>();
     setObjectName("pnlFileChanged");
     setStyleSheet("#pnlFileChanged { background: #fff4ce; border-bottom: 1px solid #d9c27a; }");
     auto* layout = new QHBoxLayout(this);

@@ -1,5 +1,7 @@
 #include "ui/toolbox/MenuItemAccessible.h"
 
+#include "ui/toolbox/AccessibleFactory.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
@@ -134,18 +136,8 @@ private:
     QPointer<QAction> m_action;
 };
 
-QAccessibleInterface* CreateAccessible(const QString& key, QObject* object) {
-    if (key == QLatin1String("QAction"))
-        if (auto* action = qobject_cast<QAction*>(object))
-            return new MenuItemAccessible(action);
-    return nullptr;
-}
-
 }  // namespace
 
-void InstallMenuItemAccessibility() {
-    static const bool installed = (QAccessible::installFactory(CreateAccessible), true);
-    Q_UNUSED(installed);
-}
+void InstallMenuItemAccessibility() { InstallAccessibleFactory<QAction, MenuItemAccessible>(); }
 
 }  // namespace vq
