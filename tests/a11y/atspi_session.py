@@ -3,9 +3,12 @@ the program running on them with accessibility on, read through pyatspi as a scr
 it. Everything waits for what it needs with a deadline; nothing sleeps a fixed time."""
 
 import os
+import random
 import select
 import shutil
 import signal
+import socket
+import struct
 import subprocess
 import tempfile
 import time
@@ -29,6 +32,26 @@ def _read_line(stream, timeout):
             return None
         line += chunk
     return line.decode().strip()
+
+
+def _x_server_answers(display, timeout):
+    """Whether the X server of the display accepts a client without a cookie, asked the way
+    libxcb asks: the abstract socket first, then the one in /tmp/.X11-unix."""
+    deadline = time.monotonic() + timeout
+    path = f"/tmp/.X11-unix/X{display}"
+    while time.monotonic() < deadline:
+        for address in ("\0" + path, path):
+            try:
+                with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as sock:
+                    sock.settimeout(5)
+                    sock.connect(address)
+                    # The connection set-up: byte order, protocol 11.0, no authorization.
+                    sock.sendall(struct.pack("<BxHHHHxx", ord("l"), 11, 0, 0, 0))
+                    return sock.recv(1) == b"\x01"
+            except OSError:
+                continue
+        time.sleep(0.05)
+    return False
 
 
 class Desktop:
@@ -58,10 +81,7 @@ class Desktop:
         launcher = "/usr/libexec/at-spi-bus-launcher"
         if not os.access(launcher, os.X_OK):
             raise BusUnavailable(f"{launcher} is not installed (package at-spi2-core)")
-        xvfb = self._spawn(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"])
-        display = _read_line(xvfb.stdout, self.timeout)
-        if not display:
-            raise BusUnavailable("Xvfb did not start")
+        display = self._start_x_server()
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"])
         address = _read_line(bus.stdout, self.timeout)
         if not address:
@@ -72,6 +92,22 @@ class Desktop:
         os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
         self._wait_for_a11y_bus()
+
+    # The display Xvfb picks for itself (the first free one by the lock files in /tmp) can still be
+    # taken in the abstract socket namespace by a server this /tmp does not show, whose clients
+    # need a cookie we lack: then a display of a number of our own is tried, until one answers.
+    def _start_x_server(self):
+        xvfb = self._spawn(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"])
+        display = _read_line(xvfb.stdout, self.timeout)
+        if display and _x_server_answers(display, self.timeout):
+            return display
+        for number in random.sample(range(200, 900), 5):
+            if os.path.exists(f"/tmp/.X{number}-lock"):
+                continue
+            self._spawn(["Xvfb", f":{number}", "-screen", "0", "1280x800x24", "-nolisten", "tcp"])
+            if _x_server_answers(str(number), self.timeout):
+                return str(number)
+        raise BusUnavailable("no X server of our own could be reached")
 
     def _ask_session_bus(self, *message):
         return subprocess.run(["dbus-send", "--session", "--print-reply", *message], env=self.env,
