@@ -26,6 +26,27 @@ inline long long ResidentBytes() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
+// The kernel's peak resident set of the process starts again from what is resident now.
+inline void ResetPeakResident() {
+    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", f);
+        std::fclose(f);
+    }
+}
+
+// The process's peak resident set since it started or since ResetPeakResident().
+inline long long PeakResident() {
+    long long kb = 0;
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, f))
+            if (std::sscanf(line, "VmHWM: %lld kB", &kb) == 1)
+                break;
+        std::fclose(f);
+    }
+    return kb * 1024;
+}
+
 inline double Megabytes(long long bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 
 }  // namespace vqbench

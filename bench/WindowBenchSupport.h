@@ -1,15 +1,24 @@
 #pragma once
-// What the window benchmarks share: a silent platform and a way to let the window finish.
+// What the window benchmarks share: a silent platform, a way to let the window finish, and the
+// window with a generated file open.
 
+#include "PhpIniLike.h"
+
+#include "ui/app/TfrmMain.h"
+#include "ui/files/FileController.h"
 #include "ui/toolbox/Platform.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
+#include <string>
 
 namespace vqbench {
 
@@ -65,5 +74,31 @@ inline bool WaitForListRows(const QAbstractItemView* list, int rows) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     return list->model()->rowCount() == rows;
 }
+
+// The main window with a generated php.ini-like file open and every row in its list.
+struct OpenedPhpIniWindow {
+    QTemporaryDir dir;
+    BenchPlatform platform;
+    std::unique_ptr<vq::TfrmMain> window;
+    QAbstractItemView* list = nullptr;
+
+    bool open(int lines) {
+        const QString path = dir.filePath(QStringLiteral("php.ini"));
+        QFile file(path);
+        const std::string bytes = bench::PhpIniLike(lines);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+            return false;
+        file.close();
+        window = std::make_unique<vq::TfrmMain>(platform, QStringList{});
+        window->show();
+        ProcessUntilIdle();
+        window->files().OpenDocument(path);
+        ProcessUntilIdle();
+        list = window->findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
+        return window->document().rowCount() == static_cast<size_t>(lines) && WaitForListRows(list, lines);
+    }
+    vq::Document& doc() { return window->document(); }
+};
 
 }  // namespace vqbench

@@ -10,6 +10,7 @@
 //   the same for "--extract checked"; "--version: N ms (goal under 3)"
 
 #include "PhpIniLike.h"
+#include "ProcessRun.h"
 #include "RealisticIni.h"
 
 #include <benchmark/benchmark.h>
@@ -21,14 +22,6 @@
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -66,38 +59,10 @@ const Paths& Files() {
     return paths;
 }
 
-struct Took {
-    double wall = -1;  // seconds; negative when the command did not end with status 0
-    double cpu = -1;   // user + system seconds of the process
-};
+using Took = vqbench::ProcessRun;
 
 // Runs the command (looked up on PATH) with its output thrown away.
-Took TimedRun(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    std::vector<std::string> copy = command;
-    for (std::string& s : copy)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto t0 = Clock::now();
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0)
-        return {};
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {};
-    const auto seconds = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return {wall, seconds(usage.ru_utime) + seconds(usage.ru_stime)};
-}
+Took TimedRun(const std::vector<std::string>& command) { return vqbench::RunQuietly(command); }
 
 struct Series {
     std::vector<double> wall, cpu;
@@ -145,7 +110,8 @@ void BM_Rounds(benchmark::State& state) {
             FileFigures& ff = g.files[f];
             const std::string& file = Files().files[f];
             Took outline, extract, python;
-            const bool ok = Run({"wc", "-l", file}, ff.wc) && Run({VQ_PROGRAM, "--outline", file}, ff.outline, &outline) &&
+            const bool ok = Run({"wc", "-l", file}, ff.wc) &&
+                            Run({VQ_PROGRAM, "--outline", file}, ff.outline, &outline) &&
                             Run({VQ_PROGRAM, "--extract", "checked", file}, ff.extract, &extract) &&
                             Run({"python3", Files().script, file}, ff.python, &python);
             if (!ok) {
@@ -167,17 +133,18 @@ void PrintFile(int f) {
                                      {"processor (user + system)", &Series::cpu}}) {
         const double wc = Median(ff.wc.*pick), python = Median(ff.python.*pick);
         std::printf("  %s time: wc -l %.1f ms; python3 configparser %.0f ms\n", kind, wc * 1e3, python * 1e3);
-        for (const auto& [what, series] : {std::pair<const char*, const Series&>{"--outline", ff.outline},
-                                           {"--extract checked", ff.extract}}) {
+        for (const auto& [what, series] :
+             {std::pair<const char*, const Series&>{"--outline", ff.outline}, {"--extract checked", ff.extract}}) {
             const double t = Median(series.*pick);
             const double ratio = python / t;
             std::printf("    %s: %.1f ms = %.1f times wc -l; configparser / %s: %.1f (goal at least %.0f) %s\n", what,
                         t * 1e3, t / wc, what, ratio, kRatioGoal, ratio >= kRatioGoal ? "ok" : "UNDER");
         }
     }
-    std::printf("  side by side, round by round (wall-clock): configparser / --outline median %.1f, "
-                "configparser / --extract checked median %.1f\n",
-                Median(ff.outlineRatio), Median(ff.extractRatio));
+    std::printf(
+        "  side by side, round by round (wall-clock): configparser / --outline median %.1f, "
+        "configparser / --extract checked median %.1f\n",
+        Median(ff.outlineRatio), Median(ff.extractRatio));
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 //   "Ansible: N ms per host for 5 edits; varnoquil's part: N ms (X%)"
 
 #include "HeapAccounting.h"
+#include "MemoryUse.h"
 #include "PhpIniLike.h"
+#include "ProcessRun.h"
 
 #include "core/headless/FileEdit.h"
 #include "core/settings/SignPanel.h"
@@ -26,14 +28,7 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <malloc.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -60,51 +55,20 @@ std::string Put(const std::string& name, const std::string& bytes) {
     return path;
 }
 
-struct Took {
-    double wall = -1;  // seconds; negative when the program did not exit with status 0
-    double cpu = -1;
-    long long maxResident = 0;  // bytes
-};
+using Took = vqbench::ProcessRun;
 
 // A child started with posix_spawn shares this process's memory until it runs the program, and
 // the kernel counts this process's peak resident memory as the child's: give back what is free
 // and bring the peak down to what is resident now, so that the child's figure is its own.
 void LowerPeakResident() {
     malloc_trim(0);
-    if (std::FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
+    vqbench::ResetPeakResident();
 }
 
-// Runs a command with its output thrown away.
+// Runs a command with its output and its messages thrown away.
 Took TimedRun(const std::vector<std::string>& command) {
     LowerPeakResident();
-    std::vector<std::string> copy = command;
-    std::vector<char*> argv;
-    for (std::string& s : copy)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto t0 = Clock::now();
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0)
-        return {};
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const double wall = Seconds(t0, Clock::now());
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {};
-    const auto seconds = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return {wall, seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_maxrss * 1024LL};
+    return vqbench::RunQuietly(command, false);
 }
 
 vq::AnalysisSettings Pattern(int p) {

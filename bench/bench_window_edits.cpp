@@ -42,29 +42,8 @@ namespace {
 constexpr int kLines = 1'000'000;
 constexpr int kScattered = 10'000;
 
-struct Window {
-    QTemporaryDir dir;
-    vqbench::BenchPlatform platform;
-    std::unique_ptr<vq::TfrmMain> window;
-    QAbstractItemView* list = nullptr;
-
-    bool open() {
-        const QString path = dir.filePath(QStringLiteral("php.ini"));
-        QFile file(path);
-        const std::string bytes = bench::PhpIniLike(kLines);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-            return false;
-        file.close();
-        window = std::make_unique<vq::TfrmMain>(platform, QStringList{});
-        window->show();
-        vqbench::ProcessUntilIdle();
-        window->files().OpenDocument(path);
-        vqbench::ProcessUntilIdle();
-        list = window->findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
-        return window->document().rowCount() == static_cast<size_t>(kLines) && vqbench::WaitForListRows(list, kLines);
-    }
-    vq::Document& doc() { return window->document(); }
+struct Window : vqbench::OpenedPhpIniWindow {
+    bool open() { return OpenedPhpIniWindow::open(kLines); }
     vq::AnalysisSettings signs() { return window->session().settingsForDocument(window->signToolBar().settings()); }
     // Selects these rows in the list, as the user's clicks would have.
     void select(const std::vector<size_t>& rows) {

@@ -49,25 +49,6 @@ long long WriteFile(const std::string& path) {
     return written;
 }
 
-void ResetPeakResident() {
-    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
-
-long long PeakResident() {
-    long long kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f))
-            if (std::sscanf(line, "VmHWM: %lld kB", &kb) == 1)
-                break;
-        std::fclose(f);
-    }
-    return kb * 1024;
-}
-
 struct Figures {
     long long fileBytes = 0;
     long long fresh = 0;
@@ -101,7 +82,7 @@ void BM_OneGigabyte(benchmark::State& state) {
     g.fresh = vqbench::ResidentBytes();
     auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
     for (auto _ : state) {
-        ResetPeakResident();
+        vqbench::ResetPeakResident();
         QElapsedTimer timer;
         timer.start();
         timespec c0{};
@@ -121,7 +102,7 @@ void BM_OneGigabyte(benchmark::State& state) {
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c1);
         g.openCpuMs =
             static_cast<double>(c1.tv_sec - c0.tv_sec) * 1e3 + static_cast<double>(c1.tv_nsec - c0.tv_nsec) / 1e6;
-        g.peak = PeakResident();
+        g.peak = vqbench::PeakResident();
 
         window.files().NewDocument();
         ProcessUntilIdle();

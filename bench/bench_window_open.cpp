@@ -136,26 +136,6 @@ BENCHMARK(BM_OpenInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 constexpr long long kBigBytes = 100LL << 20;
 
-// The kernel's peak resident set of the process starts again from what is resident now.
-void ResetPeakResident() {
-    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
-
-long long PeakResident() {
-    long long kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f))
-            if (std::sscanf(line, "VmHWM: %lld kB", &kb) == 1)
-                break;
-        std::fclose(f);
-    }
-    return kb * 1024;
-}
-
 // The php.ini-like lines, written in pieces so that the benchmark itself holds no copy of the file.
 long long WriteBigFile(const std::string& path, bool realistic) {
     std::ofstream out(path, std::ios::binary);
@@ -260,7 +240,7 @@ void BM_Open100MBInWindow(benchmark::State& state) {
         ProcessUntilIdle();
         if (first) {
             g_big.baselineResident = vqbench::ResidentBytes();
-            ResetPeakResident();
+            vqbench::ResetPeakResident();
         }
         state.ResumeTiming();
 
@@ -275,7 +255,7 @@ void BM_Open100MBInWindow(benchmark::State& state) {
 
         state.PauseTiming();
         if (first) {
-            g_big.peakResident = PeakResident();
+            g_big.peakResident = vqbench::PeakResident();
             first = false;
         }
         g_big.rows = list->model()->rowCount();

@@ -39,29 +39,8 @@ constexpr int kLines = 1'000'000;
 constexpr int kScattered = 10'000;
 constexpr int kCycles = 20;
 
-struct Window {
-    QTemporaryDir dir;
-    vqbench::BenchPlatform platform;
-    std::unique_ptr<vq::TfrmMain> window;
-    QAbstractItemView* list = nullptr;
-
-    bool open() {
-        const QString path = dir.filePath(QStringLiteral("php.ini"));
-        QFile file(path);
-        const std::string bytes = bench::PhpIniLike(kLines);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-            return false;
-        file.close();
-        window = std::make_unique<vq::TfrmMain>(platform, QStringList{});
-        window->show();
-        vqbench::ProcessUntilIdle();
-        window->files().OpenDocument(path);
-        vqbench::ProcessUntilIdle();
-        list = window->findChild<QAbstractItemView*>(QStringLiteral("lvContent"));
-        return window->document().rowCount() == static_cast<size_t>(kLines) && vqbench::WaitForListRows(list, kLines);
-    }
-    vq::Document& doc() { return window->document(); }
+struct Window : vqbench::OpenedPhpIniWindow {
+    bool open() { return OpenedPhpIniWindow::open(kLines); }
     // Runs a command as its keys or menu item do; false when it was disabled.
     bool trigger(vq::Act act) {
         QAction* action = window->action(act);
