@@ -19,6 +19,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <optional>
@@ -60,21 +61,31 @@ int Emit(int out, int err, std::string_view bytes) {
     return Ended(output, error, err);
 }
 
-// The outline or extraction classified and written in one pass over the bytes, without a
-// document: for a regular file that is not UTF-16, under signs that are the same bytes in UTF-8
-// and in the code page (so the file's encoding does not change the analysis). Nothing when that
-// does not hold; the document's way gives the same output then.
+// The outline or extraction classified and written in one pass over the file, read piece by
+// piece, without a document: for a regular file that is not UTF-16, under signs that are the
+// same bytes in UTF-8 and in the code page (so the file's encoding does not change the analysis).
+// Nothing when that does not hold; the document's way gives the same output then, or the error.
 std::optional<int> Streamed(const Request& r, int out, int err) {
     if (r.path == "-" || !SameSigns(r.settings, SignsForDocument(r.settings, TextEncoding::Legacy, r.codePage)))
         return std::nullopt;
-    const BytesResult read = ReadFileBytes(r.path, LineTable::kMaxBytes);
-    if (!read.ok || StartsWithUtf16Mark(read.bytes.view()))
+    const OpenedFile file = OpenWalkedFile(r.path);
+    if (file.error || static_cast<std::uint64_t>(file.st.st_size) > LineTable::kMaxBytes)
+        return std::nullopt;
+    FileLines lines(file.handle.get());
+    if (lines.start() != 0 || StartsWithUtf16Mark(lines.head()))
         return std::nullopt;
     WholeOutput output(out);
     const OutputSink sink = [&output](std::string_view piece) { return output.write(piece); };
-    const int error = r.command == Command::Outline
-                          ? StreamOutline(read.bytes.view(), r.settings, sink)
-                          : StreamExtraction(read.bytes.view(), r.settings, r.extraction, sink);
+    const int error = r.command == Command::Outline ? StreamOutline(lines, r.settings, sink)
+                                                    : StreamExtraction(lines, r.settings, r.extraction, sink);
+    if (error == 0 && lines.error() != 0) {
+        // The file could not be read to its end: what was written of it goes.
+        std::string text = OpenErrorMessage(r.path, FileError::System(lines.error()));
+        if (!output.restore())
+            text += std::string("\n") + texts::kCliOutputNotRestored;
+        Say(err, text);
+        return kExitFailed;
+    }
     return Ended(output, error, err);
 }
 

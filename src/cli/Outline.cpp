@@ -28,41 +28,36 @@ size_t RowNumber(const Document& doc, RowId row) {
     return index ? *index + 1 : 0;
 }
 
-size_t Digits(size_t n) {
-    size_t digits = 1;
-    for (; n >= 10; n /= 10)
-        ++digits;
-    return digits;
-}
-
 }  // namespace
 
-// Measured first, with room for the longest row number on every line, so the text is made in
-// one block that is never moved, byte by byte without a library call per piece.
+char* PutOutlineLine(char* p, int depth, NodeImage image, size_t rowNumber, std::string_view text) {
+    std::memset(p, ' ', static_cast<size_t>(depth) * 2);
+    p += depth * 2;
+    *p++ = KindLetter(image);
+    *p++ = ' ';
+    if (rowNumber != 0)
+        p = std::to_chars(p, p + 20, rowNumber).ptr;
+    else
+        *p++ = '-';
+    *p++ = ':';
+    *p++ = ' ';
+    std::memcpy(p, text.data(), text.size());
+    p += text.size();
+    *p++ = '\n';
+    return p;
+}
+
+// Measured first, so the text is made in one block that is never moved.
 ByteBuffer OutlineOf(const Document& doc) {
     const TopicTree& tree = doc.tree();
-    const size_t fixed = Digits(doc.rowCount()) + 5;  // letter, space, number, ": ", LF
     size_t total = 0;
-    ForEachNodeInTreeOrder(tree, [&](NodeId id, int depth) {
-        total += static_cast<size_t>(depth) * 2 + tree.node(id).text.size() + fixed;
-    });
+    ForEachNodeInTreeOrder(tree,
+                           [&](NodeId id, int depth) { total += OutlineLineRoom(depth, tree.node(id).text.size()); });
     ByteBuffer out = ByteBuffer::withCapacity(total);
     char* p = out.data();
     ForEachNodeInTreeOrder(tree, [&](NodeId id, int depth) {
         const TopicNode node = tree.node(id);
-        std::memset(p, ' ', static_cast<size_t>(depth) * 2);
-        p += depth * 2;
-        *p++ = KindLetter(node.image);
-        *p++ = ' ';
-        if (const size_t number = RowNumber(doc, node.row))
-            p = std::to_chars(p, p + 20, number).ptr;
-        else
-            *p++ = '-';
-        *p++ = ':';
-        *p++ = ' ';
-        std::memcpy(p, node.text.data(), node.text.size());
-        p += node.text.size();
-        *p++ = '\n';
+        p = PutOutlineLine(p, depth, node.image, RowNumber(doc, node.row), node.text);
     });
     out.setSize(static_cast<size_t>(p - out.data()));
     return out;

@@ -1,12 +1,14 @@
 #include "cli/StreamedOutput.h"
 
+#include "cli/FileLines.h"
+#include "cli/Outline.h"
+
 #include "core/document/TreePass.h"
 #include "core/text/TextLines.h"
 
-#include <charconv>
 #include <cstring>
-#include <deque>
-#include <string>
+#include <memory>
+#include <vector>
 
 namespace vq::cli {
 
@@ -17,16 +19,22 @@ constexpr size_t kPiece = size_t{1} << 18;
 
 class Buffered {
 public:
-    explicit Buffered(const OutputSink& sink) : m_sink(sink) { m_text.reserve(kPiece + 4096); }
-    // Room for n more bytes at the end of the buffer; false once the sink failed.
+    explicit Buffered(const OutputSink& sink)
+        : m_sink(sink), m_bytes(std::make_unique_for_overwrite<char[]>(kPiece)), m_capacity(kPiece) {}
+    // Room for n more bytes at the end of the buffer, kept up to where commit() is told they end;
+    // null once the sink failed.
     char* room(size_t n) {
-        if (m_text.size() + n > kPiece && !flush())
-            return nullptr;
-        const size_t at = m_text.size();
-        m_text.resize(at + n);
-        return m_text.data() + at;
+        if (m_used + n > m_capacity) {
+            if (!flush())
+                return nullptr;
+            if (n > m_capacity) {
+                m_bytes = std::make_unique_for_overwrite<char[]>(n);
+                m_capacity = n;
+            }
+        }
+        return m_bytes.get() + m_used;
     }
-    void shrinkBy(size_t n) { m_text.resize(m_text.size() - n); }
+    void commit(const char* end) { m_used = static_cast<size_t>(end - m_bytes.get()); }
     bool append(std::string_view bytes) {
         if (bytes.size() > kPiece) {
             if (!flush())
@@ -35,33 +43,28 @@ public:
             return m_error == 0;
         }
         char* p = room(bytes.size());
-        if (p && !bytes.empty())
+        if (!p)
+            return false;
+        if (!bytes.empty())
             std::memcpy(p, bytes.data(), bytes.size());
-        return p != nullptr;
+        commit(p + bytes.size());
+        return true;
     }
     bool flush() {
-        if (m_error == 0 && !m_text.empty())
-            m_error = m_sink(m_text);
-        m_text.clear();
+        if (m_error == 0 && m_used != 0)
+            m_error = m_sink(std::string_view(m_bytes.get(), m_used));
+        m_used = 0;
         return m_error == 0;
     }
     int error() const { return m_error; }
 
 private:
     const OutputSink& m_sink;
-    std::string m_text;
+    std::unique_ptr<char[]> m_bytes;
+    size_t m_capacity;
+    size_t m_used = 0;
     int m_error = 0;
 };
-
-char KindLetter(NodeKind kind) {
-    switch (kind) {
-    case NodeKind::Section: return 'S';
-    case NodeKind::Title: return 'T';
-    case NodeKind::Key: return 'K';
-    case NodeKind::CommentedKey: return 'C';
-    }
-    return '?';
-}
 
 // The rows of a streamed pass: numbered by their line, each its line as read. Only the check
 // mark of the row being fed is kept.
@@ -114,17 +117,21 @@ public:
     }
     NodeId add(NodeId parent, std::string_view, RowId row, NodeKind kind) { return addOfLine(parent, row, kind); }
     void remove(NodeId id) {
-        for (Node& node : m_queue)
-            if (node.id == id)
-                node.removed = true;
+        for (size_t k = m_head; k < m_queue.size(); ++k)
+            if (m_queue[k].id == id)
+                m_queue[k].removed = true;
     }
-    // Hands on every node of rows before `row` - 1 (all with SIZE_MAX).
+    // Hands on the nodes of rows before `row` from the front (all with SIZE_MAX). A title only
+    // replaces the node of the row it is fed on or of the row before, so once a row has been
+    // fed, the nodes of the rows before it are final.
     template <typename F>
     void takeFinal(size_t row, F&& f) {
-        while (!m_queue.empty() && (row == SIZE_MAX || m_queue.front().row + 1 < row)) {
-            if (!m_queue.front().removed)
-                f(m_queue.front());
-            m_queue.pop_front();
+        for (; m_head < m_queue.size() && (row == SIZE_MAX || m_queue[m_head].row < row); ++m_head)
+            if (!m_queue[m_head].removed)
+                f(m_queue[m_head]);
+        if (m_head == m_queue.size()) {
+            m_queue.clear();
+            m_head = 0;
         }
     }
 
@@ -132,7 +139,8 @@ private:
     static constexpr int kMaxDepth = 4;
     NodeId m_spine[kMaxDepth + 1] = {kNoNode, kNoNode - 1, kNoNode - 1, kNoNode - 1, kNoNode - 1};
     NodeId m_next = 0;
-    std::deque<Node> m_queue;
+    std::vector<Node> m_queue;  // the nodes from m_head on are still to be handed on
+    size_t m_head = 0;
     Line m_current, m_previous;
     size_t m_row = SIZE_MAX;
 };
@@ -146,94 +154,69 @@ std::string_view NodeText(const NodeQueue::Node& node) {
     }
 }
 
-// Runs the analysis over the lines after any byte-order mark, calling line(i, Line, checked) after
-// each line is classified and node(Node) for each final node.
+// Runs the analysis over the lines after any byte-order mark, calling onLine(Line, checked) after
+// each line is classified and onNode(Node) for each final node. A last line without a break is
+// given the file's first break, which is the first line's.
 template <typename OnLine, typename OnNode>
-bool Analyse(std::string_view bytes, const AnalysisSettings& s, Buffered& out, OnLine&& onLine, OnNode&& onNode) {
-    const LineBreak docBreak = FirstBreak(bytes, LineBreak::CRLF);
-    if (StartsWithUtf8Bom(bytes))
-        bytes.remove_prefix(kUtf8Bom.size());
+void Analyse(FileLines& lines, const AnalysisSettings& s, Buffered& out, OnLine&& onLine, OnNode&& onNode) {
+    if (StartsWithUtf8Bom(lines.head()))
+        lines.skipHead(kUtf8Bom.size());
     StreamRows rows;
     NodeQueue nodes;
     TreePass<StreamRows, NodeQueue> pass(nodes, s, rows);
-    LineCursor cursor(bytes);
     std::string_view text;
     bool hasBreak = true;
-    LineBreak lineBreak = docBreak;
-    for (size_t i = 0; cursor.next(text, hasBreak, lineBreak); ++i) {
+    LineBreak lineBreak = LineBreak::CRLF;
+    LineBreak docBreak = LineBreak::CRLF;
+    for (size_t i = 0; lines.next(text, hasBreak, lineBreak); ++i) {
+        if (i == 0 && hasBreak)
+            docBreak = lineBreak;
         const Line line{text, hasBreak ? lineBreak : BreakAfter(text, docBreak)};
         nodes.setLine(i, text, line.lineBreak);
         pass.feed(i, text);
         nodes.takeFinal(i, onNode);
         onLine(line, rows.checked);
         if (out.error())
-            return false;
+            return;
     }
     nodes.takeFinal(SIZE_MAX, onNode);
-    return out.error() == 0;
-}
-
-size_t Digits(size_t n) {
-    size_t digits = 1;
-    for (; n >= 10; n /= 10)
-        ++digits;
-    return digits;
 }
 
 }  // namespace
 
-int StreamOutline(std::string_view bytes, const AnalysisSettings& s, const OutputSink& sink) {
+int StreamOutline(FileLines& lines, const AnalysisSettings& s, const OutputSink& sink) {
     Buffered out(sink);
     Analyse(
-        bytes, s, out, [](const Line&, bool) {},
+        lines, s, out, [](const Line&, bool) {},
         [&](const NodeQueue::Node& node) {
             const std::string_view text = NodeText(node);
-            const size_t row = size_t{node.row} + 1;
-            const size_t most = static_cast<size_t>(node.depth) * 2 + Digits(row) + 5 + text.size();
-            char* p = out.room(most);
-            if (!p)
-                return;
-            std::memset(p, ' ', static_cast<size_t>(node.depth) * 2);
-            p += node.depth * 2;
-            *p++ = KindLetter(node.kind);
-            *p++ = ' ';
-            p = std::to_chars(p, p + 20, row).ptr;
-            *p++ = ':';
-            *p++ = ' ';
-            std::memcpy(p, text.data(), text.size());
-            p += text.size();
-            *p++ = '\n';
+            if (char* p = out.room(OutlineLineRoom(node.depth, text.size())))
+                out.commit(PutOutlineLine(p, node.depth, ImageOf(node.kind), size_t{node.row} + 1, text));
         });
     out.flush();
     return out.error();
 }
 
-int StreamExtraction(std::string_view bytes, const AnalysisSettings& s, ExtractionKind kind, const OutputSink& sink) {
+int StreamExtraction(FileLines& lines, const AnalysisSettings& s, ExtractionKind kind, const OutputSink& sink) {
     Buffered out(sink);
-    if (StartsWithUtf8Bom(bytes))
+    if (StartsWithUtf8Bom(lines.head()))
         out.append(kUtf8Bom);
-    auto put = [&](std::string_view text, LineBreak lineBreak) {
-        out.append(text);
-        out.append(BreakBytes(lineBreak));
+    auto put = [&](const Line& line) {
+        out.append(line.text);
+        out.append(BreakBytes(line.lineBreak));
     };
-    if (kind == ExtractionKind::All) {
-        // The file as it is, a last line without a break given the file's first break.
-        const std::string_view text = bytes.substr(StartsWithUtf8Bom(bytes) ? kUtf8Bom.size() : 0);
-        out.append(text);
-        if (!text.empty() && text.back() != '\n')
-            out.append(BreakBytes(BreakAfter(text, FirstBreak(bytes, LineBreak::CRLF))));
-    } else {
-        Analyse(
-            bytes, s, out,
-            [&](const Line& line, bool checked) {
-                if (kind == ExtractionKind::Checked && checked)
-                    put(line.text, line.lineBreak);
-            },
-            [&](const NodeQueue::Node& node) {
-                if (kind == ExtractionKind::Tree)
-                    put(node.line, node.lineBreak);
-            });
-    }
+    // Every line with the break it was read with is the file as it is; a last line without
+    // a break gets one.
+    Analyse(
+        lines, s, out,
+        [&](const Line& line, bool checked) {
+            if (kind == ExtractionKind::All || (kind == ExtractionKind::Checked && checked))
+                put(line);
+        },
+        [&](const NodeQueue::Node& node) {
+            if (kind == ExtractionKind::Tree)
+                put(Line{node.line, node.lineBreak});
+        });
     out.flush();
     return out.error();
 }

@@ -82,41 +82,6 @@ struct ReadableFile {
     FileError error;
 };
 
-// A regular file opened for reading at the end of a walk that followed every link it was allowed
-// to, with what is known of it once read: its status just before the read and the links on its way.
-struct WalkedFile {
-    explicit WalkedFile(const std::string& path) {
-        WalkedPath walked = WalkPath(path, LinkPolicy::Follow);
-        error = walked.error;
-        if (!error && !walked.exists)
-            error = FileError::System(ENOENT);
-        if (!error)
-            error = NotRegularError(walked.st);
-        if (error)
-            return;
-        handle.reset(::openat(walked.folder.get(), walked.name.c_str(),
-                              O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
-        if (handle.get() < 0) {
-            error = FileError::System(errno);
-            return;
-        }
-        known.recordedNs = WallClockNs();
-        if (::fstat(handle.get(), &st) != 0 || (error = NotRegularError(st))) {
-            if (!error)
-                error = FileError::System(errno);
-            handle.reset(-1);
-            return;
-        }
-        known.known = true;
-        known.stamp = StampOf(st);
-        known.links = std::move(walked.links);
-    }
-    FileHandle handle;
-    struct stat st {};
-    FileError error;
-    KnownFile known;
-};
-
 // Reads the descriptor to its end into `result`. `expected` sizes the buffer first (a stream's
 // size is not known: it starts at 64 KiB and doubles).
 void ReadAll(int fd, std::uint64_t expected, std::uint64_t maxBytes, const std::atomic<bool>* cancel,
@@ -174,6 +139,35 @@ SizeResult QueryFileSize(const std::string& path) {
     return result;
 }
 
+OpenedFile OpenWalkedFile(const std::string& path) {
+    OpenedFile file;
+    WalkedPath walked = WalkPath(path, LinkPolicy::Follow);
+    file.error = walked.error;
+    if (!file.error && !walked.exists)
+        file.error = FileError::System(ENOENT);
+    if (!file.error)
+        file.error = NotRegularError(walked.st);
+    if (file.error)
+        return file;
+    file.handle.reset(
+        ::openat(walked.folder.get(), walked.name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
+    if (file.handle.get() < 0) {
+        file.error = FileError::System(errno);
+        return file;
+    }
+    file.known.recordedNs = WallClockNs();
+    if (::fstat(file.handle.get(), &file.st) != 0 || (file.error = NotRegularError(file.st))) {
+        if (!file.error)
+            file.error = FileError::System(errno);
+        file.handle.reset(-1);
+        return file;
+    }
+    file.known.known = true;
+    file.known.stamp = StampOf(file.st);
+    file.known.links = std::move(walked.links);
+    return file;
+}
+
 BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel,
                           Streams streams) {
     BytesResult result;
@@ -184,7 +178,7 @@ BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const
             ReadAll(stream.get(), std::min(kStreamStart, maxBytes), maxBytes, cancel, result);
         return result;
     }
-    const WalkedFile file(path);
+    const OpenedFile file = OpenWalkedFile(path);
     if (file.error) {
         result.error = file.error;
         return result;

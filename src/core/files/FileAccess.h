@@ -3,6 +3,7 @@
 // Reading whole files as bytes. Errors come back as kinds; FileErrorText words them.
 
 #include "core/files/FileError.h"
+#include "core/files/FileHandle.h"
 #include "core/files/KnownFile.h"
 #include "core/text/ByteBuffer.h"
 
@@ -10,6 +11,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include <sys/stat.h>
 
 namespace vq {
 
@@ -42,9 +45,19 @@ enum class Streams {
     ReadToEnd,  // fifos and terminals too, read to their end as cat reads them (the command line)
 };
 
+// A regular file opened for reading at the end of a walk that followed every link it was allowed
+// to (PathWalk.h): another user's link in a sticky shared folder is refused. With what is known
+// of it once read: its status just before the read and the links on its way.
+struct OpenedFile {
+    FileHandle handle;
+    struct stat st {};
+    FileError error;
+    KnownFile known;
+};
+OpenedFile OpenWalkedFile(const std::string& path);
+
 // The whole file into a buffer that is not zero-filled first, read in large pieces so that a
-// set `cancel` flag stops it between two of them. The path is walked name by name (PathWalk.h):
-// another user's link in a sticky shared folder is refused. A file larger than `maxBytes` is refused (as
+// set `cancel` flag stops it between two of them. The path is walked as OpenWalkedFile walks it. A file larger than `maxBytes` is refused (as
 // EFBIG) before anything is read, and so is one that grows past it while it is read.
 BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel = nullptr,
                           Streams streams = Streams::Refused);
