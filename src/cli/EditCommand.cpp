@@ -1,6 +1,6 @@
 #include "cli/EditCommand.h"
 
-#include "cli/HeadlessRun.h"
+#include "cli/ExitStatus.h"
 #include "cli/JsonText.h"
 #include "cli/WholeOutput.h"
 

@@ -2,8 +2,9 @@
 
 // The command line for scripts: runs without Qt or a display. Of the settings file it reads only
 // the language (see ChooseLanguage).
-// Exit status: 0 done, 1 the file could not be read or the output not written, 2 a usage error
-// or a missing file.
+// Its exit statuses are in ExitStatus.h.
+
+#include "cli/ExitStatus.h"
 
 #include "core/Language.h"
 
@@ -13,13 +14,6 @@
 #include <vector>
 
 namespace vq::cli {
-
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;
-inline constexpr int kExitUsage = 2;
-// A reader that closed the pipe ends the program as it ends cat: by SIGPIPE, which a shell shows
-// as this status; the same status without the signal when the signal is blocked.
-inline constexpr int kExitClosedPipe = 141;
 
 // main()'s arguments after the program's name.
 std::vector<std::string_view> Arguments(int argc, char** argv);
