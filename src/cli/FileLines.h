@@ -21,7 +21,8 @@ public:
 
     // Reads the first piece; 0 or the errno of the read.
     int start();
-    // The bytes of the first piece, for the marks at the start of the file.
+    // The bytes of the first piece, for the marks at the start of the file; they may be read over
+    // once the lines go past the first piece.
     std::string_view head() const { return m_head; }
     // Leaves out the first n bytes of the head (a byte-order mark) from the lines.
     void skipHead(size_t n) { m_cursor = LineCursor(m_head.substr(n)); }
