@@ -1,28 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include <sys/mman.h>
-
 namespace vq {
-
-// Asks for transparent huge pages for a large block: tens of megabytes are then mapped in a few
-// hundred page faults instead of tens of thousands. Only advice; nothing changes without it.
-inline void AdviseHugePages(void* block, size_t size) {
-    constexpr size_t kFrom = size_t{4} << 20;
-    constexpr std::uintptr_t kPage = 4096;
-    if (size < kFrom)
-        return;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(block) + kPage - 1) & ~(kPage - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(block) + size) & ~(kPage - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-}
 
 // A file's bytes in one block that is allocated without being zero-filled first: a file is read
 // straight into it, so a 100 MB file is written to memory once, not twice. Move-only.
