@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -125,3 +127,27 @@ INSTANTIATE_TEST_SUITE_P(Files, StreamedOutput, ::testing::ValuesIn(kFiles),
                          [](const auto& info) { return info.param.name; });
 
 }  // namespace
+
+// A read that fails partway ends the lines there, with its error for the caller to report: the
+// descriptor is swapped for one that cannot be read once the first piece is in.
+TEST(FileLines, ReadFailingPartwayEndsTheLinesWithItsError) {
+    vq::test::TempFolder scratch;
+    const std::string path = scratch.put("sample.ini", "a=1\nb=2\nc=3\nd=4\n");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    vq::cli::FileLines lines(fd, 8);
+    ASSERT_EQ(lines.start(), 0);
+    const int unreadable = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(unreadable, 0);
+    ASSERT_EQ(::dup2(unreadable, fd), fd);
+    std::vector<std::string> got;
+    std::string_view text;
+    bool hasBreak = false;
+    vq::LineBreak lineBreak{};
+    while (lines.next(text, hasBreak, lineBreak))
+        got.emplace_back(text);
+    EXPECT_EQ(got, (std::vector<std::string>{"a=1", "b=2"}));
+    EXPECT_EQ(lines.error(), EBADF);
+    ::close(unreadable);
+    ::close(fd);
+}
