@@ -57,8 +57,9 @@ struct OpenedFile {
 OpenedFile OpenWalkedFile(const std::string& path);
 
 // The whole file into a buffer that is not zero-filled first, read in large pieces so that a
-// set `cancel` flag stops it between two of them. The path is walked as OpenWalkedFile walks it. A file larger than `maxBytes` is refused (as
-// EFBIG) before anything is read, and so is one that grows past it while it is read.
+// set `cancel` flag stops it between two of them. The path is walked as OpenWalkedFile walks
+// it. A file larger than `maxBytes` is refused (as EFBIG) before anything is read, and so is one
+// that grows past it while it is read.
 BytesResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, const std::atomic<bool>* cancel = nullptr,
                           Streams streams = Streams::Refused);
 
