@@ -10,7 +10,7 @@
 #include "CoreBenchSupport.h"
 #include "HeapAccounting.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
 #include "core/document/DocumentLoading.h"
 #include "core/document/LineTests.h"
 

@@ -17,7 +17,7 @@
 #include "core/editing/CommentCommands.h"
 #include "core/editing/UndoHistory.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -14,7 +14,7 @@
 #include "PhpIniLike.h"
 #include "WindowBenchSupport.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 #include "core/editing/DeleteRestore.h"
 #include "core/editing/UndoHistory.h"
 #include "ui/app/TfrmMain.h"

@@ -20,7 +20,7 @@ macro(fault text)
 endmacro()
 
 # The folder a file of src/ belongs to: "core/text" for src/core/text/Utf16Text.h, "core" for
-# src/core/Texts.h, "main" for src/main.cpp.
+# src/core/TextFormat.h, "main" for src/main.cpp.
 function(folder_of relative out)
   string(REGEX MATCH "^(core|ui|cli)(/[^/]+)?/" found "${relative}")
   if(found)

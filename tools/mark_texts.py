@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Marks every Chinese text of src/core/Texts.h for translation.
+"""Marks every Chinese text of the *Texts.h headers under src/ for translation.
 
 A constant written as `inline constexpr const char* kName = "中文";` (or an array, or an errno
 pair) becomes `inline constexpr Phrase kName = VQ_TEXT("中文");`, which lupdate finds and the
@@ -11,7 +11,7 @@ import pathlib
 import re
 import sys
 
-TEXTS = pathlib.Path(__file__).resolve().parent.parent / "src/core/Texts.h"
+SRC = pathlib.Path(__file__).resolve().parent.parent / "src"
 CJK = re.compile(r"[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]")
 LITERAL = r'"(?:[^"\\]|\\.)*"'
 # Texts that read the same in every language: each language's own name.
@@ -42,12 +42,13 @@ def mark(text):
 
 
 def main():
-    path = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else TEXTS
-    old = path.read_text(encoding="utf-8")
-    new = mark(old)
-    if new != old:
-        path.write_text(new, encoding="utf-8")
-        print(f"marked the new Chinese texts of {path}")
+    paths = [pathlib.Path(a) for a in sys.argv[1:]] or sorted(SRC.glob("**/*Texts.h"))
+    for path in paths:
+        old = path.read_text(encoding="utf-8")
+        new = mark(old)
+        if new != old:
+            path.write_text(new, encoding="utf-8")
+            print(f"marked the new Chinese texts of {path}")
 
 
 if __name__ == "__main__":

@@ -4,10 +4,6 @@
 <context>
     <name>vq::texts</name>
     <message>
-        <source>内存不足，即将关闭！</source>
-        <translation>Out of memory; the program will close!</translation>
-    </message>
-    <message>
         <source>文件 &quot;%S&quot; 不存在！</source>
         <translation>File &quot;%S&quot; does not exist!</translation>
     </message>

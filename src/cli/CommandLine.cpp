@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "core/Texts.h"
+#include "cli/CliTexts.h"
 #include "core/settings/LanguageChoice.h"
 #include "core/settings/SignPanel.h"
 #include "core/text/Blanks.h"

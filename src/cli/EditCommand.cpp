@@ -4,7 +4,7 @@
 #include "cli/JsonText.h"
 #include "cli/WholeOutput.h"
 
-#include "core/Texts.h"
+#include "cli/CliTexts.h"
 #include "core/files/FileErrorText.h"
 
 #include <cerrno>

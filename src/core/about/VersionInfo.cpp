@@ -1,6 +1,6 @@
 #include "core/about/VersionInfo.h"
 
-#include "core/Texts.h"
+#include "core/about/AboutTexts.h"
 
 #include "core/about/ProgramVersion.h"
 

@@ -1,6 +1,7 @@
 #include "core/document/Document.h"
 
 #include "core/document/DocumentLoading.h"
+#include "core/document/DocumentTexts.h"
 
 #include <algorithm>
 #include <stdexcept>

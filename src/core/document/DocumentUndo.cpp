@@ -1,5 +1,6 @@
 // Recording a command's changes, and taking them back and making them again.
 #include "core/document/Document.h"
+#include "core/document/DocumentTexts.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #include "core/document/OpenLimit.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
 #include "core/document/LineTable.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "core/document/SignEncoding.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
 #include "core/document/TreeBuilder.h"
 
 namespace vq {

@@ -1,6 +1,7 @@
 #include "core/document/TreeBuilder.h"
 
 #include "core/document/TreePass.h"
+#include "core/document/DocumentTexts.h"
 
 namespace vq {
 

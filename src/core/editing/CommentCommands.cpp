@@ -1,6 +1,6 @@
 #include "core/editing/CommentCommands.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 #include "core/document/Document.h"
 #include "core/document/LineTests.h"
 #include "core/editing/CommandFrame.h"

@@ -1,6 +1,6 @@
 #include "core/editing/RowText.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 
 namespace vq {
 

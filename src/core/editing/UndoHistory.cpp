@@ -1,6 +1,7 @@
 #include "core/editing/UndoHistory.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "core/editing/EditingTexts.h"
 #include "core/document/Document.h"
 
 #include <algorithm>

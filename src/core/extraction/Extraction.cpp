@@ -1,6 +1,6 @@
 #include "core/extraction/Extraction.h"
 
-#include "core/Texts.h"
+#include "core/extraction/ExtractionTexts.h"
 #include "core/document/TreeOrder.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "core/files/FileErrorText.h"
 
-#include "core/Texts.h"
+#include "core/files/FileTexts.h"
 #include "core/files/SafeWrite.h"
 
 #include <system_error>

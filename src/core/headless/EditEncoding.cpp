@@ -1,6 +1,7 @@
 #include "core/headless/EditEncoding.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "core/headless/HeadlessTexts.h"
 #include "core/text/TextLines.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "core/headless/KeyEdit.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
+#include "core/headless/HeadlessTexts.h"
 #include "core/document/Document.h"
 #include "core/document/LineTests.h"
 #include "core/document/TreeBuilder.h"

@@ -1,6 +1,6 @@
 #include "core/settings/SettingsFile.h"
 
-#include "core/Texts.h"
+#include "core/settings/SettingsTexts.h"
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 #include "core/files/FileIo.h"

@@ -1,6 +1,6 @@
 #include "core/settings/SignPanel.h"
 
-#include "core/Texts.h"
+#include "core/settings/SettingsTexts.h"
 #include "core/text/Blanks.h"
 #include "core/text/TextCompare.h"
 

@@ -1,6 +1,6 @@
 #include "ui/about/AboutAccessible.h"
 
-#include "core/Texts.h"
+#include "ui/about/AboutBoxTexts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -6,7 +6,8 @@
 #include "ui/toolbox/ProgramFiles.h"
 #include "ui/toolbox/UiResources.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "ui/about/AboutBoxTexts.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -5,7 +5,7 @@
 #include "ui/toolbox/Colours.h"
 #include "ui/toolbox/SongTiFont.h"
 
-#include "core/Texts.h"
+#include "ui/about/AboutBoxTexts.h"
 
 #include <QFrame>
 #include <QLabel>

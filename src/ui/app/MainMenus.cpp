@@ -4,7 +4,7 @@
 #include "ui/document/TargetTextView.h"
 #include "ui/settings/SignToolBar.h"
 
-#include "core/Texts.h"
+#include "ui/app/MainWindowTexts.h"
 
 #include <QAbstractScrollArea>
 #include <QMenu>

@@ -23,7 +23,8 @@
 #include "ui/toolbox/UiTexts.h"
 #include "ui/tools/ToolsController.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "core/files/FileTexts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -16,7 +16,8 @@
 #include "ui/toolbox/MenuItemAccessible.h"
 #include "ui/toolbox/SongTiFont.h"
 
-#include "core/Texts.h"
+#include "ui/app/MainWindowTexts.h"
+#include "ui/document/ViewTexts.h"
 
 #include <QLabel>
 #include <QMenuBar>

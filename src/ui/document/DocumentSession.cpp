@@ -7,7 +7,9 @@
 #include "ui/document/TargetTextBinder.h"
 #include "ui/document/TopicTreeModel.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "core/editing/EditingTexts.h"
+#include "core/extraction/ExtractionTexts.h"
 
 #include <utility>
 

@@ -5,6 +5,7 @@
 #include "ui/document/ShownLine.h"
 
 #include "ui/toolbox/UiTexts.h"
+#include "ui/document/ViewTexts.h"
 
 #include <QPainter>
 #include <QRegularExpression>

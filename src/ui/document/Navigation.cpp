@@ -10,6 +10,8 @@
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 #include "ui/toolbox/UiTexts.h"
+#include "core/document/DocumentTexts.h"
+#include "ui/document/ViewTexts.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -2,7 +2,8 @@
 
 #include "ui/document/ShownLine.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "ui/document/ViewTexts.h"
 
 #include <algorithm>
 

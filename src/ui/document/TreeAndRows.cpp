@@ -8,7 +8,7 @@
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 
 namespace vq {
 

@@ -15,7 +15,9 @@
 #include "ui/settings/SignToolBar.h"
 #include "ui/toolbox/Platform.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
+#include "ui/editing/EditDialogTexts.h"
+#include "ui/toolbox/ActionTexts.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -11,7 +11,7 @@
 #include "ui/editing/TypedText.h"
 #include "ui/settings/SignToolBar.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 
 namespace vq {
 

@@ -7,7 +7,7 @@
 #include "ui/document/Navigation.h"
 #include "ui/editing/TypedText.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -9,7 +9,7 @@
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 
-#include "core/Texts.h"
+#include "ui/editing/EditDialogTexts.h"
 
 #include <QApplication>
 #include <QClipboard>

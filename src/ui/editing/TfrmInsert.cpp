@@ -3,7 +3,9 @@
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/SongTiFont.h"
 
-#include "core/Texts.h"
+#include "core/settings/SettingsTexts.h"
+#include "ui/editing/EditDialogTexts.h"
+#include "ui/settings/OptionTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 
 #include "ui/document/TextCodec.h"
 #include "ui/toolbox/UiTexts.h"
+#include "core/document/DocumentTexts.h"
 
 namespace vq {
 

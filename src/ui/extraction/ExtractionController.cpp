@@ -5,7 +5,7 @@
 #include "ui/document/TreeAndRows.h"
 #include "ui/toolbox/Platform.h"
 
-#include "core/Texts.h"
+#include "ui/toolbox/ActionTexts.h"
 
 namespace vq {
 

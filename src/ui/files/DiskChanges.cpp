@@ -9,6 +9,7 @@
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
+#include "ui/files/FileDialogTexts.h"
 
 #include <QEvent>
 #include <QFileInfo>

@@ -12,6 +12,8 @@
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/StatusMessages.h"
 #include "ui/toolbox/UiTexts.h"
+#include "ui/files/FileDialogTexts.h"
+#include "ui/toolbox/ActionTexts.h"
 
 #include <QFileInfo>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ui/files/FileChangedBar.h"
 
-#include "core/Texts.h"
+#include "ui/files/FileDialogTexts.h"
 #include "ui/toolbox/AccessibleFactory.h"
 
 #include <QAccessible>

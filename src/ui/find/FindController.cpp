@@ -11,7 +11,7 @@
 #include "ui/toolbox/StatusMessages.h"
 #include "ui/toolbox/UiTexts.h"
 
-#include "core/Texts.h"
+#include "ui/find/FindTexts.h"
 
 #include <QAbstractItemView>
 #include <QTabWidget>

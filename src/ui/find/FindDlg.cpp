@@ -1,6 +1,6 @@
 #include "ui/find/FindDlg.h"
 
-#include "core/Texts.h"
+#include "ui/find/FindTexts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,6 +4,8 @@
 #include "ui/toolbox/LocalPath.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
+#include "core/files/FileTexts.h"
+#include "ui/settings/OptionTexts.h"
 
 #include <QAction>
 #include <QMenu>

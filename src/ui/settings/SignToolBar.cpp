@@ -4,6 +4,8 @@
 #include "ui/toolbox/Colours.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
+#include "core/settings/SettingsTexts.h"
+#include "ui/settings/OptionTexts.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -227,7 +229,7 @@ QMenu* SignToolBar::makeTitleTypeMenu() {
         item->setData(type);
         group->addAction(item);
         m_titleTypeItems.append(item);
-        connect(item, &QAction::triggered, this, [this, type] {  // SetLinePatternByMenu
+        connect(item, &QAction::triggered, this, [this, type] {
             m_panel.SetTitleType(TitleTypeFromIndex(type));
             refresh();
         });

@@ -5,6 +5,7 @@
 #include "core/text/TextCompare.h"
 #include "ui/toolbox/Platform.h"
 #include "ui/toolbox/UiTexts.h"
+#include "ui/settings/OptionTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,8 @@
 #include "ui/toolbox/ActionCatalog.h"
 
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
+#include "core/extraction/ExtractionTexts.h"
+#include "ui/toolbox/ActionTexts.h"
 
 namespace vq {
 

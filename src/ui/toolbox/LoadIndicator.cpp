@@ -1,6 +1,6 @@
 #include "ui/toolbox/LoadIndicator.h"
 
-#include "core/Texts.h"
+#include "ui/toolbox/ActionTexts.h"
 
 #include <QProgressBar>
 #include <QShortcut>

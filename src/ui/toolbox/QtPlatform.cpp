@@ -2,7 +2,7 @@
 #include "ui/toolbox/SoundPlayer.h"
 #include "ui/toolbox/UiResources.h"
 
-#include "core/Texts.h"
+#include "core/TextFormat.h"
 #include "core/about/WaveFile.h"
 #include "core/files/FileAccess.h"
 #include "core/settings/SettingsFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Texts.h"
+#include "core/TextFormat.h"
 
 #include <QString>
 

@@ -9,7 +9,9 @@
 #include "ui/toolbox/UiTexts.h"
 
 #include "core/Language.h"
-#include "core/Texts.h"
+#include "core/files/FileTexts.h"
+#include "ui/toolbox/ActionTexts.h"
+#include "ui/tools/ToolsTexts.h"
 
 #include <QApplication>
 #include <QCoreApplication>

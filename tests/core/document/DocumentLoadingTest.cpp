@@ -10,6 +10,7 @@
 #include "core/files/FileErrorText.h"
 #include "core/text/TextLines.h"
 #include "core/text/Utf16Text.h"
+#include "core/document/DocumentTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "core/files/FileTexts.h"
 #include "core/document/Document.h"
 #include "core/document/OperationLog.h"
 

@@ -5,6 +5,7 @@
 #include "Recorder.h"
 #include "TreeDump.h"
 #include "core/document/DocumentLoading.h"
+#include "core/document/DocumentTexts.h"
 
 #include <gtest/gtest.h>
 

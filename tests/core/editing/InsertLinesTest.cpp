@@ -1,7 +1,7 @@
 // Inserting lines and titles: the dialog's values become lines, the lines become new rows.
 
 #include "DocumentStates.h"
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
 #include "core/editing/InsertLines.h"
 
 #include <gtest/gtest.h>

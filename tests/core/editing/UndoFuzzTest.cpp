@@ -8,7 +8,8 @@
 // The default runs a few thousand sequences in a few seconds; for a longer search
 //   VQ_UNDO_ROUNDS=50000 VQ_UNDO_SEED=7 build/tests/core_tests --gtest_filter='UndoFuzz.*'
 // A failure names its seed and round.
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
+#include "core/editing/EditingTexts.h"
 #include "core/document/DocumentLoading.h"
 #include "core/document/TreeBuilder.h"
 #include "core/document/TreeOrder.h"

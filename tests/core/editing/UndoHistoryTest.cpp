@@ -1,7 +1,8 @@
 // What the history promises beyond giving states back and knowing the saved state (UndoFuzzTest):
 // how undo and redo are logged and named, the bounds, the tree's red nodes and their
 // notifications, a reload taken back, and a change made outside any step.
-#include "core/Texts.h"
+#include "core/editing/EditingTexts.h"
+#include "core/extraction/ExtractionTexts.h"
 #include "core/document/TreeBuilder.h"
 #include "core/editing/CommentCommands.h"
 #include "core/editing/DeleteRestore.h"

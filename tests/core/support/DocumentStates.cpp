@@ -1,6 +1,6 @@
 #include "DocumentStates.h"
 
-#include "core/Texts.h"
+#include "core/document/DocumentTexts.h"
 #include "core/document/DocumentLoading.h"
 
 #include <stdexcept>

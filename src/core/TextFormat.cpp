@@ -1,4 +1,4 @@
-#include "core/Texts.h"
+#include "core/TextFormat.h"
 
 namespace vq {
 
