@@ -6,15 +6,17 @@
 #include "cli/StreamedOutput.h"
 #include "cli/WholeOutput.h"
 
-#include "core/Texts.h"
+#include "cli/CliTexts.h"
 #include "core/about/VersionInfo.h"
-#include "core/document/DocumentLoading.h"
 #include "core/document/LineTable.h"
+#include "core/document/OpenAndAnalyse.h"
 #include "core/document/SignEncoding.h"
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
+#include "core/files/FileTexts.h"
 #include "core/settings/LanguageChoice.h"
 #include "core/settings/SettingsFile.h"
+#include "core/settings/SettingsTexts.h"
 #include "core/text/Utf16Text.h"
 
 #include <cerrno>
@@ -91,14 +93,12 @@ std::optional<int> Streamed(const Request& r, int out, int err) {
 
 // Standard input for "-"; a fifo or a terminal named by its path is read to its end too.
 LoadResult Load(const Request& r) {
-    LoadOptions options;
-    options.analysis = &r.settings;
-    options.streams = Streams::ReadToEnd;
-    LoadResult loaded = r.path == "-" ? ReadStandardInputIntoDocument(options) : ReadFileIntoDocument(r.path, options);
-    if (loaded.status == LoadStatus::Loaded &&
-        !AnalyseInCodePage(*loaded.document, r.settings, r.codePage, Progress{}, &loaded.error))
-        loaded.status = LoadStatus::Failed;
-    return loaded;
+    OpenRequest open;
+    open.path = r.path;
+    open.signs = r.settings;
+    open.codePage = r.codePage;
+    open.streams = Streams::ReadToEnd;
+    return OpenAndAnalyse(open);
 }
 
 std::string NumberedLines(const texts::Phrase* captions, int count) {

@@ -6,6 +6,7 @@
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 #include "core/text/Utf16Text.h"
+#include "core/document/DocumentTexts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -255,7 +256,7 @@ LoadResult ReadFileIntoDocument(const std::string& path, const LoadOptions& opti
     if (read.cancelled)
         return Cancellation();
     if (!read.ok)
-        return Failure(OpenErrorMessage(path, read.error));
+        return Failure(OpenErrorMessage(options.shownPath.empty() ? path : options.shownPath, read.error));
     return OpenFileBytes(std::move(read), options);
 }
 

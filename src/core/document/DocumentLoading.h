@@ -31,6 +31,8 @@ struct LoadOptions {
     const std::atomic<bool>* cancel = nullptr;
     // Whether a path may name a fifo or a terminal, read to its end (ReadFileIntoDocument only).
     Streams streams = Streams::Refused;
+    // The path as messages name it (UTF-8); the path itself when empty (ReadFileIntoDocument only).
+    std::string shownPath;
 };
 
 struct LoadResult {

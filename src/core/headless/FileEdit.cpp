@@ -1,12 +1,12 @@
 #include "core/headless/FileEdit.h"
 
-#include "core/Texts.h"
-#include "core/document/DocumentLoading.h"
+#include "core/document/OpenAndAnalyse.h"
 #include "core/document/SignEncoding.h"
 #include "core/files/FileErrorText.h"
 #include "core/files/SafeWrite.h"
 #include "core/headless/EditDiff.h"
 #include "core/headless/EditEncoding.h"
+#include "core/headless/HeadlessTexts.h"
 #include "core/text/TextLines.h"
 #include "core/text/Utf16Text.h"
 
@@ -66,16 +66,14 @@ std::string Joined(const std::vector<std::string_view>& pieces) {
 
 FileEditResult EditFile(const FileEditRequest& request) {
     FileEditResult result;
-    LoadOptions options;
-    options.analysis = &request.settings;
-    LoadResult loaded =
-        request.standardInput ? ReadStandardInputIntoDocument(options) : ReadFileIntoDocument(request.path, options);
+    OpenRequest open;
+    open.path = request.standardInput ? "-" : request.path;
+    open.signs = request.settings;
+    open.codePage = request.codePage;
+    LoadResult loaded = OpenAndAnalyse(open);
     if (loaded.status != LoadStatus::Loaded)
         return Failure(std::move(result), loaded.error);
     Document& doc = *loaded.document;
-    // The signs compared in the file's own bytes, as the window compares them.
-    if (!AnalyseInCodePage(doc, request.settings, request.codePage, Progress(), &loaded.error))
-        return Failure(std::move(result), loaded.error);
     const AnalysisSettings settings = SignsForDocument(request.settings, doc.encoding(), request.codePage);
     const EditEncoding encoding(doc.encoding(), request.codePage);
     std::string error;

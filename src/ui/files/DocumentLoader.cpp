@@ -1,12 +1,5 @@
 #include "ui/files/DocumentLoader.h"
 
-#include "core/document/OpenLimit.h"
-#include "core/document/SignEncoding.h"
-
-#include "core/Texts.h"
-
-#include <new>
-
 namespace vq {
 
 DocumentLoader::DocumentLoader(QObject* parent) : QObject(parent) {}
@@ -55,7 +48,7 @@ void DocumentLoader::join() {
         m_thread.join();
 }
 
-LoadOutcome DocumentLoader::takeOutcome() {
+LoadResult DocumentLoader::takeOutcome() {
     join();
     return std::exchange(m_outcome, {});
 }
@@ -73,30 +66,10 @@ Progress DocumentLoader::workerProgress(const LoadJob& job, std::uint64_t id) {
 }
 
 void DocumentLoader::run(const LoadJob& job, std::uint64_t id) {
-    LoadOutcome outcome;
-    try {
-        LoadOptions options;
-        options.analysis = &job.signs;
-        options.progress = workerProgress(job, id);
-        options.cancel = &m_cancel;
-        outcome.result = ReadFileIntoDocument(job.path, options);
-        if (Document* document = outcome.result.document.get())
-            AnalyseInCodePage(*document, job.signs, job.codePage, options.progress, &outcome.analysisError);
-    } catch (const std::bad_alloc&) {
-        outcome = {};
-        outcome.outOfMemory = true;
-        outcome.result.error = OutOfMemoryOnOpen(job.shownPath, job.size);
-    } catch (const std::exception&) {
-        outcome = {};
-        outcome.result.error = texts::kRowsFailed.c_str();
-    }
-    if (outcome.result.outOfMemory) {
-        outcome.outOfMemory = true;
-        outcome.result.error = OutOfMemoryOnOpen(job.shownPath, job.size);
-    }
-    if (outcome.result.status == LoadStatus::Failed && outcome.result.error.empty())
-        outcome.result.error = FormatMessage(texts::kOpenFailed, {job.shownPath});
-    m_outcome = std::move(outcome);
+    OpenRequest open = job.open;
+    open.progress = workerProgress(job, id);
+    open.cancel = &m_cancel;
+    m_outcome = OpenAndAnalyse(open);
     post(id, [this] {
         m_running = false;
         emit finished();

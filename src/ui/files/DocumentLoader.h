@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/document/DocumentLoading.h"
-#include "core/settings/AnalysisSettings.h"
-#include "core/text/LegacyEncoding.h"
+#include "core/document/OpenAndAnalyse.h"
 
 #include <QObject>
 #include <QString>
@@ -16,23 +14,11 @@
 
 namespace vq {
 
-// One file to load and how to analyse it.
+// One file to load and how to analyse it; the loader gives it its progress and its cancel flag.
 struct LoadJob {
-    std::string path;        // the file's name as the file system takes it
-    std::string shownPath;   // the same for messages (UTF-8)
-    std::uint64_t size = 0;  // as measured before the load, for the out-of-memory message
-    // The signs as typed, and the code page a document that is not UTF-8 is read in.
-    AnalysisSettings signs;
-    LegacyCodePage codePage = LegacyCodePage::Gb18030;
+    OpenRequest open;
     // The clock that paces the progress texts; called on the loading thread.
     std::function<std::uint32_t()> tick;
-};
-
-// How a load ended.
-struct LoadOutcome {
-    LoadResult result;
-    bool outOfMemory = false;   // `result.error` then says the file was too large for memory
-    std::string analysisError;  // a failure of the analysis in the legacy code page, if any
 };
 
 // Reads and analyses a file into a new document on a thread of its own, so the window goes on
@@ -55,7 +41,7 @@ public:
     // not emitted for it.
     void abandon();
     // The outcome of the load that has just finished, once; in the slot connected to finished().
-    LoadOutcome takeOutcome();
+    LoadResult takeOutcome();
 
 signals:
     // A progress text of the load ("... line i of n", "done").
@@ -77,7 +63,7 @@ private:
     std::atomic<bool> m_cancel{false};
     bool m_running = false;
     std::uint64_t m_id = 0;  // of the current load; stale deliveries of an earlier one are dropped
-    LoadOutcome m_outcome;   // written by the loading thread before it posts the end
+    LoadResult m_outcome;    // written by the loading thread before it posts the end
 };
 
 }  // namespace vq

@@ -7,9 +7,12 @@
 #include "core/files/FileAccess.h"
 #include "core/files/FileErrorText.h"
 #include "core/files/FileSizeCheck.h"
+#include "core/files/FileTexts.h"
 #include "core/settings/RecentFiles.h"
 #include "ui/document/DocumentSession.h"
 #include "ui/document/TreeAndRows.h"
+#include "ui/files/FileDialogTexts.h"
+#include "ui/toolbox/ActionTexts.h"
 #include "ui/toolbox/FreedMemory.h"
 #include "ui/toolbox/LoadIndicator.h"
 #include "ui/toolbox/LocalPath.h"
@@ -81,20 +84,19 @@ bool FileController::beginOpen(const QString& path, bool reload, bool askAboutCh
 
 LoadJob FileController::makeJob(const QString& path, std::uint64_t size) const {
     LoadJob job;
-    job.path = LocalPath(path);
-    job.shownPath = ShownPath(path).toStdString();
-    job.size = size;
-    job.signs = m_context.signs;
-    job.codePage = m_context.session.codec().codePage();
+    job.open.path = LocalPath(path);
+    job.open.shownPath = ShownPath(path).toStdString();
+    job.open.size = size;
+    job.open.signs = m_context.signs;
+    job.open.codePage = m_context.session.codec().codePage();
     Platform& platform = m_context.platform;  // outlives the window and so the load
     job.tick = [&platform] { return platform.tickCount(); };
     return job;
 }
 
 void FileController::loadFinished() {
-    LoadOutcome outcome = m_loader.takeOutcome();
+    LoadResult result = m_loader.takeOutcome();
     const QString path = m_loadingPath;
-    LoadResult& result = outcome.result;
     if (result.status == LoadStatus::Loaded) {
         if (m_reloadKeepsChanges)
             m_context.session.takeReloaded(LocalPath(path), result);
@@ -112,15 +114,13 @@ void FileController::loadFinished() {
     switch (result.status) {
     case LoadStatus::Loaded:
         m_context.rows.selectFirstNode();
-        if (!outcome.analysisError.empty())
-            m_context.platform.showMessage(m_context.window, QString::fromStdString(outcome.analysisError));
         m_context.messages.show(QString::fromUtf8(texts::kOpened));
         m_context.recent.AddRecentFile(LocalPath(AbsolutePath(path)));
         break;
     case LoadStatus::Cancelled: m_context.messages.show(QString::fromUtf8(texts::kOpenCancelled)); break;
     case LoadStatus::Failed:
         m_context.messages.show(FirstLine(result.error));
-        if (outcome.outOfMemory)
+        if (result.outOfMemory)
             m_context.platform.showMessage(m_context.window, QString::fromStdString(result.error));
         else
             m_context.platform.showError(m_context.window, QString::fromStdString(result.error));
