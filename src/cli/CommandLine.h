@@ -29,7 +29,7 @@ struct Request {
     // The pattern's settings with the sign, title and omit-spaces options put over them, the
     // signs as given (UTF-8).
     AnalysisSettings settings;
-    // The code page a file that is not UTF-8 is read in, as the window's TextCharset picks it.
+    // The code page a file that is not UTF-8 is read in, as the window's font character set picks it.
     LegacyCodePage codePage = LegacyCodePage::Gb18030;
     std::string path;  // "-" for standard input
     // Edit: the operations in the order given (texts as given, UTF-8), and how to run them.

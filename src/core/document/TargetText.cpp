@@ -10,9 +10,8 @@ std::string TargetText::bytes(std::string_view prefix) const {
     size_t total = prefix.size();
     for (size_t i = 0; i < n; ++i)
         total += line(i).size() + BreakBytes(lineBreak(i)).size();
-    // Ordinary pages, as for a file's bytes (ByteBuffer.h). On the 2-core machine huge pages saved
-    // a few milliseconds for 30 MB, but filling 1 GB of them took 0.24 to 2.41 s from one run to
-    // the next (the kernel compacting memory), against a steady 0.53 to 0.69 s.
+    // Ordinary pages, as for a file's bytes (ByteBuffer.h): huge pages gained little on small texts
+    // and made large ones vary widely from run to run (docs/PERFORMANCE.md).
     std::string out;
     out.reserve(total);
     out.append(prefix);

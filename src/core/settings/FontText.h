@@ -31,7 +31,7 @@ struct FontSetting {
     int colour = kWindowTextColour;
     int size = 9;  // points
     int style = 0;
-    int charset = kDefaultCharset;  // TextCharset: which legacy encoding a file is shown in
+    int charset = kDefaultCharset;  // which legacy encoding a file is shown in
 
     bool operator==(const FontSetting&) const = default;
 };

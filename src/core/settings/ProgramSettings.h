@@ -27,7 +27,7 @@ struct ProgramSettings {
     int recentCount = kDefaultRecentCount;        // 0-10
     int defaultPattern = kDefaultPatternSetting;  // 0-3
     bool autoExpand = true;                       // the topic tree's auto-expand style
-    FontSetting font;                             // the target text's font and TextCharset
+    FontSetting font;                             // the target text's font and its character set
     std::vector<std::string> recentFiles;         // most recent first
     std::vector<std::string> remSigns;            // the histories of the three sign boxes
     std::vector<std::string> splitSigns;

@@ -11,9 +11,9 @@ namespace vq {
 // A file's bytes in one block that is allocated without being zero-filled first: a file is read
 // straight into it, so a 100 MB file is written to memory once, not twice. Move-only.
 //
-// The block takes the system's ordinary pages, not huge ones: on the 2-core machine the figures
-// are taken on, reading 1 GB into fresh huge pages cost 1.5 to 2.4 s of the kernel's processor
-// time now and then (0.1 s at other times), against a steady 0.45 s for ordinary pages.
+// The block takes the system's ordinary pages, not huge ones: filling fresh huge pages made a
+// large read's cost vary several times over while the kernel compacted memory (the figures are in
+// docs/PERFORMANCE.md).
 class ByteBuffer {
 public:
     ByteBuffer() = default;

@@ -18,7 +18,7 @@ inline constexpr std::array<LegacyCodePage, 5> kLegacyCodePages = {LegacyCodePag
                                                                    LegacyCodePage::ShiftJis, LegacyCodePage::EucKr,
                                                                    LegacyCodePage::Windows1252};
 
-// The code page a font character set number (TextCharset) stands for: 134 GB18030 (a superset
+// The code page a font character set number stands for: 134 GB18030 (a superset
 // of GBK), 136 Big5, 128 Shift_JIS, 129 EUC-KR, 0 Windows-1252; any other number GB18030.
 LegacyCodePage CodePageOfCharset(int charset);
 // The character set number of a code page, the inverse of the above.

@@ -48,7 +48,7 @@ public:
 
     // Shows the target text in this view from now on.
     void bindTargetText(TargetTextView* view);
-    // Reads a legacy document in the code page of this font character set (TextCharset) from now
+    // Reads a legacy document in the code page of this font character set from now
     // on; true when that changed the code page, and the rows and the target text show again.
     bool setCharset(int charset);
 

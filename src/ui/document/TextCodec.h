@@ -14,7 +14,7 @@
 namespace vq {
 
 // Turns the document's bytes into text for the views and typed text back into bytes. A UTF-8
-// document is shown as UTF-8; any other one in the legacy code page that TextCharset names.
+// document is shown as UTF-8; any other one in the legacy code page that the font's character set names.
 class TextCodec {
 public:
     explicit TextCodec(const Document& document);

@@ -60,7 +60,7 @@ private:
 
     Context m_context;  // Not owned, all of it.
     int m_defaultPattern;
-    FontSetting m_textFont;                   // the target text's font and TextCharset
+    FontSetting m_textFont;                   // the target text's font and its character set
     Language m_language = Language::Chinese;  // as the settings file keeps it, for the next start
     SettingsFiles m_files;                    // none: this run keeps no settings file
 };
