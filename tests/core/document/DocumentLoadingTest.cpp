@@ -5,12 +5,13 @@
 #include "TempFolder.h"
 #include "TreeDump.h"
 #include "core/document/DocumentLoading.h"
+#include "core/document/DocumentTexts.h"
+#include "core/document/OpenAndAnalyse.h"
 #include "core/document/TreeBuilder.h"
 #include "core/files/ContentHash.h"
 #include "core/files/FileErrorText.h"
 #include "core/text/TextLines.h"
 #include "core/text/Utf16Text.h"
-#include "core/document/DocumentTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -388,6 +389,38 @@ TEST(ReadFile, AFileThatCannotBeReadFailsWithTheOpenText) {
     EXPECT_EQ(loaded.status, LoadStatus::Failed);
     EXPECT_EQ(loaded.error, OpenErrorMessage(path, FileError::System(ENOENT)));
     EXPECT_EQ(loaded.document, nullptr);
+}
+
+// The one way every caller opens a file: the file's bytes analysed under the signs as its own
+// bytes, and every failure named by the path as the user knows it.
+TEST(OpenAndAnalyse, AnalysesInTheCodePageAndNamesTheShownPath) {
+    const test::TempFolder folder;
+    struct Case {
+        const char* name;
+        std::string path;
+        std::string splitSign;
+        LoadStatus status;
+        std::string treeOrError;
+    };
+    // "：" as the split sign makes ";k：1" a commented key only in GBK's bytes; "中文" makes the
+    // bytes GBK rather than UTF-8.
+    const std::string gbk = folder.put("gbk.ini", "[s]\n;k\xA3\xBA\x31\nk=\xD6\xD0\xCE\xC4\n");
+    const std::vector<Case> cases{
+        {"split_sign_in_the_code_page", gbk, "\xEF\xBC\x9A", LoadStatus::Loaded,
+         "[s] 0/4 r0\n  ;k\xA3\xBA\x31 3/3 r1\n  k=\xD6\xD0\xCE\xC4 2/2 r2\n"},
+        {"missing", folder.path() + "/none.ini", "=", LoadStatus::Failed,
+         OpenErrorMessage("shown.ini", FileError::System(ENOENT))},
+        {"folder", folder.path(), "=", LoadStatus::Failed, OpenErrorMessage("shown.ini", {FileProblem::Folder})},
+    };
+    for (const Case& c : cases) {
+        OpenRequest request;
+        request.path = c.path;
+        request.shownPath = "shown.ini";
+        request.signs.splitSign = c.splitSign;
+        const LoadResult loaded = OpenAndAnalyse(request);
+        ASSERT_EQ(loaded.status, c.status) << c.name << ": " << loaded.error;
+        EXPECT_EQ(loaded.document ? DumpTree(*loaded.document) : loaded.error, c.treeOrError) << c.name;
+    }
 }
 
 // A string handed to the document is taken over, not copied.
